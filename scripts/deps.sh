@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing, benchmarking and
+# looking at Hourframe need. Does nothing when every package is present.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+    libgl-dev               # looked for by Qt's CMake files
+    fonts-dejavu-core       # the offscreen platform needs a font for text metrics
+    libbenchmark-dev        # Google Benchmark, for bench/
+    xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
+    shared-mime-info desktop-file-utils xdg-utils  # the data-file association
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

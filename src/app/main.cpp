@@ -1,0 +1,11 @@
+#include "shell/MainFrm.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TMainForm mainForm;
+    mainForm.show();
+    return QApplication::exec();
+}

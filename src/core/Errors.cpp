@@ -1,0 +1,9 @@
+#include "core/Errors.h"
+
+#include <utility>
+
+HourframeError::HourframeError(QString message)
+    : m_message(std::move(message))
+    , m_utf8(m_message.toUtf8())
+{
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <exception>
+
+// Failures travel as exceptions of this small hierarchy. A command catches
+// the kinds it can handle; the application's general error report shows the
+// rest with their own text.
+class HourframeError : public std::exception
+{
+public:
+    explicit HourframeError(QString message);
+
+    const QString &message() const noexcept { return m_message; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+// A text that cannot be read as the number, time or date it should hold.
+class ConversionError : public HourframeError
+{
+public:
+    using HourframeError::HourframeError;
+};
+
+// A number outside the range its use allows.
+class RangeError : public HourframeError
+{
+public:
+    using HourframeError::HourframeError;
+};
+
+// A file that cannot be opened, read, written or committed.
+class IoError : public HourframeError
+{
+public:
+    using HourframeError::HourframeError;
+};

@@ -1,0 +1,135 @@
+#include "core/TimeText.h"
+
+#include "core/Errors.h"
+#include "core/Regional.h"
+#include "core/Rounding.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool isBlankOrControl(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+QString twoDigits(int n)
+{
+    return QString::number(n).rightJustified(2, u'0');
+}
+
+int checkedMinutes(qint64 value, const QString &text)
+{
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        throw ConversionError(QStringLiteral("'%1' is not a valid time").arg(text));
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+QString TrimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlankOrControl(text[begin]))
+        ++begin;
+    while (end > begin && isBlankOrControl(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin).toString();
+}
+
+int ParseDecimalInt(QStringView text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size())
+        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        value = value * 10 + (c - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max())
+        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return static_cast<int>(value);
+}
+
+QString ClockText(int minutes)
+{
+    if (minutes < 0)
+        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
+    return twoDigits(minutes / 60) + Regional::timeSeparator() + twoDigits(minutes % 60);
+}
+
+QString SplitAtDelimiter(QString &rest, QStringView delimiters)
+{
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        if (delimiters.contains(rest[i])) {
+            QString head = rest.left(i);
+            rest.remove(0, i + 1);
+            return head;
+        }
+    }
+    QString head;
+    head.swap(rest);
+    return head;
+}
+
+ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind)
+{
+    if (TrimBlanks(text).isEmpty())
+        return {};
+
+    const QChar sep = Regional::timeSeparator();
+    const QString delimiters = QStringLiteral(" :.") + sep;
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    if (text.contains(sep)) {
+        QString rest = text;
+        const QString hoursText = SplitAtDelimiter(rest, delimiters);
+        const QString minutesText = SplitAtDelimiter(rest, delimiters);
+        hours = hoursText.isEmpty() ? 0 : ParseDecimalInt(hoursText);
+        minutes = minutesText.isEmpty() ? 0 : ParseDecimalInt(minutesText);
+    } else if (text.size() < 3) {
+        QString rest = text;
+        const int n = ParseDecimalInt(SplitAtDelimiter(rest, delimiters));
+        if (kind == tkInterval)
+            minutes = n;
+        else
+            hours = n;
+    } else {
+        hours = ParseDecimalInt(QStringView(text).first(text.size() - 2));
+        minutes = ParseDecimalInt(QStringView(text).last(2));
+    }
+
+    if (kind == tkTimeOfDay && hours > 23)
+        hours %= 24;
+
+    ParsedTime parsed;
+    parsed.value = checkedMinutes(hours * 60 + minutes, text);
+    parsed.hours = static_cast<int>(hours);
+    parsed.minutes = static_cast<int>(minutes);
+    return parsed;
+}
+
+QString SignedHoursText(double time, bool negative, bool blankIfZero, bool blankIfSubZero)
+{
+    if (blankIfSubZero && time < 0)
+        return QString();
+    if (blankIfZero && time == 0)
+        return QString();
+    const qint64 m = static_cast<qint64>(std::abs(roundHalfEven(time * 1440)));
+    return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(m / 60)
+        + Regional::timeSeparator() + twoDigits(static_cast<int>(m % 60));
+}

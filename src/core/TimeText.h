@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Minutes and their text forms on screen. Every conversion reads the regional
+// time separator at the moment it runs.
+
+enum TTimeEditKind { tkTimeOfDay, tkInterval };
+
+// Removes leading and trailing blanks and control characters.
+QString TrimBlanks(QStringView text);
+
+// A decimal integer with an optional sign and nothing else; anything else,
+// or a number that does not fit in 32 bits, is a ConversionError.
+int ParseDecimalInt(QStringView text);
+
+// Minutes (never negative) as hours of at least two digits, the time
+// separator and two-digit minutes: 485 gives "08:05", 6000 "100:00".
+// A negative argument is a RangeError.
+QString ClockText(int minutes);
+
+// Cuts rest at the first character that belongs to delimiters: returns the
+// characters before it and leaves rest holding the characters after it (the
+// delimiter is dropped). Without a delimiter the whole of rest is returned
+// and rest becomes empty. Nothing is trimmed.
+QString SplitAtDelimiter(QString &rest, QStringView delimiters);
+
+struct ParsedTime
+{
+    int value = -1;   // hours * 60 + minutes; -1 for a blank text
+    int hours = -1;
+    int minutes = -1;
+};
+
+// Reads a typed time. A blank text gives value, hours and minutes -1. A text
+// that is not a time, or whose value does not fit in 32-bit minutes, is a
+// ConversionError.
+ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind);
+
+// The text of a time display label: a sign ("-" or one blank), hours without
+// leading zeros, the time separator and two-digit minutes (" 7:30", "-0:45").
+// time is the magnitude as a fraction of a day.
+QString SignedHoursText(double time, bool negative, bool blankIfZero, bool blankIfSubZero);

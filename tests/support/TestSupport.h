@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Regional.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace TestSupport {
+
+// Day/month/four-digit year with "/", ":" between hours and minutes, English names.
+Regional::Settings englishSettings();
+
+// englishSettings() with another date separator and short date format.
+Regional::Settings withDateFormat(QChar separator, const QString &shortDateFormat);
+
+// Points XDG_CONFIG_HOME and XDG_DATA_HOME at folders inside a temporary
+// directory for as long as it lives, and puts the old values back after.
+class TemporaryHome
+{
+public:
+    TemporaryHome();
+    ~TemporaryHome();
+    TemporaryHome(const TemporaryHome &) = delete;
+    TemporaryHome &operator=(const TemporaryHome &) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString configHome() const;
+    QString dataHome() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfig;
+    QByteArray m_oldData;
+};
+
+} // namespace TestSupport
