@@ -1,11 +1,17 @@
+#include "settings/DataMod.h"
+#include "shell/Application.h"
 #include "shell/MainFrm.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    TMainForm mainForm;
+    THourframeApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanesoftware.Hourframe"));
+
+    // Settings first: they name the application and are read once here.
+    TData data;
+    QApplication::setApplicationDisplayName(data.ApplicationTitle());
+
+    TMainForm mainForm(data, QApplication::arguments().mid(1));
     mainForm.show();
     return QApplication::exec();
 }

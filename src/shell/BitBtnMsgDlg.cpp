@@ -115,7 +115,10 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
         iconLabel->setAlignment(Qt::AlignTop);
         textRow->addWidget(iconLabel);
     }
-    auto *message = new QLabel(text, this);
+    // A carriage return in a message breaks the line, as a line feed does.
+    QString shownText = text;
+    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    auto *message = new QLabel(shownText, this);
     message->setObjectName(QStringLiteral("Message"));
     message->setWordWrap(true);
     message->setTextFormat(Qt::PlainText);

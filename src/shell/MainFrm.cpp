@@ -1,10 +1,448 @@
 #include "shell/MainFrm.h"
 
-#include "BuildInfo.h"
+#include "core/Errors.h"
+#include "core/TimeEdit.h"
+#include "core/TimeRecorder.h"
+#include "settings/DataMod.h"
+#include "shell/BitBtnMsgDlg.h"
+#include "shell/Presenter.h"
+#include "week/WeekSheet.h"
 
-TMainForm::TMainForm(QWidget *parent)
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include <exception>
+
+namespace {
+
+// Design sizes in logical pixels; Qt scales them with the screen.
+constexpr int ClientWidth = 375;
+constexpr int ToolBarHeight = 26;
+
+const QString DataFileFilter = QStringLiteral("Hourframe Files (*.hf);;All Files (*)");
+
+} // namespace
+
+TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
+    , m_data(data)
+    , m_arguments(arguments)
+    , m_timeRecorder(new TTimeRecorder(this))
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QString::fromLatin1(BuildInfo::ProductName));
+    m_timeRecorder->setObjectName(QStringLiteral("TimeRecorder"));
+    // A fixed window with a minimise box and a close box, no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+
+    m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
+    m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
+    setCentralWidget(m_weekSheet);
+    m_weekSheet->SetArrangeView([this] { ArrangeView(); });
+    m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+
+    // The caption is the bare product name until a document is named.
+    setWindowTitle(QApplication::applicationDisplayName());
+    LoadActionImages();
+
+    // The enabled state of the commands follows the document, the focus and
+    // the shown week; it is brought up to date whenever the event queue runs dry.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
+}
+
+TMainForm::~TMainForm() = default;
+
+QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
+{
+    auto *action = new QAction(QString::fromLatin1(caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(QString::fromLatin1(hint));
+    action->setStatusTip(QString::fromLatin1(hint));
+    return action;
+}
+
+void TMainForm::CreateActions()
+{
+    acNew = CreateAction("acNew", "&New", "Create a new hourframe");
+    acLoad = CreateAction("acLoad", "&Open...", "Load hourframe");
+    acSave = CreateAction("acSave", "&Save", "Save hourframe");
+    acSaveAs = CreateAction("acSaveAs", "Save &As...", "Save hourframe to new file");
+    acExport = CreateAction("acExport", "&Export...", "Export data");
+    acHideForm = CreateAction("acHideForm", "Hide &Form", "Hide form in tool tray");
+    acExit = CreateAction("acExit", "E&xit", "Exit");
+    acReport = CreateAction("acReport", "&Report...", "Generate a report");
+    acShowMenu = CreateAction("acShowMenu", "Show &Menu", "Show menu");
+    acShowToolbar = CreateAction("acShowToolbar", "Show &Toolbar", "Show toolbar");
+    acShowLunchTime = CreateAction("acShowLunchTime", "Show &Lunch Time", "Show lunch time");
+    acShowExtraHours = CreateAction("acShowExtraHours", "Show &Extra Hours", "Show extra hours");
+    acShowHols = CreateAction("acShowHols", "Show &Holidays", "Show holidays");
+    acShowDailyDeviation = CreateAction("acShowDailyDeviation", "Show &Daily Deviation", "Show daily deviation");
+    acShowWeeklyDeviation
+        = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
+    acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
+    acOptions = CreateAction("acOptions", "&Options...", "Configure options");
+    acShowForm = CreateAction("acShowForm", "Show &Form...", "Show form");
+    acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
+    acHelp = CreateAction("acHelp", "&Help", "Help");
+    acGoToHomePage = CreateAction("acGoToHomePage", "Home &page", "Show home page");
+    acGoToOrvaneSoftwareWebsite
+        = CreateAction("acGoToOrvaneSoftwareWebsite", "Orvane Software &web site", "Show Orvane Software web site");
+    acPreviousWeek = m_weekSheet->PreviousWeekAction();
+    acNextWeek = m_weekSheet->NextWeekAction();
+
+    auto command = [this](QAction *action, auto handler) {
+        connect(action, &QAction::triggered, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    };
+    command(acNew, &TMainForm::acNewExecute);
+    command(acLoad, &TMainForm::acLoadExecute);
+    connect(acSave, &QAction::triggered, this, [this] { RunCommand([this] { acSaveExecute(); }); });
+    connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
+    connect(acExit, &QAction::triggered, this, &QWidget::close);
+    command(acHelp, &TMainForm::acHelpExecute);
+    connect(acTimeNow, &QAction::triggered, this, [this] { RunCommand([this] { m_weekSheet->EnterCurrentTime(); }); });
+
+    const auto toggle = [this](QAction *action, bool (TData::*getter)() const, void (TData::*setter)(bool)) {
+        connect(action, &QAction::triggered, this,
+                [this, getter, setter] { RunCommand([=, this] { ToggleShowSetting(getter, setter); }); });
+    };
+    toggle(acShowMenu, &TData::ShowMenu, &TData::SetShowMenu);
+    toggle(acShowToolbar, &TData::ShowToolbar, &TData::SetShowToolbar);
+    toggle(acShowLunchTime, &TData::ShowLunchTime, &TData::SetShowLunchTime);
+    toggle(acShowExtraHours, &TData::ShowExtraHours, &TData::SetShowExtraHours);
+    toggle(acShowHols, &TData::ShowHols, &TData::SetShowHols);
+    toggle(acShowDailyDeviation, &TData::ShowDeviationFromDailyTarget, &TData::SetShowDeviationFromDailyTarget);
+    toggle(acShowWeeklyDeviation, &TData::ShowDeviationFromWeeklyTarget, &TData::SetShowDeviationFromWeeklyTarget);
+    toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
+
+    // Commands whose windows are not part of this build yet stay disabled
+    // rather than pretend to work.
+    for (QAction *pending : {acExport, acReport, acOptions, acHideForm, acShowForm, acGoToHomePage,
+                             acGoToOrvaneSoftwareWebsite})
+        pending->setEnabled(false);
+    acShowForm->setVisible(false);
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnFile"));
+    file->addActions({acNew, acLoad, acSave, acSaveAs, acExport});
+    file->addSeparator();
+    file->addAction(acHideForm);
+    m_exitSeparator = file->addSeparator();
+    file->addAction(acExit);
+
+    m_showMenu = new QMenu(QStringLiteral("&Show"), this);
+    m_showMenu->setObjectName(QStringLiteral("mnShow"));
+    m_showMenu->addActions({acShowMenu, acShowToolbar});
+    m_showMenu->addSeparator();
+    m_showMenu->addActions({acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
+                            acShowWeeklyDeviation, acShowComment});
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnView"));
+    view->addAction(acReport);
+    view->addMenu(m_showMenu);
+    view->addSeparator();
+    view->addAction(acOptions);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnHelp"));
+    help->addAction(acHelp);
+    help->addSeparator();
+    help->addActions({acGoToHomePage, acGoToOrvaneSoftwareWebsite});
+
+    // The window's pop-up menu is the way back to the menu bar when it is hidden.
+    m_popupMenu = new QMenu(this);
+    m_popupMenu->setObjectName(QStringLiteral("puWindow"));
+    m_popupMenu->addAction(acOptions);
+    m_popupMenu->addMenu(m_showMenu);
+
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(QStringLiteral("puTray"));
+    m_trayMenu->addActions({acShowForm, acHideForm});
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(acExit);
+}
+
+void TMainForm::CreateToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setFixedHeight(ToolBarHeight);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->addActions({acLoad, acSave});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({acOptions, acReport, acExport});
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(acTimeNow);
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({acHideForm, acExit});
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void TMainForm::LoadActionImages()
+{
+    const std::pair<const char *, QAction *> images[] = {
+        {"EXIT", acExit},       {"HIDEFORM", acHideForm}, {"OPEN", acLoad},     {"NEW", acNew},
+        {"PREFERENCES", acOptions}, {"REPORT", acReport}, {"SAVE", acSave},     {"EXPORT", acExport},
+        {"SHOWFORM", acShowForm}, {"MENU", acShowMenu},   {"SHOWTOOLBAR", acShowToolbar},
+        {"CLOCK", acTimeNow},   {"HELP", acHelp},
+    };
+    for (const auto &[name, action] : images) {
+        QPixmap image(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
+        if (image.isNull())
+            continue; // the action goes without an image
+        image.setMask(image.createMaskFromColor(QColor(255, 0, 255)));
+        m_images.append(QIcon(image));
+        action->setIcon(m_images.constLast());
+    }
+}
+
+void TMainForm::RunCommand(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const HourframeError &error) {
+        Presenter().ReportError(error.message());
+    } catch (const std::exception &error) {
+        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    RunCommand([this] {
+        ArrangeView();
+        m_weekSheet->InitWeek();
+    });
+    // The rest of start-up runs once the window is on screen.
+    QMetaObject::invokeMethod(this, [this] { RunCommand([this] { CompleteStartUp(); }); }, Qt::QueuedConnection);
+    if (m_startUpDone)
+        RunCommand([this] { m_weekSheet->ShowWeek(); });
+}
+
+void TMainForm::CompleteStartUp()
+{
+    if (m_startUpDone)
+        return;
+    m_startUpDone = true;
+
+    QString path;
+    if (!m_arguments.isEmpty())
+        path = m_arguments.constFirst();
+    else if (m_data.ReopenLastUsedFile())
+        path = m_data.Filename();
+    if (!path.isEmpty())
+        OpenFile(path);
+
+    ArrangeView();
+    m_weekSheet->FocusToday();
+    const auto *focused = qobject_cast<const TTimeEdit *>(QApplication::focusWidget());
+    if (m_data.AutoEnterTime() && focused && m_weekSheet->IsArriveOrDepartField(focused) && focused->Value() < 0)
+        m_weekSheet->EnterCurrentTime();
+    m_weekSheet->ShowWeek();
+}
+
+void TMainForm::OpenFile(const QString &path)
+{
+    m_data.SetFilename(path);
+    try {
+        m_timeRecorder->LoadFromFile(path);
+    } catch (const IoError &) {
+        const TMsgDlgBtn answer = ShowMessageBox(
+            QStringLiteral("Unable to open file ") + path + QStringLiteral("\rDo you want to try to find it yourself?"),
+            mtError, mbYes | mbNo);
+        if (answer == mbYes)
+            acLoadExecute();
+    }
+    UpdateCaption();
+    m_weekSheet->ShowWeek();
+}
+
+bool TMainForm::QuerySaveChanges(const QString &verb)
+{
+    if (!m_timeRecorder->Modified())
+        return true;
+    // A save that does not happen (the user cancelled the save dialog) stops
+    // the operation that asked, so that no edit is lost without a word.
+    if (m_data.AutoSave())
+        return acSaveExecute();
+    const TMsgDlgBtn answer = ShowMessageBox(
+        QStringLiteral("Hourframe has changed.\nSave data before ") + verb + QStringLiteral("?"), mtWarning,
+        mbYes | mbNo | mbCancel);
+    if (answer == mbYes)
+        return acSaveExecute();
+    return answer == mbNo;
+}
+
+void TMainForm::UpdateCaption()
+{
+    const QString product = m_data.ApplicationTitle();
+    const QString fileName = m_timeRecorder->FileName();
+    const QString caption = fileName.isEmpty()
+        ? product + QStringLiteral(" [Untitled]")
+        : product + QStringLiteral(" [") + QFileInfo(fileName).fileName() + QStringLiteral("]");
+    // The application title follows the caption; set it first so that the
+    // platform does not append the old title to the new caption.
+    QApplication::setApplicationDisplayName(caption);
+    setWindowTitle(caption);
+}
+
+QString TMainForm::DocumentFolder() const
+{
+    const QString fileName = m_timeRecorder->FileName();
+    return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
+}
+
+void TMainForm::acNewExecute()
+{
+    if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
+        return;
+    m_timeRecorder->Clear();
+    UpdateCaption();
+    m_weekSheet->ShowWeek();
+}
+
+void TMainForm::acLoadExecute()
+{
+    TFileDialogOptions options;
+    options.title = QStringLiteral("Open Hourframe");
+    options.filter = DataFileFilter;
+    options.defaultSuffix = QStringLiteral("hf");
+    options.directory = DocumentFolder();
+    options.mustExist = true;
+    const QString path = Presenter().OpenFileName(this, options);
+    if (path.isEmpty())
+        return;
+    if (QuerySaveChanges(QStringLiteral("loading")))
+        OpenFile(path);
+}
+
+bool TMainForm::acSaveExecute()
+{
+    if (m_timeRecorder->FileName().isEmpty())
+        return acSaveAsExecute();
+    m_timeRecorder->SaveToFile(QString());
+    return true;
+}
+
+bool TMainForm::acSaveAsExecute()
+{
+    TFileDialogOptions options;
+    options.title = QStringLiteral("Save Hourframe");
+    options.filter = DataFileFilter;
+    options.defaultSuffix = QStringLiteral("hf");
+    options.directory = DocumentFolder();
+    options.confirmOverwrite = true;
+    const QString path = Presenter().SaveFileName(this, options);
+    if (path.isEmpty())
+        return false;
+    m_data.SetFilename(path);
+    m_timeRecorder->SaveToFile(path);
+    UpdateCaption();
+    return true;
+}
+
+void TMainForm::acHelpExecute()
+{
+    const QString helpFile = m_data.HelpFile();
+    if (!helpFile.isEmpty() && QFileInfo::exists(helpFile))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+void TMainForm::ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool))
+{
+    (m_data.*setter)(!(m_data.*getter)());
+    ArrangeView();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    bool goOn = false;
+    RunCommand([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
+    if (goOn)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_popupMenu->popup(event->globalPos());
+}
+
+void TMainForm::ArrangeView()
+{
+    setUpdatesEnabled(false);
+    const auto unlock = qScopeGuard([this] { setUpdatesEnabled(true); });
+
+    menuBar()->setVisible(m_data.ShowMenu());
+    m_weekSheet->ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
+    m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
+    m_toolBar->setVisible(m_data.ShowToolbar());
+
+    const int sheetHeight = m_weekSheet->SheetHeight();
+    m_weekSheet->setFixedSize(ClientWidth, sheetHeight);
+    const int client = sheetHeight + (m_data.ShowToolbar() ? ToolBarHeight : 0);
+    const int menu = m_data.ShowMenu() ? menuBar()->sizeHint().height() : 0;
+    setFixedSize(ClientWidth, client + menu);
+
+    const auto caption = [](QAction *action, bool shown, const char *suffix) {
+        action->setText((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + QLatin1String(suffix));
+    };
+    caption(acShowMenu, m_data.ShowMenu(), " &Menu");
+    caption(acShowToolbar, m_data.ShowToolbar(), " &Toolbar");
+    caption(acShowLunchTime, m_weekSheet->IsRowShown(TWeekSheet::LunchRow), " &Lunch Time");
+    caption(acShowExtraHours, m_weekSheet->IsRowShown(TWeekSheet::ExtraRow), " &Extra Hours");
+    caption(acShowHols, m_weekSheet->IsRowShown(TWeekSheet::HolidayRow), " &Holidays");
+    caption(acShowDailyDeviation, m_data.ShowDeviationFromDailyTarget(), " &Daily Deviation");
+    caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
+    caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::CommentRow), " &Comments");
+
+    m_weekSheet->ArrangeDayColumns();
+}
+
+int TMainForm::ClientHeight() const
+{
+    return height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
+}
+
+void TMainForm::UpdateActions()
+{
+    acSave->setEnabled(m_timeRecorder->Modified());
+    acShowLunchTime->setEnabled(!m_weekSheet->WeekHasLunch());
+    acShowExtraHours->setEnabled(!m_weekSheet->WeekHasExtra());
+    acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
+    acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
+    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(QApplication::focusWidget()));
+    const QString helpFile = m_data.HelpFile();
+    acHelp->setEnabled(!helpFile.isEmpty() && QFileInfo::exists(helpFile));
+    acHideForm->setVisible(m_data.UseToolTray() && isVisible());
+    m_exitSeparator->setVisible(acHideForm->isVisible());
 }

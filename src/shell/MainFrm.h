@@ -1,11 +1,108 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
-// The main window: the week sheet with its menus, toolbar and document commands.
-class TMainForm : public QMainWindow {
+#include <functional>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class TData;
+class TTimeRecorder;
+class TWeekSheet;
+
+// The main window: the week sheet of the open document with its commands,
+// menus and toolbar, the unsaved-changes check and the start-up sequence.
+class TMainForm : public QMainWindow
+{
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    // arguments: the command-line arguments after the program name.
+    TMainForm(TData &data, const QStringList &arguments, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    TTimeRecorder &TimeRecorder() { return *m_timeRecorder; }
+    TWeekSheet &WeekSheet() { return *m_weekSheet; }
+    bool StartUpDone() const { return m_startUpDone; }
+
+    void OpenFile(const QString &path);
+    // The unsaved-changes check; true means go on. verb completes the
+    // question "Save data before <verb>?".
+    bool QuerySaveChanges(const QString &verb);
+    void UpdateCaption();
+    void CompleteStartUp();
+    void ArrangeView();
+    void UpdateActions();
+
+    // The inside height of the window below the menu bar: toolbar and sheet.
+    int ClientHeight() const;
+
+    // Runs a command and shows any failure it raises in the general error report.
+    void RunCommand(const std::function<void()> &command);
+
+    QAction *acNew = nullptr;
+    QAction *acLoad = nullptr;
+    QAction *acSave = nullptr;
+    QAction *acSaveAs = nullptr;
+    QAction *acExport = nullptr;
+    QAction *acHideForm = nullptr;
+    QAction *acExit = nullptr;
+    QAction *acReport = nullptr;
+    QAction *acShowMenu = nullptr;
+    QAction *acShowToolbar = nullptr;
+    QAction *acShowLunchTime = nullptr;
+    QAction *acShowExtraHours = nullptr;
+    QAction *acShowHols = nullptr;
+    QAction *acShowDailyDeviation = nullptr;
+    QAction *acShowWeeklyDeviation = nullptr;
+    QAction *acShowComment = nullptr;
+    QAction *acOptions = nullptr;
+    QAction *acShowForm = nullptr;
+    QAction *acTimeNow = nullptr;
+    QAction *acPreviousWeek = nullptr;
+    QAction *acNextWeek = nullptr;
+    QAction *acHelp = nullptr;
+    QAction *acGoToHomePage = nullptr;
+    QAction *acGoToOrvaneSoftwareWebsite = nullptr;
+
+    QMenu *PopupMenu() const { return m_popupMenu; }
+    QMenu *TrayMenu() const { return m_trayMenu; }
+    QToolBar *ToolBar() const { return m_toolBar; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QAction *CreateAction(const char *name, const char *caption, const char *hint);
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void LoadActionImages();
+
+    void acNewExecute();
+    void acLoadExecute();
+    // Both return whether the document was written (false when the user
+    // cancelled the save dialog).
+    bool acSaveExecute();
+    bool acSaveAsExecute();
+    void acHelpExecute();
+    void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
+
+    QString DocumentFolder() const;
+
+    TData &m_data;
+    QStringList m_arguments;
+    TTimeRecorder *m_timeRecorder = nullptr;
+    TWeekSheet *m_weekSheet = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QMenu *m_showMenu = nullptr;
+    QMenu *m_popupMenu = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_exitSeparator = nullptr;
+    QList<QIcon> m_images;
+    bool m_startUpDone = false;
 };

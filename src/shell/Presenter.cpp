@@ -33,6 +33,13 @@ TMsgDlgBtn TDesktopPresenter::MessageBox(const QString &text, TMsgDlgType kind, 
     return box.Result();
 }
 
+void TDesktopPresenter::ReportError(const QString &text)
+{
+    TMessageForm box(text, mtError, mbOK, QApplication::activeWindow());
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.exec();
+}
+
 QString TDesktopPresenter::OpenFileName(QWidget *parent, const TFileDialogOptions &options)
 {
     return runFileDialog(parent, options, QFileDialog::AcceptOpen);

@@ -25,6 +25,9 @@ public:
     virtual ~TPresenter() = default;
 
     virtual TMsgDlgBtn MessageBox(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons) = 0;
+    // The general error report: a failure no command handled, captioned with
+    // the application title, with the error icon and an OK button.
+    virtual void ReportError(const QString &text) = 0;
     // The chosen path, or an empty text when the user cancelled.
     virtual QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
     virtual QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
@@ -36,6 +39,7 @@ public:
 class TDesktopPresenter : public TPresenter {
 public:
     TMsgDlgBtn MessageBox(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons) override;
+    void ReportError(const QString &text) override;
     QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) override;
     QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) override;
     int ExecDialog(QDialog &dialog) override;
