@@ -1,0 +1,376 @@
+#include "core/DayNumber.h"
+#include "core/TimeEdit.h"
+#include "core/TimeRecorder.h"
+#include "settings/DataMod.h"
+#include "shell/MainFrm.h"
+#include "support/ScriptedPresenter.h"
+#include "support/TestSupport.h"
+#include "week/WeekSheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Monday 7 December 2026, 08:30.
+const QDateTime Now(QDate(2026, 12, 7), QTime(8, 30));
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestSupport::TemporaryHome> home;
+    std::unique_ptr<Regional::Override> regional;
+    std::unique_ptr<Clock::Fixed> clock;
+    std::unique_ptr<ScriptedPresenter> script;
+    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<TData> data;
+    std::unique_ptr<TMainForm> form;
+
+    QString path(const QString &name) const { return home->path() + u'/' + name; }
+
+    // Settings as a previous run left them; read by the next TData.
+    void prepareSettings(const std::function<void(TData &)> &prepare)
+    {
+        TData previous;
+        prepare(previous);
+    }
+
+    void start(const QStringList &arguments = {})
+    {
+        data = std::make_unique<TData>();
+        QApplication::setApplicationDisplayName(data->ApplicationTitle());
+        form = std::make_unique<TMainForm>(*data, arguments);
+        form->show();
+        QTRY_VERIFY(form->StartUpDone());
+        QCoreApplication::processEvents();
+    }
+
+    TTimeEdit *field(const char *name) const { return form->findChild<TTimeEdit *>(QLatin1String(name)); }
+
+    void typeInto(const char *name, const QString &text)
+    {
+        TTimeEdit *edit = field(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        home = std::make_unique<TestSupport::TemporaryHome>();
+        regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
+        clock = std::make_unique<Clock::Fixed>(Now);
+        script = std::make_unique<ScriptedPresenter>();
+        presenter = std::make_unique<TScopedPresenter>(*script);
+        // Nothing typed by the clock unless a test asks for it.
+        prepareSettings([](TData &d) { d.SetAutoEnterTime(false); });
+    }
+
+    void cleanup()
+    {
+        if (form)
+            form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form.reset();
+        data.reset();
+        QVERIFY2(!script->unexpected, "a question was asked that the test did not expect");
+        presenter.reset();
+        script.reset();
+        clock.reset();
+        regional.reset();
+        home.reset();
+    }
+
+    void startWithoutArgument_data()
+    {
+        QTest::addColumn<bool>("reopen");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("reopen on") << true << u"Hourframe [week.hf]"_s;
+        QTest::newRow("reopen off") << false << u"Hourframe"_s;
+    }
+
+    void startWithoutArgument()
+    {
+        QFETCH(bool, reopen);
+        QFETCH(QString, caption);
+        writeFile(path(u"week.hf"_s), "7/12/2026,8:30,17:,:30\r\n");
+        const QString file = path(u"week.hf"_s);
+        prepareSettings([&](TData &d) {
+            d.SetReopenLastUsedFile(reopen);
+            d.SetFilename(file);
+        });
+        start();
+        QCOMPARE(form->windowTitle(), caption);
+        QCOMPARE(form->TimeRecorder().FileName(), reopen ? file : QString());
+        QCOMPARE(field("teMonArrive")->text(), reopen ? u"08:30"_s : QString());
+        // Today is filled in: the focus goes to Depart; on an empty day to Arrive.
+        QCOMPARE(QApplication::focusWidget(), reopen ? field("teMonDepart") : field("teMonArrive"));
+    }
+
+    void startWithArgumentOpensItEvenWithReopenOff()
+    {
+        writeFile(path(u"other.hf"_s), "8/12/2026,9:,17:\r\n");
+        prepareSettings([](TData &d) { d.SetReopenLastUsedFile(false); });
+        start({path(u"other.hf"_s), u"ignored"_s});
+        QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
+        QCOMPARE(data->Filename(), path(u"other.hf"_s));
+        QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
+    }
+
+    void startWithDeletedLastFile()
+    {
+        const QString missing = path(u"gone.hf"_s);
+        prepareSettings([&](TData &d) { d.SetFilename(missing); });
+        script->answers.enqueue(mbNo);
+        start();
+        QCOMPARE(script->questions.size(), 1);
+        QCOMPARE(script->questions[0].text,
+                 u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
+        QCOMPARE(script->questions[0].kind, mtError);
+        QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
+        QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
+        QCOMPARE(data->Filename(), missing); // tried again at the next start
+        QCOMPARE(form->TimeRecorder().FileName(), QString());
+    }
+
+    void autoEnterTime_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("arrive");
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("empty day: arrival") << QByteArray() << u"08:30"_s << QString() << true;
+        QTest::newRow("arrived: departure") << QByteArray("7/12/2026,7:45\r\n") << u"07:45"_s << u"08:30"_s << true;
+        QTest::newRow("both there: nothing") << QByteArray("7/12/2026,7:45,8:\r\n") << u"07:45"_s << u"08:00"_s
+                                             << false;
+    }
+
+    void autoEnterTime()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, arrive);
+        QFETCH(QString, depart);
+        QFETCH(bool, modified);
+        writeFile(path(u"week.hf"_s), file);
+        const QString name = path(u"week.hf"_s);
+        prepareSettings([&](TData &d) {
+            d.SetAutoEnterTime(true);
+            d.SetFilename(name);
+        });
+        start();
+        QCOMPARE(field("teMonArrive")->text(), arrive);
+        QCOMPARE(field("teMonDepart")->text(), depart);
+        QCOMPARE(form->TimeRecorder().Modified(), modified);
+    }
+
+    void openAsksAfterTheDialogAndCancelKeepsTheDocument()
+    {
+        writeFile(path(u"other.hf"_s), "8/12/2026,9:,17:\r\n");
+        start();
+        typeInto("teMonArrive", u"8"_s);
+        QVERIFY(form->TimeRecorder().Modified());
+
+        script->openFileNames.enqueue(path(u"other.hf"_s));
+        script->answers.enqueue(mbCancel);
+        form->acLoad->trigger();
+        QCOMPARE(script->fileDialogs.size(), 1);
+        QCOMPARE(script->fileDialogs[0].title, u"Open Hourframe"_s);
+        QCOMPARE(script->questionTexts(), QStringList{u"Hourframe has changed.\nSave data before loading?"_s});
+        QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
+        QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
+        QCOMPARE(form->windowTitle(), u"Hourframe"_s);
+
+        script->openFileNames.enqueue(path(u"other.hf"_s));
+        script->answers.enqueue(mbNo);
+        form->acLoad->trigger();
+        QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
+        QVERIFY(!form->TimeRecorder().Modified());
+        QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
+    }
+
+    void saveAsThenSave()
+    {
+        start();
+        typeInto("teMonArrive", u"8:30"_s);
+        script->saveFileNames.enqueue(path(u"new.hf"_s));
+        form->acSave->trigger(); // untitled: Save goes to Save As
+        QCOMPARE(script->fileDialogs.size(), 1);
+        QCOMPARE(script->fileDialogs[0].title, u"Save Hourframe"_s);
+        QVERIFY(script->fileDialogs[0].confirmOverwrite);
+        QCOMPARE(form->windowTitle(), u"Hourframe [new.hf]"_s);
+        QCOMPARE(data->Filename(), path(u"new.hf"_s));
+        QCOMPARE(readFile(path(u"new.hf"_s)), QByteArray("7/12/2026,8:30\r\n"));
+
+        typeInto("teMonDepart", u"17"_s);
+        form->acSave->trigger(); // named: no dialog
+        QCOMPARE(script->fileDialogs.size(), 1);
+        QCOMPARE(readFile(path(u"new.hf"_s)), QByteArray("7/12/2026,8:30,17:\r\n"));
+        QVERIFY(!form->TimeRecorder().Modified());
+    }
+
+    void newAsksBeforeDiscarding_data()
+    {
+        QTest::addColumn<TMsgDlgBtn>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("cancel keeps the document") << mbCancel << false;
+        QTest::newRow("no discards the edits") << mbNo << true;
+    }
+
+    void newAsksBeforeDiscarding()
+    {
+        QFETCH(TMsgDlgBtn, answer);
+        QFETCH(bool, cleared);
+        start();
+        typeInto("teMonArrive", u"8"_s);
+        script->answers.enqueue(answer);
+        form->acNew->trigger();
+        QCOMPARE(script->questionTexts(),
+                 QStringList{u"Hourframe has changed.\nSave data before creating a new hourframe?"_s});
+        QCOMPARE(field("teMonArrive")->text().isEmpty(), cleared);
+        QCOMPARE(form->windowTitle(), cleared ? u"Hourframe [Untitled]"_s : u"Hourframe"_s);
+    }
+
+    void exitAsksAndACancelledSaveKeepsTheWindowOpen_data()
+    {
+        QTest::addColumn<bool>("autoSave");
+        QTest::addColumn<QList<TMsgDlgBtn>>("answers");
+        QTest::addColumn<QStringList>("saveNames");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("cancel") << false << QList<TMsgDlgBtn>{mbCancel} << QStringList{} << false;
+        QTest::newRow("no") << false << QList<TMsgDlgBtn>{mbNo} << QStringList{} << true;
+        QTest::newRow("yes, save dialog cancelled") << false << QList<TMsgDlgBtn>{mbYes} << QStringList{QString()}
+                                                    << false;
+        QTest::newRow("auto save, save dialog cancelled") << true << QList<TMsgDlgBtn>{} << QStringList{QString()}
+                                                          << false;
+    }
+
+    void exitAsksAndACancelledSaveKeepsTheWindowOpen()
+    {
+        QFETCH(bool, autoSave);
+        QFETCH(QList<TMsgDlgBtn>, answers);
+        QFETCH(QStringList, saveNames);
+        QFETCH(bool, closed);
+        prepareSettings([&](TData &d) { d.SetAutoSave(autoSave); });
+        start();
+        typeInto("teMonArrive", u"8"_s);
+        for (TMsgDlgBtn a : answers)
+            script->answers.enqueue(a);
+        for (const QString &n : saveNames)
+            script->saveFileNames.enqueue(n);
+        form->acExit->trigger();
+        QCOMPARE(script->questionTexts(), autoSave ? QStringList{}
+                                                   : QStringList{u"Hourframe has changed.\nSave data before exiting?"_s});
+        QCOMPARE(!form->isVisible(), closed);
+        QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
+    }
+
+    void clientHeights_data()
+    {
+        QTest::addColumn<bool>("everything");
+        QTest::addColumn<int>("clientHeight");
+        QTest::newRow("defaults") << false << 207;
+        QTest::newRow("every part on") << true << 319;
+    }
+
+    void clientHeights()
+    {
+        QFETCH(bool, everything);
+        QFETCH(int, clientHeight);
+        if (everything)
+            prepareSettings([](TData &d) {
+                d.SetShowExtraHours(true);
+                d.SetShowHols(true);
+                d.SetShowComment(true);
+                d.SetShowDeviationFromDailyTarget(true);
+                d.SetShowDeviationFromWeeklyTarget(true);
+            });
+        start();
+        QCOMPARE(form->ClientHeight(), clientHeight);
+        QCOMPARE(form->width(), 375);
+    }
+
+    void optionalRowsMoveUp()
+    {
+        prepareSettings([](TData &d) { d.SetShowLunchTime(false); });
+        start();
+        QCOMPARE(form->WeekSheet().ArrangeRows(false, false, false, false), 100);
+
+        form->acShowExtraHours->trigger();
+        QVERIFY(data->ShowExtraHours());
+        QCOMPARE(field("teMonExtra")->y(), 100);
+        QCOMPARE(form->WeekSheet().findChild<QLabel *>(u"laExtra"_s)->y(), 104);
+        QCOMPARE(form->acShowExtraHours->text(), u"Hide &Extra Hours"_s);
+        QCOMPARE(form->acShowLunchTime->text(), u"Show &Lunch Time"_s);
+    }
+
+    void rowShownByDataCannotBeHidden()
+    {
+        writeFile(path(u"week.hf"_s), "8/12/2026,8:,17:,:45\r\n");
+        const QString name = path(u"week.hf"_s);
+        prepareSettings([&](TData &d) {
+            d.SetShowLunchTime(false);
+            d.SetFilename(name);
+        });
+        start();
+        QVERIFY(field("teMonLunch")->isVisible());
+        form->UpdateActions();
+        QVERIFY(!form->acShowLunchTime->isEnabled());
+        QCOMPARE(form->acShowLunchTime->text(), u"Hide &Lunch Time"_s);
+    }
+
+    void hidingTheMenuShortensTheWindow()
+    {
+        start();
+        const int before = form->height();
+        form->acShowMenu->trigger();
+        QVERIFY(!form->menuBar()->isVisible());
+        QVERIFY(form->height() < before);
+        QCOMPARE(form->ClientHeight(), 207);
+        QCOMPARE(form->acShowMenu->text(), u"Show &Menu"_s);
+        QVERIFY(form->PopupMenu()->actions().contains(form->acOptions));
+        TData reread;
+        QVERIFY(!reread.ShowMenu()); // stored at once
+    }
+
+    void saveIsEnabledOnlyWhenModified()
+    {
+        start();
+        form->UpdateActions();
+        QVERIFY(!form->acSave->isEnabled());
+        typeInto("teMonArrive", u"9"_s);
+        form->UpdateActions();
+        QVERIFY(form->acSave->isEnabled());
+        QVERIFY(form->acTimeNow->isEnabled());
+        field("teMonLunch")->setFocus();
+        form->UpdateActions();
+        QVERIFY(!form->acTimeNow->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_MainFrm.moc"
