@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFont>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,13 +34,18 @@ constexpr int ColumnPitch = 44;
 constexpr int ArriveTop = 52;
 constexpr int DepartTop = 76;
 constexpr int FieldHeight = 21;
+// Wide enough for "00:00" in the sheet's font; the column pitch leaves room.
+constexpr int FieldWidth = 40;
+// The design's sizes are those of an 8-point font at 96 dots per inch. The font
+// is given in pixels so that it scales together with the geometry.
+constexpr int FontPixelSize = 11;
 constexpr int RowLabelLeft = 12;
-constexpr int RowLabelWidth = 46;
+constexpr int RowLabelWidth = 56;
 constexpr int RowLabelHeight = 13;
 constexpr int CommentButtonSize = 21;
 // Right-aligned figures reach 8 pixels further left than the fields above them.
 constexpr int FigureIndent = 8;
-constexpr int FigureWidth = HeadingWidth + FigureIndent;
+constexpr int FigureWidth = FieldWidth + FigureIndent;
 constexpr int WeeklyFigureWidth = 60;
 
 constexpr int HoursRowHeight = 25;
@@ -51,16 +57,15 @@ constexpr int MaxFieldLength = 5;
 constexpr int MinutesPerDay = 1440;
 
 // Weekdays in the order the week is recalculated and tabbed through: Monday first.
-constexpr std::array<int, 7> MondayFirst{DayNumber::Monday,   DayNumber::Tuesday, DayNumber::Wednesday,
-                                         DayNumber::Thursday, DayNumber::Friday,  DayNumber::Saturday,
-                                         DayNumber::Sunday};
+constexpr std::array<int, 7> MondayFirst { DayNumber::Monday, DayNumber::Tuesday, DayNumber::Wednesday,
+    DayNumber::Thursday, DayNumber::Friday, DayNumber::Saturday, DayNumber::Sunday };
 
 const char *const TagProperty = "Tag";
 
 QString dayPrefix(int weekday)
 {
-    static const std::array<const char16_t *, 7> prefixes{u"Sun", u"Mon", u"Tue", u"Wed",
-                                                          u"Thu", u"Fri", u"Sat"};
+    static const std::array<const char16_t *, 7> prefixes { u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri",
+        u"Sat" };
     return QString::fromUtf16(prefixes.at(weekday - 1));
 }
 
@@ -83,6 +88,9 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
 {
     setObjectName(QStringLiteral("WeekSheet"));
     setFixedWidth(ClientWidth);
+    QFont sheetFont = font();
+    sheetFont.setPixelSize(FontPixelSize);
+    setFont(sheetFont);
     // Building the fields changes their texts; nothing may be calculated or stored yet.
     m_loadingWeek = true;
     CreateControls();
@@ -101,7 +109,7 @@ TTimeEdit *TWeekSheet::CreateField(int weekday, const QString &name, TTimeEditKi
     field->SetBlankIfZero(blankIfZero);
     field->setMaxLength(MaxFieldLength);
     field->SetAsMinutes(-1);
-    field->resize(HeadingWidth, FieldHeight);
+    field->resize(FieldWidth, FieldHeight);
     field->installEventFilter(this);
     connect(field, &TTimeEdit::OnChange, this, [this, weekday] { RecalculateDay(weekday); });
     return field;
@@ -127,7 +135,7 @@ void TWeekSheet::CreateControls()
     m_weekBox->setInsertPolicy(QComboBox::NoInsert);
     // Reachable by mouse and by its caption's shortcut, but not a tab stop.
     m_weekBox->setFocusPolicy(Qt::ClickFocus);
-    m_weekBox->setGeometry(columnLeft(1) - 4, 8, 96, FieldHeight);
+    m_weekBox->setGeometry(columnLeft(1), 8, 96, FieldHeight);
     m_weekBox->installEventFilter(this);
     m_weekBoxLabel->setBuddy(m_weekBox);
     connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { UpdateWeekBoxColour(); });
@@ -138,7 +146,7 @@ void TWeekSheet::CreateControls()
     m_acPreviousWeek->setToolTip(QStringLiteral("Previous Week"));
     m_acPreviousWeek->setStatusTip(QStringLiteral("Previous Week"));
     connect(m_acPreviousWeek, &QAction::triggered, this,
-            [this] { RunReportingErrors([this] { MoveWeek(-7); }); });
+        [this] { RunReportingErrors([this] { MoveWeek(-7); }); });
     m_acNextWeek = new QAction(QStringLiteral(">"), this);
     m_acNextWeek->setObjectName(QStringLiteral("acNextWeek"));
     m_acNextWeek->setToolTip(QStringLiteral("Next Week"));
@@ -191,7 +199,7 @@ void TWeekSheet::CreateControls()
         button->resize(CommentButtonSize, CommentButtonSize);
         UpdateCommentButton(button, QString(), 0);
         connect(button, &QToolButton::clicked, this,
-                [this, button] { Q_EMIT CommentClicked(button, button->property(TagProperty).toInt()); });
+            [this, button] { Q_EMIT CommentClicked(button, button->property(TagProperty).toInt()); });
         day.comment = button;
     }
 }
@@ -227,27 +235,27 @@ void TWeekSheet::CreateResultRows()
         ->move(RowLabelLeft, centred(HoursRowHeight));
     CreateRowLabel(m_pnDeviation, QStringLiteral("laDeviation"), QStringLiteral("Deviation"))
         ->move(RowLabelLeft, centred(DeviationRowHeight));
-    auto *weeklyCaption = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"),
-                                         QStringLiteral("Weekly hours"));
+    auto *weeklyCaption
+        = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), QStringLiteral("Weekly hours"));
     weeklyCaption->setGeometry(RowLabelLeft, centred(WeeklyHoursRowHeight), 90, RowLabelHeight);
-    m_laWeeklyShortfall = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"),
-                                         QStringLiteral("Shortfall"));
+    m_laWeeklyShortfall
+        = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
     m_laWeeklyShortfall->setGeometry(RowLabelLeft, centred(ShortfallRowHeight), 90, RowLabelHeight);
 
     for (int weekday = 1; weekday <= 7; ++weekday) {
         Day &day = m_days[weekday];
-        day.hours = figure(m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"),
-                           FigureWidth);
+        day.hours = figure(
+            m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"), FigureWidth);
         day.hours->SetBlankIfZero(true);
         day.hours->move(day.hours->x(), centred(HoursRowHeight));
-        day.deviation = figure(
-            m_pnDeviation, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"), FigureWidth);
+        day.deviation = figure(m_pnDeviation,
+            QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"), FigureWidth);
         day.deviation->SetBlankIfZero(true);
         day.deviation->move(day.deviation->x(), centred(DeviationRowHeight));
     }
 
     // The week's figures line up under the second column.
-    const int weeklyLeft = columnLeft(2) + HeadingWidth - FigureIndent - WeeklyFigureWidth;
+    const int weeklyLeft = columnLeft(2) + FieldWidth - FigureIndent - WeeklyFigureWidth;
     m_weeklyHours = figure(m_pnWeeklyHours, QStringLiteral("teWeeklyHours"), WeeklyFigureWidth);
     m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
     m_shortfall = figure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
@@ -258,8 +266,8 @@ void TWeekSheet::SetTabOrder()
 {
     for (const int weekday : MondayFirst) {
         const Day &day = m_days[weekday];
-        for (QWidget *control : std::initializer_list<QWidget *>{day.arrive, day.depart, day.lunch, day.extra,
-                                                                 day.hols, day.comment})
+        for (QWidget *control : std::initializer_list<QWidget *> {
+                 day.arrive, day.depart, day.lunch, day.extra, day.hols, day.comment })
             m_tabOrder.push_back(control);
     }
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
@@ -271,7 +279,7 @@ void TWeekSheet::InitWeek()
     const int roundTo = m_data.RoundTimes() ? m_data.RoundTimesTo() : 0;
     for (int weekday = 1; weekday <= 7; ++weekday)
         for (int row = rwArrive; row <= rwHols; ++row)
-            Field(weekday, row)->SetRoundTo(roundTo);
+            Field(weekday, row)->SetRoundTo(static_cast<quint32>(roundTo));
 
     const int start = DayNumber::weekStartOf(DayNumber::today(), m_data.FirstDayOfWeek());
     m_weekStart = start;
@@ -287,7 +295,8 @@ void TWeekSheet::ShowWeek()
     std::exception_ptr failure;
     try {
         // Everything that can fail on a bad box text happens before the shown week changes.
-        const int start = DayNumber::weekStartOf(ParseDateText(m_weekBox->currentText()), m_data.FirstDayOfWeek());
+        const int start
+            = DayNumber::weekStartOf(ParseDateText(m_weekBox->currentText()), m_data.FirstDayOfWeek());
         m_weekStart = start;
         const QString startText = ShortDateText(start);
         if (m_weekBox->currentText() != startText)
@@ -408,7 +417,8 @@ void TWeekSheet::ArrangeDayColumns()
         heading->setText(DayCaption(weekday));
         const int left = heading->x();
         const Day &day = m_days[weekday];
-        for (QWidget *field : std::initializer_list<QWidget *>{day.arrive, day.depart, day.lunch, day.extra, day.hols})
+        for (QWidget *field :
+            std::initializer_list<QWidget *> { day.arrive, day.depart, day.lunch, day.extra, day.hols })
             field->move(left, field->y());
         day.comment->move(left + (HeadingWidth - CommentButtonSize) / 2, day.comment->y());
         day.hours->move(left - FigureIndent, day.hours->y());
@@ -547,12 +557,13 @@ int TWeekSheet::ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool 
     setUpdatesEnabled(false);
     const int pitch = DepartTop - ArriveTop;
     int rowTop = DepartTop + pitch;
-    const std::array<bool, 4> shownRows{showLunch || WeekHasLunch(), showExtra || WeekHasExtra(),
-                                        showHols || WeekHasHolidays(), showComment || WeekHasComments()};
+    const std::array<bool, 4> shownRows { showLunch || WeekHasLunch(), showExtra || WeekHasExtra(),
+        showHols || WeekHasHolidays(), showComment || WeekHasComments() };
     for (int row = rwLunch; row <= rwComment; ++row) {
         const bool shown = shownRows[static_cast<std::size_t>(row - rwLunch)];
         for (int weekday = 1; weekday <= 7; ++weekday) {
-            QWidget *control = row == rwComment ? static_cast<QWidget *>(m_days[weekday].comment) : Field(weekday, row);
+            QWidget *control
+                = row == rwComment ? static_cast<QWidget *>(m_days[weekday].comment) : Field(weekday, row);
             control->setVisible(shown);
             control->move(control->x(), rowTop);
         }
@@ -644,8 +655,7 @@ void TWeekSheet::MoveWeek(int days)
     ShowWeek();
 }
 
-template<class Operation>
-void TWeekSheet::RunReportingErrors(Operation operation)
+template<class Operation> void TWeekSheet::RunReportingErrors(Operation operation)
 {
     try {
         operation();
@@ -825,12 +835,6 @@ bool TWeekSheet::eventFilter(QObject *watched, QEvent *event)
         if (HandleArrowKey(field, key))
             return true;
         break;
-    }
-    case QEvent::FocusIn: {
-        // A field keeps its caret instead of selecting all its text when tabbed into.
-        field->event(event);
-        field->deselect();
-        return true;
     }
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();

@@ -25,8 +25,7 @@ class TTimeRecorder;
 //
 // Weekdays are numbered 1 = Sunday to 7 = Saturday; grid rows 1 = Arrive,
 // 2 = Depart, 3 = Lunch, 4 = Extra, 5 = Holiday (6 = Comment for IsRowShown).
-class TWeekSheet : public QWidget
-{
+class TWeekSheet : public QWidget {
     Q_OBJECT
 
 public:
@@ -82,8 +81,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Day
-    {
+    struct Day {
         int date = 0;
         bool hasDate = false; // false until a week has been shown
         TTimeEdit *arrive = nullptr;
@@ -112,15 +110,14 @@ private:
     bool FindField(const QObject *object, int &weekday, int &row) const;
     bool HandleArrowKey(TTimeEdit *field, int key);
     void FocusNextInTabOrder(QWidget *from);
-    template<class Operation>
-    void RunReportingErrors(Operation operation);
+    template<class Operation> void RunReportingErrors(Operation operation);
 
     TTimeRecorder &m_recorder;
     TData &m_data;
 
     std::array<Day, 8> m_days; // indexed by weekday 1..7
-    std::array<QLabel *, 7> m_headings{};
-    std::array<QLabel *, 7> m_rowLabels{}; // indexed by Row 1..6
+    std::array<QLabel *, 7> m_headings {};
+    std::array<QLabel *, 7> m_rowLabels {}; // indexed by Row 1..6
     std::vector<QWidget *> m_tabOrder;
 
     QComboBox *m_weekBox = nullptr;
