@@ -147,6 +147,32 @@ private Q_SLOTS:
         QVERIFY(registry.KeyExists(u"\\SOFTWARE\\orvane software"_s));
     }
 
+    void fileEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QString text = u"Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\r\n"
+                             "\"PrinterFontName\"=\"Café\"\r\n"_s;
+        QTest::newRow("UTF-8") << text.toUtf8();
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf") + text.toUtf8();
+        QByteArray utf16("\xff\xfe");
+        for (const QChar c : text)
+            utf16 += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+        QTest::newRow("UTF-16 as exported on Windows") << utf16;
+        QTest::newRow("8-bit") << text.toLatin1();
+    }
+
+    void fileEncodings()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"store.reg"_s);
+        writeFile(path, content);
+        TNTRegistry registry(path);
+        QVERIFY(registry.OpenKey(AppKey, false));
+        QCOMPARE(registry.ReadString(u"PrinterFontName"_s), std::optional<QString>(u"Café"_s));
+    }
+
     void wrongTypeReadsAsNothing()
     {
         QTemporaryDir dir;
