@@ -97,10 +97,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qRegisterMetaType<QAbstractButton *>();
-    }
+    void initTestCase() { qRegisterMetaType<QAbstractButton *>(); }
 
     void init() { m_env = std::make_unique<Environment>(); }
 
