@@ -129,7 +129,11 @@ QString SignedHoursText(double time, bool negative, bool blankIfZero, bool blank
         return QString();
     if (blankIfZero && time == 0)
         return QString();
-    const qint64 m = static_cast<qint64>(std::abs(roundHalfEven(time * 1440)));
-    return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(m / 60)
+    // A negative day fraction (only a direct write of it gives one) is shown
+    // with its minus sign rather than as a malformed text of negative parts.
+    const double rounded = roundHalfEven(time * 1440);
+    const bool minus = negative != (rounded < 0);
+    const qint64 m = static_cast<qint64>(std::abs(rounded));
+    return (minus ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(m / 60)
         + Regional::timeSeparator() + twoDigits(static_cast<int>(m % 60));
 }

@@ -1,0 +1,231 @@
+#include "core/DateText.h"
+
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Regional.h"
+#include "core/TimeText.h"
+
+#include <QDate>
+
+namespace {
+
+QChar asciiLower(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + (u'a' - u'A')) : c;
+}
+
+// Month names match whatever the case of the letters A-Z; other letters must
+// match exactly.
+bool sameName(const QString &a, const QString &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool looksLikeInteger(const QString &head)
+{
+    qsizetype i = (head.startsWith(u'+') || head.startsWith(u'-')) ? 1 : 0;
+    if (i == head.size())
+        return false;
+    for (; i < head.size(); ++i) {
+        if (head[i] < u'0' || head[i] > u'9')
+            return false;
+    }
+    return true;
+}
+
+ConversionError notADate(const QString &text)
+{
+    return ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
+}
+
+int readNumber(const QString &head, const QString &text)
+{
+    int n = 0;
+    try {
+        n = ParseDecimalInt(head);
+    } catch (const ConversionError &) {
+        // Too many digits for any integer is still a number, and far out of range.
+        if (looksLikeInteger(head))
+            throw RangeError(QStringLiteral("'%1' is not a valid date: %2 is out of range").arg(text, head));
+        throw notADate(text);
+    }
+    if (n < 0 || n > 65535)
+        throw RangeError(QStringLiteral("'%1' is not a valid date: %2 is out of range").arg(text, head));
+    return n;
+}
+
+int readMonth(const QString &head, const QString &text)
+{
+    for (int month = 1; month <= 12; ++month) {
+        if (sameName(head, Regional::shortMonthName(month)) || sameName(head, Regional::longMonthName(month)))
+            return month;
+    }
+    return readNumber(head, text);
+}
+
+// A two-digit year falls in the hundred years that begin window years before
+// the current year: in 2026 with a window of 50, from 1976 to 2075. With a
+// window of 0 it is always in the current century.
+int completeYear(int year)
+{
+    if (year >= 100)
+        return year;
+    const int thisYear = Clock::today().year();
+    const int century = thisYear - thisYear % 100;
+    const int window = Regional::twoDigitYearWindow();
+    if (window == 0)
+        return century + year;
+    const int windowStart = thisYear - window;
+    int completed = windowStart - windowStart % 100 + year;
+    if (completed < windowStart)
+        completed += 100;
+    return completed;
+}
+
+// Position of the first occurrence counted from 1; 0 when there is none.
+int firstPosition(const QString &format, QChar letter)
+{
+    return static_cast<int>(format.indexOf(letter)) + 1;
+}
+
+QString padded(int n, int width)
+{
+    const QString digits = QString::number(n < 0 ? -qint64(n) : qint64(n)).rightJustified(width, u'0');
+    return n < 0 ? u'-' + digits : digits;
+}
+
+qsizetype runLength(const QString &pattern, qsizetype from)
+{
+    qsizetype end = from;
+    while (end < pattern.size() && pattern[end] == pattern[from])
+        ++end;
+    return end - from;
+}
+
+} // namespace
+
+int ParseDateText(const QString &text)
+{
+    const QString delimiters = Regional::dateSeparator() + QStringLiteral("/-,. ");
+    QString rest = text;
+    const QString t1 = SplitAtDelimiter(rest, delimiters);
+    const QString t2 = SplitAtDelimiter(rest, delimiters);
+    const QString t3 = SplitAtDelimiter(rest, delimiters);
+
+    const QString format = Regional::shortDateFormat().toLower();
+    const int y = firstPosition(format, u'y');
+    const int m = firstPosition(format, u'm');
+    const int d = firstPosition(format, u'd');
+
+    QString dayText;
+    QString monthText;
+    QString yearText;
+    if (y < m && y < d) {
+        yearText = t1;
+        dayText = d < m ? t2 : t3;
+        monthText = d < m ? t3 : t2;
+    } else if (d < m && d < y) {
+        dayText = t1;
+        monthText = m < y ? t2 : t3;
+        yearText = m < y ? t3 : t2;
+    } else {
+        monthText = t1;
+        dayText = d < y ? t2 : t3;
+        yearText = d < y ? t3 : t2;
+    }
+
+    const int month = readMonth(monthText, text);
+    const int day = readNumber(dayText, text);
+    const int year = completeYear(readNumber(yearText, text));
+
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        throw notADate(text);
+    return DayNumber::fromDate(date);
+}
+
+QString FormatDayNumber(int day, const QString &pattern)
+{
+    const QDate date = DayNumber::toDate(day);
+    QString out;
+    qsizetype i = 0;
+    while (i < pattern.size()) {
+        const QChar c = pattern[i];
+        if (c == u'\'') {
+            ++i;
+            if (i < pattern.size() && pattern[i] == u'\'') {
+                out += u'\'';
+                ++i;
+                continue;
+            }
+            while (i < pattern.size()) {
+                if (pattern[i] == u'\'') {
+                    if (i + 1 < pattern.size() && pattern[i + 1] == u'\'') {
+                        out += u'\'';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                out += pattern[i++];
+            }
+            continue;
+        }
+
+        const qsizetype repeat = runLength(pattern, i);
+        if (c == u'd') {
+            const qsizetype used = qMin<qsizetype>(repeat, 4);
+            const int weekday = DayNumber::dayOfWeek(day);
+            if (used == 1)
+                out += QString::number(date.day());
+            else if (used == 2)
+                out += padded(date.day(), 2);
+            else if (used == 3)
+                out += Regional::shortDayName(weekday);
+            else
+                out += Regional::longDayName(weekday);
+            i += used;
+        } else if (c == u'M') {
+            const qsizetype used = qMin<qsizetype>(repeat, 4);
+            if (used == 1)
+                out += QString::number(date.month());
+            else if (used == 2)
+                out += padded(date.month(), 2);
+            else if (used == 3)
+                out += Regional::shortMonthName(date.month());
+            else
+                out += Regional::longMonthName(date.month());
+            i += used;
+        } else if (c == u'y' && repeat >= 4) {
+            out += padded(date.year(), 4);
+            i += 4;
+        } else if (c == u'y' && repeat >= 2) {
+            out += padded(date.year() % 100, 2);
+            i += 2;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+QString ShortDateText(int day)
+{
+    return FormatDayNumber(day, Regional::shortDateFormat());
+}
+
+QString DayCaption(int weekday)
+{
+    const QString name = Regional::shortDayName(weekday);
+    if (name.isEmpty())
+        return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}

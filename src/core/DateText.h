@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Dates as the user reads and types them, in the regional short date format.
+// Every function reads the regional settings at the moment it runs.
+
+// Reads a typed date as a day number. Day, month and year may be separated by
+// the regional date separator, "/", "-", ",", "." or a blank; their order
+// follows the regional short date format; the month may be a number or its
+// short or full name in any case; a year below 100 is completed within the
+// two-digit-year window around the current year. A text that is not a date,
+// or names a date that does not exist, is a ConversionError; a number below 0
+// or above 65535 is a RangeError.
+int ParseDateText(const QString &text);
+
+// A day number formatted with a date pattern: d, dd (day), ddd, dddd (short
+// and full day name), M, MM (month), MMM, MMMM (short and full month name),
+// yy, yyyy (year), 'quoted text' ('' for a quote). Names are the regional ones.
+QString FormatDayNumber(int day, const QString &pattern);
+
+// A day number in the regional short date format.
+QString ShortDateText(int day);
+
+// The regional short name of a weekday (1 = Sunday to 7 = Saturday) with its
+// first character in upper case and the rest in lower case: "Mon".
+QString DayCaption(int weekday);

@@ -1,0 +1,183 @@
+#include "core/TimeEdit.h"
+
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Rounding.h"
+
+#include <QFocusEvent>
+
+#include <cmath>
+#include <limits>
+
+TTimeEdit::TTimeEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &TTimeEdit::TextChanged);
+    Redisplay();
+}
+
+void TTimeEdit::SetAsMinutes(double minutes)
+{
+    const double rounded = roundHalfEven(minutes);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        throw RangeError(QStringLiteral("%1 cannot be held as a time in minutes").arg(minutes));
+    m_value = static_cast<int>(rounded);
+    Redisplay();
+}
+
+void TTimeEdit::SetRoundTo(quint32 roundTo)
+{
+    if (roundTo == m_roundTo)
+        return;
+    m_roundTo = roundTo;
+    Redisplay();
+}
+
+void TTimeEdit::SetTimeKind(TTimeEditKind kind)
+{
+    if (kind == m_timeKind)
+        return;
+    m_timeKind = kind;
+    Redisplay();
+}
+
+void TTimeEdit::SetBlankIfZero(bool blank)
+{
+    if (blank == m_blankIfZero)
+        return;
+    m_blankIfZero = blank;
+    Redisplay();
+}
+
+void TTimeEdit::SetBlankIfSubZero(bool blank)
+{
+    if (blank == m_blankIfSubZero)
+        return;
+    m_blankIfSubZero = blank;
+    Redisplay();
+}
+
+bool TTimeEdit::IsValidTime() const
+{
+    if (IsBlank())
+        return true;
+    ParsedTime parsed;
+    try {
+        parsed = ParseTimeText(text(), m_timeKind);
+    } catch (const ConversionError &) {
+        return false;
+    }
+    const bool minutesOk = parsed.minutes >= 0 && parsed.minutes <= 59;
+    if (m_timeKind == tkTimeOfDay)
+        return minutesOk && parsed.hours >= 0 && parsed.hours <= 23;
+    return minutesOk && parsed.hours >= 0;
+}
+
+bool TTimeEdit::IsBlank() const
+{
+    return TrimBlanks(text()).isEmpty();
+}
+
+QString TTimeEdit::DisplayText() const
+{
+    if (m_blankIfSubZero && m_value < 0)
+        return QString();
+    if (m_blankIfZero && m_value == 0)
+        return QString();
+    // No clock text exists for a negative time; such a field shows nothing.
+    if (m_value < 0)
+        return QString();
+    qint64 shown = m_value;
+    if (m_roundTo != 0) {
+        const qint64 step = m_roundTo;
+        shown = static_cast<qint64>(roundHalfEven(double(m_value) / double(step))) * step;
+        // A step larger than half the range can round past the largest time;
+        // the step below still holds it.
+        if (shown > std::numeric_limits<int>::max())
+            shown -= step;
+    }
+    return ClockText(static_cast<int>(shown));
+}
+
+void TTimeEdit::Redisplay()
+{
+    const QString shown = DisplayText();
+    if (shown != text())
+        setText(shown);
+}
+
+void TTimeEdit::EnterCurrentTime()
+{
+    SetAsMinutes(DayNumber::minutesNow());
+}
+
+void TTimeEdit::TextChanged(const QString &text)
+{
+    try {
+        m_value = ParseTimeText(text, m_timeKind).value;
+    } catch (const ConversionError &) {
+        // Half-typed or mistyped: the last value that could be read stays.
+    }
+    Q_EMIT OnChange();
+}
+
+void TTimeEdit::focusInEvent(QFocusEvent *event)
+{
+    // The week sheet's arrow keys work with the caret, so tabbing into a
+    // field must not select all of its text.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason) {
+        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+TTimeLabel::TTimeLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    Redisplay();
+}
+
+void TTimeLabel::SetTime(double time)
+{
+    m_time = time;
+    Redisplay();
+}
+
+double TTimeLabel::AsMinutes() const
+{
+    return roundHalfEven(m_time * 1440);
+}
+
+void TTimeLabel::SetAsMinutes(double minutes)
+{
+    m_negative = minutes < 0;
+    m_time = std::abs(minutes) / 1440;
+    Redisplay();
+}
+
+void TTimeLabel::SetBlankIfZero(bool blank)
+{
+    if (blank == m_blankIfZero)
+        return;
+    m_blankIfZero = blank;
+    Redisplay();
+}
+
+void TTimeLabel::SetBlankIfSubZero(bool blank)
+{
+    if (blank == m_blankIfSubZero)
+        return;
+    m_blankIfSubZero = blank;
+    Redisplay();
+}
+
+void TTimeLabel::Redisplay()
+{
+    const QString shown = SignedHoursText(m_time, m_negative, m_blankIfZero, m_blankIfSubZero);
+    if (shown != text())
+        setText(shown);
+}
