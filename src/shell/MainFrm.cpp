@@ -305,9 +305,8 @@ void TMainForm::UpdateCaption()
 {
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
-    const QString caption = fileName.isEmpty()
-        ? product + QStringLiteral(" [Untitled]")
-        : product + QStringLiteral(" [") + QFileInfo(fileName).fileName() + QStringLiteral("]");
+    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    const QString caption = product + QStringLiteral(" [") + name + QStringLiteral("]");
     // The application title follows the caption; set it first so that the
     // platform does not append the old title to the new caption.
     QApplication::setApplicationDisplayName(caption);
@@ -407,8 +406,7 @@ void TMainForm::ArrangeView()
     m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
     m_toolBar->setVisible(m_data.ShowToolbar());
 
-    const int sheetHeight = m_weekSheet->SheetHeight();
-    m_weekSheet->setFixedSize(ClientWidth, sheetHeight);
+    const int sheetHeight = m_weekSheet->height();
     const int client = sheetHeight + (m_data.ShowToolbar() ? ToolBarHeight : 0);
     const int menu = m_data.ShowMenu() ? menuBar()->sizeHint().height() : 0;
     setFixedSize(ClientWidth, client + menu);
@@ -418,12 +416,12 @@ void TMainForm::ArrangeView()
     };
     caption(acShowMenu, m_data.ShowMenu(), " &Menu");
     caption(acShowToolbar, m_data.ShowToolbar(), " &Toolbar");
-    caption(acShowLunchTime, m_weekSheet->IsRowShown(TWeekSheet::LunchRow), " &Lunch Time");
-    caption(acShowExtraHours, m_weekSheet->IsRowShown(TWeekSheet::ExtraRow), " &Extra Hours");
-    caption(acShowHols, m_weekSheet->IsRowShown(TWeekSheet::HolidayRow), " &Holidays");
+    caption(acShowLunchTime, m_weekSheet->IsRowShown(TWeekSheet::rwLunch), " &Lunch Time");
+    caption(acShowExtraHours, m_weekSheet->IsRowShown(TWeekSheet::rwExtra), " &Extra Hours");
+    caption(acShowHols, m_weekSheet->IsRowShown(TWeekSheet::rwHols), " &Holidays");
     caption(acShowDailyDeviation, m_data.ShowDeviationFromDailyTarget(), " &Daily Deviation");
     caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
-    caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::CommentRow), " &Comments");
+    caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), " &Comments");
 
     m_weekSheet->ArrangeDayColumns();
 }
