@@ -6,7 +6,9 @@
 namespace DayNumber {
 namespace {
 
-const qint64 EpochJulianDay = QDate(1899, 12, 30).toJulianDay();
+// The Julian day of 30 December 1899, a constant so that day numbers also work
+// while other files' globals are being initialised.
+constexpr qint64 EpochJulianDay = 2415019;
 
 } // namespace
 

@@ -1,0 +1,856 @@
+#include "week/WeekSheet.h"
+
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Rounding.h"
+#include "core/TimeEdit.h"
+#include "core/TimeRecorder.h"
+#include "settings/DataMod.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtGlobal>
+
+#include <exception>
+
+namespace {
+
+// Design geometry in logical pixels; Qt scales it on high-density screens.
+constexpr int ClientWidth = 375;
+constexpr int HeadingTop = 36;
+constexpr int HeadingWidth = 37;
+constexpr int HeadingHeight = 13;
+constexpr int FirstHeadingLeft = 60;
+constexpr int ColumnPitch = 44;
+constexpr int ArriveTop = 52;
+constexpr int DepartTop = 76;
+constexpr int FieldHeight = 21;
+// Wide enough for "00:00" in the sheet's font; the column pitch leaves room.
+constexpr int FieldWidth = 40;
+// The design's sizes are those of an 8-point font at 96 dots per inch. The font
+// is given in pixels so that it scales together with the geometry.
+constexpr int FontPixelSize = 11;
+constexpr int RowLabelLeft = 12;
+constexpr int RowLabelWidth = 56;
+constexpr int RowLabelHeight = 13;
+constexpr int CommentButtonSize = 21;
+// Right-aligned figures reach 8 pixels further left than the fields above them.
+constexpr int FigureIndent = 8;
+constexpr int FigureWidth = FieldWidth + FigureIndent;
+constexpr int WeeklyFigureWidth = 60;
+
+constexpr int HoursRowHeight = 25;
+constexpr int DeviationRowHeight = 19;
+constexpr int WeeklyHoursRowHeight = 18;
+constexpr int ShortfallRowHeight = 21;
+
+constexpr int MaxFieldLength = 5;
+constexpr int MinutesPerDay = 1440;
+
+// Weekdays in the order the week is recalculated and tabbed through: Monday first.
+constexpr std::array<int, 7> MondayFirst { DayNumber::Monday, DayNumber::Tuesday, DayNumber::Wednesday,
+    DayNumber::Thursday, DayNumber::Friday, DayNumber::Saturday, DayNumber::Sunday };
+
+const char *const TagProperty = "Tag";
+
+QString dayPrefix(int weekday)
+{
+    static const std::array<const char16_t *, 7> prefixes { u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri",
+        u"Sat" };
+    return QString::fromUtf16(prefixes.at(weekday - 1));
+}
+
+int wholeMinutes(double minutes)
+{
+    return static_cast<int>(roundHalfEven(minutes));
+}
+
+int columnLeft(int column)
+{
+    return FirstHeadingLeft + column * ColumnPitch;
+}
+
+} // namespace
+
+TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
+    : QWidget(parent)
+    , m_recorder(recorder)
+    , m_data(data)
+{
+    setObjectName(QStringLiteral("WeekSheet"));
+    setFixedWidth(ClientWidth);
+    QFont sheetFont = font();
+    sheetFont.setPixelSize(FontPixelSize);
+    setFont(sheetFont);
+    // Building the fields changes their texts; nothing may be calculated or stored yet.
+    m_loadingWeek = true;
+    CreateControls();
+    CreateResultRows();
+    SetTabOrder();
+    m_loadingWeek = false;
+    ArrangeView();
+}
+
+TTimeEdit *TWeekSheet::CreateField(int weekday, const QString &name, TTimeEditKind kind, bool blankIfZero)
+{
+    auto *field = new TTimeEdit(this);
+    field->setObjectName(QStringLiteral("te") + dayPrefix(weekday) + name);
+    field->SetTimeKind(kind);
+    field->SetBlankIfSubZero(true);
+    field->SetBlankIfZero(blankIfZero);
+    field->setMaxLength(MaxFieldLength);
+    field->SetAsMinutes(-1);
+    field->resize(FieldWidth, FieldHeight);
+    field->installEventFilter(this);
+    connect(field, &TTimeEdit::OnChange, this, [this, weekday] { RecalculateDay(weekday); });
+    return field;
+}
+
+QLabel *TWeekSheet::CreateRowLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->resize(RowLabelWidth, RowLabelHeight);
+    return label;
+}
+
+void TWeekSheet::CreateControls()
+{
+    m_weekBoxLabel = new QLabel(QStringLiteral("Week &beginning"), this);
+    m_weekBoxLabel->setObjectName(QStringLiteral("laWeekBeginning"));
+    m_weekBoxLabel->setGeometry(RowLabelLeft, 12, 88, RowLabelHeight);
+
+    m_weekBox = new QComboBox(this);
+    m_weekBox->setObjectName(QStringLiteral("cbWeekBeginning"));
+    m_weekBox->setEditable(true);
+    m_weekBox->setInsertPolicy(QComboBox::NoInsert);
+    // Reachable by mouse and by its caption's shortcut, but not a tab stop.
+    m_weekBox->setFocusPolicy(Qt::ClickFocus);
+    m_weekBox->setGeometry(columnLeft(1), 8, 96, FieldHeight);
+    m_weekBox->installEventFilter(this);
+    m_weekBoxLabel->setBuddy(m_weekBox);
+    connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { UpdateWeekBoxColour(); });
+    connect(m_weekBox, &QComboBox::activated, this, [this] { RunReportingErrors([this] { ShowWeek(); }); });
+
+    m_acPreviousWeek = new QAction(QStringLiteral("<"), this);
+    m_acPreviousWeek->setObjectName(QStringLiteral("acPreviousWeek"));
+    m_acPreviousWeek->setToolTip(QStringLiteral("Previous Week"));
+    m_acPreviousWeek->setStatusTip(QStringLiteral("Previous Week"));
+    connect(m_acPreviousWeek, &QAction::triggered, this,
+        [this] { RunReportingErrors([this] { MoveWeek(-7); }); });
+    m_acNextWeek = new QAction(QStringLiteral(">"), this);
+    m_acNextWeek->setObjectName(QStringLiteral("acNextWeek"));
+    m_acNextWeek->setToolTip(QStringLiteral("Next Week"));
+    m_acNextWeek->setStatusTip(QStringLiteral("Next Week"));
+    connect(m_acNextWeek, &QAction::triggered, this, [this] { RunReportingErrors([this] { MoveWeek(7); }); });
+
+    const int buttonsLeft = m_weekBox->geometry().right() + 5;
+    m_btPreviousWeek = new QToolButton(this);
+    m_btPreviousWeek->setObjectName(QStringLiteral("btPreviousWeek"));
+    m_btPreviousWeek->setDefaultAction(m_acPreviousWeek);
+    m_btPreviousWeek->setFocusPolicy(Qt::NoFocus);
+    m_btPreviousWeek->setGeometry(buttonsLeft, 8, CommentButtonSize, FieldHeight);
+    m_btNextWeek = new QToolButton(this);
+    m_btNextWeek->setObjectName(QStringLiteral("btNextWeek"));
+    m_btNextWeek->setDefaultAction(m_acNextWeek);
+    m_btNextWeek->setFocusPolicy(Qt::NoFocus);
+    m_btNextWeek->setGeometry(buttonsLeft + CommentButtonSize + 2, 8, CommentButtonSize, FieldHeight);
+
+    for (int column = 0; column < 7; ++column) {
+        auto *heading = new QLabel(this);
+        heading->setObjectName(QStringLiteral("laDay%1").arg(column + 1));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setGeometry(columnLeft(column), HeadingTop, HeadingWidth, HeadingHeight);
+        m_headings[column] = heading;
+    }
+
+    m_rowLabels[rwArrive - 1] = CreateRowLabel(this, QStringLiteral("laArrive"), QStringLiteral("Arrive"));
+    m_rowLabels[rwDepart - 1] = CreateRowLabel(this, QStringLiteral("laDepart"), QStringLiteral("Depart"));
+    m_rowLabels[rwLunch - 1] = CreateRowLabel(this, QStringLiteral("laLunch"), QStringLiteral("Lunch"));
+    m_rowLabels[rwExtra - 1] = CreateRowLabel(this, QStringLiteral("laExtra"), QStringLiteral("Extra"));
+    m_rowLabels[rwHols - 1] = CreateRowLabel(this, QStringLiteral("laHoliday"), QStringLiteral("Holiday"));
+    m_rowLabels[rwComment - 1] = CreateRowLabel(this, QStringLiteral("laComment"), QStringLiteral("Comment"));
+    constexpr int labelOffset = (FieldHeight - RowLabelHeight) / 2;
+    m_rowLabels[rwArrive - 1]->move(RowLabelLeft, ArriveTop + labelOffset);
+    m_rowLabels[rwDepart - 1]->move(RowLabelLeft, DepartTop + labelOffset);
+
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        Day &day = m_days[weekday];
+        day.arrive = CreateField(weekday, QStringLiteral("Arrive"), tkTimeOfDay, false);
+        day.depart = CreateField(weekday, QStringLiteral("Depart"), tkTimeOfDay, false);
+        day.lunch = CreateField(weekday, QStringLiteral("Lunch"), tkInterval, true);
+        day.extra = CreateField(weekday, QStringLiteral("Extra"), tkInterval, true);
+        day.hols = CreateField(weekday, QStringLiteral("Hols"), tkInterval, true);
+        day.arrive->move(day.arrive->x(), ArriveTop);
+        day.depart->move(day.depart->x(), DepartTop);
+
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("bt") + dayPrefix(weekday) + QStringLiteral("Comment"));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->resize(CommentButtonSize, CommentButtonSize);
+        UpdateCommentButton(button, QString(), 0);
+        connect(button, &QToolButton::clicked, this,
+            [this, button] { Q_EMIT CommentClicked(button, button->property(TagProperty).toInt()); });
+        day.comment = button;
+    }
+}
+
+void TWeekSheet::CreateResultRows()
+{
+    const auto panel = [this](const QString &name, int height) {
+        auto *row = new QWidget(this);
+        row->setObjectName(name);
+        row->resize(ClientWidth, height);
+        return row;
+    };
+    const auto figure = [](QWidget *row, const QString &name, int width) {
+        auto *label = new TTimeLabel(row);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->resize(width, RowLabelHeight);
+        return label;
+    };
+
+    m_bevel = new QFrame(this);
+    m_bevel->setObjectName(QStringLiteral("bvResults"));
+    m_bevel->setFrameShape(QFrame::HLine);
+    m_bevel->setFrameShadow(QFrame::Sunken);
+
+    m_pnHours = panel(QStringLiteral("pnHours"), HoursRowHeight);
+    m_pnDeviation = panel(QStringLiteral("pnDeviation"), DeviationRowHeight);
+    m_pnWeeklyHours = panel(QStringLiteral("pnWeeklyHours"), WeeklyHoursRowHeight);
+    m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
+
+    const auto centred = [](int rowHeight) { return (rowHeight - RowLabelHeight) / 2; };
+    CreateRowLabel(m_pnHours, QStringLiteral("laHours"), QStringLiteral("Hours"))
+        ->move(RowLabelLeft, centred(HoursRowHeight));
+    CreateRowLabel(m_pnDeviation, QStringLiteral("laDeviation"), QStringLiteral("Deviation"))
+        ->move(RowLabelLeft, centred(DeviationRowHeight));
+    auto *weeklyCaption
+        = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), QStringLiteral("Weekly hours"));
+    weeklyCaption->setGeometry(RowLabelLeft, centred(WeeklyHoursRowHeight), 90, RowLabelHeight);
+    m_laWeeklyShortfall
+        = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
+    m_laWeeklyShortfall->setGeometry(RowLabelLeft, centred(ShortfallRowHeight), 90, RowLabelHeight);
+
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        Day &day = m_days[weekday];
+        day.hours = figure(
+            m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"), FigureWidth);
+        day.hours->SetBlankIfZero(true);
+        day.hours->move(day.hours->x(), centred(HoursRowHeight));
+        day.deviation = figure(m_pnDeviation,
+            QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"), FigureWidth);
+        day.deviation->SetBlankIfZero(true);
+        day.deviation->move(day.deviation->x(), centred(DeviationRowHeight));
+    }
+
+    // The week's figures line up under the second column.
+    const int weeklyLeft = columnLeft(2) + FieldWidth - FigureIndent - WeeklyFigureWidth;
+    m_weeklyHours = figure(m_pnWeeklyHours, QStringLiteral("teWeeklyHours"), WeeklyFigureWidth);
+    m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
+    m_shortfall = figure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
+    m_shortfall->move(weeklyLeft, centred(ShortfallRowHeight));
+}
+
+void TWeekSheet::SetTabOrder()
+{
+    for (const int weekday : MondayFirst) {
+        const Day &day = m_days[weekday];
+        for (QWidget *control : std::initializer_list<QWidget *> {
+                 day.arrive, day.depart, day.lunch, day.extra, day.hols, day.comment })
+            m_tabOrder.push_back(control);
+    }
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+void TWeekSheet::InitWeek()
+{
+    const int roundTo = m_data.RoundTimes() ? m_data.RoundTimesTo() : 0;
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        for (int row = rwArrive; row <= rwHols; ++row)
+            Field(weekday, row)->SetRoundTo(static_cast<quint32>(roundTo));
+
+    const int start = DayNumber::weekStartOf(DayNumber::today(), m_data.FirstDayOfWeek());
+    m_weekStart = start;
+    m_weekBox->clear();
+    for (int weeks = -5; weeks <= 2; ++weeks)
+        m_weekBox->addItem(ShortDateText(start + 7 * weeks));
+    m_weekBox->setEditText(ShortDateText(start));
+}
+
+void TWeekSheet::ShowWeek()
+{
+    m_loadingWeek = true;
+    std::exception_ptr failure;
+    try {
+        // Everything that can fail on a bad box text happens before the shown week changes.
+        const int start
+            = DayNumber::weekStartOf(ParseDateText(m_weekBox->currentText()), m_data.FirstDayOfWeek());
+        m_weekStart = start;
+        const QString startText = ShortDateText(start);
+        if (m_weekBox->currentText() != startText)
+            m_weekBox->setEditText(startText);
+        for (int column = 0; column < 7; ++column)
+            m_headings[column]->setToolTip(ShortDateText(start + column));
+
+        // A day is bound to its new date only once all its fields hold that date's
+        // values, so a load that stopped half-way never writes a field to a wrong day.
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            m_days[weekday].hasDate = false;
+        for (int offset = 0; offset < 7; ++offset) {
+            const int date = start + offset;
+            Day &day = m_days[DayNumber::dayOfWeek(date)];
+            day.arrive->SetAsMinutes(m_recorder.GetArrive(date));
+            day.depart->SetAsMinutes(m_recorder.GetDepart(date));
+            day.lunch->SetAsMinutes(m_recorder.GetLunch(date));
+            day.extra->SetAsMinutes(m_recorder.GetExtra(date));
+            day.hols->SetAsMinutes(m_recorder.GetHoliday(date));
+            UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
+            day.date = date;
+            day.hasDate = true;
+        }
+        ArrangeView();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+
+    m_loadingWeek = false;
+    m_weeklyHours->SetAsMinutes(0);
+    for (const int weekday : MondayFirst)
+        RecalculateDay(weekday);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TWeekSheet::RecalculateDay(int weekday)
+{
+    if (m_loadingWeek || weekday < 1 || weekday > 7)
+        return;
+    const Day &day = m_days[weekday];
+    TTimeEdit *const a = day.arrive;
+    TTimeEdit *const d = day.depart;
+    TTimeEdit *const l = day.lunch;
+    TTimeEdit *const x = day.extra;
+    TTimeEdit *const h = day.hols;
+
+    const bool aValid = a->IsValidTime();
+    const bool dValid = d->IsValidTime();
+    const bool lValid = l->IsValidTime();
+    const bool xValid = x->IsValidTime();
+    const bool hValid = h->IsValidTime();
+    Colour(a, aValid);
+    Colour(d, dValid);
+    Colour(l, lValid);
+    Colour(x, xValid);
+    Colour(h, hValid);
+
+    if (day.hasDate) {
+        if (aValid)
+            m_recorder.SetArrive(day.date, wholeMinutes(a->AsMinutes()));
+        if (dValid)
+            m_recorder.SetDepart(day.date, wholeMinutes(d->AsMinutes()));
+        if (lValid)
+            m_recorder.SetLunch(day.date, wholeMinutes(l->AsMinutes()));
+        if (xValid)
+            m_recorder.SetExtra(day.date, wholeMinutes(x->AsMinutes()));
+        if (hValid)
+            m_recorder.SetHoliday(day.date, wholeMinutes(h->AsMinutes()));
+    }
+
+    bool ok = true;
+    if (a->IsBlank() || !aValid || d->IsBlank() || !dValid || !lValid) {
+        day.hours->SetTime(0);
+    } else {
+        int span = wholeMinutes(d->AsMinutes()) - wholeMinutes(a->AsMinutes());
+        if (span < 0)
+            span += MinutesPerDay; // departed after midnight
+        const int lunch = wholeMinutes(l->AsMinutes());
+        ok = span - lunch >= 0;
+        Colour(a, ok);
+        Colour(d, ok);
+        Colour(l, ok);
+        if (lunch > 0)
+            span -= lunch;
+        day.hours->SetAsMinutes(ok ? span : 0);
+    }
+    const int extra = wholeMinutes(x->AsMinutes());
+    if (ok && xValid && extra > 0)
+        day.hours->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) + extra);
+    const int holiday = wholeMinutes(h->AsMinutes());
+    if (ok && hValid && holiday > 0 && m_data.IncludeHolsInTotal())
+        day.hours->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) + holiday);
+
+    day.deviation->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) - TargetOf(weekday));
+
+    int weekly = 0;
+    for (int w = 1; w <= 7; ++w)
+        weekly += wholeMinutes(m_days[w].hours->AsMinutes());
+    m_weeklyHours->SetAsMinutes(weekly);
+
+    const int target = m_data.WeeklyTarget();
+    if (weekly < target) {
+        m_laWeeklyShortfall->setText(QStringLiteral("Hours short"));
+        m_shortfall->SetAsMinutes(target - weekly);
+    } else {
+        m_laWeeklyShortfall->setText(QStringLiteral("Hours extra"));
+        m_shortfall->SetAsMinutes(weekly - target);
+    }
+}
+
+void TWeekSheet::ArrangeDayColumns()
+{
+    const int first = m_data.FirstDayOfWeek();
+    for (int column = 0; column < 7; ++column) {
+        const int weekday = ((first - 1 + column) % 7 + 7) % 7 + 1;
+        QLabel *heading = m_headings[column];
+        heading->setText(DayCaption(weekday));
+        const int left = heading->x();
+        const Day &day = m_days[weekday];
+        for (QWidget *field :
+            std::initializer_list<QWidget *> { day.arrive, day.depart, day.lunch, day.extra, day.hols })
+            field->move(left, field->y());
+        day.comment->move(left + (HeadingWidth - CommentButtonSize) / 2, day.comment->y());
+        day.hours->move(left - FigureIndent, day.hours->y());
+        day.deviation->move(left - FigureIndent, day.deviation->y());
+    }
+}
+
+bool TWeekSheet::WeekHasLunch() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].lunch->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekSheet::WeekHasExtra() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].extra->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekSheet::WeekHasHolidays() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].hols->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekSheet::WeekHasComments() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (!m_days[weekday].comment->toolTip().isEmpty())
+            return true;
+    return false;
+}
+
+void TWeekSheet::FocusToday()
+{
+    const Day &day = m_days[DayNumber::dayOfWeek(DayNumber::today())];
+    const auto shown = [this](const QWidget *field) { return field->isVisibleTo(this); };
+    TTimeEdit *target = nullptr;
+    if (day.arrive->AsMinutes() < 0 && shown(day.arrive))
+        target = day.arrive;
+    else if (day.depart->AsMinutes() < 0 && shown(day.depart))
+        target = day.depart;
+    else if (day.lunch->AsMinutes() == 0 && shown(day.lunch))
+        target = day.lunch;
+    else if (shown(day.depart))
+        target = day.depart;
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void TWeekSheet::EnterCurrentTime()
+{
+    QWidget *focused = window()->focusWidget();
+    if (IsTimeField(focused))
+        static_cast<TTimeEdit *>(focused)->EnterCurrentTime();
+}
+
+void TWeekSheet::UpdateCommentButton(QAbstractButton *button, const QString &comment, int date)
+{
+    if (!button)
+        return;
+    const QString hint = TrimBlanks(comment);
+    button->setToolTip(hint);
+    button->setProperty(TagProperty, date);
+    button->setText(hint.isEmpty() ? QStringLiteral("...") : QStringLiteral("C"));
+}
+
+int TWeekSheet::DateOf(int weekday) const
+{
+    return weekday >= 1 && weekday <= 7 ? m_days[weekday].date : 0;
+}
+
+TTimeEdit *TWeekSheet::Field(int weekday, int row) const
+{
+    if (weekday < 1 || weekday > 7)
+        return nullptr;
+    const Day &day = m_days[weekday];
+    switch (row) {
+    case rwArrive:
+        return day.arrive;
+    case rwDepart:
+        return day.depart;
+    case rwLunch:
+        return day.lunch;
+    case rwExtra:
+        return day.extra;
+    case rwHols:
+        return day.hols;
+    default:
+        return nullptr;
+    }
+}
+
+QAbstractButton *TWeekSheet::CommentButton(int weekday) const
+{
+    return weekday >= 1 && weekday <= 7 ? m_days[weekday].comment : nullptr;
+}
+
+bool TWeekSheet::IsArriveOrDepartField(const QWidget *widget) const
+{
+    int weekday = 0;
+    int row = 0;
+    return FindField(widget, weekday, row) && (row == rwArrive || row == rwDepart);
+}
+
+bool TWeekSheet::IsTimeField(const QWidget *widget) const
+{
+    int weekday = 0;
+    int row = 0;
+    return FindField(widget, weekday, row);
+}
+
+bool TWeekSheet::FindField(const QObject *object, int &weekday, int &row) const
+{
+    if (!object)
+        return false;
+    for (int w = 1; w <= 7; ++w)
+        for (int r = rwArrive; r <= rwHols; ++r)
+            if (Field(w, r) == object) {
+                weekday = w;
+                row = r;
+                return true;
+            }
+    return false;
+}
+
+int TWeekSheet::ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool showComment)
+{
+    const bool wasEnabled = updatesEnabled();
+    setUpdatesEnabled(false);
+    const int pitch = DepartTop - ArriveTop;
+    int rowTop = DepartTop + pitch;
+    const std::array<bool, 4> shownRows { showLunch || WeekHasLunch(), showExtra || WeekHasExtra(),
+        showHols || WeekHasHolidays(), showComment || WeekHasComments() };
+    for (int row = rwLunch; row <= rwComment; ++row) {
+        const bool shown = shownRows[static_cast<std::size_t>(row - rwLunch)];
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            QWidget *control
+                = row == rwComment ? static_cast<QWidget *>(m_days[weekday].comment) : Field(weekday, row);
+            control->setVisible(shown);
+            control->move(control->x(), rowTop);
+        }
+        QLabel *label = m_rowLabels[row - 1];
+        label->setVisible(shown);
+        label->move(RowLabelLeft, rowTop + (FieldHeight - label->height()) / 2);
+        if (shown)
+            rowTop += pitch;
+    }
+    m_gridHeight = rowTop;
+    StackResultRows();
+    setUpdatesEnabled(wasEnabled);
+    return m_gridHeight;
+}
+
+bool TWeekSheet::IsRowShown(int row) const
+{
+    if (row < rwArrive || row > rwComment)
+        return false;
+    return m_rowLabels[row - 1]->isVisibleTo(this);
+}
+
+void TWeekSheet::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation)
+{
+    m_showDailyDeviation = dailyDeviation;
+    m_showWeeklyDeviation = weeklyDeviation;
+    StackResultRows();
+}
+
+void TWeekSheet::StackResultRows()
+{
+    const int margin = ClientWidth - (columnLeft(6) + HeadingWidth);
+    // The bottom margin of the window sits between the grid and the figures,
+    // with a rule across it.
+    m_bevel->setGeometry(RowLabelLeft, m_gridHeight + margin / 2 - 1, ClientWidth - RowLabelLeft - margin, 2);
+    int top = m_gridHeight + margin;
+    const auto stack = [&top](QWidget *row, bool shown) {
+        row->setVisible(shown);
+        if (!shown)
+            return;
+        row->move(0, top);
+        top += row->height();
+    };
+    stack(m_pnHours, true);
+    stack(m_pnDeviation, m_showDailyDeviation);
+    stack(m_pnWeeklyHours, true);
+    stack(m_pnShortfall, m_showWeeklyDeviation);
+    setFixedHeight(top);
+}
+
+void TWeekSheet::SetArrangeView(std::function<void()> arrangeView)
+{
+    m_arrangeView = std::move(arrangeView);
+}
+
+void TWeekSheet::SetErrorReporter(std::function<void(const QString &)> reporter)
+{
+    m_errorReporter = std::move(reporter);
+}
+
+void TWeekSheet::ArrangeView()
+{
+    if (m_arrangeView) {
+        m_arrangeView();
+        return;
+    }
+    const bool wasEnabled = updatesEnabled();
+    setUpdatesEnabled(false);
+    ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
+    SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
+    ArrangeDayColumns();
+    setUpdatesEnabled(wasEnabled);
+}
+
+void TWeekSheet::ApplyDefaultLunch(int weekday)
+{
+    if (m_loadingWeek || !m_data.UseDefaultLunchTime())
+        return;
+    const Day &day = m_days[weekday];
+    if (day.arrive->AsMinutes() > 0 && day.lunch->AsMinutes() == 0)
+        day.lunch->SetAsMinutes(m_data.DefaultLunchTime());
+}
+
+void TWeekSheet::MoveWeek(int days)
+{
+    const int start = ParseDateText(m_weekBox->currentText()) + days;
+    m_weekStart = start;
+    m_weekBox->setEditText(ShortDateText(start));
+    ShowWeek();
+}
+
+template<class Operation> void TWeekSheet::RunReportingErrors(Operation operation)
+{
+    try {
+        operation();
+    } catch (const HourframeError &error) {
+        ReportError(error.message());
+    }
+}
+
+void TWeekSheet::ReportError(const QString &message) const
+{
+    if (m_errorReporter)
+        m_errorReporter(message);
+    else
+        qWarning("%s", qUtf8Printable(message));
+}
+
+void TWeekSheet::UpdateWeekBoxColour()
+{
+    bool isDate = true;
+    try {
+        ParseDateText(m_weekBox->currentText());
+    } catch (const HourframeError &) {
+        isDate = false;
+    }
+    QLineEdit *edit = m_weekBox->lineEdit();
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Text, isDate ? palette().color(QPalette::WindowText) : QColor(Qt::red));
+    edit->setPalette(colours);
+}
+
+void TWeekSheet::Colour(TTimeEdit *field, bool normal)
+{
+    const QColor colour = normal ? palette().color(QPalette::WindowText) : QColor(Qt::red);
+    if (field->palette().color(QPalette::Text) == colour)
+        return;
+    QPalette colours = field->palette();
+    colours.setColor(QPalette::Text, colour);
+    field->setPalette(colours);
+}
+
+int TWeekSheet::TargetOf(int weekday) const
+{
+    switch (weekday) {
+    case DayNumber::Sunday:
+        return m_data.SundayTarget();
+    case DayNumber::Monday:
+        return m_data.MondayTarget();
+    case DayNumber::Tuesday:
+        return m_data.TuesdayTarget();
+    case DayNumber::Wednesday:
+        return m_data.WednesdayTarget();
+    case DayNumber::Thursday:
+        return m_data.ThusdayTarget();
+    case DayNumber::Friday:
+        return m_data.FridayTarget();
+    case DayNumber::Saturday:
+        return m_data.SaturdayTarget();
+    default:
+        return 0;
+    }
+}
+
+bool TWeekSheet::HandleArrowKey(TTimeEdit *field, int key)
+{
+    int weekday = 0;
+    int row = 0;
+    if (!FindField(field, weekday, row))
+        return false;
+    const int caret = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+    int dayStep = 0;
+    int rowStep = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        if (caret != 0)
+            return false;
+        dayStep = -1;
+        break;
+    case Qt::Key_Right:
+        if (caret != field->text().length())
+            return false;
+        dayStep = 1;
+        break;
+    case Qt::Key_Up:
+        rowStep = -1;
+        break;
+    case Qt::Key_Down:
+        rowStep = 1;
+        break;
+    default:
+        return false;
+    }
+
+    // Steps over hidden rows; the field itself is visible, so the walk ends at the latest there.
+    TTimeEdit *target = field;
+    for (int step = 0; step < 7 * 5; ++step) {
+        weekday += dayStep;
+        if (weekday < 1)
+            weekday = 7;
+        else if (weekday > 7)
+            weekday = 1;
+        row += rowStep;
+        if (row < rwArrive)
+            row = rwHols;
+        else if (row > rwHols)
+            row = rwArrive;
+        target = Field(weekday, row);
+        if (target->isVisibleTo(this))
+            break;
+    }
+
+    target->setFocus(Qt::OtherFocusReason);
+    target->deselect();
+    if (key == Qt::Key_Left)
+        target->setCursorPosition(static_cast<int>(target->text().length()));
+    else if (key == Qt::Key_Right)
+        target->setCursorPosition(0);
+    else
+        target->setCursorPosition(caret);
+    return true;
+}
+
+void TWeekSheet::FocusNextInTabOrder(QWidget *from)
+{
+    const auto count = m_tabOrder.size();
+    std::size_t index = 0;
+    while (index < count && m_tabOrder[index] != from)
+        ++index;
+    if (index == count)
+        return;
+    for (std::size_t step = 1; step < count; ++step) {
+        QWidget *candidate = m_tabOrder[(index + step) % count];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+bool TWeekSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_weekBox) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                RunReportingErrors([this] { ShowWeek(); });
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            // Opening the list or switching to another window does not leave the box.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                RunReportingErrors([this] { ShowWeek(); });
+            break;
+        }
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    int weekday = 0;
+    int row = 0;
+    if (!FindField(watched, weekday, row))
+        return QWidget::eventFilter(watched, event);
+    auto *field = static_cast<TTimeEdit *>(watched);
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FocusNextInTabOrder(field);
+            return true;
+        }
+        if (HandleArrowKey(field, key))
+            return true;
+        break;
+    }
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            break;
+        if (row == rwArrive || row == rwDepart)
+            ApplyDefaultLunch(weekday);
+        field->Redisplay();
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (row == rwLunch)
+            field->SetAsMinutes(m_data.DefaultLunchTime());
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,614 @@
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Regional.h"
+#include "core/TimeEdit.h"
+#include "core/TimeRecorder.h"
+#include "settings/DataMod.h"
+#include "support/TestSupport.h"
+#include "week/WeekSheet.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace DayNumber;
+
+// Wednesday 9 December 2026; its week starts on Sunday 6 or Monday 7 December.
+const QDate Today(2026, 12, 9);
+const int Sunday6 = fromDate(QDate(2026, 12, 6));
+const int Monday7 = fromDate(QDate(2026, 12, 7));
+
+struct Environment {
+    TestSupport::TemporaryHome home;
+    Regional::Override regional { TestSupport::englishSettings() };
+    Clock::Fixed clock { QDateTime(Today, QTime(10, 0)) };
+    TData data;
+    TTimeRecorder recorder;
+    std::unique_ptr<TWeekSheet> sheet;
+    QStringList errors;
+};
+
+bool isRed(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Text) == QColor(Qt::red);
+}
+
+} // namespace
+
+class TestWeekSheet : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environment> m_env;
+
+    TWeekSheet &sheet() { return *m_env->sheet; }
+    TTimeRecorder &store() { return m_env->recorder; }
+    TData &data() { return m_env->data; }
+    TTimeEdit *field(int weekday, int row) { return sheet().Field(weekday, row); }
+    QString text(const QString &name) { return sheet().findChild<QLabel *>(name)->text(); }
+    QComboBox *weekBox() { return sheet().findChild<QComboBox *>(QStringLiteral("cbWeekBeginning")); }
+
+    // Creates the sheet after the test has chosen its settings and shows the current week.
+    bool start()
+    {
+        m_env->sheet = std::make_unique<TWeekSheet>(m_env->recorder, m_env->data);
+        m_env->sheet->SetErrorReporter([this](const QString &message) { m_env->errors << message; });
+        sheet().InitWeek();
+        sheet().ShowWeek();
+        sheet().show();
+        sheet().activateWindow();
+        return QTest::qWaitForWindowActive(&sheet());
+    }
+
+    void type(QWidget *widget, const QString &keys)
+    {
+        widget->setFocus();
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            edit->selectAll();
+        else if (auto *box = qobject_cast<QComboBox *>(widget))
+            box->lineEdit()->selectAll();
+        QTest::keyClicks(widget, keys);
+    }
+
+    void useWorkedExampleTargets()
+    {
+        for (auto setter : { &TData::SetMondayTarget, &TData::SetTuesdayTarget, &TData::SetWednesdayTarget,
+                 &TData::SetThusdayTarget, &TData::SetFridayTarget })
+            (data().*setter)(480);
+        data().SetSaturdayTarget(0);
+        data().SetSundayTarget(0);
+        data().SetWeeklyTarget(2400);
+        data().SetIncludeHolsInTotal(true);
+        data().SetFirstDayOfWeek(Monday);
+        data().SetShowHols(true);
+        data().SetShowExtraHours(true);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<QAbstractButton *>(); }
+
+    void init() { m_env = std::make_unique<Environment>(); }
+
+    void cleanup() { m_env.reset(); }
+
+    void workedExample()
+    {
+        useWorkedExampleTargets();
+        QVERIFY(start());
+        QCOMPARE(text(QStringLiteral("laWeeklyShortfall")), QStringLiteral("Hours short"));
+
+        const struct {
+            int weekday;
+            int row;
+            const char *keys;
+            int stored;
+        } typing[] = {
+            { Monday, TWeekSheet::rwArrive, "08:30", 510 },
+            { Monday, TWeekSheet::rwDepart, "17:00", 1020 },
+            { Monday, TWeekSheet::rwLunch, "00:30", 30 },
+            { Tuesday, TWeekSheet::rwArrive, "22:00", 1320 },
+            { Tuesday, TWeekSheet::rwDepart, "06:00", 360 },
+            { Wednesday, TWeekSheet::rwHols, "08:00", 480 },
+            { Thursday, TWeekSheet::rwArrive, "09:00", 540 },
+            { Thursday, TWeekSheet::rwDepart, "09:15", 555 },
+            { Thursday, TWeekSheet::rwLunch, "00:30", 30 },
+        };
+        for (const auto &step : typing) {
+            type(field(step.weekday, step.row), QString::fromLatin1(step.keys));
+            // Every typed value is in the store before the field is left.
+            const int date = Monday7 + step.weekday - Monday;
+            const int stored = step.row == TWeekSheet::rwArrive ? store().GetArrive(date)
+                : step.row == TWeekSheet::rwDepart              ? store().GetDepart(date)
+                : step.row == TWeekSheet::rwLunch               ? store().GetLunch(date)
+                                                                : store().GetHoliday(date);
+            QCOMPARE(stored, step.stored);
+        }
+
+        QCOMPARE(text(QStringLiteral("teMonHours")), QStringLiteral(" 8:00"));
+        QCOMPARE(text(QStringLiteral("teMonDeviation")), QString());
+        QCOMPARE(text(QStringLiteral("teTueHours")), QStringLiteral(" 8:00"));
+        QCOMPARE(text(QStringLiteral("teWedHours")), QStringLiteral(" 8:00"));
+        QCOMPARE(text(QStringLiteral("teThuHours")), QString());
+        QCOMPARE(text(QStringLiteral("teThuDeviation")), QStringLiteral("-8:00"));
+        QVERIFY(isRed(field(Thursday, TWeekSheet::rwArrive)));
+        QVERIFY(isRed(field(Thursday, TWeekSheet::rwDepart)));
+        QVERIFY(isRed(field(Thursday, TWeekSheet::rwLunch)));
+        QVERIFY(!isRed(field(Monday, TWeekSheet::rwArrive)));
+        QCOMPARE(text(QStringLiteral("teFriHours")), QString());
+        QCOMPARE(text(QStringLiteral("teFriDeviation")), QStringLiteral("-8:00"));
+        QCOMPARE(text(QStringLiteral("teWeeklyHours")), QStringLiteral(" 24:00"));
+        QCOMPARE(text(QStringLiteral("laWeeklyShortfall")), QStringLiteral("Hours short"));
+        QCOMPARE(text(QStringLiteral("teShortfall")), QStringLiteral(" 16:00"));
+    }
+
+    void dayCalculation_data()
+    {
+        QTest::addColumn<QStringList>("fields"); // Arrive, Depart, Lunch, Extra, Holiday
+        QTest::addColumn<bool>("includeHols");
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QString>("deviation");
+        QTest::addColumn<QString>("red"); // rows shown in red: A, D, L, X, H
+
+        QTest::newRow("departure after midnight") << QStringList { u"22:00"_s, u"06:00"_s, {}, {}, {} }
+                                                  << true << u" 8:00"_s << QString() << QString();
+        QTest::newRow("arrive equals depart") << QStringList { u"08:00"_s, u"08:00"_s, {}, {}, {} } << true
+                                              << QString() << u"-8:00"_s << QString();
+        QTest::newRow("lunch longer than the span")
+            << QStringList { u"09:00"_s, u"09:15"_s, u"00:30"_s, u"01:00"_s, u"01:00"_s } << true << QString()
+            << u"-8:00"_s << u"ADL"_s;
+        QTest::newRow("extra without times")
+            << QStringList { {}, {}, {}, u"02:00"_s, {} } << true << u" 2:00"_s << u"-6:00"_s << QString();
+        QTest::newRow("extra and holiday added")
+            << QStringList { u"08:00"_s, u"12:00"_s, {}, u"1:00"_s, u"3:00"_s } << true << u" 8:00"_s
+            << QString() << QString();
+        QTest::newRow("holiday not counted")
+            << QStringList { {}, {}, {}, {}, u"08:00"_s } << false << QString() << u"-8:00"_s << QString();
+        QTest::newRow("invalid arrive") << QStringList { u"12:75"_s, u"17:00"_s, {}, {}, {} } << true
+                                        << QString() << u"-8:00"_s << u"A"_s;
+        QTest::newRow("not a time in extra") << QStringList { u"08:00"_s, u"16:00"_s, {}, u"1h"_s, {} }
+                                             << true << u" 8:00"_s << QString() << u"X"_s;
+        QTest::newRow("surplus") << QStringList { u"07:00"_s, u"16:30"_s, u"30"_s, {}, {} } << true
+                                 << u" 9:00"_s << u" 1:00"_s << QString();
+    }
+
+    void dayCalculation()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(bool, includeHols);
+        QFETCH(QString, hours);
+        QFETCH(QString, deviation);
+        QFETCH(QString, red);
+        useWorkedExampleTargets();
+        data().SetIncludeHolsInTotal(includeHols);
+        QVERIFY(start());
+
+        // Leaving a field redisplays it from its value, which would turn "12:75" into
+        // "13:15": the fields expected red are typed last.
+        const QString rows = u"ADLXH"_s;
+        for (const bool redPass : { false, true })
+            for (int row = 1; row <= 5; ++row)
+                if (!fields[row - 1].isEmpty() && red.contains(rows[row - 1]) == redPass)
+                    type(field(Monday, row), fields[row - 1]);
+        QCOMPARE(text(QStringLiteral("teMonHours")), hours);
+        QCOMPARE(text(QStringLiteral("teMonDeviation")), deviation);
+        for (int row = 1; row <= 5; ++row)
+            QVERIFY2(
+                isRed(field(Monday, row)) == red.contains(rows[row - 1]), qPrintable(rows.mid(row - 1, 1)));
+    }
+
+    void invalidTextKeepsLastValidValue()
+    {
+        QVERIFY(start());
+        TTimeEdit *arrive = field(Monday, TWeekSheet::rwArrive);
+        type(arrive, u"8"_s);
+        QCOMPARE(store().GetArrive(Monday7), 480);
+        QCOMPARE(arrive->text(), u"8"_s);
+        // Each keystroke that leaves a valid text is stored: "12:7" is, "12:75" is not.
+        type(arrive, u"12:75"_s);
+        QVERIFY(isRed(arrive));
+        QCOMPARE(store().GetArrive(Monday7), 727);
+        QCOMPARE(text(QStringLiteral("teMonHours")), QString());
+    }
+
+    void leavingAFieldRedisplaysIt()
+    {
+        data().SetRoundTimes(true);
+        data().SetRoundTimesTo(15);
+        QVERIFY(start());
+        TTimeEdit *arrive = field(Monday, TWeekSheet::rwArrive);
+        type(arrive, u"807"_s);
+        QCOMPARE(store().GetArrive(Monday7), 487);
+        QTest::keyClick(arrive, Qt::Key_Tab);
+        QVERIFY(!arrive->hasFocus());
+        QCOMPARE(arrive->text(), u"08:00"_s);
+        QCOMPARE(store().GetArrive(Monday7), 480);
+    }
+
+    void weeklyTargetReached()
+    {
+        data().SetWeeklyTarget(480);
+        QVERIFY(start());
+        type(field(Monday, TWeekSheet::rwArrive), u"08:00"_s);
+        type(field(Monday, TWeekSheet::rwDepart), u"15:59"_s);
+        QCOMPARE(text(QStringLiteral("laWeeklyShortfall")), QStringLiteral("Hours short"));
+        QCOMPARE(text(QStringLiteral("teShortfall")), QStringLiteral(" 0:01"));
+        type(field(Monday, TWeekSheet::rwDepart), u"16:00"_s);
+        QCOMPARE(text(QStringLiteral("laWeeklyShortfall")), QStringLiteral("Hours extra"));
+        QCOMPARE(text(QStringLiteral("teShortfall")), QStringLiteral(" 0:00"));
+    }
+
+    void weekStartsOnFirstDayOfWeek_data()
+    {
+        QTest::addColumn<int>("firstDayOfWeek");
+        QTest::addColumn<int>("weekStart");
+        QTest::addColumn<QString>("firstHeading");
+        QTest::addColumn<QString>("lastHeading");
+        QTest::newRow("Sunday") << Sunday << Sunday6 << u"Sun"_s << u"Sat"_s;
+        QTest::newRow("Monday") << Monday << Monday7 << u"Mon"_s << u"Sun"_s;
+    }
+
+    void weekStartsOnFirstDayOfWeek()
+    {
+        QFETCH(int, firstDayOfWeek);
+        QFETCH(int, weekStart);
+        QFETCH(QString, firstHeading);
+        QFETCH(QString, lastHeading);
+        data().SetFirstDayOfWeek(firstDayOfWeek);
+        store().SetArrive(fromDate(QDate(2026, 11, 25)), 420); // a Wednesday two weeks back
+        QVERIFY(start());
+        QCOMPARE(sheet().WeekStart(), weekStart);
+        QCOMPARE(weekBox()->currentText(), ShortDateText(weekStart));
+
+        type(weekBox(), u"25/11/2026"_s);
+        QTest::keyClick(weekBox(), Qt::Key_Return);
+        QCOMPARE(sheet().WeekStart(), weekStart - 14);
+        QCOMPARE(weekBox()->currentText(), ShortDateText(weekStart - 14));
+        QCOMPARE(weekBox()->count(), 8); // Enter does not add the typed text to the list
+        QCOMPARE(field(Wednesday, TWeekSheet::rwArrive)->text(), u"07:00"_s);
+        QCOMPARE(text(QStringLiteral("laDay1")), firstHeading);
+        QCOMPARE(text(QStringLiteral("laDay7")), lastHeading);
+        QLabel *first = sheet().findChild<QLabel *>(QStringLiteral("laDay1"));
+        QCOMPARE(first->toolTip(), ShortDateText(weekStart - 14));
+        QCOMPARE(field(firstDayOfWeek, TWeekSheet::rwArrive)->x(), first->x());
+        QVERIFY(m_env->errors.isEmpty());
+    }
+
+    void initWeekFillsTheList()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        data().SetRoundTimes(true);
+        data().SetRoundTimesTo(10);
+        QVERIFY(start());
+        QStringList offered;
+        for (int i = 0; i < weekBox()->count(); ++i)
+            offered << weekBox()->itemText(i);
+        QCOMPARE(offered,
+            (QStringList { u"02/11/2026"_s, u"09/11/2026"_s, u"16/11/2026"_s, u"23/11/2026"_s,
+                u"30/11/2026"_s, u"07/12/2026"_s, u"14/12/2026"_s, u"21/12/2026"_s }));
+        QCOMPARE(field(Saturday, TWeekSheet::rwHols)->RoundTo(), 10u);
+
+        weekBox()->setFocus();
+        weekBox()->setCurrentIndex(0);
+        Q_EMIT weekBox()->activated(0);
+        QCOMPARE(sheet().WeekStart(), Monday7 - 35);
+    }
+
+    void previousAndNextWeek()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        store().SetDepart(Monday7 + 7, 1000);
+        QVERIFY(start());
+        QAction *next = sheet().NextWeekAction();
+        QCOMPARE(next->text(), u">"_s);
+        QCOMPARE(next->toolTip(), u"Next Week"_s);
+        QCOMPARE(sheet().PreviousWeekAction()->text(), u"<"_s);
+        QCOMPARE(sheet().PreviousWeekAction()->toolTip(), u"Previous Week"_s);
+
+        // A mid-week date moves to the week after the one containing it.
+        weekBox()->setEditText(u"10/12/2026"_s);
+        next->trigger();
+        QCOMPARE(sheet().WeekStart(), Monday7 + 7);
+        QCOMPARE(weekBox()->currentText(), u"14/12/2026"_s);
+        QCOMPARE(field(Monday, TWeekSheet::rwDepart)->text(), u"16:40"_s);
+        sheet().PreviousWeekAction()->trigger();
+        QCOMPARE(sheet().WeekStart(), Monday7);
+        QCOMPARE(field(Monday, TWeekSheet::rwDepart)->text(), QString());
+    }
+
+    void textThatIsNotADateChangesNothing()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        store().SetArrive(Monday7, 500);
+        QVERIFY(start());
+        type(field(Tuesday, TWeekSheet::rwArrive), u"09:00"_s);
+        const bool modified = store().Modified();
+
+        type(weekBox(), u"14/13/2026"_s);
+        QVERIFY(isRed(weekBox()->lineEdit()));
+        QTest::keyClick(weekBox(), Qt::Key_Return);
+        QCOMPARE(m_env->errors.size(), 1);
+        sheet().NextWeekAction()->trigger();
+        sheet().PreviousWeekAction()->trigger();
+        QCOMPARE(m_env->errors.size(), 3);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, sheet().ShowWeek());
+
+        QCOMPARE(sheet().WeekStart(), Monday7);
+        QCOMPARE(field(Monday, TWeekSheet::rwArrive)->text(), u"08:20"_s);
+        QCOMPARE(store().GetArrive(Monday7), 500);
+        QCOMPARE(store().GetArrive(Monday7 + 1), 540);
+        QCOMPARE(store().Modified(), modified);
+        for (int day = Monday7 - 7; day < Monday7 + 14; ++day)
+            QVERIFY(store().HasDay(day) == (day >= Monday7 && day < Monday7 + 7));
+        // The week is still calculated after the failed load.
+        QCOMPARE(text(QStringLiteral("teWeeklyHours")), QStringLiteral(" 0:00"));
+
+        type(weekBox(), u"06/12/2026"_s);
+        QVERIFY(!isRed(weekBox()->lineEdit()));
+    }
+
+    void noDayIsWrittenBeforeAWeekIsShown()
+    {
+        TWeekSheet fresh(store(), data());
+        fresh.findChild<QComboBox *>(QStringLiteral("cbWeekBeginning"))->setEditText(u"no date"_s);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, fresh.ShowWeek());
+        QVERIFY(!store().HasDay(0));
+        QVERIFY(!store().Modified());
+    }
+
+    void defaultLunch_data()
+    {
+        QTest::addColumn<bool>("useDefault");
+        QTest::addColumn<int>("leftRow");
+        QTest::addColumn<QString>("arrive");
+        QTest::addColumn<QString>("lunchBefore");
+        QTest::addColumn<QString>("lunchAfter");
+        QTest::newRow("leaving Arrive")
+            << true << int(TWeekSheet::rwArrive) << u"08:30"_s << QString() << u"00:30"_s;
+        QTest::newRow("leaving Depart")
+            << true << int(TWeekSheet::rwDepart) << u"08:30"_s << QString() << u"00:30"_s;
+        QTest::newRow("arrive at midnight")
+            << true << int(TWeekSheet::rwArrive) << u"00:00"_s << QString() << QString();
+        QTest::newRow("no arrive") << true << int(TWeekSheet::rwDepart) << QString() << QString()
+                                   << QString();
+        QTest::newRow("setting off") << false << int(TWeekSheet::rwArrive) << u"08:30"_s << QString()
+                                     << QString();
+        QTest::newRow("lunch already there")
+            << true << int(TWeekSheet::rwArrive) << u"08:30"_s << u"00:45"_s << u"00:45"_s;
+    }
+
+    void defaultLunch()
+    {
+        QFETCH(bool, useDefault);
+        QFETCH(int, leftRow);
+        QFETCH(QString, arrive);
+        QFETCH(QString, lunchBefore);
+        QFETCH(QString, lunchAfter);
+        data().SetFirstDayOfWeek(Monday);
+        data().SetUseDefaultLunchTime(useDefault);
+        data().SetDefaultLunchTime(30);
+        if (!lunchBefore.isEmpty())
+            store().SetLunch(Monday7, 45);
+        // Leaving Arrive follows typing; for Depart the arrival comes from the store,
+        // so that only leaving Depart can fill the lunch.
+        if (!arrive.isEmpty() && leftRow == TWeekSheet::rwDepart)
+            store().SetArrive(Monday7, ParseTimeText(arrive, tkTimeOfDay).value);
+        QVERIFY(start());
+        if (!arrive.isEmpty() && leftRow == TWeekSheet::rwArrive)
+            type(field(Monday, leftRow), arrive);
+        field(Monday, leftRow)->setFocus();
+        QTest::keyClick(field(Monday, leftRow), Qt::Key_Tab);
+        QCOMPARE(field(Monday, TWeekSheet::rwLunch)->text(), lunchAfter);
+        QCOMPARE(store().GetLunch(Monday7),
+            lunchAfter.isEmpty() ? 0 : ParseTimeText(lunchAfter, tkInterval).value);
+    }
+
+    void doubleClickEntersDefaultLunch()
+    {
+        data().SetUseDefaultLunchTime(false);
+        data().SetDefaultLunchTime(45);
+        store().SetLunch(Monday7, 60);
+        QVERIFY(start());
+        TTimeEdit *lunch = field(Monday, TWeekSheet::rwLunch);
+        QCOMPARE(lunch->text(), u"01:00"_s);
+        QTest::mouseDClick(lunch, Qt::LeftButton);
+        QCOMPARE(lunch->text(), u"00:45"_s);
+        QCOMPARE(store().GetLunch(Monday7), 45);
+    }
+
+    void arrows_data()
+    {
+        QTest::addColumn<int>("fromDay");
+        QTest::addColumn<int>("fromRow");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("optionalRowsShown");
+        QTest::addColumn<int>("toDay");
+        QTest::addColumn<int>("toRow");
+        QTest::addColumn<int>("toCaret");
+        const int A = TWeekSheet::rwArrive, D = TWeekSheet::rwDepart, H = TWeekSheet::rwHols;
+        QTest::newRow("right wraps from Saturday to Sunday")
+            << Saturday << A << 5 << int(Qt::Key_Right) << true << Sunday << A << 0;
+        QTest::newRow("right in the text moves the caret")
+            << Saturday << A << 4 << int(Qt::Key_Right) << true << Saturday << A << 5;
+        QTest::newRow("left at the start")
+            << Tuesday << D << 0 << int(Qt::Key_Left) << true << Monday << D << 5;
+        QTest::newRow("left in the middle moves the caret")
+            << Tuesday << D << 2 << int(Qt::Key_Left) << true << Tuesday << D << 1;
+        QTest::newRow("left wraps from the first column")
+            << Monday << A << 0 << int(Qt::Key_Left) << true << Sunday << A << 5;
+        QTest::newRow("down from Holiday to Arrive")
+            << Friday << H << 3 << int(Qt::Key_Down) << true << Friday << A << 3;
+        QTest::newRow("up from Arrive to Holiday")
+            << Friday << A << 2 << int(Qt::Key_Up) << true << Friday << H << 2;
+        QTest::newRow("down skips hidden rows")
+            << Friday << D << 1 << int(Qt::Key_Down) << false << Friday << A << 1;
+        QTest::newRow("up skips hidden rows")
+            << Friday << A << 0 << int(Qt::Key_Up) << false << Friday << D << 0;
+    }
+
+    void arrows()
+    {
+        QFETCH(int, fromDay);
+        QFETCH(int, fromRow);
+        QFETCH(int, caret);
+        QFETCH(int, key);
+        QFETCH(bool, optionalRowsShown);
+        QFETCH(int, toDay);
+        QFETCH(int, toRow);
+        QFETCH(int, toCaret);
+        data().SetFirstDayOfWeek(Monday);
+        data().SetShowLunchTime(optionalRowsShown);
+        data().SetShowExtraHours(optionalRowsShown);
+        data().SetShowHols(optionalRowsShown);
+        QVERIFY(start());
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            for (int row = 1; row <= 5; ++row)
+                field(weekday, row)->setText(u"12:00"_s);
+
+        TTimeEdit *from = field(fromDay, fromRow);
+        from->setFocus();
+        from->setCursorPosition(caret);
+        QTest::keyClick(from, static_cast<Qt::Key>(key));
+        TTimeEdit *to = field(toDay, toRow);
+        QVERIFY(to->hasFocus());
+        QCOMPARE(to->cursorPosition(), toCaret);
+        QVERIFY(!to->hasSelectedText());
+    }
+
+    void enterMovesInTabOrder_data()
+    {
+        QTest::addColumn<int>("fromDay");
+        QTest::addColumn<int>("fromRow");
+        QTest::addColumn<bool>("optionalRowsShown");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Holiday to comment") << Friday << int(TWeekSheet::rwHols) << true << u"btFriComment"_s;
+        QTest::newRow("Arrive to Depart") << Friday << int(TWeekSheet::rwArrive) << true << u"teFriDepart"_s;
+        QTest::newRow("Friday to Saturday")
+            << Friday << int(TWeekSheet::rwDepart) << false << u"teSatArrive"_s;
+        QTest::newRow("Saturday to Sunday")
+            << Saturday << int(TWeekSheet::rwDepart) << false << u"teSunArrive"_s;
+        QTest::newRow("Sunday back to Monday")
+            << Sunday << int(TWeekSheet::rwDepart) << false << u"teMonArrive"_s;
+    }
+
+    void enterMovesInTabOrder()
+    {
+        QFETCH(int, fromDay);
+        QFETCH(int, fromRow);
+        QFETCH(bool, optionalRowsShown);
+        QFETCH(QString, to);
+        data().SetFirstDayOfWeek(Sunday); // the order stays Monday first whatever the columns
+        data().SetShowLunchTime(optionalRowsShown);
+        data().SetShowExtraHours(optionalRowsShown);
+        data().SetShowHols(optionalRowsShown);
+        data().SetShowComment(optionalRowsShown);
+        QVERIFY(start());
+        TTimeEdit *from = field(fromDay, fromRow);
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
+    void arrangeRows()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        QVERIFY(start());
+        QCOMPARE(sheet().ArrangeRows(false, false, false, false), 100);
+        sheet().SetResultRowsVisible(false, false);
+        QCOMPARE(sheet().height(), 100 + 14 + 25 + 18);
+        QCOMPARE(sheet().ArrangeRows(true, false, false, false), 124);
+        QCOMPARE(sheet().ArrangeRows(true, true, true, true), 196);
+        sheet().SetResultRowsVisible(true, true);
+        QCOMPARE(sheet().height(), 196 + 14 + 25 + 19 + 18 + 21);
+        for (int row = TWeekSheet::rwLunch; row <= TWeekSheet::rwComment; ++row)
+            QVERIFY(sheet().IsRowShown(row));
+        QCOMPARE(field(Monday, TWeekSheet::rwHols)->y(), 148);
+        QCOMPARE(sheet().CommentButton(Monday)->y(), 172);
+    }
+
+    void rowShownByData()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        data().SetShowLunchTime(false);
+        store().SetExtra(Monday7 + 2, 60);
+        store().SetComment(Monday7 + 4, u"  Dentist "_s);
+        QVERIFY(start());
+        QVERIFY(sheet().WeekHasExtra());
+        QVERIFY(sheet().WeekHasComments());
+        QVERIFY(!sheet().WeekHasLunch());
+        QVERIFY(!sheet().WeekHasHolidays());
+        QCOMPARE(sheet().ArrangeRows(false, false, false, false), 148);
+        QVERIFY(!sheet().IsRowShown(TWeekSheet::rwLunch));
+        QVERIFY(sheet().IsRowShown(TWeekSheet::rwExtra));
+        QVERIFY(field(Wednesday, TWeekSheet::rwExtra)->isVisible());
+        QCOMPARE(field(Wednesday, TWeekSheet::rwExtra)->y(), 100);
+        QCOMPARE(sheet().findChild<QLabel *>(QStringLiteral("laExtra"))->y(), 104);
+        QCOMPARE(sheet().CommentButton(Friday)->y(), 124);
+
+        // Moving to a week without them hides both rows again.
+        sheet().NextWeekAction()->trigger();
+        QVERIFY(!sheet().IsRowShown(TWeekSheet::rwExtra));
+        QVERIFY(!sheet().IsRowShown(TWeekSheet::rwComment));
+    }
+
+    void commentButtons()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        store().SetComment(Monday7 + 3, u"  Dentist\t"_s);
+        QVERIFY(start());
+        QAbstractButton *thursday = sheet().CommentButton(Thursday);
+        QCOMPARE(thursday->objectName(), u"btThuComment"_s);
+        QCOMPARE(thursday->text(), u"C"_s);
+        QCOMPARE(thursday->toolTip(), u"Dentist"_s);
+        QCOMPARE(sheet().CommentButton(Friday)->text(), u"..."_s);
+
+        QSignalSpy clicked(&sheet(), &TWeekSheet::CommentClicked);
+        QTest::mouseClick(thursday, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.at(0).at(1).toInt(), Monday7 + 3);
+
+        sheet().UpdateCommentButton(thursday, u" "_s, Monday7 + 3);
+        QCOMPARE(thursday->text(), u"..."_s);
+        QVERIFY(!sheet().WeekHasComments());
+    }
+
+    void focusTodayAndCurrentTime()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        QVERIFY(start());
+        TTimeEdit *arrive = field(Wednesday, TWeekSheet::rwArrive);
+        TTimeEdit *depart = field(Wednesday, TWeekSheet::rwDepart);
+        sheet().FocusToday();
+        QVERIFY(arrive->hasFocus());
+        QVERIFY(sheet().IsArriveOrDepartField(arrive));
+        sheet().EnterCurrentTime();
+        QCOMPARE(arrive->text(), u"10:00"_s);
+        QCOMPARE(store().GetArrive(Monday7 + 2), 600);
+
+        sheet().FocusToday();
+        QVERIFY(depart->hasFocus());
+        type(depart, u"18:00"_s);
+        sheet().FocusToday();
+        QVERIFY(field(Wednesday, TWeekSheet::rwLunch)->hasFocus());
+        QVERIFY(!sheet().IsArriveOrDepartField(field(Wednesday, TWeekSheet::rwLunch)));
+        QVERIFY(sheet().IsTimeField(field(Wednesday, TWeekSheet::rwLunch)));
+        type(field(Wednesday, TWeekSheet::rwLunch), u"30"_s);
+        sheet().FocusToday();
+        QVERIFY(depart->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestWeekSheet)
+#include "tst_WeekSheet.moc"
