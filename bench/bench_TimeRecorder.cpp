@@ -7,6 +7,7 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
@@ -130,6 +131,21 @@ void BM_SaveToFile(benchmark::State &state)
     setCounters(state, size);
 }
 
+// Saving without the disk: formatting the lines into memory.
+void BM_SaveToDevice(benchmark::State &state)
+{
+    const int size = static_cast<int>(state.range(0));
+    TTimeRecorder store;
+    store.LoadFromFile(files[size]);
+    QByteArray bytes;
+    for (auto _ : state) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        store.SaveToDevice(buffer);
+    }
+    setCounters(state, size);
+}
+
 // Lookups of single days in a million records: FindDay and the six getters of
 // a day, over days that exist and days that do not.
 void BM_FindDayAndGetters_1M(benchmark::State &state)
@@ -199,6 +215,7 @@ void BM_ShowWeek_100Years(benchmark::State &state)
 BENCHMARK(BM_Floor_GetlineSplit)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFromFile)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveToFile)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveToDevice)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindDayAndGetters_1M)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_ShowWeek_100Years)->Unit(benchmark::kMicrosecond);
 

@@ -277,17 +277,29 @@ void appendCompactTime(std::string &out, int minutes, int blankValue, const std:
     }
 }
 
-void appendDateField(std::string &out, int day, const std::string &dateSep)
+// The month of the previous date written; records are written in order of
+// date, so most dates need no calendar arithmetic.
+struct WrittenMonth {
+    int firstDay = 1;
+    int length = 0; // none yet
+    int year = 0;
+    int month = 0;
+};
+
+void appendDateField(std::string &out, int day, const std::string &dateSep, WrittenMonth &cache)
 {
-    int y = 0;
-    int m = 0;
-    int d = 0;
-    DayNumber::toDate(day).getDate(&y, &m, &d);
-    appendNumber(out, d);
+    if (day < cache.firstDay || day - cache.firstDay >= cache.length) {
+        const QDate date = DayNumber::toDate(day);
+        int d = 0;
+        date.getDate(&cache.year, &cache.month, &d);
+        cache.firstDay = day - (d - 1);
+        cache.length = date.daysInMonth();
+    }
+    appendNumber(out, day - cache.firstDay + 1);
     out += dateSep;
-    appendNumber(out, m);
+    appendNumber(out, cache.month);
     out += dateSep;
-    appendNumber(out, y);
+    appendNumber(out, cache.year);
 }
 
 std::string utf8Of(QChar c)
@@ -297,10 +309,11 @@ std::string utf8Of(QChar c)
     return s;
 }
 
-void appendLine(std::string &out, const DayRecord &r, const std::string &dateSep, const std::string &timeSep)
+void appendLine(std::string &out, const DayRecord &r, const std::string &dateSep, const std::string &timeSep,
+    WrittenMonth &months)
 {
     const std::size_t start = out.size();
-    appendDateField(out, r.Date, dateSep);
+    appendDateField(out, r.Date, dateSep, months);
     out += ',';
     appendCompactTime(out, r.Arrive, -1, timeSep);
     out += ',';
@@ -504,7 +517,8 @@ int ParseStoredDate(QStringView text)
 QString DateFieldText(int day)
 {
     std::string text;
-    appendDateField(text, day, utf8Of(Regional::dateSeparator()));
+    WrittenMonth months;
+    appendDateField(text, day, utf8Of(Regional::dateSeparator()), months);
     return QString::fromStdString(text);
 }
 
@@ -596,10 +610,11 @@ void WriteDataFile(QIODevice &device, const QString &targetName, const QList<Day
     constexpr std::size_t ChunkSize = 1 << 16;
     std::string chunk;
     chunk.reserve(ChunkSize + 1024);
+    WrittenMonth months;
     for (const DayRecord &record : records) {
         if (IsEmptyRecord(record))
             continue;
-        appendLine(chunk, record, dateSep, timeSep);
+        appendLine(chunk, record, dateSep, timeSep, months);
         if (chunk.size() >= ChunkSize) {
             writeAll(device, chunk, targetName);
             chunk.clear();

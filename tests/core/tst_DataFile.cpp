@@ -178,6 +178,9 @@ private Q_SLOTS:
         QTest::newRow("minutes beyond an hour") << QStringLiteral("8:75") << -1 << 555;
         QTest::newRow("signed") << QStringLiteral("-1:30") << 0 << -30;
         QTest::newRow("largest") << QStringLiteral("35791394:7") << 0 << 2147483647;
+        QTest::newRow("sign") << QStringLiteral("+8:30") << -1 << 510;
+        QTest::newRow("rest after a second separator") << QStringLiteral("8:30:x") << -1 << 510;
+        QTest::newRow("seven-digit hours") << QStringLiteral("1234567:") << 0 << 74074020;
     }
 
     void parseStoredTime()
@@ -227,6 +230,7 @@ private Q_SLOTS:
         QTest::newRow("before day 0") << QStringLiteral("1/1/1800") << QChar(u'/') << QDate(1800, 1, 1);
         QTest::newRow("leap day") << QStringLiteral("29/2/2024") << QChar(u'/') << QDate(2024, 2, 29);
         QTest::newRow("rest ignored") << QStringLiteral("6/12/2026/x") << QChar(u'/') << QDate(2026, 12, 6);
+        QTest::newRow("sign") << QStringLiteral("+6/12/2026") << QChar(u'/') << QDate(2026, 12, 6);
     }
 
     void parseStoredDate()
@@ -497,6 +501,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("offending");
         QTest::addColumn<bool>("outOfRange");
         QTest::newRow("bad date") << QByteArray("31/4/2026,8:") << QStringLiteral("'31/4/2026'") << false;
+        QTest::newRow("day beyond the month")
+            << QByteArray("32/12/2026,8:") << QStringLiteral("'32/12/2026'") << false;
         QTest::newRow("bad time") << QByteArray("4/12/2026,8:,x7:") << QStringLiteral("'x7:'") << false;
         QTest::newRow("time beyond 32 bits")
             << QByteArray("4/12/2026,,,,40000000:") << QStringLiteral("'40000000:'") << false;
