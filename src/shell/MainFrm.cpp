@@ -263,7 +263,7 @@ void TMainForm::CompleteStartUp()
 
     ArrangeView();
     m_weekSheet->FocusToday();
-    const auto *focused = qobject_cast<const TTimeEdit *>(QApplication::focusWidget());
+    const auto *focused = qobject_cast<const TTimeEdit *>(focusWidget());
     if (m_data.AutoEnterTime() && focused && m_weekSheet->IsArriveOrDepartField(focused) && focused->Value() < 0)
         m_weekSheet->EnterCurrentTime();
     m_weekSheet->ShowWeek();
@@ -438,7 +438,7 @@ void TMainForm::UpdateActions()
     acShowExtraHours->setEnabled(!m_weekSheet->WeekHasExtra());
     acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
     acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
-    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(QApplication::focusWidget()));
+    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(focusWidget()));
     const QString helpFile = m_data.HelpFile();
     acHelp->setEnabled(!helpFile.isEmpty() && QFileInfo::exists(helpFile));
     acHideForm->setVisible(m_data.UseToolTray() && isVisible());

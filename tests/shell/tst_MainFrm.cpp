@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(form->TimeRecorder().FileName(), reopen ? file : QString());
         QCOMPARE(field("teMonArrive")->text(), reopen ? u"08:30"_s : QString());
         // Today is filled in: the focus goes to Depart; on an empty day to Arrive.
-        QCOMPARE(QApplication::focusWidget(), reopen ? field("teMonDepart") : field("teMonArrive"));
+        QCOMPARE(form->focusWidget(), reopen ? field("teMonDepart") : field("teMonArrive"));
     }
 
     void startWithArgumentOpensItEvenWithReopenOff()
