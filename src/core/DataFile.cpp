@@ -1,0 +1,490 @@
+#include "core/DataFile.h"
+
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Regional.h"
+#include "core/TimeText.h"
+
+#include <QDate>
+#include <QDir>
+#include <QIODevice>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Blanks and control characters, as everywhere else in the program.
+bool isBlankOrControl(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+QStringView trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlankOrControl(text[begin]))
+        ++begin;
+    while (end > begin && isBlankOrControl(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// The view counterpart of SplitAtDelimiter for a single delimiter: returns the
+// characters before the first delimiter and leaves rest holding those after it.
+template<typename IsDelimiter> QStringView cutAt(QStringView &rest, IsDelimiter isDelimiter)
+{
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        if (isDelimiter(rest[i])) {
+            const QStringView head = rest.first(i);
+            rest = rest.sliced(i + 1);
+            return head;
+        }
+    }
+    const QStringView head = rest;
+    rest = QStringView();
+    return head;
+}
+
+QString quoted(QStringView text)
+{
+    return u'\'' + text.toString() + u'\'';
+}
+
+int parseTime(QStringView text, int defaultValue, QChar sep)
+{
+    if (trimmed(text).isEmpty())
+        return defaultValue;
+    QStringView rest = text;
+    const auto isSep = [sep](QChar c) { return c == sep; };
+    const QStringView hoursText = trimmed(cutAt(rest, isSep));
+    const QStringView minutesText = trimmed(cutAt(rest, isSep));
+    qint64 result = 0;
+    try {
+        if (!hoursText.isEmpty())
+            result = qint64(ParseDecimalInt(hoursText)) * 60;
+        if (!minutesText.isEmpty())
+            result += ParseDecimalInt(minutesText);
+    } catch (const ConversionError &) {
+        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid time"));
+    }
+    if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
+        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid time"));
+    return static_cast<int>(result);
+}
+
+int parseDate(QStringView text, QChar dateSep)
+{
+    const auto isDelimiter = [dateSep](QChar c) { return c == u'/' || c == u'-' || c == dateSep; };
+    QStringView rest = text;
+    int parts[3];
+    try {
+        for (int &part : parts)
+            part = ParseDecimalInt(cutAt(rest, isDelimiter));
+    } catch (const ConversionError &) {
+        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+    }
+    const int day = parts[0];
+    const int month = parts[1];
+    int year = parts[2];
+    if (year < 100)
+        year += year < 50 ? 2000 : 1900;
+    for (const int part : { day, month, year }) {
+        if (part < 0 || part > 65535)
+            throw RangeError(
+                quoted(text) + QStringLiteral(" is not a valid date: %1 is out of range").arg(part));
+    }
+    // The calendar of the program runs from year 1 to 9999.
+    if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
+        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+    return DayNumber::fromDate(QDate(year, month, day));
+}
+
+// ---- writing ----------------------------------------------------------------
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A lone surrogate cannot be written in UTF-8 and becomes U+FFFD. CR and LF
+// become blanks so that a comment cannot break a day's line in two.
+void appendText(std::string &out, QStringView text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            out += (c == u'\r' || c == u'\n') ? ' ' : static_cast<char>(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            appendUtf8(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            appendUtf8(out, 0xFFFD);
+        } else {
+            appendUtf8(out, c);
+        }
+    }
+}
+
+void appendNumber(std::string &out, int n)
+{
+    char digits[12];
+    const bool negative = n < 0;
+    unsigned int u = negative ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
+    int i = sizeof digits;
+    do {
+        digits[--i] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (negative)
+        digits[--i] = '-';
+    out.append(digits + i, sizeof digits - i);
+}
+
+// ClockText with its leading zeros and its ":00" minutes removed; the time
+// separator alone stands for 0, and is left out when 0 is the blank value.
+void appendCompactTime(std::string &out, int minutes, int blankValue, const std::string &sep)
+{
+    if (minutes < 0)
+        return;
+    if (minutes == 0 && blankValue == 0)
+        return;
+    if (minutes >= 60)
+        appendNumber(out, minutes / 60);
+    out += sep;
+    const int m = minutes % 60;
+    if (m != 0) {
+        out += static_cast<char>('0' + m / 10);
+        out += static_cast<char>('0' + m % 10);
+    }
+}
+
+void appendDateField(std::string &out, int day, const std::string &dateSep)
+{
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    DayNumber::toDate(day).getDate(&y, &m, &d);
+    appendNumber(out, d);
+    out += dateSep;
+    appendNumber(out, m);
+    out += dateSep;
+    appendNumber(out, y);
+}
+
+std::string utf8Of(QChar c)
+{
+    std::string s;
+    appendText(s, QStringView(&c, 1));
+    return s;
+}
+
+void appendLine(std::string &out, const DayRecord &r, const std::string &dateSep, const std::string &timeSep)
+{
+    const std::size_t start = out.size();
+    appendDateField(out, r.Date, dateSep);
+    out += ',';
+    appendCompactTime(out, r.Arrive, -1, timeSep);
+    out += ',';
+    appendCompactTime(out, r.Depart, -1, timeSep);
+    out += ',';
+    appendCompactTime(out, r.Lunch, 0, timeSep);
+    out += ',';
+    appendCompactTime(out, r.Extra, 0, timeSep);
+    out += ',';
+    appendCompactTime(out, r.Holiday, 0, timeSep);
+    if (!r.Comment.isEmpty()) {
+        out += ",\"";
+        appendText(out, r.Comment);
+        out += '"';
+    } else {
+        std::size_t end = out.size();
+        while (end > start && out[end - 1] == ',')
+            --end;
+        out.resize(end);
+    }
+    out += "\r\n";
+}
+
+QString displayName(const QString &name)
+{
+    return QDir::toNativeSeparators(name);
+}
+
+void writeAll(QIODevice &device, const std::string &bytes, const QString &targetName)
+{
+    if (bytes.empty())
+        return;
+    if (device.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const QString what = targetName.isEmpty() ? QStringLiteral("the data file") : displayName(targetName);
+        throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
+    }
+}
+
+// ---- reading ----------------------------------------------------------------
+
+QByteArray readAllBytes(QIODevice &device, const QString &sourceName)
+{
+    QByteArray data;
+    if (!device.isSequential())
+        data.reserve(std::max<qint64>(device.size() - device.pos(), 0) + 1);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == data.size())
+            data.resize(std::max<qsizetype>(data.capacity(), used + std::max<qsizetype>(used, 65536)));
+        const qint64 n = device.read(data.data() + used, data.size() - used);
+        if (n < 0) {
+            const QString what
+                = sourceName.isEmpty() ? QStringLiteral("the data file") : displayName(sourceName);
+            throw IoError(QStringLiteral("Cannot read %1: %2").arg(what, device.errorString()));
+        }
+        if (n == 0)
+            break;
+        used += n;
+    }
+    data.truncate(used);
+    return data;
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool isValidUtf8(const unsigned char *p, const unsigned char *end)
+{
+    while (p < end) {
+        if (end - p >= 8) {
+            std::uint64_t chunk;
+            std::memcpy(&chunk, p, 8);
+            if ((chunk & 0x8080808080808080ull) == 0) {
+                p += 8;
+                continue;
+            }
+        }
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int length;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p < length)
+            return false;
+        if (p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += length;
+    }
+    return true;
+}
+
+// Windows-1252 at 0x80-0x9F; its five unassigned codes keep their C1 code
+// points, as Windows itself reads them. Every other byte is its own code point.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
+};
+
+QChar *decodeCp1252(QChar *out, const unsigned char *p, const unsigned char *end)
+{
+    for (; p < end; ++p) {
+        const unsigned char b = *p;
+        *out++ = QChar(b >= 0x80 && b <= 0x9F ? Cp1252High[b - 0x80] : char16_t(b));
+    }
+    return out;
+}
+
+DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep)
+{
+    const auto isComma = [](QChar c) { return c == u','; };
+    QStringView rest = line;
+    DayRecord record;
+    record.Date = parseDate(cutAt(rest, isComma), dateSep);
+    record.Arrive = parseTime(cutAt(rest, isComma), -1, timeSep);
+    record.Depart = parseTime(cutAt(rest, isComma), -1, timeSep);
+    record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep);
+    record.Extra = parseTime(cutAt(rest, isComma), 0, timeSep);
+    record.Holiday = parseTime(cutAt(rest, isComma), 0, timeSep);
+    QStringView comment = trimmed(rest);
+    if (comment.startsWith(u'"'))
+        comment = comment.sliced(1);
+    if (comment.endsWith(u'"'))
+        comment.chop(1);
+    if (!comment.isEmpty())
+        record.Comment = comment.toString();
+    return record;
+}
+
+} // namespace
+
+QString CompactTimeText(int minutes, int blankValue)
+{
+    std::string text;
+    appendCompactTime(text, minutes, blankValue, utf8Of(Regional::timeSeparator()));
+    return QString::fromStdString(text);
+}
+
+int ParseStoredTime(QStringView text, int defaultValue)
+{
+    return parseTime(text, defaultValue, Regional::timeSeparator());
+}
+
+int ParseStoredDate(QStringView text)
+{
+    return parseDate(text, Regional::dateSeparator());
+}
+
+QString DateFieldText(int day)
+{
+    std::string text;
+    appendDateField(text, day, utf8Of(Regional::dateSeparator()));
+    return QString::fromStdString(text);
+}
+
+void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add,
+    const std::function<void(qsizetype)> &expectRecords)
+{
+    const QByteArray bytes = readAllBytes(device, sourceName);
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *const end = p + bytes.size();
+    if (end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+        p += 3;
+
+    if (expectRecords) {
+        const qsizetype lineFeeds = std::count(p, end, '\n');
+        expectRecords(lineFeeds > 0 ? lineFeeds + 1 : std::count(p, end, '\r') + 1);
+    }
+
+    const bool utf8 = isValidUtf8(p, end);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QChar dateSep = Regional::dateSeparator();
+    const QChar timeSep = Regional::timeSeparator();
+
+    std::vector<QChar> buffer;
+    qsizetype lineNumber = 0;
+    while (p < end) {
+        const unsigned char *lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
+            ++lineEnd;
+        ++lineNumber;
+
+        const qsizetype length = lineEnd - p;
+        const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
+        if (buffer.size() < needed)
+            buffer.resize(std::max(needed, buffer.size() * 2));
+        QChar *decodedEnd = utf8
+            ? decoder.appendToBuffer(buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length))
+            : decodeCp1252(buffer.data(), p, lineEnd);
+        const QStringView line(buffer.data(), decodedEnd - buffer.data());
+
+        if (!trimmed(line).isEmpty()) {
+            DayRecord record;
+            try {
+                record = parseLine(line, dateSep, timeSep);
+            } catch (const HourframeError &error) {
+                const QString where = (sourceName.isEmpty() ? QString() : displayName(sourceName) + u", ")
+                    + QStringLiteral("line %1: ").arg(lineNumber) + error.message();
+                if (dynamic_cast<const RangeError *>(&error))
+                    throw RangeError(where);
+                throw ConversionError(where);
+            }
+            add(record);
+        }
+
+        p = lineEnd;
+        if (p < end) {
+            if (*p == '\r' && p + 1 < end && p[1] == '\n')
+                p += 2;
+            else
+                ++p;
+        }
+    }
+}
+
+void WriteDataFile(QIODevice &device, const QString &targetName, const QList<DayRecord> &records)
+{
+    const std::string dateSep = utf8Of(Regional::dateSeparator());
+    const std::string timeSep = utf8Of(Regional::timeSeparator());
+    constexpr std::size_t ChunkSize = 1 << 16;
+    std::string chunk;
+    chunk.reserve(ChunkSize + 1024);
+    for (const DayRecord &record : records) {
+        if (IsEmptyRecord(record))
+            continue;
+        appendLine(chunk, record, dateSep, timeSep);
+        if (chunk.size() >= ChunkSize) {
+            writeAll(device, chunk, targetName);
+            chunk.clear();
+        }
+    }
+    writeAll(device, chunk, targetName);
+}

@@ -1,0 +1,299 @@
+#include "core/TimeRecorder.h"
+
+#include "core/DataFile.h"
+#include "core/Errors.h"
+#include "core/Rounding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool isBlank(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
+// Comments are compared ignoring the case of the letters A-Z only.
+QString caseKey(const QString &text)
+{
+    const auto isUpper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    if (std::none_of(text.cbegin(), text.cend(), isUpper))
+        return text;
+    QString key = text;
+    for (QChar &c : key) {
+        if (isUpper(c))
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return key;
+}
+
+bool isWholeDay(double date, int &day)
+{
+    if (!(date >= std::numeric_limits<int>::min() && date <= std::numeric_limits<int>::max()))
+        return false;
+    day = static_cast<int>(date);
+    return day == date;
+}
+
+} // namespace
+
+bool IsEmptyRecord(const DayRecord &record)
+{
+    return record.Arrive == -1 && record.Depart == -1 && record.Lunch == 0 && record.Extra == 0
+        && record.Holiday == 0 && isBlank(record.Comment);
+}
+
+TTimeRecorder::TTimeRecorder(QObject *parent)
+    : QObject(parent)
+{
+}
+
+int TTimeRecorder::FindDay(double date) const
+{
+    int day = 0;
+    if (!isWholeDay(date, day))
+        return -1;
+    const auto sortedEnd = m_records.cbegin() + m_sortedCount;
+    const auto it = std::lower_bound(
+        m_records.cbegin(), sortedEnd, day, [](const DayRecord &record, int d) { return record.Date < d; });
+    if (it != sortedEnd && it->Date == day)
+        return static_cast<int>(it - m_records.cbegin());
+    return m_laterFirst.value(day, -1);
+}
+
+bool TTimeRecorder::HasDay(double date) const
+{
+    return FindDay(date) != -1;
+}
+
+int TTimeRecorder::AddDay(double date)
+{
+    const double rounded = roundHalfEven(date);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        throw RangeError(QStringLiteral("%1 is not a valid day number").arg(date));
+    DayRecord record;
+    record.Date = static_cast<int>(rounded);
+    return appendRecord(std::move(record));
+}
+
+int TTimeRecorder::appendRecord(DayRecord &&record)
+{
+    const qsizetype index = m_records.size();
+    if (index >= std::numeric_limits<int>::max())
+        throw RangeError(QStringLiteral("The document cannot hold more days"));
+    if (m_sortedCount == index && (index == 0 || m_records.constLast().Date <= record.Date))
+        ++m_sortedCount;
+    else if (!m_laterFirst.contains(record.Date))
+        m_laterFirst.insert(record.Date, static_cast<int>(index));
+    m_records.append(std::move(record));
+    return static_cast<int>(index);
+}
+
+int TTimeRecorder::findOrAddDay(double date)
+{
+    const int index = FindDay(date);
+    return index != -1 ? index : AddDay(date);
+}
+
+int TTimeRecorder::GetArrive(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? -1 : m_records[index].Arrive;
+}
+
+int TTimeRecorder::GetDepart(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? -1 : m_records[index].Depart;
+}
+
+int TTimeRecorder::GetLunch(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? 0 : m_records[index].Lunch;
+}
+
+int TTimeRecorder::GetExtra(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? 0 : m_records[index].Extra;
+}
+
+int TTimeRecorder::GetHoliday(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? 0 : m_records[index].Holiday;
+}
+
+QString TTimeRecorder::GetComment(double date) const
+{
+    const int index = FindDay(date);
+    return index == -1 ? QString() : m_records[index].Comment;
+}
+
+void TTimeRecorder::setMinutes(double date, int DayRecord::*field, int minutes)
+{
+    const int index = findOrAddDay(date);
+    int &stored = m_records[index].*field;
+    if (stored == minutes)
+        return;
+    stored = minutes;
+    MarkModified();
+}
+
+void TTimeRecorder::SetArrive(double date, int minutes)
+{
+    setMinutes(date, &DayRecord::Arrive, minutes);
+}
+
+void TTimeRecorder::SetDepart(double date, int minutes)
+{
+    setMinutes(date, &DayRecord::Depart, minutes);
+}
+
+void TTimeRecorder::SetLunch(double date, int minutes)
+{
+    setMinutes(date, &DayRecord::Lunch, minutes == -1 ? 0 : minutes);
+}
+
+void TTimeRecorder::SetExtra(double date, int minutes)
+{
+    setMinutes(date, &DayRecord::Extra, minutes == -1 ? 0 : minutes);
+}
+
+void TTimeRecorder::SetHoliday(double date, int minutes)
+{
+    setMinutes(date, &DayRecord::Holiday, minutes == -1 ? 0 : minutes);
+}
+
+void TTimeRecorder::SetComment(double date, const QString &text)
+{
+    const int index = findOrAddDay(date);
+    if (m_records[index].Comment == text)
+        return;
+    m_records[index].Comment = text;
+    AddRecentComment(text);
+    MarkModified();
+}
+
+bool TTimeRecorder::IsEmptyDay(int index) const
+{
+    return IsEmptyRecord(Record(index));
+}
+
+void TTimeRecorder::AddRecentComment(const QString &text)
+{
+    QString comment = text;
+    rememberComment(comment);
+}
+
+void TTimeRecorder::rememberComment(QString &comment)
+{
+    if (isBlank(comment))
+        return;
+    QString key = caseKey(comment);
+    const auto known = m_recentByKey.constFind(key);
+    if (known != m_recentByKey.cend()) {
+        if (*known == comment)
+            comment = *known;
+        return;
+    }
+    m_recentByKey.insert(std::move(key), comment);
+    m_recentComments.prepend(comment);
+}
+
+void TTimeRecorder::Clear()
+{
+    m_fileName.clear();
+    m_earliestDate = 0;
+    m_records = QList<DayRecord>();
+    m_sortedCount = 0;
+    m_laterFirst.clear();
+    m_recentComments.clear();
+    m_recentByKey.clear();
+}
+
+void TTimeRecorder::SortByDate()
+{
+    if (m_sortedCount == m_records.size())
+        return;
+    std::stable_sort(m_records.begin(), m_records.end(),
+        [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; });
+    m_sortedCount = m_records.size();
+    m_laterFirst.clear();
+}
+
+void TTimeRecorder::readRecords(QIODevice &device, const QString &sourceName)
+{
+    ReadDataFile(
+        device, sourceName,
+        [this](DayRecord &record) {
+            if (m_earliestDate == 0 || m_earliestDate > record.Date)
+                m_earliestDate = record.Date;
+            rememberComment(record.Comment);
+            appendRecord(std::move(record));
+        },
+        [this](qsizetype expected) { m_records.reserve(expected); });
+}
+
+void TTimeRecorder::LoadFromFile(const QString &path)
+{
+    Clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IoError(
+            QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    readRecords(file, path);
+    file.close();
+    m_fileName = path;
+    m_modified = false;
+}
+
+void TTimeRecorder::SaveToFile(const QString &path)
+{
+    if (!path.isEmpty())
+        m_fileName = path;
+    SortByDate();
+    const QString name = QDir::toNativeSeparators(m_fileName);
+    if (m_fileName.isEmpty())
+        throw IoError(QStringLiteral("Cannot save a document that has no file name"));
+    // The new content goes to a temporary file that replaces the old one only
+    // once it is complete, so a failed save never costs the previous file.
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IoError(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
+    WriteDataFile(file, m_fileName, m_records);
+    if (!file.commit())
+        throw IoError(QStringLiteral("Cannot save %1: %2").arg(name, file.errorString()));
+    m_modified = false;
+}
+
+void TTimeRecorder::LoadFromDevice(QIODevice &device, const QString &sourceName)
+{
+    Clear();
+    readRecords(device, sourceName);
+}
+
+void TTimeRecorder::SaveToDevice(QIODevice &device, const QString &targetName)
+{
+    SortByDate();
+    WriteDataFile(device, targetName, m_records);
+}
+
+void TTimeRecorder::MarkModified()
+{
+    m_modified = true;
+    Q_EMIT OnChange();
+}
+
+const DayRecord &TTimeRecorder::Record(int index) const
+{
+    if (index < 0 || index >= m_records.size())
+        throw RangeError(QStringLiteral("Day record index %1 is out of range").arg(index));
+    return m_records[index];
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// One stored day. Times are whole minutes; Arrive and Depart hold -1 for "no time".
+struct DayRecord {
+    int Date = 0; // whole days since 30 December 1899
+    int Arrive = -1;
+    int Depart = -1;
+    int Lunch = 0;
+    int Extra = 0;
+    int Holiday = 0;
+    QString Comment;
+};
+Q_DECLARE_TYPEINFO(DayRecord, Q_RELOCATABLE_TYPE);
+
+// A record without times and without a comment that holds anything but blanks
+// and control characters. Such records are left behind by browsing weeks and
+// are never written to the data file.
+bool IsEmptyRecord(const DayRecord &record);
+
+// Every day record of the open document, the history of recently used
+// comments, and the document's file name and change flag.
+//
+// Records stay in the order they were added; several records may share a
+// date, and every lookup then sees the first of them in that order.
+class TTimeRecorder : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString FileName READ FileName)
+    Q_PROPERTY(bool Modified READ Modified)
+    Q_PROPERTY(double EarliestDate READ EarliestDate)
+    Q_PROPERTY(QStringList RecentComments READ RecentComments)
+
+public:
+    explicit TTimeRecorder(QObject *parent = nullptr);
+
+    // Index of the first record of that day, or -1. A date with a part of a
+    // day never matches.
+    int FindDay(double date) const;
+    bool HasDay(double date) const;
+    // Appends a record with the defaults for the date rounded to a whole day
+    // (ties to even) and returns its index. Neither marks the document
+    // modified nor raises OnChange. A date outside 32-bit day numbers, or a
+    // store already holding the most records a 32-bit count allows, is a RangeError.
+    int AddDay(double date);
+
+    // Missing days read as -1, -1, 0, 0, 0 and an empty comment; the getters
+    // never create a record.
+    int GetArrive(double date) const;
+    int GetDepart(double date) const;
+    int GetLunch(double date) const;
+    int GetExtra(double date) const;
+    int GetHoliday(double date) const;
+    QString GetComment(double date) const;
+
+    // The setters create a missing day. Only an effective change marks the
+    // document modified. Lunch, Extra and Holiday store -1 as 0.
+    void SetArrive(double date, int minutes);
+    void SetDepart(double date, int minutes);
+    void SetLunch(double date, int minutes);
+    void SetExtra(double date, int minutes);
+    void SetHoliday(double date, int minutes);
+    // Stores the text unaltered; a change also puts it into the history.
+    void SetComment(double date, const QString &text);
+
+    bool IsEmptyDay(int index) const;
+    // Puts the text at the top of the history unless it is blank or the
+    // history already holds it, compared ignoring the case of A-Z.
+    void AddRecentComment(const QString &text);
+    // Empties records, history, file name and earliest date; Modified keeps its value.
+    void Clear();
+    // Ascending by date; records of one date keep their order.
+    void SortByDate();
+
+    // Replaces the whole content with the file's. The store is cleared before
+    // the file is opened; a line that cannot be read raises its error with the
+    // records of the lines before it kept and the file name left empty.
+    void LoadFromFile(const QString &path);
+    // A non-empty path becomes FileName first. Sorts the records and writes
+    // every non-empty one. The previous file stays whole until the new one is
+    // complete; a failure raises IoError and leaves Modified as it was.
+    void SaveToFile(const QString &path = {});
+
+    // The content part of loading and saving, on a device the caller opened.
+    // LoadFromDevice clears the store and reads the device; SaveToDevice sorts
+    // the records and writes them. Neither touches FileName or Modified.
+    // sourceName and targetName name the data in error messages.
+    void LoadFromDevice(QIODevice &device, const QString &sourceName = {});
+    void SaveToDevice(QIODevice &device, const QString &targetName = {});
+
+    void MarkModified();
+
+    QString FileName() const { return m_fileName; }
+    bool Modified() const { return m_modified; }
+    // The smallest date read by the last load; 0 for none.
+    double EarliestDate() const { return m_earliestDate; }
+    // Most recently added first.
+    QStringList RecentComments() const { return m_recentComments; }
+
+    int Count() const { return static_cast<int>(m_records.size()); }
+    // The record at an index from 0 to Count() - 1; another index is a RangeError.
+    const DayRecord &Record(int index) const;
+
+Q_SIGNALS:
+    void OnChange();
+
+private:
+    int appendRecord(DayRecord &&record);
+    int findOrAddDay(double date);
+    void setMinutes(double date, int DayRecord::*field, int minutes);
+    // Adds the comment to the history; when the history already holds exactly
+    // that text, makes the comment share it, so repeated comments of a large
+    // file are stored once.
+    void rememberComment(QString &comment);
+    void readRecords(QIODevice &device, const QString &sourceName);
+
+    QList<DayRecord> m_records;
+    // m_records[0, m_sortedCount) is in ascending order of Date and is searched
+    // by bisection; m_laterFirst maps each date of the records after it to
+    // the first of them. Together they give exactly what a linear scan gives.
+    qsizetype m_sortedCount = 0;
+    QHash<int, int> m_laterFirst;
+
+    QStringList m_recentComments;
+    QHash<QString, QString> m_recentByKey; // key: the comment with A-Z in lower case
+
+    QString m_fileName;
+    bool m_modified = false;
+    double m_earliestDate = 0;
+};
