@@ -3,8 +3,7 @@
 #include <QMainWindow>
 
 // The main window: the week sheet with its menus, toolbar and document commands.
-class TMainForm : public QMainWindow
-{
+class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:

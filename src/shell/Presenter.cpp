@@ -1,0 +1,66 @@
+#include "shell/Presenter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+TPresenter *&installed()
+{
+    static TPresenter *presenter = nullptr;
+    return presenter;
+}
+
+QString runFileDialog(QWidget *parent, const TFileDialogOptions &options, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, options.title, options.directory, options.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(options.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+TMsgDlgBtn TDesktopPresenter::MessageBox(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons)
+{
+    TMessageForm box(text, kind, buttons, QApplication::activeWindow());
+    box.exec();
+    return box.Result();
+}
+
+QString TDesktopPresenter::OpenFileName(QWidget *parent, const TFileDialogOptions &options)
+{
+    return runFileDialog(parent, options, QFileDialog::AcceptOpen);
+}
+
+QString TDesktopPresenter::SaveFileName(QWidget *parent, const TFileDialogOptions &options)
+{
+    return runFileDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+int TDesktopPresenter::ExecDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+TPresenter &Presenter()
+{
+    static TDesktopPresenter desktop;
+    return installed() ? *installed() : desktop;
+}
+
+TScopedPresenter::TScopedPresenter(TPresenter &presenter)
+    : m_previous(installed())
+{
+    installed() = &presenter;
+}
+
+TScopedPresenter::~TScopedPresenter()
+{
+    installed() = m_previous;
+}
