@@ -71,6 +71,8 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     edNumComments->setFixedWidth(QFontMetrics(edNumComments->font()).horizontalAdvance(u"00000"_s) + 12);
     auto *laNumComments = new QLabel(u"&Display this number of previously entered comments:"_s, this);
     laNumComments->setObjectName(u"laNumComments"_s);
+    // The dialog keeps its size; with a wide font the question takes two lines.
+    laNumComments->setWordWrap(true);
     laNumComments->setBuddy(edNumComments);
     btApplyNumComments = new QPushButton(u"&Apply"_s, this);
     btApplyNumComments->setObjectName(u"btApplyNumComments"_s);
@@ -93,6 +95,8 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     buttons->addWidget(btOk);
     buttons->addWidget(btCancel);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(4);
     layout->addWidget(laPrompt);
     layout->addWidget(cbComment);
     layout->addSpacing(6);

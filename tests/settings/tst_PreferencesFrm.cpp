@@ -118,6 +118,27 @@ private Q_SLOTS:
         QVERIFY(ok(form)->isEnabled());
     }
 
+    void tabOrderFollowsThePages()
+    {
+        TPreferencesForm form(data());
+        const QStringList names { u"ckAssociateHfFiles"_s, u"ckReopenLastUsedFile"_s, u"ckUseToolTray"_s,
+            u"ckAutoSave"_s, u"ckAutoEnterTime"_s, u"ckRoundTimes"_s, u"edRoundTimesTo"_s,
+            u"ckShowLunchTime"_s, u"ckShowExtraHours"_s, u"ckShowHols"_s, u"ckShowComment"_s,
+            u"ckIncludeHolsInTotal"_s, u"cbFirstDayOfWeek"_s, u"ckShowDeviationFromDailyTarget"_s,
+            u"teMondayTarget"_s, u"teTuesdayTarget"_s, u"teWednesdayTarget"_s, u"teThursdayTarget"_s,
+            u"teFridayTarget"_s, u"teSaturdayTarget"_s, u"teSundayTarget"_s,
+            u"ckShowDeviationFromWeeklyTarget"_s, u"teWeeklyTarget"_s, u"ckUseDefaultLunchTime"_s,
+            u"teDefaultLunchTime"_s, u"cbFontName"_s, u"edFontSize"_s };
+        QList<QWidget *> expected;
+        for (const QString &name : names)
+            expected << child<QWidget>(form, name);
+        QList<QWidget *> chain;
+        for (QWidget *w = expected.first(); chain.size() < expected.size(); w = w->nextInFocusChain())
+            if (expected.contains(w) && !chain.contains(w))
+                chain << w;
+        QCOMPARE(chain, expected);
+    }
+
     void storedWeeklyTargetGivesWayToTheSumOfTheDays()
     {
         data().SetWeeklyTarget(2400);

@@ -93,6 +93,18 @@ private Q_SLOTS:
         QCOMPARE(form.CommentDate(), m_day);
     }
 
+    void tabOrder()
+    {
+        TCommentForm form(data());
+        const QList<QWidget *> expected { comment(form), count(form), apply(form), cancel(form), ok(form) };
+        QList<QWidget *> chain;
+        for (QWidget *w = comment(form); chain.size() < expected.size(); w = w->nextInFocusChain())
+            if (expected.contains(w) && !chain.contains(w))
+                chain << w;
+        QCOMPARE(chain, expected);
+        QVERIFY(ok(form)->isDefault());
+    }
+
     void commentIsTrimmedBothWays()
     {
         TCommentForm form(data());
