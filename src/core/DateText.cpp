@@ -69,6 +69,9 @@ int readMonth(const QString &head, const QString &text)
     return readNumber(head, text);
 }
 
+// A two-digit year falls in the hundred years that begin window years before
+// the current year: in 2026 with a window of 50, from 1976 to 2075. With a
+// window of 0 it is always in the current century.
 int completeYear(int year)
 {
     if (year >= 100)
@@ -78,10 +81,11 @@ int completeYear(int year)
     const int window = Regional::twoDigitYearWindow();
     if (window == 0)
         return century + year;
-    int pivot = thisYear % 100 - window;
-    if (pivot < 0)
-        pivot += 100;
-    return year < pivot ? century + year : century + year - 100;
+    const int windowStart = thisYear - window;
+    int completed = windowStart - windowStart % 100 + year;
+    if (completed < windowStart)
+        completed += 100;
+    return completed;
 }
 
 // Position of the first occurrence counted from 1; 0 when there is none.
