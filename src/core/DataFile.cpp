@@ -52,13 +52,64 @@ template<typename IsDelimiter> QStringView cutAt(QStringView &rest, IsDelimiter 
     return head;
 }
 
+// Most numbers of a file are a few plain digits; anything else takes the
+// general conversion with its checks and errors.
+int parseInt(QStringView text)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || n > 9)
+        return ParseDecimalInt(text);
+    int value = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned digit = unsigned(text[i].unicode()) - u'0';
+        if (digit > 9)
+            return ParseDecimalInt(text);
+        value = value * 10 + int(digit);
+    }
+    return value;
+}
+
 QString quoted(QStringView text)
 {
     return u'\'' + text.toString() + u'\'';
 }
 
+// The usual shape of a stored time, plain digits around a separator ("8:30",
+// "17:", ":05", ""), read in one pass. Returns false for any other text,
+// which then takes the general path.
+bool tryPlainTime(QStringView text, int defaultValue, QChar sep, int &result)
+{
+    if (text.isEmpty()) {
+        result = defaultValue;
+        return true;
+    }
+    if (sep.unicode() <= u' ')
+        return false;
+    int parts[2] = { 0, 0 };
+    int digits[2] = { 0, 0 };
+    const int maxDigits[2] = { 6, 9 }; // the sum cannot overflow
+    int which = 0;
+    for (const QChar c : text) {
+        if (c == sep) {
+            if (which == 1)
+                break;
+            which = 1;
+            continue;
+        }
+        const unsigned digit = unsigned(c.unicode()) - u'0';
+        if (digit > 9 || ++digits[which] > maxDigits[which])
+            return false;
+        parts[which] = parts[which] * 10 + int(digit);
+    }
+    result = parts[0] * 60 + parts[1];
+    return true;
+}
+
 int parseTime(QStringView text, int defaultValue, QChar sep)
 {
+    int plain = 0;
+    if (tryPlainTime(text, defaultValue, sep, plain))
+        return plain;
     if (trimmed(text).isEmpty())
         return defaultValue;
     QStringView rest = text;
@@ -68,9 +119,9 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
     qint64 result = 0;
     try {
         if (!hoursText.isEmpty())
-            result = qint64(ParseDecimalInt(hoursText)) * 60;
+            result = qint64(parseInt(hoursText)) * 60;
         if (!minutesText.isEmpty())
-            result += ParseDecimalInt(minutesText);
+            result += parseInt(minutesText);
     } catch (const ConversionError &) {
         throw ConversionError(quoted(text) + QStringLiteral(" is not a valid time"));
     }
@@ -79,16 +130,56 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
     return static_cast<int>(result);
 }
 
-int parseDate(QStringView text, QChar dateSep)
+// The month of the previous date read: the lines of a file mostly follow
+// one another day by day, so most dates need no calendar arithmetic.
+struct MonthCache {
+    int year = 0;
+    int month = 0;
+    int firstDay = 0; // day number of the 1st
+    int length = 0;
+};
+
+// The usual shape of a stored date, three runs of digits between delimiters,
+// read in one pass. Returns false for any other text.
+template<typename IsDelimiter> bool tryPlainDate(QStringView text, IsDelimiter isDelimiter, int (&parts)[3])
+{
+    int which = 0;
+    int digits = 0;
+    int value = 0;
+    for (const QChar c : text) {
+        if (isDelimiter(c)) {
+            if (digits == 0)
+                return false;
+            parts[which++] = value;
+            if (which == 3)
+                return true;
+            digits = 0;
+            value = 0;
+            continue;
+        }
+        const unsigned digit = unsigned(c.unicode()) - u'0';
+        if (digit > 9 || ++digits > 9)
+            return false;
+        value = value * 10 + int(digit);
+    }
+    if (which != 2 || digits == 0)
+        return false;
+    parts[2] = value;
+    return true;
+}
+
+int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
 {
     const auto isDelimiter = [dateSep](QChar c) { return c == u'/' || c == u'-' || c == dateSep; };
-    QStringView rest = text;
     int parts[3];
-    try {
-        for (int &part : parts)
-            part = ParseDecimalInt(cutAt(rest, isDelimiter));
-    } catch (const ConversionError &) {
-        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+    if (!tryPlainDate(text, isDelimiter, parts)) {
+        QStringView rest = text;
+        try {
+            for (int &part : parts)
+                part = parseInt(cutAt(rest, isDelimiter));
+        } catch (const ConversionError &) {
+            throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+        }
     }
     const int day = parts[0];
     const int month = parts[1];
@@ -100,10 +191,16 @@ int parseDate(QStringView text, QChar dateSep)
             throw RangeError(
                 quoted(text) + QStringLiteral(" is not a valid date: %1 is out of range").arg(part));
     }
-    // The calendar of the program runs from year 1 to 9999.
-    if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
+    if (year != cache.year || month != cache.month) {
+        // The calendar of the program runs from year 1 to 9999.
+        if (year < 1 || year > 9999 || month < 1 || month > 12)
+            throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+        const QDate first(year, month, 1);
+        cache = MonthCache { year, month, DayNumber::fromDate(first), first.daysInMonth() };
+    }
+    if (day < 1 || day > cache.length)
         throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
-    return DayNumber::fromDate(QDate(year, month, day));
+    return cache.firstDay + day - 1;
 }
 
 // ---- writing ----------------------------------------------------------------
@@ -363,12 +460,12 @@ QChar *decodeCp1252(QChar *out, const unsigned char *p, const unsigned char *end
     return out;
 }
 
-DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep)
+DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep, MonthCache &months)
 {
     const auto isComma = [](QChar c) { return c == u','; };
     QStringView rest = line;
     DayRecord record;
-    record.Date = parseDate(cutAt(rest, isComma), dateSep);
+    record.Date = parseDate(cutAt(rest, isComma), dateSep, months);
     record.Arrive = parseTime(cutAt(rest, isComma), -1, timeSep);
     record.Depart = parseTime(cutAt(rest, isComma), -1, timeSep);
     record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep);
@@ -400,7 +497,8 @@ int ParseStoredTime(QStringView text, int defaultValue)
 
 int ParseStoredDate(QStringView text)
 {
-    return parseDate(text, Regional::dateSeparator());
+    MonthCache months;
+    return parseDate(text, Regional::dateSeparator(), months);
 }
 
 QString DateFieldText(int day)
@@ -429,27 +527,48 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
     const QChar dateSep = Regional::dateSeparator();
     const QChar timeSep = Regional::timeSeparator();
 
+    MonthCache months;
     std::vector<QChar> buffer;
     qsizetype lineNumber = 0;
+    // Remember where the next LF is, so that a file of lone CRs is not
+    // searched to its end for every line.
+    const auto findLineFeed = [end](const unsigned char *from) {
+        const auto *found = static_cast<const unsigned char *>(std::memchr(from, '\n', end - from));
+        return found ? found : end;
+    };
+    const unsigned char *nextLineFeed = findLineFeed(p);
     while (p < end) {
-        const unsigned char *lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-            ++lineEnd;
+        if (nextLineFeed < p)
+            nextLineFeed = findLineFeed(p);
+        const auto *cr = static_cast<const unsigned char *>(std::memchr(p, '\r', nextLineFeed - p));
+        const unsigned char *lineEnd = cr ? cr : nextLineFeed;
         ++lineNumber;
 
         const qsizetype length = lineEnd - p;
         const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
         if (buffer.size() < needed)
             buffer.resize(std::max(needed, buffer.size() * 2));
-        QChar *decodedEnd = utf8
-            ? decoder.appendToBuffer(buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length))
-            : decodeCp1252(buffer.data(), p, lineEnd);
+        unsigned char highBits = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            highBits |= p[i];
+        QChar *decodedEnd;
+        if (highBits < 0x80) {
+            QChar *out = buffer.data();
+            for (qsizetype i = 0; i < length; ++i)
+                out[i] = QChar(char16_t(p[i]));
+            decodedEnd = out + length;
+        } else if (utf8) {
+            decodedEnd = decoder.appendToBuffer(
+                buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length));
+        } else {
+            decodedEnd = decodeCp1252(buffer.data(), p, lineEnd);
+        }
         const QStringView line(buffer.data(), decodedEnd - buffer.data());
 
         if (!trimmed(line).isEmpty()) {
             DayRecord record;
             try {
-                record = parseLine(line, dateSep, timeSep);
+                record = parseLine(line, dateSep, timeSep, months);
             } catch (const HourframeError &error) {
                 const QString where = (sourceName.isEmpty() ? QString() : displayName(sourceName) + u", ")
                     + QStringLiteral("line %1: ").arg(lineNumber) + error.message();

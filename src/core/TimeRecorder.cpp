@@ -18,18 +18,10 @@ bool isBlank(const QString &text)
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= u' '; });
 }
 
-// Comments are compared ignoring the case of the letters A-Z only.
-QString caseKey(const QString &text)
+char16_t foldAZ(QChar c)
 {
-    const auto isUpper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
-    if (std::none_of(text.cbegin(), text.cend(), isUpper))
-        return text;
-    QString key = text;
-    for (QChar &c : key) {
-        if (isUpper(c))
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return key;
+    const char16_t u = c.unicode();
+    return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
 }
 
 bool isWholeDay(double date, int &day)
@@ -41,6 +33,32 @@ bool isWholeDay(double date, int &day)
 }
 
 } // namespace
+
+namespace TimeRecorderDetail {
+
+bool operator==(const CommentKey &a, const CommentKey &b) noexcept
+{
+    const qsizetype n = a.text.size();
+    if (n != b.text.size())
+        return false;
+    const QChar *x = a.text.constData();
+    const QChar *y = b.text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (x[i] != y[i] && foldAZ(x[i]) != foldAZ(y[i]))
+            return false;
+    }
+    return true;
+}
+
+size_t qHash(const CommentKey &key, size_t seed) noexcept
+{
+    size_t h = seed ^ 0xcbf29ce484222325ull;
+    for (const QChar c : key.text)
+        h = (h ^ foldAZ(c)) * 0x100000001b3ull;
+    return h ^ (h >> 29);
+}
+
+} // namespace TimeRecorderDetail
 
 bool IsEmptyRecord(const DayRecord &record)
 {
@@ -196,14 +214,14 @@ void TTimeRecorder::rememberComment(QString &comment)
 {
     if (isBlank(comment))
         return;
-    QString key = caseKey(comment);
-    const auto known = m_recentByKey.constFind(key);
-    if (known != m_recentByKey.cend()) {
-        if (*known == comment)
-            comment = *known;
+    TimeRecorderDetail::CommentKey key { comment };
+    const auto known = m_recentKeys.constFind(key);
+    if (known != m_recentKeys.cend()) {
+        if (known->text == comment)
+            comment = known->text;
         return;
     }
-    m_recentByKey.insert(std::move(key), comment);
+    m_recentKeys.insert(std::move(key));
     m_recentComments.prepend(comment);
 }
 
@@ -215,7 +233,7 @@ void TTimeRecorder::Clear()
     m_sortedCount = 0;
     m_laterFirst.clear();
     m_recentComments.clear();
-    m_recentByKey.clear();
+    m_recentKeys.clear();
 }
 
 void TTimeRecorder::SortByDate()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,17 @@ Q_DECLARE_TYPEINFO(DayRecord, Q_RELOCATABLE_TYPE);
 // and control characters. Such records are left behind by browsing weeks and
 // are never written to the data file.
 bool IsEmptyRecord(const DayRecord &record);
+
+namespace TimeRecorderDetail {
+
+// A comment of the history, compared and hashed ignoring the case of A-Z only.
+struct CommentKey {
+    QString text;
+};
+bool operator==(const CommentKey &a, const CommentKey &b) noexcept;
+size_t qHash(const CommentKey &key, size_t seed = 0) noexcept;
+
+} // namespace TimeRecorderDetail
 
 // Every day record of the open document, the history of recently used
 // comments, and the document's file name and change flag.
@@ -128,7 +140,7 @@ private:
     QHash<int, int> m_laterFirst;
 
     QStringList m_recentComments;
-    QHash<QString, QString> m_recentByKey; // key: the comment with A-Z in lower case
+    QSet<TimeRecorderDetail::CommentKey> m_recentKeys;
 
     QString m_fileName;
     bool m_modified = false;
