@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/NtRegistry.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+// Preparing and inspecting the per-user store file as a user or a script would.
+namespace StoreFile {
+
+inline QString path()
+{
+    return TNTRegistry::DefaultStorePath();
+}
+
+// Writes the application's key with the given value lines, in the file's own syntax.
+inline void writeAppKey(const QByteArray &valueLines)
+{
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    QFile file(path());
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Windows Registry Editor Version 5.00\n\n"
+               "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\n"
+        + valueLines);
+}
+
+inline QString text()
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// An accessor of its own on the application's key, like a second program.
+inline TNTRegistry appKey()
+{
+    TNTRegistry registry(path());
+    registry.OpenKey(QStringLiteral("\\Software\\Orvane Software\\Hourframe"), false);
+    return registry;
+}
+
+} // namespace StoreFile

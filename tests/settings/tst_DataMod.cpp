@@ -1,0 +1,469 @@
+#include "StoreFile.h"
+#include "core/Errors.h"
+#include "settings/DataMod.h"
+#include "settings/RegMgr.h"
+#include "settings/VersionData.h"
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QVariant>
+
+#include <functional>
+#include <limits>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Kind { Flag, Number, Text };
+
+struct Setting {
+    QString name;
+    Kind kind;
+    QVariant defaultValue;
+    QVariant sample; // a valid value other than the default
+    std::function<QVariant(const TData &)> get;
+    std::function<void(TData &, const QVariant &)> set;
+};
+
+#define FLAG(name, byDefault)                                                                                \
+    Setting                                                                                                  \
+    {                                                                                                        \
+        QStringLiteral(#name), Kind::Flag, QVariant(byDefault), QVariant(!(byDefault)),                      \
+            [](const TData &d) { return QVariant(d.name()); },                                               \
+            [](TData &d, const QVariant &v) { d.Set##name(v.toBool()); }                                     \
+    }
+#define NUMBER(name, byDefault, sampleValue)                                                                 \
+    Setting                                                                                                  \
+    {                                                                                                        \
+        QStringLiteral(#name), Kind::Number, QVariant(byDefault), QVariant(sampleValue),                     \
+            [](const TData &d) { return QVariant(d.name()); },                                               \
+            [](TData &d, const QVariant &v) { d.Set##name(v.toInt()); }                                      \
+    }
+#define TEXT(name, byDefault)                                                                                \
+    Setting                                                                                                  \
+    {                                                                                                        \
+        QStringLiteral(#name), Kind::Text, QVariant(byDefault), QVariant(u"/home/ann/\"odd\" \\ name.hf"_s), \
+            [](const TData &d) { return QVariant(d.name()); },                                               \
+            [](TData &d, const QVariant &v) { d.Set##name(v.toString()); }                                   \
+    }
+
+const std::vector<Setting> &settings()
+{
+    static const std::vector<Setting> all {
+        FLAG(AutoSave, false),
+        FLAG(AutoEnterTime, true),
+        FLAG(ReopenLastUsedFile, true),
+        TEXT(Filename, QString()),
+        FLAG(AssociateHfFiles, false),
+        FLAG(UseToolTray, false),
+        NUMBER(NumberOfComments, 50, 20),
+        FLAG(ShowLunchTime, true),
+        FLAG(ShowExtraHours, false),
+        FLAG(ShowHols, false),
+        FLAG(ShowComment, false),
+        FLAG(ShowDeviationFromDailyTarget, false),
+        FLAG(ShowDeviationFromWeeklyTarget, false),
+        FLAG(ShowToolbar, true),
+        FLAG(ShowMenu, true),
+        NUMBER(MondayTarget, 450, 123),
+        NUMBER(TuesdayTarget, 450, 123),
+        NUMBER(WednesdayTarget, 450, 123),
+        NUMBER(ThusdayTarget, 450, 123),
+        NUMBER(FridayTarget, 420, 123),
+        NUMBER(SaturdayTarget, 0, 123),
+        NUMBER(SundayTarget, 0, 123),
+        NUMBER(WeeklyTarget, 2220, 123),
+        NUMBER(DefaultLunchTime, 0, 123),
+        FLAG(UseDefaultLunchTime, false),
+        FLAG(RoundTimes, false),
+        NUMBER(RoundTimesTo, 5, 15),
+        NUMBER(FirstDayOfWeek, 1, 2),
+        FLAG(IncludeHolsInTotal, true),
+        TEXT(PrinterFontName, u"Courier New"_s),
+        NUMBER(PrinterFontSize, 12, 10),
+        FLAG(ReportAdjustDatesToFullWeek, true),
+        FLAG(ReportWorkDaysWithNoHours, true),
+        FLAG(ReportWeekendDaysWithNoHours, false),
+        FLAG(ReportCalculateTotalHours, true),
+        FLAG(ReportCalculateAverageHours, true),
+        TEXT(ReportFileName, QString()),
+        FLAG(ExportAdjustDatesToFullWeek, true),
+        FLAG(ExportWorkDaysWithNoHours, true),
+        FLAG(ExportWeekendDaysWithNoHours, false),
+        FLAG(ExportCalculateTotalHours, true),
+        FLAG(ExportColumnHeadings, true),
+        FLAG(ExportDate, true),
+        FLAG(ExportArrivalTime, true),
+        FLAG(ExportDepartureTime, true),
+        FLAG(ExportLunchTime, true),
+        FLAG(ExportExtraHours, true),
+        FLAG(ExportHolidays, true),
+        FLAG(ExportDailyHours, true),
+        FLAG(ExportDeviation, true),
+        FLAG(ExportComments, true),
+        TEXT(ExportFileName, QString()),
+    };
+    return all;
+}
+
+const Setting &setting(const QString &name)
+{
+    for (const Setting &s : settings()) {
+        if (s.name == name)
+            return s;
+    }
+    qFatal("no such setting");
+}
+
+void store(const Setting &s, const QVariant &value)
+{
+    TNTRegistry registry = StoreFile::appKey();
+    if (!registry.HasCurrentKey())
+        registry.OpenKey(u"\\Software\\Orvane Software\\Hourframe"_s, true);
+    if (s.kind == Kind::Text)
+        registry.WriteString(s.name, value.toString());
+    else
+        registry.WriteInteger(s.name, value.toInt());
+}
+
+QVariant stored(const Setting &s)
+{
+    const TNTRegistry registry = StoreFile::appKey();
+    if (s.kind == Kind::Text) {
+        const std::optional<QString> text = registry.ReadString(s.name);
+        return text ? QVariant(*text) : QVariant();
+    }
+    const std::optional<qint32> number = registry.ReadInteger(s.name);
+    if (!number)
+        return QVariant();
+    return s.kind == Kind::Flag ? QVariant(*number != 0) : QVariant(*number);
+}
+
+} // namespace
+
+class TestDataMod : public QObject {
+    Q_OBJECT
+
+    Regional::Override m_regional { TestSupport::englishSettings() };
+
+    static void everySetting()
+    {
+        QTest::addColumn<QString>("name");
+        for (const Setting &s : settings())
+            QTest::newRow(qPrintable(s.name)) << s.name;
+    }
+
+private Q_SLOTS:
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(52)); }
+
+    void firstStartGivesTheDefaults_data() { everySetting(); }
+
+    void firstStartGivesTheDefaults()
+    {
+        QFETCH(QString, name);
+        TestSupport::TemporaryHome home;
+        TData data;
+        const Setting &s = setting(name);
+        QCOMPARE(s.get(data), s.defaultValue);
+        // Reading writes no value.
+        QVERIFY(!StoreFile::appKey().ValueExists(name));
+    }
+
+    void storedValueIsRead_data() { everySetting(); }
+
+    void storedValueIsRead()
+    {
+        QFETCH(QString, name);
+        TestSupport::TemporaryHome home;
+        const Setting &s = setting(name);
+        store(s, s.sample);
+        TData data;
+        QCOMPARE(s.get(data), s.sample);
+    }
+
+    void setterWritesAtOnce_data() { everySetting(); }
+
+    void setterWritesAtOnce()
+    {
+        QFETCH(QString, name);
+        TestSupport::TemporaryHome home;
+        const Setting &s = setting(name);
+        TData data;
+        s.set(data, s.sample);
+        QCOMPARE(s.get(data), s.sample);
+        QCOMPARE(stored(s), s.sample);
+        TData again;
+        QCOMPARE(s.get(again), s.sample);
+    }
+
+    void assigningTheCurrentValueStillWrites()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        QVERIFY(!data.AutoSave());
+        data.SetAutoSave(false);
+        QCOMPARE(StoreFile::appKey().ReadInteger(u"AutoSave"_s), std::optional<qint32>(0));
+
+        // Another program changed it meanwhile; the same assignment writes it back.
+        store(setting(u"AutoSave"_s), 1);
+        data.SetAutoSave(false);
+        QCOMPARE(StoreFile::appKey().ReadInteger(u"AutoSave"_s), std::optional<qint32>(0));
+    }
+
+    void firstStartDefaultsAndKey()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        QCOMPARE(data.WeeklyTarget(), 2220);
+        QCOMPARE(data.FirstDayOfWeek(), 1);
+        QCOMPARE(data.RegistryManager().Registry().CurrentKey(),
+            u"HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe"_s);
+        QCOMPARE(data.RegistryManager().ApplicationName(), u"Hourframe"_s);
+        QCOMPARE(data.RegistryManager().Company(), u"Orvane Software"_s);
+        QCOMPARE(data.RegistryManager().VersionData(), &data.VersionData());
+    }
+
+    void weeklyTargetDefault_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<int>("weeklyTarget");
+        QTest::newRow("all defaults") << QByteArray() << 2220;
+        QTest::newRow("Monday 480") << QByteArray("\"MondayTarget\"=dword:000001e0\n") << 2250;
+        QTest::newRow("weekend counts") << QByteArray("\"SaturdayTarget\"=dword:0000003c\n"
+                                                      "\"SundayTarget\"=dword:0000001e\n")
+                                        << 2310;
+        QTest::newRow("stored weekly target wins") << QByteArray("\"MondayTarget\"=dword:000001e0\n"
+                                                                 "\"WeeklyTarget\"=dword:00000258\n")
+                                                   << 600;
+        QTest::newRow("stored zero wins") << QByteArray("\"WeeklyTarget\"=dword:00000000\n") << 0;
+        QTest::newRow("negative weekly target") << QByteArray("\"MondayTarget\"=dword:000001e0\n"
+                                                              "\"WeeklyTarget\"=dword:ffffffff\n")
+                                                << 2250;
+        QTest::newRow("a day target read as its default")
+            << QByteArray("\"MondayTarget\"=dword:fffffff0\n") << 2220;
+        QTest::newRow("sum beyond the range") << QByteArray("\"MondayTarget\"=dword:7fffffff\n"
+                                                            "\"TuesdayTarget\"=dword:7fffffff\n")
+                                              << std::numeric_limits<int>::max();
+    }
+
+    void weeklyTargetDefault()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(int, weeklyTarget);
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(values);
+        TData data;
+        QCOMPARE(data.WeeklyTarget(), weeklyTarget);
+    }
+
+    void thursdayIsWrittenUnderBothNames()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        data.SetThusdayTarget(360);
+        QCOMPARE(data.ThusdayTarget(), 360);
+        const TNTRegistry registry = StoreFile::appKey();
+        QCOMPARE(registry.ReadInteger(u"ThusdayTarget"_s), std::optional<qint32>(360));
+        QCOMPARE(registry.ReadInteger(u"ThursdayTarget"_s), std::optional<qint32>(360));
+        const QString text = StoreFile::text();
+        QVERIFY(text.indexOf(u"\"ThusdayTarget\"=dword:00000168"_s) >= 0);
+        QVERIFY(text.indexOf(u"\"ThusdayTarget\""_s) < text.indexOf(u"\"ThursdayTarget\"=dword:00000168"_s));
+    }
+
+    void thursdayIsReadOnlyUnderItsOldName_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<int>("thursday");
+        QTest::newRow("only the correct spelling")
+            << QByteArray("\"ThursdayTarget\"=dword:0000012c\n") << 450;
+        QTest::newRow("both") << QByteArray("\"ThursdayTarget\"=dword:0000012c\n"
+                                            "\"ThusdayTarget\"=dword:000000f0\n")
+                              << 240;
+    }
+
+    void thursdayIsReadOnlyUnderItsOldName()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(int, thursday);
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(values);
+        TData data;
+        QCOMPARE(data.ThusdayTarget(), thursday);
+    }
+
+    void storedFlagForms_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<bool>("autoSave");
+        QTest::addColumn<bool>("showMenu");
+        QTest::newRow("one") << QByteArray("\"AutoSave\"=dword:00000001\n\"ShowMenu\"=dword:00000000\n")
+                             << true << false;
+        QTest::newRow("any non-zero")
+            << QByteArray("\"AutoSave\"=dword:00000007\n\"ShowMenu\"=dword:ffffffff\n") << true << true;
+        QTest::newRow("strings read as defaults")
+            << QByteArray("\"AutoSave\"=\"1\"\n\"ShowMenu\"=\"0\"\n") << false << true;
+    }
+
+    void storedFlagForms()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(bool, autoSave);
+        QFETCH(bool, showMenu);
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(values);
+        TData data;
+        QCOMPARE(data.AutoSave(), autoSave);
+        QCOMPARE(data.ShowMenu(), showMenu);
+    }
+
+    void valuesOutOfRangeReadAsDefaults_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("negative minutes") << u"MondayTarget"_s << -1;
+        QTest::newRow("negative lunch") << u"DefaultLunchTime"_s << -30;
+        QTest::newRow("first day 0") << u"FirstDayOfWeek"_s << 0;
+        QTest::newRow("first day 8") << u"FirstDayOfWeek"_s << 8;
+        QTest::newRow("first day 9") << u"FirstDayOfWeek"_s << 9;
+        QTest::newRow("round to 0") << u"RoundTimesTo"_s << 0;
+        QTest::newRow("no comments") << u"NumberOfComments"_s << 0;
+        QTest::newRow("negative comments") << u"NumberOfComments"_s << -3;
+        QTest::newRow("font size 0") << u"PrinterFontSize"_s << 0;
+    }
+
+    void valuesOutOfRangeReadAsDefaults()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, stored);
+        TestSupport::TemporaryHome home;
+        const Setting &s = setting(name);
+        store(s, stored);
+        TData data;
+        QCOMPARE(s.get(data), s.defaultValue);
+    }
+
+    void valuesOutOfRangeAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("value");
+        QTest::newRow("negative minutes") << u"FridayTarget"_s << -1;
+        QTest::newRow("negative Thursday") << u"ThusdayTarget"_s << -5;
+        QTest::newRow("first day 8") << u"FirstDayOfWeek"_s << 8;
+        QTest::newRow("round to 0") << u"RoundTimesTo"_s << 0;
+        QTest::newRow("no comments") << u"NumberOfComments"_s << 0;
+        QTest::newRow("font size 0") << u"PrinterFontSize"_s << 0;
+    }
+
+    void valuesOutOfRangeAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, value);
+        TestSupport::TemporaryHome home;
+        const Setting &s = setting(name);
+        TData data;
+        QVERIFY_THROWS_EXCEPTION(RangeError, s.set(data, value));
+        QCOMPARE(s.get(data), s.defaultValue);
+        QVERIFY(!StoreFile::appKey().ValueExists(name));
+    }
+
+    void refusedWriteRaisesWithTheValueChanged()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        // A file where the store's folder should be: no write can succeed.
+        const QString folder = QFileInfo(StoreFile::path()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        try {
+            data.SetAutoSave(true);
+            QFAIL("the write was taken");
+        } catch (const RegistryError &error) {
+            QCOMPARE(error.message(), u"Failed to set data for 'AutoSave'"_s);
+        }
+        QVERIFY(data.AutoSave());
+    }
+
+    void unparsableStoreGivesDefaultsAndIsKeptAside()
+    {
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey("\"AutoSave\"=dword:00000001\n\"MondayTarget\"=oops\n");
+        const QString original = StoreFile::text();
+        TData data;
+        QVERIFY(!data.AutoSave());
+        QCOMPARE(data.MondayTarget(), 450);
+        // Opening the application key on first start was the first write.
+        QFile bad(StoreFile::path() + u".bad"_s);
+        QVERIFY(bad.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(bad.readAll()), original);
+        data.SetMondayTarget(480);
+        QCOMPARE(TData().MondayTarget(), 480);
+    }
+
+    void writtenStoreIsTheRegistryExportText()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        data.SetAutoSave(false);
+        data.SetFilename(u"/home/ann/week.hf"_s);
+        data.RegistryManager().WriteRect(u"MainFormWindowRect"_s, TRect { 283, 118, 658, 440 });
+        QCOMPARE(StoreFile::text(),
+            u"Windows Registry Editor Version 5.00\n"
+            "\n"
+            "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\n"
+            "\"AutoSave\"=dword:00000000\n"
+            "\"Filename\"=\"/home/ann/week.hf\"\n"
+            "\"MainFormWindowRect\"=\"283,118,658,440\"\n"_s);
+    }
+
+    void twoInstancesKeepEachOthersValues()
+    {
+        TestSupport::TemporaryHome home;
+        TData first;
+        TData second;
+        first.SetAutoSave(true);
+        second.SetMondayTarget(480);
+        first.SetFilename(u"/home/ann/week.hf"_s);
+        second.SetShowMenu(false);
+        TData third;
+        QVERIFY(third.AutoSave());
+        QCOMPARE(third.MondayTarget(), 480);
+        QCOMPARE(third.Filename(), u"/home/ann/week.hf"_s);
+        QVERIFY(!third.ShowMenu());
+    }
+
+    void applicationTitleAndHelpFile()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        QCOMPARE(data.ApplicationTitle(), u"Hourframe"_s);
+        QCOMPARE(QCoreApplication::applicationName(), u"Hourframe"_s);
+        QCOMPARE(data.HelpFile(), HelpFilePathFor(QCoreApplication::applicationFilePath()));
+        QVERIFY(data.HelpFile().endsWith(u".CHM"_s));
+        QCOMPARE(data.VersionData().VersionInfo().ProductName, u"Hourframe"_s);
+    }
+
+    void helpFilePath_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("no extension") << u"/usr/bin/hourframe"_s << u"/usr/bin/hourframe.CHM"_s;
+        QTest::newRow("extension replaced") << u"/opt/app/Hourframe.exe"_s << u"/opt/app/Hourframe.CHM"_s;
+        QTest::newRow("last extension only") << u"/opt/app/hour.frame.bin"_s << u"/opt/app/hour.frame.CHM"_s;
+        QTest::newRow("dot in a folder") << u"/opt/v1.2/hourframe"_s << u"/opt/v1.2/hourframe.CHM"_s;
+    }
+
+    void helpFilePath()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, help);
+        QCOMPARE(HelpFilePathFor(program), help);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataMod)
+#include "tst_DataMod.moc"
