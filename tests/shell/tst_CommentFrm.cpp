@@ -302,21 +302,6 @@ private Q_SLOTS:
         QVERIFY(EditDayComment(nullptr, data(), *recorder, m_day, QString(), nullptr));
         QCOMPARE(TData().NumberOfComments(), 12);
     }
-
-    void escapeCancels()
-    {
-        const auto recorder = savedRecorder(QString());
-        ScriptedPresenter presenter;
-        TScopedPresenter scoped(presenter);
-        presenter.dialogScripts.enqueue([](QDialog &dialog) {
-            QTest::keyClicks(comment(dialog)->lineEdit(), u"Typed"_s);
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            return dialog.result();
-        });
-        QVERIFY(!EditDayComment(nullptr, data(), *recorder, m_day, QString(), nullptr));
-        QCOMPARE(recorder->GetComment(m_day), QString());
-        QVERIFY(!recorder->Modified());
-    }
 };
 
 QTEST_MAIN(TestCommentForm)
