@@ -1,0 +1,204 @@
+#include "shell/CommentFrm.h"
+
+#include "core/DateText.h"
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+#include "settings/DataMod.h"
+#include "shell/Presenter.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString PromptText = u"&Enter or select a comment for: "_s;
+
+// Lets through digits, backspace and every key that types no character
+// (cursor keys, Tab, shortcuts); any other typed character is dropped.
+class DigitKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool shortcut
+                = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+            const QString typed = key->text();
+            if (!shortcut && !typed.isEmpty() && typed.front().isPrint()
+                && !(typed.front() >= u'0' && typed.front() <= u'9'))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+TCommentForm::TCommentForm(TData &data, QWidget *parent)
+    : QDialog(parent)
+    , m_data(data)
+{
+    setObjectName(u"CommentForm"_s);
+    setWindowTitle(u"Comment"_s);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
+
+    laPrompt = new QLabel(PromptText, this);
+    laPrompt->setObjectName(u"laPrompt"_s);
+    cbComment = new QComboBox(this);
+    cbComment->setObjectName(u"cbComment"_s);
+    cbComment->setEditable(true);
+    // The history belongs to the document; the box only offers it.
+    cbComment->setInsertPolicy(QComboBox::NoInsert);
+    cbComment->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    laPrompt->setBuddy(cbComment);
+
+    edNumComments = new QLineEdit(this);
+    edNumComments->setObjectName(u"edNumComments"_s);
+    edNumComments->setMaxLength(3);
+    edNumComments->installEventFilter(new DigitKeyFilter(edNumComments));
+    edNumComments->setFixedWidth(QFontMetrics(edNumComments->font()).horizontalAdvance(u"00000"_s) + 12);
+    auto *laNumComments = new QLabel(u"&Display this number of previously entered comments:"_s, this);
+    laNumComments->setObjectName(u"laNumComments"_s);
+    // The dialog keeps its size; with a wide font the question takes two lines.
+    laNumComments->setWordWrap(true);
+    laNumComments->setBuddy(edNumComments);
+    btApplyNumComments = new QPushButton(u"&Apply"_s, this);
+    btApplyNumComments->setObjectName(u"btApplyNumComments"_s);
+    btApplyNumComments->setAutoDefault(false);
+
+    btOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this), u"OK"_s, this);
+    btOk->setObjectName(u"btOk"_s);
+    btOk->setDefault(true);
+    btCancel = new QPushButton(
+        style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, this), u"Cancel"_s, this);
+    btCancel->setObjectName(u"btCancel"_s);
+    btCancel->setAutoDefault(false);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(edNumComments);
+    countRow->addWidget(btApplyNumComments);
+    countRow->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btOk);
+    buttons->addWidget(btCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(4);
+    layout->addWidget(laPrompt);
+    layout->addWidget(cbComment);
+    layout->addSpacing(6);
+    layout->addWidget(laNumComments);
+    layout->addLayout(countRow);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setFixedSize(319, 172);
+
+    setTabOrder(cbComment, edNumComments);
+    setTabOrder(edNumComments, btApplyNumComments);
+    setTabOrder(btApplyNumComments, btCancel);
+    setTabOrder(btCancel, btOk);
+
+    connect(edNumComments, &QLineEdit::textChanged, this, &TCommentForm::edNumCommentsChange);
+    connect(btApplyNumComments, &QPushButton::clicked, this, &TCommentForm::btApplyNumCommentsClick);
+    connect(btOk, &QPushButton::clicked, this, &TCommentForm::btOkClick);
+    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    edNumComments->setText(QString::number(m_data.NumberOfComments()));
+    edNumCommentsChange();
+}
+
+void TCommentForm::SetCommentText(const QString &text)
+{
+    cbComment->setEditText(TrimBlanks(text));
+}
+
+void TCommentForm::SetCommentDate(int date)
+{
+    m_date = date;
+    laPrompt->setText(PromptText + u' ' + ShortDateText(date));
+}
+
+void TCommentForm::SetCommentList(const QStringList &history)
+{
+    m_history = history;
+    FillCommentList();
+}
+
+QString TCommentForm::CommentText() const
+{
+    return TrimBlanks(cbComment->currentText());
+}
+
+void TCommentForm::FillCommentList()
+{
+    // Refilling the list would put its first entry into the box; the typed
+    // comment stays what it was.
+    const QString typed = cbComment->currentText();
+    cbComment->clear();
+    cbComment->addItems(m_history.mid(0, qMax(0, m_data.NumberOfComments())));
+    cbComment->setCurrentIndex(-1);
+    cbComment->setEditText(typed);
+}
+
+int TCommentForm::ReadNumberOfComments() const
+{
+    bool ok = false;
+    const int n = TrimBlanks(edNumComments->text()).toInt(&ok, 10);
+    return ok ? n : -1;
+}
+
+void TCommentForm::edNumCommentsChange()
+{
+    const int n = ReadNumberOfComments();
+    btOk->setEnabled(n > 0);
+    btApplyNumComments->setEnabled(n > 0 && n != m_data.NumberOfComments());
+}
+
+void TCommentForm::ApplyNumberOfComments()
+{
+    if (!btApplyNumComments->isEnabled())
+        return;
+    m_data.SetNumberOfComments(ReadNumberOfComments());
+    btApplyNumComments->setEnabled(false);
+}
+
+void TCommentForm::btApplyNumCommentsClick()
+{
+    ApplyNumberOfComments();
+    FillCommentList();
+}
+
+void TCommentForm::btOkClick()
+{
+    ApplyNumberOfComments();
+    accept();
+}
+
+bool EditDayComment(QWidget *owner, TData &data, TTimeRecorder &recorder, int date,
+    const QString &currentComment, QString *newComment)
+{
+    TCommentForm form(data, owner);
+    form.SetCommentText(currentComment);
+    form.SetCommentDate(date);
+    form.SetCommentList(recorder.RecentComments());
+    if (Presenter().ExecDialog(form) != QDialog::Accepted)
+        return false;
+    const QString text = form.CommentText();
+    recorder.SetComment(date, text);
+    if (newComment)
+        *newComment = text;
+    return true;
+}

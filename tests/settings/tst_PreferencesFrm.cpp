@@ -1,0 +1,437 @@
+#include "core/TimeEdit.h"
+#include "settings/DataMod.h"
+#include "settings/PreferencesFrm.h"
+
+#include "support/ScriptedPresenter.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool printersInstalled()
+{
+    return true;
+}
+
+bool noPrinters()
+{
+    return false;
+}
+
+} // namespace
+
+class TestPreferencesForm : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Regional::Override> m_regional;
+    std::unique_ptr<TestSupport::TemporaryHome> m_home;
+    std::unique_ptr<TData> m_data;
+
+    TData &data() { return *m_data; }
+
+    QString storePath() const { return m_home->configHome() + u"/Orvane Software/Hourframe.reg"_s; }
+
+    // What the next start of the program would read.
+    std::unique_ptr<TData> reread() const { return std::make_unique<TData>(); }
+
+    template<typename T> static T *child(QWidget &form, const QString &name)
+    {
+        T *widget = form.findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    static QLineEdit *field(QWidget &form, const QString &name) { return child<QLineEdit>(form, name); }
+    static QCheckBox *box(QWidget &form, const QString &name) { return child<QCheckBox>(form, name); }
+    static QPushButton *ok(QWidget &form) { return child<QPushButton>(form, u"btOk"_s); }
+
+    // Replaces the text as typed keys when the control takes keys, else as
+    // the text of a disabled control.
+    static void retype(QLineEdit *edit, const QString &text)
+    {
+        if (!edit->isEnabled()) {
+            edit->setText(text);
+            return;
+        }
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
+        m_home = std::make_unique<TestSupport::TemporaryHome>();
+        m_data = std::make_unique<TData>();
+        TPreferencesForm::SetPrinterCheck(&noPrinters);
+    }
+
+    void cleanup()
+    {
+        TPreferencesForm::SetPrinterCheck(nullptr);
+        m_data.reset();
+        m_home.reset();
+        m_regional.reset();
+    }
+
+    void defaultsOpenWithSumDisabled()
+    {
+        TPreferencesForm form(data());
+        form.show();
+        QCOMPARE(form.windowTitle(), u"Preferences"_s);
+        auto *pages = child<QTabWidget>(form, u"pcPreferences"_s);
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(pages->tabText(0), u"&Options"_s);
+        QCOMPARE(pages->tabText(1), u"&Target Hours"_s);
+        QCOMPARE(pages->tabText(2), u"&Printer"_s);
+
+        QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:00"_s);
+        QVERIFY(!field(form, u"teWeeklyTarget"_s)->isEnabled());
+        for (const QString &day : { u"Monday"_s, u"Tuesday"_s, u"Wednesday"_s, u"Thursday"_s, u"Friday"_s,
+                 u"Saturday"_s, u"Sunday"_s })
+            QVERIFY2(!field(form, u"te"_s + day + u"Target"_s)->isEnabled(), qPrintable(day));
+        QCOMPARE(field(form, u"teMondayTarget"_s)->text(), u"07:30"_s);
+        QCOMPARE(field(form, u"teFridayTarget"_s)->text(), u"07:00"_s);
+        QCOMPARE(field(form, u"teSundayTarget"_s)->text(), u"00:00"_s);
+        QVERIFY(!field(form, u"edRoundTimesTo"_s)->isEnabled());
+        QCOMPARE(field(form, u"edRoundTimesTo"_s)->text(), u"5"_s);
+        QVERIFY(field(form, u"teDefaultLunchTime"_s)->isEnabled());
+        QCOMPARE(field(form, u"edFontSize"_s)->text(), u"12"_s);
+        QCOMPARE(child<QComboBox>(form, u"cbFirstDayOfWeek"_s)->currentText(), u"Sunday"_s);
+        QVERIFY(box(form, u"ckAutoEnterTime"_s)->isChecked());
+        QVERIFY(box(form, u"ckIncludeHolsInTotal"_s)->isChecked());
+        QVERIFY(!box(form, u"ckAutoSave"_s)->isChecked());
+        QVERIFY(ok(form)->isEnabled());
+    }
+
+    void storedWeeklyTargetGivesWayToTheSumOfTheDays()
+    {
+        data().SetWeeklyTarget(2400);
+        TPreferencesForm form(data());
+        form.show();
+        QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:00"_s);
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(reread()->WeeklyTarget(), 2220);
+    }
+
+    void deviationBoxesSwitchTheTargetFields()
+    {
+        TPreferencesForm form(data());
+        form.show();
+        auto *daily = box(form, u"ckShowDeviationFromDailyTarget"_s);
+        auto *weekly = box(form, u"ckShowDeviationFromWeeklyTarget"_s);
+        QLineEdit *weeklyField = field(form, u"teWeeklyTarget"_s);
+        QLineEdit *monday = field(form, u"teMondayTarget"_s);
+        QLineEdit *sunday = field(form, u"teSundayTarget"_s);
+
+        weekly->click();
+        QVERIFY(weeklyField->isEnabled());
+        QVERIFY(!monday->isEnabled());
+
+        daily->click();
+        QVERIFY(!weeklyField->isEnabled());
+        QVERIFY(monday->isEnabled());
+        QVERIFY(sunday->isEnabled());
+
+        weekly->click();
+        QVERIFY(!weeklyField->isEnabled());
+        QVERIFY(monday->isEnabled());
+
+        daily->click();
+        QVERIFY(!weeklyField->isEnabled());
+        QVERIFY(!monday->isEnabled());
+        QVERIFY(!sunday->isEnabled());
+    }
+
+    void storedDeviationFlagsApplyOnOpening()
+    {
+        data().SetShowDeviationFromWeeklyTarget(true);
+        data().SetRoundTimes(true);
+        {
+            TPreferencesForm form(data());
+            QVERIFY(field(form, u"teWeeklyTarget"_s)->isEnabled());
+            QVERIFY(!field(form, u"teMondayTarget"_s)->isEnabled());
+            QVERIFY(field(form, u"edRoundTimesTo"_s)->isEnabled());
+        }
+        data().SetShowDeviationFromDailyTarget(true);
+        TPreferencesForm form(data());
+        QVERIFY(!field(form, u"teWeeklyTarget"_s)->isEnabled());
+        QVERIFY(field(form, u"teMondayTarget"_s)->isEnabled());
+    }
+
+    void dayTargetMovesTheWeeklySumAtOnce()
+    {
+        TPreferencesForm form(data());
+        form.show();
+        box(form, u"ckShowDeviationFromDailyTarget"_s)->click();
+        retype(field(form, u"teMondayTarget"_s), u"8:00"_s);
+        QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:30"_s);
+        retype(field(form, u"teSaturdayTarget"_s), u"2:15"_s);
+        QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"39:45"_s);
+    }
+
+    void emptyTimeFieldsCountAndStoreAsZero()
+    {
+        data().SetDefaultLunchTime(30);
+        TPreferencesForm form(data());
+        form.show();
+        box(form, u"ckShowDeviationFromDailyTarget"_s)->click();
+        retype(field(form, u"teMondayTarget"_s), QString());
+        QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"29:30"_s);
+        retype(field(form, u"teDefaultLunchTime"_s), QString());
+        QVERIFY(ok(form)->isEnabled());
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+
+        const auto stored = reread();
+        QCOMPARE(stored->MondayTarget(), 0);
+        QCOMPARE(stored->DefaultLunchTime(), 0);
+        QCOMPARE(stored->WeeklyTarget(), 1770);
+    }
+
+    void validationEnablesOk_data()
+    {
+        QTest::addColumn<QString>("tick"); // a check box that makes the control editable
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("okEnabled");
+
+        const QString weekly = u"ckShowDeviationFromWeeklyTarget"_s;
+        const QString daily = u"ckShowDeviationFromDailyTarget"_s;
+        const QString round = u"ckRoundTimes"_s;
+        QTest::newRow("weekly 168:00") << weekly << u"teWeeklyTarget"_s << u"168:00"_s << false;
+        QTest::newRow("weekly 167:59") << weekly << u"teWeeklyTarget"_s << u"167:59"_s << true;
+        QTest::newRow("weekly 7:60") << weekly << u"teWeeklyTarget"_s << u"7:60"_s << false;
+        QTest::newRow("monday 24:00") << daily << u"teMondayTarget"_s << u"24:00"_s << false;
+        QTest::newRow("monday 23:59") << daily << u"teMondayTarget"_s << u"23:59"_s << true;
+        QTest::newRow("monday letters") << daily << u"teMondayTarget"_s << u"8:x"_s << false;
+        QTest::newRow("monday negative") << daily << u"teMondayTarget"_s << u"-5"_s << false;
+        QTest::newRow("lunch 24:00") << QString() << u"teDefaultLunchTime"_s << u"24:00"_s << false;
+        QTest::newRow("lunch 23:59") << QString() << u"teDefaultLunchTime"_s << u"23:59"_s << true;
+        QTest::newRow("round 0") << round << u"edRoundTimesTo"_s << u"0"_s << false;
+        QTest::newRow("round empty") << round << u"edRoundTimesTo"_s << QString() << false;
+        QTest::newRow("round -1") << round << u"edRoundTimesTo"_s << u"-1"_s << false;
+        QTest::newRow("round 99") << round << u"edRoundTimesTo"_s << u"99"_s << true;
+        QTest::newRow("round 0 while off") << QString() << u"edRoundTimesTo"_s << u"0"_s << false;
+        QTest::newRow("round empty while off") << QString() << u"edRoundTimesTo"_s << QString() << false;
+        QTest::newRow("size empty") << QString() << u"edFontSize"_s << QString() << false;
+        QTest::newRow("size 0") << QString() << u"edFontSize"_s << u"0"_s << false;
+        QTest::newRow("size 8") << QString() << u"edFontSize"_s << u"8"_s << true;
+    }
+
+    void validationEnablesOk()
+    {
+        QFETCH(QString, tick);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(bool, okEnabled);
+
+        TPreferencesForm form(data());
+        form.show();
+        if (!tick.isEmpty())
+            box(form, tick)->click();
+        QLineEdit *edit = field(form, control);
+        QCOMPARE(edit->isEnabled(), !tick.isEmpty() || control != u"edRoundTimesTo"_s);
+        retype(edit, text);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(ok(form)->isEnabled(), okEnabled);
+
+        // Correcting the text enables OK again; no message in between.
+        retype(edit, control.startsWith(u"te"_s) ? u"1:00"_s : u"10"_s);
+        QVERIFY(ok(form)->isEnabled());
+    }
+
+    void sizeBoxTakesDigitsAndBackspaceOnly()
+    {
+        TPreferencesForm form(data());
+        form.show();
+        QLineEdit *size = field(form, u"edFontSize"_s);
+        size->clear();
+        QTest::keyClicks(size, u"1a-2 .b"_s);
+        QCOMPARE(size->text(), u"12"_s);
+        QTest::keyClick(size, Qt::Key_Backspace);
+        QCOMPARE(size->text(), u"1"_s);
+        QTest::keyClicks(size, u"0"_s);
+        QCOMPARE(size->text(), u"10"_s);
+    }
+
+    void roundToBoxHoldsTwoCharacters()
+    {
+        data().SetRoundTimes(true);
+        TPreferencesForm form(data());
+        form.show();
+        QLineEdit *roundTo = field(form, u"edRoundTimesTo"_s);
+        roundTo->clear();
+        QTest::keyClicks(roundTo, u"150"_s);
+        QCOMPARE(roundTo->text(), u"15"_s);
+    }
+
+    void firstDayOfWeekIsTheItemAfterTheIndex()
+    {
+        data().SetFirstDayOfWeek(2);
+        TPreferencesForm form(data());
+        form.show();
+        auto *firstDay = child<QComboBox>(form, u"cbFirstDayOfWeek"_s);
+        QCOMPARE(firstDay->currentText(), u"Monday"_s);
+        QVERIFY(!firstDay->isEditable());
+        firstDay->setCurrentIndex(firstDay->findText(u"Saturday"_s));
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(reread()->FirstDayOfWeek(), 7);
+    }
+
+    void okStoresEveryControl()
+    {
+        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        TPreferencesForm form(data());
+        form.show();
+        // Turn every check box the other way.
+        const QStringList boxes { u"ckAssociateHfFiles"_s, u"ckReopenLastUsedFile"_s, u"ckUseToolTray"_s,
+            u"ckAutoSave"_s, u"ckAutoEnterTime"_s, u"ckRoundTimes"_s, u"ckShowLunchTime"_s,
+            u"ckShowExtraHours"_s, u"ckShowHols"_s, u"ckShowComment"_s, u"ckIncludeHolsInTotal"_s,
+            u"ckShowDeviationFromDailyTarget"_s, u"ckShowDeviationFromWeeklyTarget"_s,
+            u"ckUseDefaultLunchTime"_s };
+        for (const QString &name : boxes)
+            box(form, name)->click();
+        const QStringList days { u"teSaturdayTarget"_s, u"teSundayTarget"_s, u"teMondayTarget"_s,
+            u"teTuesdayTarget"_s, u"teWednesdayTarget"_s, u"teThursdayTarget"_s, u"teFridayTarget"_s };
+        for (int i = 0; i < days.size(); ++i)
+            retype(field(form, days[i]), QString::number(i + 1) + u":0"_s + QString::number(i + 1));
+        retype(field(form, u"teDefaultLunchTime"_s), u"0:45"_s);
+        retype(field(form, u"edRoundTimesTo"_s), u"15"_s);
+        retype(field(form, u"edFontSize"_s), u"9"_s);
+        auto *fonts = child<QComboBox>(form, u"cbFontName"_s);
+        QVERIFY(fonts->count() > 0);
+        fonts->setCurrentIndex(fonts->count() - 1);
+        const QString font = fonts->currentText();
+        child<QComboBox>(form, u"cbFirstDayOfWeek"_s)->setCurrentIndex(3);
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+
+        const auto s = reread();
+        QCOMPARE(s->AssociateHfFiles(), true);
+        QCOMPARE(s->ReopenLastUsedFile(), false);
+        QCOMPARE(s->UseToolTray(), true);
+        QCOMPARE(s->AutoSave(), true);
+        QCOMPARE(s->AutoEnterTime(), false);
+        QCOMPARE(s->RoundTimes(), true);
+        QCOMPARE(s->ShowLunchTime(), false);
+        QCOMPARE(s->ShowExtraHours(), true);
+        QCOMPARE(s->ShowHols(), true);
+        QCOMPARE(s->ShowComment(), true);
+        QCOMPARE(s->IncludeHolsInTotal(), false);
+        QCOMPARE(s->ShowDeviationFromDailyTarget(), true);
+        QCOMPARE(s->ShowDeviationFromWeeklyTarget(), true);
+        QCOMPARE(s->UseDefaultLunchTime(), true);
+        QCOMPARE(s->SaturdayTarget(), 61);
+        QCOMPARE(s->SundayTarget(), 122);
+        QCOMPARE(s->MondayTarget(), 183);
+        QCOMPARE(s->TuesdayTarget(), 244);
+        QCOMPARE(s->WednesdayTarget(), 305);
+        QCOMPARE(s->ThusdayTarget(), 366);
+        QCOMPARE(s->FridayTarget(), 427);
+        QCOMPARE(s->WeeklyTarget(), 61 + 122 + 183 + 244 + 305 + 366 + 427);
+        QCOMPARE(s->DefaultLunchTime(), 45);
+        QCOMPARE(s->RoundTimesTo(), 15);
+        QCOMPARE(s->PrinterFontSize(), 9);
+        QCOMPARE(s->PrinterFontName(), font);
+        QCOMPARE(s->FirstDayOfWeek(), 4);
+    }
+
+    void cancelLeavesTheStoreUntouched()
+    {
+        data().SetMondayTarget(480);
+        QFile store(storePath());
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        const QByteArray before = store.readAll();
+        store.close();
+
+        TPreferencesForm form(data());
+        form.show();
+        box(form, u"ckAutoSave"_s)->click();
+        box(form, u"ckShowDeviationFromDailyTarget"_s)->click();
+        retype(field(form, u"teMondayTarget"_s), u"9:00"_s);
+        child<QComboBox>(form, u"cbFirstDayOfWeek"_s)->setCurrentIndex(5);
+        QTest::mouseClick(child<QPushButton>(form, u"btCancel"_s), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        QCOMPARE(store.readAll(), before);
+        QCOMPARE(data().MondayTarget(), 480);
+        QCOMPARE(data().AutoSave(), false);
+    }
+
+    void noPrinterLeavesTheFontListEmpty()
+    {
+        TPreferencesForm form(data());
+        form.show();
+        auto *fonts = child<QComboBox>(form, u"cbFontName"_s);
+        QCOMPARE(fonts->count(), 0);
+        QVERIFY(ok(form)->isEnabled());
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(reread()->PrinterFontName(), QString());
+    }
+
+    void printerFontListHoldsTheSortedFamilies()
+    {
+        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        QStringList families = QFontDatabase::families();
+        QVERIFY(!families.isEmpty());
+        families.sort(Qt::CaseInsensitive);
+        const QString known = families.last();
+        data().SetPrinterFontName(known);
+
+        TPreferencesForm form(data());
+        auto *fonts = child<QComboBox>(form, u"cbFontName"_s);
+        QVERIFY(!fonts->isEditable());
+        QStringList shown;
+        for (int i = 0; i < fonts->count(); ++i)
+            shown << fonts->itemText(i);
+        QCOMPARE(shown, families);
+        QCOMPARE(fonts->currentText(), known);
+    }
+
+    void unknownPrinterFontOpensOnTheFirstFont()
+    {
+        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        data().SetPrinterFontName(u"No Such Font Family"_s);
+        TPreferencesForm form(data());
+        form.show();
+        auto *fonts = child<QComboBox>(form, u"cbFontName"_s);
+        QCOMPARE(fonts->currentIndex(), 0);
+        const QString first = fonts->itemText(0);
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(reread()->PrinterFontName(), first);
+    }
+
+    void editPreferencesReportsOk()
+    {
+        ScriptedPresenter presenter;
+        TScopedPresenter scoped(presenter);
+        presenter.dialogScripts.enqueue([](QDialog &dialog) {
+            auto *autoSave = dialog.findChild<QCheckBox *>(u"ckAutoSave"_s);
+            autoSave->click();
+            QTest::mouseClick(dialog.findChild<QPushButton *>(u"btOk"_s), Qt::LeftButton);
+            return dialog.result();
+        });
+        QVERIFY(EditPreferences(nullptr, data()));
+        QVERIFY(data().AutoSave());
+        QVERIFY(!presenter.unexpected);
+    }
+};
+
+QTEST_MAIN(TestPreferencesForm)
+#include "tst_PreferencesFrm.moc"
