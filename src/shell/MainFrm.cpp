@@ -4,10 +4,13 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "settings/PreferencesFrm.h"
 #include "shell/BitBtnMsgDlg.h"
+#include "shell/CommentFrm.h"
 #include "shell/Presenter.h"
 #include "week/WeekSheet.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
@@ -44,7 +47,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_timeRecorder->setObjectName(QStringLiteral("TimeRecorder"));
     // A fixed window with a minimise box and a close box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
 
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
@@ -93,7 +96,8 @@ void TMainForm::CreateActions()
     acShowLunchTime = CreateAction("acShowLunchTime", "Show &Lunch Time", "Show lunch time");
     acShowExtraHours = CreateAction("acShowExtraHours", "Show &Extra Hours", "Show extra hours");
     acShowHols = CreateAction("acShowHols", "Show &Holidays", "Show holidays");
-    acShowDailyDeviation = CreateAction("acShowDailyDeviation", "Show &Daily Deviation", "Show daily deviation");
+    acShowDailyDeviation
+        = CreateAction("acShowDailyDeviation", "Show &Daily Deviation", "Show daily deviation");
     acShowWeeklyDeviation
         = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
     acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
@@ -102,13 +106,14 @@ void TMainForm::CreateActions()
     acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
     acHelp = CreateAction("acHelp", "&Help", "Help");
     acGoToHomePage = CreateAction("acGoToHomePage", "Home &page", "Show home page");
-    acGoToOrvaneSoftwareWebsite
-        = CreateAction("acGoToOrvaneSoftwareWebsite", "Orvane Software &web site", "Show Orvane Software web site");
+    acGoToOrvaneSoftwareWebsite = CreateAction(
+        "acGoToOrvaneSoftwareWebsite", "Orvane Software &web site", "Show Orvane Software web site");
     acPreviousWeek = m_weekSheet->PreviousWeekAction();
     acNextWeek = m_weekSheet->NextWeekAction();
 
     auto command = [this](QAction *action, auto handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+            [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     };
     command(acNew, &TMainForm::acNewExecute);
     command(acLoad, &TMainForm::acLoadExecute);
@@ -116,25 +121,32 @@ void TMainForm::CreateActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
-    connect(acTimeNow, &QAction::triggered, this, [this] { RunCommand([this] { m_weekSheet->EnterCurrentTime(); }); });
+    command(acOptions, &TMainForm::acOptionsExecute);
+    connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
+        RunCommand([=, this] { btCommentClick(button, date); });
+    });
+    connect(acTimeNow, &QAction::triggered, this,
+        [this] { RunCommand([this] { m_weekSheet->EnterCurrentTime(); }); });
 
     const auto toggle = [this](QAction *action, bool (TData::*getter)() const, void (TData::*setter)(bool)) {
         connect(action, &QAction::triggered, this,
-                [this, getter, setter] { RunCommand([=, this] { ToggleShowSetting(getter, setter); }); });
+            [this, getter, setter] { RunCommand([=, this] { ToggleShowSetting(getter, setter); }); });
     };
     toggle(acShowMenu, &TData::ShowMenu, &TData::SetShowMenu);
     toggle(acShowToolbar, &TData::ShowToolbar, &TData::SetShowToolbar);
     toggle(acShowLunchTime, &TData::ShowLunchTime, &TData::SetShowLunchTime);
     toggle(acShowExtraHours, &TData::ShowExtraHours, &TData::SetShowExtraHours);
     toggle(acShowHols, &TData::ShowHols, &TData::SetShowHols);
-    toggle(acShowDailyDeviation, &TData::ShowDeviationFromDailyTarget, &TData::SetShowDeviationFromDailyTarget);
-    toggle(acShowWeeklyDeviation, &TData::ShowDeviationFromWeeklyTarget, &TData::SetShowDeviationFromWeeklyTarget);
+    toggle(
+        acShowDailyDeviation, &TData::ShowDeviationFromDailyTarget, &TData::SetShowDeviationFromDailyTarget);
+    toggle(acShowWeeklyDeviation, &TData::ShowDeviationFromWeeklyTarget,
+        &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
 
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
-    for (QAction *pending : {acExport, acReport, acOptions, acHideForm, acShowForm, acGoToHomePage,
-                             acGoToOrvaneSoftwareWebsite})
+    for (QAction *pending :
+        { acExport, acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -143,7 +155,7 @@ void TMainForm::CreateMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnFile"));
-    file->addActions({acNew, acLoad, acSave, acSaveAs, acExport});
+    file->addActions({ acNew, acLoad, acSave, acSaveAs, acExport });
     file->addSeparator();
     file->addAction(acHideForm);
     m_exitSeparator = file->addSeparator();
@@ -151,10 +163,10 @@ void TMainForm::CreateMenus()
 
     m_showMenu = new QMenu(QStringLiteral("&Show"), this);
     m_showMenu->setObjectName(QStringLiteral("mnShow"));
-    m_showMenu->addActions({acShowMenu, acShowToolbar});
+    m_showMenu->addActions({ acShowMenu, acShowToolbar });
     m_showMenu->addSeparator();
-    m_showMenu->addActions({acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-                            acShowWeeklyDeviation, acShowComment});
+    m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
+        acShowWeeklyDeviation, acShowComment });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
@@ -167,7 +179,7 @@ void TMainForm::CreateMenus()
     help->setObjectName(QStringLiteral("mnHelp"));
     help->addAction(acHelp);
     help->addSeparator();
-    help->addActions({acGoToHomePage, acGoToOrvaneSoftwareWebsite});
+    help->addActions({ acGoToHomePage, acGoToOrvaneSoftwareWebsite });
 
     // The window's pop-up menu is the way back to the menu bar when it is hidden.
     m_popupMenu = new QMenu(this);
@@ -177,7 +189,7 @@ void TMainForm::CreateMenus()
 
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(QStringLiteral("puTray"));
-    m_trayMenu->addActions({acShowForm, acHideForm});
+    m_trayMenu->addActions({ acShowForm, acHideForm });
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(acExit);
 }
@@ -193,23 +205,32 @@ void TMainForm::CreateToolBar()
     m_toolBar->setFixedHeight(ToolBarHeight);
     m_toolBar->toggleViewAction()->setVisible(false);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addActions({acLoad, acSave});
+    m_toolBar->addActions({ acLoad, acSave });
     m_toolBar->addSeparator();
-    m_toolBar->addActions({acOptions, acReport, acExport});
+    m_toolBar->addActions({ acOptions, acReport, acExport });
     m_toolBar->addSeparator();
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
-    m_toolBar->addActions({acHideForm, acExit});
+    m_toolBar->addActions({ acHideForm, acExit });
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void TMainForm::LoadActionImages()
 {
     const std::pair<const char *, QAction *> images[] = {
-        {"EXIT", acExit},       {"HIDEFORM", acHideForm}, {"OPEN", acLoad},     {"NEW", acNew},
-        {"PREFERENCES", acOptions}, {"REPORT", acReport}, {"SAVE", acSave},     {"EXPORT", acExport},
-        {"SHOWFORM", acShowForm}, {"MENU", acShowMenu},   {"SHOWTOOLBAR", acShowToolbar},
-        {"CLOCK", acTimeNow},   {"HELP", acHelp},
+        { "EXIT", acExit },
+        { "HIDEFORM", acHideForm },
+        { "OPEN", acLoad },
+        { "NEW", acNew },
+        { "PREFERENCES", acOptions },
+        { "REPORT", acReport },
+        { "SAVE", acSave },
+        { "EXPORT", acExport },
+        { "SHOWFORM", acShowForm },
+        { "MENU", acShowMenu },
+        { "SHOWTOOLBAR", acShowToolbar },
+        { "CLOCK", acTimeNow },
+        { "HELP", acHelp },
     };
     for (const auto &[name, action] : images) {
         QPixmap image(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
@@ -242,7 +263,8 @@ void TMainForm::showEvent(QShowEvent *event)
         m_weekSheet->InitWeek();
     });
     // The rest of start-up runs once the window is on screen.
-    QMetaObject::invokeMethod(this, [this] { RunCommand([this] { CompleteStartUp(); }); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { RunCommand([this] { CompleteStartUp(); }); }, Qt::QueuedConnection);
     if (m_startUpDone)
         RunCommand([this] { m_weekSheet->ShowWeek(); });
 }
@@ -264,7 +286,8 @@ void TMainForm::CompleteStartUp()
     ArrangeView();
     m_weekSheet->FocusToday();
     const auto *focused = qobject_cast<const TTimeEdit *>(focusWidget());
-    if (m_data.AutoEnterTime() && focused && m_weekSheet->IsArriveOrDepartField(focused) && focused->Value() < 0)
+    if (m_data.AutoEnterTime() && focused && m_weekSheet->IsArriveOrDepartField(focused)
+        && focused->Value() < 0)
         m_weekSheet->EnterCurrentTime();
     m_weekSheet->ShowWeek();
 }
@@ -275,8 +298,8 @@ void TMainForm::OpenFile(const QString &path)
     try {
         m_timeRecorder->LoadFromFile(path);
     } catch (const IoError &) {
-        const TMsgDlgBtn answer = ShowMessageBox(
-            QStringLiteral("Unable to open file ") + path + QStringLiteral("\rDo you want to try to find it yourself?"),
+        const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
+                + QStringLiteral("\rDo you want to try to find it yourself?"),
             mtError, mbYes | mbNo);
         if (answer == mbYes)
             acLoadExecute();
@@ -375,6 +398,23 @@ void TMainForm::acHelpExecute()
         QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
 }
 
+void TMainForm::acOptionsExecute()
+{
+    if (!EditPreferences(this, m_data))
+        return;
+    // The new settings apply at once; the sheet returns to the current week.
+    ArrangeView();
+    m_weekSheet->InitWeek();
+    m_weekSheet->ShowWeek();
+}
+
+void TMainForm::btCommentClick(QAbstractButton *button, int date)
+{
+    QString comment;
+    if (EditDayComment(this, m_data, *m_timeRecorder, date, button->toolTip(), &comment))
+        m_weekSheet->UpdateCommentButton(button, comment, date);
+}
+
 void TMainForm::ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool))
 {
     (m_data.*setter)(!(m_data.*getter)());
@@ -402,8 +442,10 @@ void TMainForm::ArrangeView()
     const auto unlock = qScopeGuard([this] { setUpdatesEnabled(true); });
 
     menuBar()->setVisible(m_data.ShowMenu());
-    m_weekSheet->ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
+    m_weekSheet->ArrangeRows(
+        m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
+    m_weekSheet->SetResultRowsVisible(
+        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
     m_toolBar->setVisible(m_data.ShowToolbar());
 
     const int sheetHeight = m_weekSheet->height();

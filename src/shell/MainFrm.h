@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -14,8 +15,7 @@ class TWeekSheet;
 
 // The main window: the week sheet of the open document with its commands,
 // menus and toolbar, the unsaved-changes check and the start-up sequence.
-class TMainForm : public QMainWindow
-{
+class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -90,6 +90,8 @@ private:
     bool acSaveExecute();
     bool acSaveAsExecute();
     void acHelpExecute();
+    void acOptionsExecute();
+    void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 
     QString DocumentFolder() const;

@@ -7,11 +7,14 @@
 #include "support/TestSupport.h"
 #include "week/WeekSheet.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -39,8 +42,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestMainForm : public QObject
-{
+class TestMainForm : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestSupport::TemporaryHome> home;
@@ -136,7 +138,7 @@ private Q_SLOTS:
     {
         writeFile(path(u"other.hf"_s), "8/12/2026,9:,17:\r\n");
         prepareSettings([](TData &d) { d.SetReopenLastUsedFile(false); });
-        start({path(u"other.hf"_s), u"ignored"_s});
+        start({ path(u"other.hf"_s), u"ignored"_s });
         QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
         QCOMPARE(data->Filename(), path(u"other.hf"_s));
         QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
@@ -150,7 +152,7 @@ private Q_SLOTS:
         start();
         QCOMPARE(script->questions.size(), 1);
         QCOMPARE(script->questions[0].text,
-                 u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
+            u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
         QCOMPARE(script->questions[0].kind, mtError);
         QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
@@ -165,9 +167,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("depart");
         QTest::addColumn<bool>("modified");
         QTest::newRow("empty day: arrival") << QByteArray() << u"08:30"_s << QString() << true;
-        QTest::newRow("arrived: departure") << QByteArray("7/12/2026,7:45\r\n") << u"07:45"_s << u"08:30"_s << true;
-        QTest::newRow("both there: nothing") << QByteArray("7/12/2026,7:45,8:\r\n") << u"07:45"_s << u"08:00"_s
-                                             << false;
+        QTest::newRow("arrived: departure")
+            << QByteArray("7/12/2026,7:45\r\n") << u"07:45"_s << u"08:30"_s << true;
+        QTest::newRow("both there: nothing")
+            << QByteArray("7/12/2026,7:45,8:\r\n") << u"07:45"_s << u"08:00"_s << false;
     }
 
     void autoEnterTime()
@@ -200,7 +203,8 @@ private Q_SLOTS:
         form->acLoad->trigger();
         QCOMPARE(script->fileDialogs.size(), 1);
         QCOMPARE(script->fileDialogs[0].title, u"Open Hourframe"_s);
-        QCOMPARE(script->questionTexts(), QStringList{u"Hourframe has changed.\nSave data before loading?"_s});
+        QCOMPARE(
+            script->questionTexts(), QStringList { u"Hourframe has changed.\nSave data before loading?"_s });
         QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
         QCOMPARE(form->windowTitle(), u"Hourframe"_s);
@@ -250,7 +254,7 @@ private Q_SLOTS:
         script->answers.enqueue(answer);
         form->acNew->trigger();
         QCOMPARE(script->questionTexts(),
-                 QStringList{u"Hourframe has changed.\nSave data before creating a new hourframe?"_s});
+            QStringList { u"Hourframe has changed.\nSave data before creating a new hourframe?"_s });
         QCOMPARE(field("teMonArrive")->text().isEmpty(), cleared);
         QCOMPARE(form->windowTitle(), cleared ? u"Hourframe [Untitled]"_s : u"Hourframe"_s);
     }
@@ -261,12 +265,12 @@ private Q_SLOTS:
         QTest::addColumn<QList<TMsgDlgBtn>>("answers");
         QTest::addColumn<QStringList>("saveNames");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("cancel") << false << QList<TMsgDlgBtn>{mbCancel} << QStringList{} << false;
-        QTest::newRow("no") << false << QList<TMsgDlgBtn>{mbNo} << QStringList{} << true;
-        QTest::newRow("yes, save dialog cancelled") << false << QList<TMsgDlgBtn>{mbYes} << QStringList{QString()}
-                                                    << false;
-        QTest::newRow("auto save, save dialog cancelled") << true << QList<TMsgDlgBtn>{} << QStringList{QString()}
-                                                          << false;
+        QTest::newRow("cancel") << false << QList<TMsgDlgBtn> { mbCancel } << QStringList {} << false;
+        QTest::newRow("no") << false << QList<TMsgDlgBtn> { mbNo } << QStringList {} << true;
+        QTest::newRow("yes, save dialog cancelled")
+            << false << QList<TMsgDlgBtn> { mbYes } << QStringList { QString() } << false;
+        QTest::newRow("auto save, save dialog cancelled")
+            << true << QList<TMsgDlgBtn> {} << QStringList { QString() } << false;
     }
 
     void exitAsksAndACancelledSaveKeepsTheWindowOpen()
@@ -283,8 +287,9 @@ private Q_SLOTS:
         for (const QString &n : saveNames)
             script->saveFileNames.enqueue(n);
         form->acExit->trigger();
-        QCOMPARE(script->questionTexts(), autoSave ? QStringList{}
-                                                   : QStringList{u"Hourframe has changed.\nSave data before exiting?"_s});
+        QCOMPARE(script->questionTexts(),
+            autoSave ? QStringList {}
+                     : QStringList { u"Hourframe has changed.\nSave data before exiting?"_s });
         QCOMPARE(!form->isVisible(), closed);
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
     }
@@ -355,6 +360,43 @@ private Q_SLOTS:
         QVERIFY(form->PopupMenu()->actions().contains(form->acOptions));
         TData reread;
         QVERIFY(!reread.ShowMenu()); // stored at once
+    }
+
+    void commentButtonOpensTheDialogAndStoresTheComment()
+    {
+        prepareSettings([](TData &d) { d.SetShowComment(true); });
+        start();
+        auto *button = form->findChild<QAbstractButton *>(u"btMonComment"_s);
+        QCOMPARE(button->text(), u"..."_s);
+        script->dialogScripts.enqueue([](QDialog &dialog) {
+            auto *box = dialog.findChild<QComboBox *>(u"cbComment"_s);
+            box->setFocus();
+            QTest::keyClicks(box, u"  Client visit  "_s);
+            dialog.findChild<QPushButton *>(u"btOk"_s)->click();
+            return dialog.result();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), u"C"_s);
+        QCOMPARE(button->toolTip(), u"Client visit"_s);
+        QCOMPARE(form->TimeRecorder().GetComment(DayNumber::fromDate(QDate(2026, 12, 7))), u"Client visit"_s);
+        QVERIFY(form->TimeRecorder().Modified());
+    }
+
+    void confirmedPreferencesReturnToTheCurrentWeek()
+    {
+        start();
+        form->acNextWeek->trigger();
+        QCOMPARE(DayNumber::toDate(form->WeekSheet().WeekStart()), QDate(2026, 12, 13));
+        script->dialogScripts.enqueue([](QDialog &dialog) {
+            auto *firstDay = dialog.findChild<QComboBox *>(u"cbFirstDayOfWeek"_s);
+            firstDay->setCurrentIndex(1); // Monday
+            dialog.findChild<QPushButton *>(u"btOk"_s)->click();
+            return dialog.result();
+        });
+        form->acOptions->trigger();
+        QCOMPARE(data->FirstDayOfWeek(), 2);
+        QCOMPARE(DayNumber::toDate(form->WeekSheet().WeekStart()), QDate(2026, 12, 7));
+        QCOMPARE(form->findChild<QLabel *>(u"laDay1"_s)->text(), u"Mon"_s);
     }
 
     void saveIsEnabledOnlyWhenModified()
