@@ -1,5 +1,6 @@
 #include "shell/MainFrm.h"
 
+#include "core/DrawingLock.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -438,8 +438,7 @@ void TMainForm::contextMenuEvent(QContextMenuEvent *event)
 
 void TMainForm::ArrangeView()
 {
-    setUpdatesEnabled(false);
-    const auto unlock = qScopeGuard([this] { setUpdatesEnabled(true); });
+    const DrawingLock lock(this);
 
     menuBar()->setVisible(m_data.ShowMenu());
     m_weekSheet->ArrangeRows(

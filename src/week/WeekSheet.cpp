@@ -1,5 +1,7 @@
 #include "week/WeekSheet.h"
 
+#include "core/DrawingLock.h"
+
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
@@ -553,8 +555,7 @@ bool TWeekSheet::FindField(const QObject *object, int &weekday, int &row) const
 
 int TWeekSheet::ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool showComment)
 {
-    const bool wasEnabled = updatesEnabled();
-    setUpdatesEnabled(false);
+    const DrawingLock lock(this);
     const int pitch = DepartTop - ArriveTop;
     int rowTop = DepartTop + pitch;
     const std::array<bool, 4> shownRows { showLunch || WeekHasLunch(), showExtra || WeekHasExtra(),
@@ -575,7 +576,6 @@ int TWeekSheet::ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool 
     }
     m_gridHeight = rowTop;
     StackResultRows();
-    setUpdatesEnabled(wasEnabled);
     return m_gridHeight;
 }
 
@@ -630,12 +630,10 @@ void TWeekSheet::ArrangeView()
         m_arrangeView();
         return;
     }
-    const bool wasEnabled = updatesEnabled();
-    setUpdatesEnabled(false);
+    const DrawingLock lock(this);
     ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
     SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
     ArrangeDayColumns();
-    setUpdatesEnabled(wasEnabled);
 }
 
 void TWeekSheet::ApplyDefaultLunch(int weekday)
