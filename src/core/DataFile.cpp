@@ -19,23 +19,6 @@
 
 namespace {
 
-// Blanks and control characters, as everywhere else in the program.
-bool isBlankOrControl(QChar c)
-{
-    return c.unicode() <= u' ';
-}
-
-QStringView trimmed(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankOrControl(text[begin]))
-        ++begin;
-    while (end > begin && isBlankOrControl(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 // The view counterpart of SplitAtDelimiter for a single delimiter: returns the
 // characters before the first delimiter and leaves rest holding those after it.
 template<typename IsDelimiter> QStringView cutAt(QStringView &rest, IsDelimiter isDelimiter)
@@ -110,12 +93,12 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
     int plain = 0;
     if (tryPlainTime(text, defaultValue, sep, plain))
         return plain;
-    if (trimmed(text).isEmpty())
+    if (TrimmedView(text).isEmpty())
         return defaultValue;
     QStringView rest = text;
     const auto isSep = [sep](QChar c) { return c == sep; };
-    const QStringView hoursText = trimmed(cutAt(rest, isSep));
-    const QStringView minutesText = trimmed(cutAt(rest, isSep));
+    const QStringView hoursText = TrimmedView(cutAt(rest, isSep));
+    const QStringView minutesText = TrimmedView(cutAt(rest, isSep));
     qint64 result = 0;
     try {
         if (!hoursText.isEmpty())
@@ -484,7 +467,7 @@ DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep, MonthCache &
     record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep);
     record.Extra = parseTime(cutAt(rest, isComma), 0, timeSep);
     record.Holiday = parseTime(cutAt(rest, isComma), 0, timeSep);
-    QStringView comment = trimmed(rest);
+    QStringView comment = TrimmedView(rest);
     if (comment.startsWith(u'"'))
         comment = comment.sliced(1);
     if (comment.endsWith(u'"'))
@@ -579,7 +562,7 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
         }
         const QStringView line(buffer.data(), decodedEnd - buffer.data());
 
-        if (!trimmed(line).isEmpty()) {
+        if (!TrimmedView(line).isEmpty()) {
             DayRecord record;
             try {
                 record = parseLine(line, dateSep, timeSep, months);

@@ -28,7 +28,7 @@ int checkedMinutes(qint64 value, const QString &text)
 
 } // namespace
 
-QString TrimBlanks(QStringView text)
+QStringView TrimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -36,7 +36,12 @@ QString TrimBlanks(QStringView text)
         ++begin;
     while (end > begin && isBlankOrControl(text[end - 1]))
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
+}
+
+QString TrimBlanks(QStringView text)
+{
+    return TrimmedView(text).toString();
 }
 
 int ParseDecimalInt(QStringView text)

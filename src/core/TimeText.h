@@ -10,6 +10,7 @@ enum TTimeEditKind { tkTimeOfDay, tkInterval };
 
 // Removes leading and trailing blanks and control characters.
 QString TrimBlanks(QStringView text);
+QStringView TrimmedView(QStringView text);
 
 // A decimal integer with an optional sign and nothing else; anything else,
 // or a number that does not fit in 32 bits, is a ConversionError.

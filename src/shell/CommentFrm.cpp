@@ -1,5 +1,6 @@
 #include "shell/CommentFrm.h"
 
+#include "core/DigitKeyFilter.h"
 #include "core/DateText.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
@@ -20,28 +21,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString PromptText = u"&Enter or select a comment for: "_s;
-
-// Lets through digits, backspace and every key that types no character
-// (cursor keys, Tab, shortcuts); any other typed character is dropped.
-class DigitKeyFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool shortcut
-                = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-            const QString typed = key->text();
-            if (!shortcut && !typed.isEmpty() && typed.front().isPrint()
-                && !(typed.front() >= u'0' && typed.front() <= u'9'))
-                return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 } // namespace
 

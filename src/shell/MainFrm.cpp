@@ -33,8 +33,6 @@ namespace {
 constexpr int ClientWidth = 375;
 constexpr int ToolBarHeight = 26;
 
-const QString DataFileFilter = QStringLiteral("Hourframe Files (*.hf);;All Files (*)");
-
 } // namespace
 
 TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
@@ -336,12 +334,6 @@ void TMainForm::UpdateCaption()
     setWindowTitle(caption);
 }
 
-QString TMainForm::DocumentFolder() const
-{
-    const QString fileName = m_timeRecorder->FileName();
-    return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
-}
-
 void TMainForm::acNewExecute()
 {
     if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
@@ -351,13 +343,21 @@ void TMainForm::acNewExecute()
     m_weekSheet->ShowWeek();
 }
 
-void TMainForm::acLoadExecute()
+TFileDialogOptions TMainForm::DataFileDialog(const QString &title) const
 {
     TFileDialogOptions options;
-    options.title = QStringLiteral("Open Hourframe");
-    options.filter = DataFileFilter;
+    options.title = title;
+    options.filter = QStringLiteral("Hourframe Files (*.hf);;All Files (*)");
     options.defaultSuffix = QStringLiteral("hf");
-    options.directory = DocumentFolder();
+    const QString fileName = m_timeRecorder->FileName();
+    if (!fileName.isEmpty())
+        options.directory = QFileInfo(fileName).absolutePath();
+    return options;
+}
+
+void TMainForm::acLoadExecute()
+{
+    TFileDialogOptions options = DataFileDialog(QStringLiteral("Open Hourframe"));
     options.mustExist = true;
     const QString path = Presenter().OpenFileName(this, options);
     if (path.isEmpty())
@@ -376,11 +376,7 @@ bool TMainForm::acSaveExecute()
 
 bool TMainForm::acSaveAsExecute()
 {
-    TFileDialogOptions options;
-    options.title = QStringLiteral("Save Hourframe");
-    options.filter = DataFileFilter;
-    options.defaultSuffix = QStringLiteral("hf");
-    options.directory = DocumentFolder();
+    TFileDialogOptions options = DataFileDialog(QStringLiteral("Save Hourframe"));
     options.confirmOverwrite = true;
     const QString path = Presenter().SaveFileName(this, options);
     if (path.isEmpty())

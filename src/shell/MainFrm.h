@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Presenter.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -94,7 +96,8 @@ private:
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 
-    QString DocumentFolder() const;
+    // The open and save dialogs of data files, in the document's folder.
+    TFileDialogOptions DataFileDialog(const QString &title) const;
 
     TData &m_data;
     QStringList m_arguments;
