@@ -2,6 +2,8 @@
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
 
+#include <QIcon>
+
 int main(int argc, char *argv[])
 {
     THourframeApplication app(argc, argv);
@@ -10,6 +12,7 @@ int main(int argc, char *argv[])
     // Settings first: they name the application and are read once here.
     TData data;
     QApplication::setApplicationDisplayName(data.ApplicationTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
 
     TMainForm mainForm(data, QApplication::arguments().mid(1));
     mainForm.show();
