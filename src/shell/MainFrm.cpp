@@ -278,8 +278,10 @@ void TMainForm::CompleteStartUp()
         path = m_arguments.constFirst();
     else if (m_data.ReopenLastUsedFile())
         path = m_data.Filename();
+    // A file that cannot be read is reported, and start-up goes on: the week
+    // must be shown, or nothing typed into it would reach the document.
     if (!path.isEmpty())
-        OpenFile(path);
+        RunCommand([&] { OpenFile(path); });
 
     ArrangeView();
     m_weekSheet->FocusToday();
@@ -293,6 +295,7 @@ void TMainForm::CompleteStartUp()
 void TMainForm::OpenFile(const QString &path)
 {
     m_data.SetFilename(path);
+    std::exception_ptr unreadable;
     try {
         m_timeRecorder->LoadFromFile(path);
     } catch (const IoError &) {
@@ -301,9 +304,16 @@ void TMainForm::OpenFile(const QString &path)
             mtError, mbYes | mbNo);
         if (answer == mbYes)
             acLoadExecute();
+    } catch (const HourframeError &) {
+        // A line that cannot be read stops the load part way. The sheet must
+        // then show what the store holds now: left on the previous document's
+        // week, its next edit would write old values into the new document.
+        unreadable = std::current_exception();
     }
     UpdateCaption();
     m_weekSheet->ShowWeek();
+    if (unreadable)
+        std::rethrow_exception(unreadable);
 }
 
 bool TMainForm::QuerySaveChanges(const QString &verb)

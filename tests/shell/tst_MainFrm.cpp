@@ -160,6 +160,18 @@ private Q_SLOTS:
         QCOMPARE(form->TimeRecorder().FileName(), QString());
     }
 
+    void unreadableFileIsReportedAndTheWeekStillWorks()
+    {
+        writeFile(path(u"broken.hf"_s), "7/12/2026,8:30,17:\r\n31/4/2026,9:\r\n");
+        start({ path(u"broken.hf"_s) });
+        QCOMPARE(script->errors.size(), 1);
+        QVERIFY2(script->errors[0].contains(u"line 2"_s), qPrintable(script->errors[0]));
+        QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
+        QCOMPARE(field("teMonArrive")->text(), u"08:30"_s); // what was read before the bad line
+        typeInto("teTueArrive", u"9"_s);
+        QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 8))), 540);
+    }
+
     void autoEnterTime_data()
     {
         QTest::addColumn<QByteArray>("file");
