@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -375,10 +377,12 @@ void TPreferencesForm::ckDeviationClick()
 
 void TPreferencesForm::DayTargetChange()
 {
-    int sum = 0;
+    // Day fields may hold absurd (and so invalid) values while being typed;
+    // the sum must not overflow on the way to rejecting them.
+    qint64 sum = 0;
     for (const TTimeEdit *day : std::as_const(m_dayTargets))
         sum += MinutesOf(day);
-    teWeeklyTarget->SetAsMinutes(sum);
+    teWeeklyTarget->SetAsMinutes(static_cast<double>(std::min<qint64>(sum, std::numeric_limits<int>::max())));
     Validate();
 }
 

@@ -220,6 +220,7 @@ private Q_SLOTS:
         QTest::newRow("monday 23:59") << daily << u"teMondayTarget"_s << u"23:59"_s << true;
         QTest::newRow("monday letters") << daily << u"teMondayTarget"_s << u"8:x"_s << false;
         QTest::newRow("monday negative") << daily << u"teMondayTarget"_s << u"-5"_s << false;
+        QTest::newRow("monday huge") << daily << u"teMondayTarget"_s << u"35791394:00"_s << false;
         QTest::newRow("lunch 24:00") << QString() << u"teDefaultLunchTime"_s << u"24:00"_s << false;
         QTest::newRow("lunch 23:59") << QString() << u"teDefaultLunchTime"_s << u"23:59"_s << true;
         QTest::newRow("round 0") << round << u"edRoundTimesTo"_s << u"0"_s << false;
