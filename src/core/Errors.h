@@ -8,8 +8,7 @@
 // Failures travel as exceptions of this small hierarchy. A command catches
 // the kinds it can handle; the application's general error report shows the
 // rest with their own text.
-class HourframeError : public std::exception
-{
+class HourframeError : public std::exception {
 public:
     explicit HourframeError(QString message);
 
@@ -22,22 +21,19 @@ private:
 };
 
 // A text that cannot be read as the number, time or date it should hold.
-class ConversionError : public HourframeError
-{
+class ConversionError : public HourframeError {
 public:
     using HourframeError::HourframeError;
 };
 
 // A number outside the range its use allows.
-class RangeError : public HourframeError
-{
+class RangeError : public HourframeError {
 public:
     using HourframeError::HourframeError;
 };
 
 // A file that cannot be opened, read, written or committed.
-class IoError : public HourframeError
-{
+class IoError : public HourframeError {
 public:
     using HourframeError::HourframeError;
 };

@@ -16,16 +16,15 @@
 // machine's locale.
 namespace Regional {
 
-struct Settings
-{
+struct Settings {
     QChar timeSeparator;
     QChar dateSeparator;
-    QString shortDateFormat;      // a QDate pattern such as "dd/MM/yyyy"
-    QStringList shortMonthNames;  // twelve, January first
-    QStringList longMonthNames;   // twelve, January first
-    QStringList shortDayNames;    // seven, Sunday first
-    QStringList longDayNames;     // seven, Sunday first
-    int twoDigitYearWindow = 50;  // 0: a two-digit year is always in this century
+    QString shortDateFormat; // a QDate pattern such as "dd/MM/yyyy"
+    QStringList shortMonthNames; // twelve, January first
+    QStringList longMonthNames; // twelve, January first
+    QStringList shortDayNames; // seven, Sunday first
+    QStringList longDayNames; // seven, Sunday first
+    int twoDigitYearWindow = 50; // 0: a two-digit year is always in this century
 };
 
 // The settings in force now: the installed override, else the system locale.
@@ -46,8 +45,7 @@ QString longDayName(int weekday);
 Settings fromSystemLocale();
 
 // Installs fixed settings for as long as it lives; overrides nest.
-class Override
-{
+class Override {
 public:
     explicit Override(const Settings &settings);
     ~Override();
@@ -67,8 +65,7 @@ QDateTime now();
 QDate today();
 
 // Makes now() return the given local date and time for as long as it lives.
-class Fixed
-{
+class Fixed {
 public:
     explicit Fixed(const QDateTime &now);
     ~Fixed();

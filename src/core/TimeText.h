@@ -27,9 +27,8 @@ QString ClockText(int minutes);
 // and rest becomes empty. Nothing is trimmed.
 QString SplitAtDelimiter(QString &rest, QStringView delimiters);
 
-struct ParsedTime
-{
-    int value = -1;   // hours * 60 + minutes; -1 for a blank text
+struct ParsedTime {
+    int value = -1; // hours * 60 + minutes; -1 for a blank text
     int hours = -1;
     int minutes = -1;
 };

@@ -1,7 +1,7 @@
 #include "shell/CommentFrm.h"
 
-#include "core/DigitKeyFilter.h"
 #include "core/DateText.h"
+#include "core/DigitKeyFilter.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"

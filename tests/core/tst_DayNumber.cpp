@@ -3,8 +3,7 @@
 
 #include <QTest>
 
-class TestDayNumber : public QObject
-{
+class TestDayNumber : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

@@ -24,7 +24,7 @@ public:
     QQueue<QString> openFileNames; // the next open dialog picks (empty: cancel)
     QQueue<QString> saveFileNames; // the next save dialog picks (empty: cancel)
     QList<TFileDialogOptions> fileDialogs; // every file dialog shown
-    QStringList errors;                    // every general error report shown
+    QStringList errors; // every general error report shown
     // The next modal dialog is shown (not exec'd), handed to the script, and
     // the script's return value is the dialog's result.
     QQueue<std::function<int(QDialog &)>> dialogScripts;

@@ -10,23 +10,19 @@ Regional::Settings englishSettings()
     s.timeSeparator = u':';
     s.dateSeparator = u'/';
     s.shortDateFormat = QStringLiteral("dd/MM/yyyy");
-    s.shortMonthNames = QStringList{QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),
-                                    QStringLiteral("Apr"), QStringLiteral("May"), QStringLiteral("Jun"),
-                                    QStringLiteral("Jul"), QStringLiteral("Aug"), QStringLiteral("Sep"),
-                                    QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
-    s.longMonthNames = QStringList{QStringLiteral("January"), QStringLiteral("February"),
-                                   QStringLiteral("March"),   QStringLiteral("April"),
-                                   QStringLiteral("May"),     QStringLiteral("June"),
-                                   QStringLiteral("July"),    QStringLiteral("August"),
-                                   QStringLiteral("September"), QStringLiteral("October"),
-                                   QStringLiteral("November"), QStringLiteral("December")};
-    s.shortDayNames = QStringList{QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"),
-                                  QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"),
-                                  QStringLiteral("Sat")};
-    s.longDayNames = QStringList{QStringLiteral("Sunday"),   QStringLiteral("Monday"),
-                                 QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
-                                 QStringLiteral("Thursday"), QStringLiteral("Friday"),
-                                 QStringLiteral("Saturday")};
+    s.shortMonthNames = QStringList { QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),
+        QStringLiteral("Apr"), QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"),
+        QStringLiteral("Aug"), QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"),
+        QStringLiteral("Dec") };
+    s.longMonthNames = QStringList { QStringLiteral("January"), QStringLiteral("February"),
+        QStringLiteral("March"), QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December") };
+    s.shortDayNames = QStringList { QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"),
+        QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat") };
+    s.longDayNames = QStringList { QStringLiteral("Sunday"), QStringLiteral("Monday"),
+        QStringLiteral("Tuesday"), QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+        QStringLiteral("Friday"), QStringLiteral("Saturday") };
     s.twoDigitYearWindow = 50;
     return s;
 }

@@ -16,8 +16,7 @@ Regional::Settings withDateFormat(QChar separator, const QString &shortDateForma
 
 // Points XDG_CONFIG_HOME and XDG_DATA_HOME at folders inside a temporary
 // directory for as long as it lives, and puts the old values back after.
-class TemporaryHome
-{
+class TemporaryHome {
 public:
     TemporaryHome();
     ~TemporaryHome();
