@@ -94,6 +94,28 @@ void TData::HourframeDataCreate()
     m_numberOfComments = ReadNumber(u"NumberOfComments"_s, 50, 1, std::numeric_limits<int>::max());
 }
 
+int TData::DayTarget(int weekday) const
+{
+    switch (weekday) {
+    case 1:
+        return m_sundayTarget;
+    case 2:
+        return m_mondayTarget;
+    case 3:
+        return m_tuesdayTarget;
+    case 4:
+        return m_wednesdayTarget;
+    case 5:
+        return m_thusdayTarget;
+    case 6:
+        return m_fridayTarget;
+    case 7:
+        return m_saturdayTarget;
+    default:
+        return 0;
+    }
+}
+
 int TData::WeeklyTargetDefault() const
 {
     const qint64 sum = qint64(m_saturdayTarget) + m_sundayTarget + m_mondayTarget + m_tuesdayTarget

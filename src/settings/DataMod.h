@@ -82,6 +82,8 @@ public:
     void SetSaturdayTarget(int value);
     int SundayTarget() const { return m_sundayTarget; }
     void SetSundayTarget(int value);
+    // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
+    int DayTarget(int weekday) const;
     int WeeklyTarget() const { return m_weeklyTarget; }
     void SetWeeklyTarget(int value);
     int DefaultLunchTime() const { return m_defaultLunchTime; }

@@ -393,7 +393,7 @@ void TWeekSheet::RecalculateDay(int weekday)
     if (ok && hValid && holiday > 0 && m_data.IncludeHolsInTotal())
         day.hours->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) + holiday);
 
-    day.deviation->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) - TargetOf(weekday));
+    day.deviation->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) - m_data.DayTarget(weekday));
 
     int weekly = 0;
     for (int w = 1; w <= 7; ++w)
@@ -692,28 +692,6 @@ void TWeekSheet::Colour(TTimeEdit *field, bool normal)
     QPalette colours = field->palette();
     colours.setColor(QPalette::Text, colour);
     field->setPalette(colours);
-}
-
-int TWeekSheet::TargetOf(int weekday) const
-{
-    switch (weekday) {
-    case DayNumber::Sunday:
-        return m_data.SundayTarget();
-    case DayNumber::Monday:
-        return m_data.MondayTarget();
-    case DayNumber::Tuesday:
-        return m_data.TuesdayTarget();
-    case DayNumber::Wednesday:
-        return m_data.WednesdayTarget();
-    case DayNumber::Thursday:
-        return m_data.ThusdayTarget();
-    case DayNumber::Friday:
-        return m_data.FridayTarget();
-    case DayNumber::Saturday:
-        return m_data.SaturdayTarget();
-    default:
-        return 0;
-    }
 }
 
 bool TWeekSheet::HandleArrowKey(TTimeEdit *field, int key)

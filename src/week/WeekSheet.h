@@ -106,7 +106,6 @@ private:
     void ReportError(const QString &message) const;
     void UpdateWeekBoxColour();
     void Colour(TTimeEdit *field, bool normal);
-    int TargetOf(int weekday) const;
     bool FindField(const QObject *object, int &weekday, int &row) const;
     bool HandleArrowKey(TTimeEdit *field, int key);
     void FocusNextInTabOrder(QWidget *from);

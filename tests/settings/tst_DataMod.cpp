@@ -259,6 +259,23 @@ private Q_SLOTS:
         QCOMPARE(data.WeeklyTarget(), weeklyTarget);
     }
 
+    void dayTargetFollowsTheWeekdayNumbers()
+    {
+        TestSupport::TemporaryHome home;
+        TData data;
+        data.SetSundayTarget(1);
+        data.SetMondayTarget(2);
+        data.SetTuesdayTarget(3);
+        data.SetWednesdayTarget(4);
+        data.SetThusdayTarget(5);
+        data.SetFridayTarget(6);
+        data.SetSaturdayTarget(7);
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            QCOMPARE(data.DayTarget(weekday), weekday);
+        QCOMPARE(data.DayTarget(0), 0);
+        QCOMPARE(data.DayTarget(8), 0);
+    }
+
     void thursdayIsWrittenUnderBothNames()
     {
         TestSupport::TemporaryHome home;
