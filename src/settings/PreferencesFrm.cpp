@@ -1,11 +1,11 @@
 #include "settings/PreferencesFrm.h"
 
-#include "core/DigitKeyFilter.h"
+#include "ui/DigitKeyFilter.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

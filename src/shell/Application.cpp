@@ -1,7 +1,7 @@
 #include "shell/Application.h"
 
 #include "core/Errors.h"
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <exception>
 

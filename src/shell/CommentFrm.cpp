@@ -1,11 +1,11 @@
 #include "shell/CommentFrm.h"
 
 #include "core/DateText.h"
-#include "core/DigitKeyFilter.h"
+#include "ui/DigitKeyFilter.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

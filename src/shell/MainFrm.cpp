@@ -1,14 +1,14 @@
 #include "shell/MainFrm.h"
 
-#include "core/DrawingLock.h"
+#include "ui/DrawingLock.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
-#include "shell/BitBtnMsgDlg.h"
+#include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>

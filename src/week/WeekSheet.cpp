@@ -1,6 +1,6 @@
 #include "week/WeekSheet.h"
 
-#include "core/DrawingLock.h"
+#include "ui/DrawingLock.h"
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <QDialog>
 #include <QList>

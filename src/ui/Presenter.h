@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/BitBtnMsgDlg.h"
+#include "ui/BitBtnMsgDlg.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "shell/BitBtnMsgDlg.h"
+#include "ui/BitBtnMsgDlg.h"
 
-#include "shell/Presenter.h"
+#include "ui/Presenter.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

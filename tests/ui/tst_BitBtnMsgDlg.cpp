@@ -1,4 +1,4 @@
-#include "shell/BitBtnMsgDlg.h"
+#include "ui/BitBtnMsgDlg.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QAbstractButton>

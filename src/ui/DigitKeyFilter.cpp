@@ -1,4 +1,4 @@
-#include "core/DigitKeyFilter.h"
+#include "ui/DigitKeyFilter.h"
 
 #include <QKeyEvent>
 
