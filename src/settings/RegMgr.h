@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TVersionData;
@@ -74,6 +75,11 @@ public:
     void WriteInteger(const QString &name, int value);
     void WriteString(const QString &name, const QString &value);
     void WriteRect(const QString &name, const TRect &value);
+    // Several values as one change of the store file; see TNTRegistry::UpdateValues.
+    void UpdateValues(const QString &name, const std::function<bool(RegFile::Key &)> &change);
+
+    // A read-only manager reads as usual and never changes the store file.
+    void SetReadOnly(bool readOnly) { m_registry.SetReadOnly(readOnly); }
 
 Q_SIGNALS:
     // After every attempt to open the key.
