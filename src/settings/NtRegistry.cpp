@@ -281,6 +281,25 @@ bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
         m_errorString = u"%1 is open for reading only"_s.arg(m_storePath);
         return false;
     }
+    // The file as it is now, with the keys created since the last write; the
+    // parse is saved when the bytes are those seen last.
+    RegFile::Document document;
+    const auto changes = [&](const Snapshot &current) {
+        document = current.document;
+        for (const QString &key : std::as_const(m_createdKeys))
+            document.ensure(key);
+        return change(document);
+    };
+
+    // A change that the file already holds needs neither the lock nor a
+    // write: doing nothing now is the same as doing nothing under the lock
+    // just before another instance's write.
+    Snapshot current = ReadSnapshot(m_storePath, StampOf(m_storePath), m_snapshot);
+    if (current.state != FileState::Unreadable && !changes(current)) {
+        m_snapshot = std::move(current);
+        return true;
+    }
+
     const QFileInfo info(m_storePath);
     if (!QDir().mkpath(info.absolutePath())) {
         m_errorString = u"Cannot create the folder %1"_s.arg(info.absolutePath());
@@ -291,18 +310,12 @@ bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
         m_errorString = u"Cannot lock %1"_s.arg(m_storePath);
         return false;
     }
-
-    // Under the lock the file is read again, whatever the snapshot says; only
-    // its parse is saved when the bytes are those seen last.
-    Snapshot current = ReadSnapshot(m_storePath, StampOf(m_storePath), m_snapshot);
+    current = ReadSnapshot(m_storePath, StampOf(m_storePath), current);
     if (current.state == FileState::Unreadable) {
         m_errorString = u"Cannot read %1"_s.arg(m_storePath);
         return false;
     }
-    RegFile::Document document = current.document;
-    for (const QString &key : std::as_const(m_createdKeys))
-        document.ensure(key);
-    if (!change(document)) {
+    if (!changes(current)) {
         m_snapshot = std::move(current);
         return true;
     }
