@@ -232,6 +232,7 @@ void TData::SetByName(const QString &name, const QString &text)
 void TData::Assign(TSetting setting, const TSettingValue &value)
 {
     const TSettingInfo &info = SettingInfo(setting);
+    Q_ASSERT(value.index() == info.defaultValue.index());
     const int *number = std::get_if<int>(&value);
     if (number && !InRange(info, *number))
         throw RangeError(u"%1 is not a valid value for %2"_s.arg(*number).arg(info.name));

@@ -257,8 +257,7 @@ private Q_SLOTS:
         const Assignments setAutoSave = [](TData &d) { d.SetAutoSave(true); };
         QTest::newRow("one value held") << autoSave << setAutoSave << false;
         QTest::newRow("held in another spelling")
-            << QByteArray("\"autosave\"=dword:1\n") << Assignments([](TData &d) { d.SetAutoSave(true); })
-            << false;
+            << QByteArray("\"autosave\"=dword:1\n") << setAutoSave << false;
         QTest::newRow("held as a text") << QByteArray("\"AutoSave\"=\"1\"\n") << setAutoSave << true;
         QTest::newRow("a batch held") << autoSave + "\"Filename\"=\"/home/ann/week.hf\"\n"
                                       << Assignments([](TData &d) {
