@@ -3,6 +3,10 @@
 //   bench_settings            the benchmarks (Google Benchmark flags apply)
 //   bench_settings --one-ok   one Preferences OK in a fresh settings folder,
 //                             to count its flushes with strace
+//   bench_settings --side-by-side N
+//                             N Preferences OKs, each followed by one flushed
+//                             replace, so that both meet the disk in the same
+//                             state; prints the medians
 
 #include "settings/DataMod.h"
 #include "settings/NtRegistry.h"
@@ -18,8 +22,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -120,21 +130,29 @@ void BM_PreferencesOneWriteEach(benchmark::State &state)
 }
 BENCHMARK(BM_PreferencesOneWriteEach)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+QByteArray StoredSettings()
+{
+    QFile stored(TNTRegistry::DefaultStorePath());
+    stored.open(QIODevice::ReadOnly);
+    return stored.readAll();
+}
+
 // The floor: the settings file as OK leaves it, written to a new file,
 // flushed and put in place, without lock, reading or parsing.
+bool ReplaceFlushed(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    return file.commit();
+}
+
 void BM_OneFlushedReplace(benchmark::State &state)
 {
     Settings settings;
-    const QString path = TNTRegistry::DefaultStorePath();
-    QFile stored(path);
-    stored.open(QIODevice::ReadOnly);
-    const QByteArray content = stored.readAll();
-    for (auto _ : state) {
-        QSaveFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        benchmark::DoNotOptimize(file.commit());
-    }
+    const QByteArray content = StoredSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReplaceFlushed(TNTRegistry::DefaultStorePath(), content));
 }
 BENCHMARK(BM_OneFlushedReplace)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -172,6 +190,32 @@ int main(int argc, char **argv)
         TData data;
         PressOk(*OpenPreferences(data, true));
         return data.AutoSave() ? 0 : 1;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--side-by-side") == 0) {
+        Settings settings;
+        const QString floorFile = settings.home.filePath(QStringLiteral("floor.reg"));
+        std::vector<double> ok;
+        std::vector<double> floor;
+        for (int i = std::atoi(argv[2]); i > 0; --i) {
+            const std::unique_ptr<TPreferencesForm> form = OpenPreferences(*settings.data, true);
+            QElapsedTimer timer;
+            timer.start();
+            PressOk(*form);
+            ok.push_back(timer.nsecsElapsed() / 1e6);
+            const QByteArray content = StoredSettings();
+            timer.start();
+            ReplaceFlushed(floorFile, content);
+            floor.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        const auto median = [](std::vector<double> &times) {
+            std::sort(times.begin(), times.end());
+            return times[times.size() / 2];
+        };
+        const double okMedian = median(ok);
+        const double floorMedian = median(floor);
+        std::printf("Preferences OK %.2f ms, one flushed replace %.2f ms, %.2fx (medians of %zu)\n", okMedian,
+            floorMedian, okMedian / floorMedian, ok.size());
+        return 0;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -59,13 +59,15 @@ echo "== $platform =="
 hyperfine --warmup 2 --runs "$runs" --export-json "$build/startup-$platform.json" "${commands[@]}"
 
 echo
-echo "Medians, $platform:"
+echo "Medians of the wall time, and the processor time (user + system, mean), $platform:"
 python3 - "$build/startup-$platform.json" <<'SUMMARY'
 import json, sys
 results = json.load(open(sys.argv[1]))["results"]
-floor = results[0]["median"]
+wall, cpu = results[0]["median"], results[0]["user"] + results[0]["system"]
 for r in results:
-    print(f"  {r['command']:<30} {r['median'] * 1000:8.1f} ms  {r['median'] / floor:5.2f}x the floor")
+    rcpu = r["user"] + r["system"]
+    print(f"  {r['command']:<28} {r['median'] * 1000:7.1f} ms {r['median'] / wall:5.2f}x"
+          f"   cpu {rcpu * 1000:6.1f} ms {rcpu / cpu:5.2f}x")
 SUMMARY
 
 echo
