@@ -4,11 +4,13 @@
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
+#include "export/CsvExport.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
 #include "ui/Presenter.h"
+#include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -412,6 +415,32 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+}
+
+void TMainForm::ExportToCsv(int StartDate, int EndDate)
+{
+    const QString fileName = m_data.ExportFileName();
+    QString failure;
+    {
+        const WaitCursor wait;
+        const QString path = ExportFilePath(fileName, m_timeRecorder->FileName());
+        const QString directory = path.left(path.lastIndexOf(u'/') + 1);
+        if (!directory.isEmpty() && !QDir().mkpath(directory)) {
+            failure = QStringLiteral("Unable to create directory \"") + directory
+                + QStringLiteral("\"\rand so unable to create export file");
+        } else {
+            try {
+                ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
+            } catch (const IoError &) {
+                failure = QStringLiteral("Unable to create export file \"") + fileName
+                    + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+            }
+        }
+    }
+    // The box waits for the normal cursor: an hourglass over it would say
+    // that the program is still busy.
+    if (!failure.isEmpty())
+        ShowMessageBox(failure, mtError, mbOK);
 }
 
 void TMainForm::btCommentClick(QAbstractButton *button, int date)
