@@ -149,7 +149,8 @@ bool prepare()
         const QByteArray bytes = readBytes(exported);
         const bool same = bytes == readBytes(floor);
         std::printf("%-10s %6lld rows %8lld bytes, the floor writes the same bytes: %s\n", Sizes[i].name,
-            static_cast<long long>(bytes.count('\n')), static_cast<long long>(bytes.size()), same ? "yes" : "NO");
+            static_cast<long long>(bytes.count('\n')), static_cast<long long>(bytes.size()),
+            same ? "yes" : "NO");
         if (!same)
             return false;
     }

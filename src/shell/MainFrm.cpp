@@ -5,6 +5,7 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
+#include "export/ExportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "ui/BitBtnMsgDlg.h"
@@ -122,6 +123,7 @@ void TMainForm::CreateActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
+    command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
@@ -147,7 +149,7 @@ void TMainForm::CreateActions()
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
     for (QAction *pending :
-        { acExport, acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
+        { acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -415,6 +417,13 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+}
+
+void TMainForm::acExportExecute()
+{
+    TPeriod period;
+    if (EditExportOptions(this, m_data, m_timeRecorder, period))
+        ExportToCsv(period.StartDate, period.EndDate);
 }
 
 void TMainForm::ExportToCsv(int StartDate, int EndDate)

@@ -95,6 +95,7 @@ private:
     bool acSaveExecute();
     bool acSaveAsExecute();
     void acHelpExecute();
+    void acExportExecute();
     void acOptionsExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
