@@ -48,12 +48,22 @@ void appendTwo(std::string &out, int n)
     out += char('0' + n % 10);
 }
 
+void appendNumber(std::string &out, long long n)
+{
+    char digits[20];
+    int i = sizeof digits;
+    do {
+        digits[--i] = char('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    out.append(digits + i, sizeof digits - i);
+}
+
 void appendClock(std::string &out, long long minutes)
 {
-    const std::string hours = std::to_string(minutes / 60);
-    if (hours.size() < 2)
+    if (minutes < 600)
         out += '0';
-    out += hours;
+    appendNumber(out, minutes / 60);
     out += ':';
     appendTwo(out, int(minutes % 60));
 }
@@ -76,11 +86,13 @@ void floorExport(const TTimeRecorder &store, int first, int last, const char *pa
                 continue;
             r = &blank;
         }
-        appendTwo(out, date.day());
+        int year = 0, month = 0, dayOfMonth = 0;
+        date.getDate(&year, &month, &dayOfMonth);
+        appendTwo(out, dayOfMonth);
         out += '/';
-        appendTwo(out, date.month());
+        appendTwo(out, month);
         out += '/';
-        out += std::to_string(date.year());
+        appendNumber(out, year);
         out += ',';
         if (r->Arrive >= 0)
             appendClock(out, r->Arrive);
