@@ -9,9 +9,10 @@ packages=(
     libgl-dev               # looked for by Qt's CMake files
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics
     libbenchmark-dev        # Google Benchmark, for bench/
-    hyperfine strace python3  # whole-process benchmarks and their flush counts (bench/startup.sh)
+    hyperfine strace        # whole-process benchmarks and their flush counts (bench/startup.sh)
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
+    python3                 # the tests read exports back with its csv module; benchmark summaries
 )
 
 missing=()
