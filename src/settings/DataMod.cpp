@@ -171,30 +171,18 @@ void TData::HourframeDataCreate()
     m_helpFile = HelpFilePathFor(QCoreApplication::applicationFilePath());
     m_registryManager->SetApplicationName(m_versionData->VersionInfo().ProductName);
 
-    for (std::size_t i = 0; i < m_values.size(); ++i) {
-        const TSettingInfo &info = SettingsTable()[i];
-        // The day targets come before WeeklyTarget in the table.
-        m_values[i] = Read(info,
-            TSetting(i) == TSetting::WeeklyTarget
+    // Every value from one look at the file, by the same rule as the typed
+    // reads: a missing, wrongly typed or out-of-range value reads as the default.
+    m_registryManager->ReadValues([this](const RegFile::Key *key) {
+        for (std::size_t i = 0; i < m_values.size(); ++i) {
+            const TSettingInfo &info = SettingsTable()[i];
+            // The day targets come before WeeklyTarget in the table.
+            const TSettingValue byDefault = TSetting(i) == TSetting::WeeklyTarget
                 ? TSettingValue(std::in_place_type<int>, WeeklyTargetDefault())
-                : info.defaultValue);
-    }
-}
-
-TSettingValue TData::Read(const TSettingInfo &info, const TSettingValue &defaultValue) const
-{
-    switch (info.kind) {
-    case TSettingKind::Flag:
-        return TSettingValue(
-            std::in_place_type<bool>, m_registryManager->ReadBool(info.name, std::get<bool>(defaultValue)));
-    case TSettingKind::Text:
-        return m_registryManager->ReadString(info.name, std::get<QString>(defaultValue));
-    case TSettingKind::Integer:
-    case TSettingKind::Minutes:
-        break;
-    }
-    const int number = m_registryManager->ReadInteger(info.name, std::get<int>(defaultValue));
-    return InRange(info, number) ? TSettingValue(std::in_place_type<int>, number) : defaultValue;
+                : info.defaultValue;
+            m_values[i] = Decode(info, key ? key->find(info.name) : nullptr).value_or(byDefault);
+        }
+    });
 }
 
 int TData::DayTarget(int weekday) const

@@ -195,7 +195,6 @@ private:
     };
 
     void HourframeDataCreate();
-    TSettingValue Read(const TSettingInfo &info, const TSettingValue &defaultValue) const;
     int WeeklyTargetDefault() const;
     void Store(bool batch);
 

@@ -218,6 +218,11 @@ const RegFile::Value *TNTRegistry::FindValue(const QString &name) const
     return key ? key->find(name) : nullptr;
 }
 
+void TNTRegistry::ReadValues(const std::function<void(const RegFile::Key *)> &read) const
+{
+    read(m_currentKey ? Current().find(*m_currentKey) : nullptr);
+}
+
 bool TNTRegistry::ValueExists(const QString &name) const
 {
     return FindValue(name);

@@ -81,6 +81,10 @@ public:
     std::optional<qint32> ReadInteger(const QString &name) const;
     // Plain and expandable strings; nothing otherwise.
     std::optional<QString> ReadString(const QString &name) const;
+    // Runs read on the open key's values as the file holds them now, or on
+    // nothing when no key is open or the key has no values in the file; for
+    // reading many values at the cost of one look at the file.
+    void ReadValues(const std::function<void(const RegFile::Key *)> &read) const;
     // Both throw RegistryError when no key is open or the file cannot be written.
     void WriteInteger(const QString &name, qint32 value);
     void WriteString(const QString &name, const QString &value);

@@ -70,6 +70,11 @@ public:
     int ReadInteger(const QString &name, int defaultValue) const;
     QString ReadString(const QString &name, const QString &defaultValue) const;
     TRect ReadRect(const QString &name, const TRect &defaultValue) const;
+    // Many values at the cost of one look at the store; see TNTRegistry::ReadValues.
+    void ReadValues(const std::function<void(const RegFile::Key *)> &read) const
+    {
+        m_registry.ReadValues(read);
+    }
 
     void WriteBool(const QString &name, bool value);
     void WriteInteger(const QString &name, int value);
