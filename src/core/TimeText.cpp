@@ -5,6 +5,7 @@
 #include "core/Rounding.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -72,9 +73,33 @@ int ParseDecimalInt(QStringView text)
 
 QString ClockText(int minutes)
 {
+    QString text;
+    AppendClockText(text, minutes, Regional::timeSeparator());
+    return text;
+}
+
+void AppendClockText(QString &out, qint64 minutes, QChar separator)
+{
     if (minutes < 0)
         throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
-    return twoDigits(minutes / 60) + Regional::timeSeparator() + twoDigits(minutes % 60);
+    // Digits from the right; reports call this for every value, so no
+    // temporary strings.
+    char16_t digits[24];
+    char16_t *end = digits + std::size(digits);
+    char16_t *p = end;
+    const int m = static_cast<int>(minutes % 60);
+    *--p = char16_t(u'0' + m % 10);
+    *--p = char16_t(u'0' + m / 10);
+    *--p = separator.unicode();
+    qint64 hours = minutes / 60;
+    const char16_t *hoursEnd = p;
+    do {
+        *--p = char16_t(u'0' + hours % 10);
+        hours /= 10;
+    } while (hours > 0);
+    if (hoursEnd - p < 2)
+        *--p = u'0';
+    out.append(QStringView(p, end - p));
 }
 
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)

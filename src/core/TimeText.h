@@ -20,6 +20,9 @@ int ParseDecimalInt(QStringView text);
 // separator and two-digit minutes: 485 gives "08:05", 6000 "100:00".
 // A negative argument is a RangeError.
 QString ClockText(int minutes);
+// The same text for a count of any size with the given separator, appended
+// to out; for writers that read the separator once and add up 64-bit totals.
+void AppendClockText(QString &out, qint64 minutes, QChar separator);
 
 // Cuts rest at the first character that belongs to delimiters: returns the
 // characters before it and leaves rest holding the characters after it (the
