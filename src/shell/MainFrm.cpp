@@ -1,13 +1,15 @@
 #include "shell/MainFrm.h"
 
-#include "ui/DrawingLock.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
+#include "report/ReportFrm.h"
+#include "report/ReportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
-#include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
+#include "ui/BitBtnMsgDlg.h"
+#include "ui/DrawingLock.h"
 #include "ui/Presenter.h"
 #include "week/WeekSheet.h"
 
@@ -120,6 +122,7 @@ void TMainForm::CreateActions()
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
+    command(acReport, &TMainForm::acReportExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
     });
@@ -143,8 +146,7 @@ void TMainForm::CreateActions()
 
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
-    for (QAction *pending :
-        { acExport, acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
+    for (QAction *pending : { acExport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -242,13 +244,7 @@ void TMainForm::LoadActionImages()
 
 void TMainForm::RunCommand(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const HourframeError &error) {
-        Presenter().ReportError(error.message());
-    } catch (const std::exception &error) {
-        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
-    }
+    RunReportingErrors(command);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -412,6 +408,13 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+}
+
+void TMainForm::acReportExecute()
+{
+    TPeriod period;
+    if (EditReportOptions(this, m_data, m_timeRecorder, period))
+        ShowReport(this, m_data, m_timeRecorder, period);
 }
 
 void TMainForm::btCommentClick(QAbstractButton *button, int date)

@@ -93,6 +93,7 @@ private:
     bool acSaveAsExecute();
     void acHelpExecute();
     void acOptionsExecute();
+    void acReportExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 

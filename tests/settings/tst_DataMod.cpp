@@ -90,6 +90,7 @@ const std::vector<Setting> &settings()
         FLAG(ReportCalculateTotalHours, true),
         FLAG(ReportCalculateAverageHours, true),
         TEXT(ReportFileName, QString()),
+        TEXT(ReportPdfFileName, QString()),
         FLAG(ExportAdjustDatesToFullWeek, true),
         FLAG(ExportWorkDaysWithNoHours, true),
         FLAG(ExportWeekendDaysWithNoHours, false),
@@ -157,7 +158,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(52)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(53)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
