@@ -59,6 +59,7 @@ private:
             return;
         const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
         m_records.reserve(static_cast<size_t>(days));
+        m_lines.reserve(days + days / 7 + 16);
         for (qint64 i = 0; i < days; ++i) {
             const int index = m_store.FindDay(m_period.StartDate + static_cast<int>(i));
             m_records.push_back(index < 0 ? nullptr : &m_store.Record(index));
@@ -132,11 +133,13 @@ private:
             || (weekend && m_settings.ReportWeekendDaysWithNoHours);
         const DayRecord &values = hasData ? *record : Blank;
 
-        QString line;
+        // Lines are built in one buffer that keeps its room from day to day;
+        // the report keeps an exact copy of each.
+        QString &line = m_line;
+        line.clear();
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values.Holiday, hours);
-            line.reserve(128);
             line += DateText(day);
             line += blanks(3);
             line += m_regional.shortDayNames.value(weekday - 1);
@@ -187,10 +190,8 @@ private:
         qsizetype end = line.size();
         while (end > 0 && line[end - 1].unicode() <= u' ')
             --end;
-        if (end > 0) {
-            line.truncate(end);
-            m_lines << line;
-        }
+        if (end > 0)
+            m_lines << QStringView(line).first(end).toString();
     }
 
     // With holidays counted as time worked every listed day counts for the
@@ -283,6 +284,7 @@ private:
     qint64 m_weeks = 0;
     qint64 m_holidayTotal = 0;
 
+    QString m_line;
     QStringList m_lines;
 };
 
