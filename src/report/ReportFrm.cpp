@@ -324,6 +324,9 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
         if (newPage[i] && !device.newPage())
             throw IoError(u"The report could not be printed"_s);
         painter.drawText(PageMargin, tops[i] + ascent, m_lines[static_cast<qsizetype>(i)]);
+        // Long reports take a while to draw; windows keep repainting.
+        if (i % 256 == 255)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     if (!painter.end())
         throw IoError(u"The report could not be printed"_s);
