@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -272,7 +273,7 @@ void TReportForm::acSaveAsPdfExecute()
 bool TReportForm::PrintPages(QPagedPaintDevice &device)
 {
     const WindowDisabled disabled(this);
-    m_printing = true;
+    const QScopedValueRollback printing(m_printing, true);
     const std::unique_ptr<TBusyForm> busy = std::make_unique<TBusyForm>(this);
     // A window made over a disabled owner starts disabled; Cancel must work.
     busy->setEnabled(true);
@@ -282,10 +283,6 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
     busy->SetMax(static_cast<int>(m_lines.size()));
     busy->show();
     QCoreApplication::processEvents();
-    struct PrintingEnds {
-        bool &printing;
-        ~PrintingEnds() { printing = false; }
-    } printingEnds { m_printing };
 
     QFont font(m_data.PrinterFontName());
     font.setPointSize(m_data.PrinterFontSize());
@@ -319,7 +316,7 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
     if (!painter.begin(&device))
         throw IoError(u"The report could not be printed"_s);
     painter.setFont(font);
-    const int ascent = painter.fontMetrics().ascent();
+    const int ascent = metrics.ascent();
     for (size_t i = 0; i < tops.size(); ++i) {
         if (newPage[i] && !device.newPage())
             throw IoError(u"The report could not be printed"_s);

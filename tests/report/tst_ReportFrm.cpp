@@ -207,9 +207,23 @@ private Q_SLOTS:
         QVERIFY(!form.findChild<TBusyForm *>());
     }
 
-    // Cancel on the busy dialog: no output at all, and the window usable.
-    void cancelDuringPrint()
+    // Cancel on the busy dialog, or an output that cannot be written: no
+    // output at all, a failure in the general error report, and the window
+    // usable again.
+    void printStopsCleanly_data()
     {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("cancel") << u"cancelled.pdf"_s << true << 0;
+        QTest::newRow("output cannot be written") << u"no folder/printed.pdf"_s << false << 1;
+    }
+
+    void printStopsCleanly()
+    {
+        QFETCH(QString, output);
+        QFETCH(bool, cancel);
+        QFETCH(int, errors);
         TData data;
         TTimeRecorder store;
         fillYear(store);
@@ -218,7 +232,7 @@ private Q_SLOTS:
         form.BuildReport(day(2026, 1, 1), day(2026, 12, 31));
         form.show();
         form.Printer().setOutputFormat(QPrinter::PdfFormat);
-        form.Printer().setOutputFileName(path(u"cancelled.pdf"_s));
+        form.Printer().setOutputFileName(path(output));
 
         QString operation;
         bool windowDisabled = false;
@@ -228,16 +242,17 @@ private Q_SLOTS:
             operation = busy->Operation();
             windowDisabled = !form.isEnabled();
             form.acClose->trigger(); // ignored while printing
-            QTest::mouseClick(busy->CancelButton(), Qt::LeftButton);
+            if (cancel)
+                QTest::mouseClick(busy->CancelButton(), Qt::LeftButton);
         });
         form.acPrint->trigger();
         QCOMPARE(operation, u"Printing Report"_s);
         QVERIFY(windowDisabled);
-        QVERIFY(!QFile::exists(path(u"cancelled.pdf"_s)));
+        QVERIFY(!QFile::exists(path(output)));
+        QCOMPARE(script->errors.size(), errors);
         QVERIFY(form.isVisible());
         QVERIFY(form.isEnabled());
         QVERIFY(!form.findChild<TBusyForm *>());
-        QVERIFY(script->errors.isEmpty());
     }
 
     void withoutStoreNothingToSave()
