@@ -18,16 +18,7 @@
 
 namespace {
 
-struct Size {
-    const char *name;
-    QDate firstDay;
-    std::int64_t lines;
-};
-
-const Size Sizes[] = {
-    { "10 years", QDate(2016, 1, 1), 2610 },
-    { "100 years", QDate(1926, 1, 1), 26100 },
-};
+const BenchData::Size Sizes[] = { BenchData::TenYears, BenchData::HundredYears };
 
 std::unique_ptr<TTimeRecorder> stores[2];
 TPeriod periods[2];

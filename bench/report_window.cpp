@@ -109,8 +109,8 @@ int main(int argc, char *argv[])
     data.SetReopenLastUsedFile(false);
     TMainForm form(data, {});
     TTimeRecorder &store = form.TimeRecorder();
-    const int first = DayNumber::fromDate(QDate(1926, 1, 1));
-    BenchData::fillRealistic(store, first, 26100);
+    const int first = DayNumber::fromDate(BenchData::HundredYears.firstDay);
+    BenchData::fillRealistic(store, first, BenchData::HundredYears.lines);
     store.SortByDate();
 
     BenchPresenter presenter;

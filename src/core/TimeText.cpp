@@ -3,9 +3,9 @@
 #include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/Rounding.h"
+#include "core/Utf8Text.h"
 
 #include <cmath>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -73,33 +73,35 @@ int ParseDecimalInt(QStringView text)
 
 QString ClockText(int minutes)
 {
-    QString text;
-    AppendClockText(text, minutes, Regional::timeSeparator());
-    return text;
+    std::string text;
+    AppendClockText(text, minutes, Utf8Of(Regional::timeSeparator()));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void AppendClockText(std::string &out, qint64 minutes, const std::string &separator)
+{
+    if (minutes < 0)
+        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
+    const qint64 hours = minutes / 60;
+    if (hours < 10)
+        out += '0';
+    AppendDecimal(out, hours);
+    out += separator;
+    const int rest = int(minutes % 60);
+    out += char('0' + rest / 10);
+    out += char('0' + rest % 10);
 }
 
 void AppendClockText(QString &out, qint64 minutes, QChar separator)
 {
-    if (minutes < 0)
-        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
-    // Digits from the right; reports call this for every value, so no
-    // temporary strings.
-    char16_t digits[24];
-    char16_t *end = digits + std::size(digits);
-    char16_t *p = end;
-    const int m = static_cast<int>(minutes % 60);
-    *--p = char16_t(u'0' + m % 10);
-    *--p = char16_t(u'0' + m / 10);
-    *--p = separator.unicode();
-    qint64 hours = minutes / 60;
-    const char16_t *hoursEnd = p;
-    do {
-        *--p = char16_t(u'0' + hours % 10);
-        hours /= 10;
-    } while (hours > 0);
-    if (hoursEnd - p < 2)
-        *--p = u'0';
-    out.append(QStringView(p, end - p));
+    // Digits and the separator as UTF-8, short enough for the string's own
+    // buffer; only a separator beyond ASCII needs a conversion.
+    std::string text;
+    AppendClockText(text, minutes, Utf8Of(separator));
+    if (separator.unicode() < 0x80)
+        out += QLatin1StringView(text.data(), qsizetype(text.size()));
+    else
+        out += QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)
