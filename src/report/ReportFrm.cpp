@@ -1,6 +1,7 @@
 #include "report/ReportFrm.h"
 
 #include "core/Errors.h"
+#include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 #include "report/BusyFrm.h"
 #include "report/ReportText.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,7 +21,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QToolBar>
@@ -52,17 +53,6 @@ QFont ReportFont()
         : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);
     return font;
-}
-
-// Replaces a file with a new one that holds all of data, or leaves it as it
-// was; a failure is an IoError.
-void ReplaceFile(const QString &path, const QByteArray &data)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(u"Cannot create %1: %2"_s.arg(path, file.errorString()));
-    if (file.write(data) != data.size() || !file.commit())
-        throw IoError(u"Cannot save %1: %2"_s.arg(path, file.errorString()));
 }
 
 // Disables a window for as long as it lives.
@@ -197,17 +187,31 @@ void TReportForm::closeEvent(QCloseEvent *event)
         QDialog::closeEvent(event);
 }
 
-void TReportForm::acSaveExecute()
+// A save dialog for the report, opening on the name it was last saved under.
+QString TReportForm::ReportFileDialog(const QString &title, const QString &filter, const QString &suffix,
+    const QString &lastName, bool confirmOverwrite)
 {
     TFileDialogOptions options;
-    options.title = u"Save Report"_s;
-    options.filter = u"Text Files (*.txt);;All Files (*)"_s;
-    options.defaultSuffix = u"txt"_s;
-    options.directory = m_data.ReportFileName();
-    const QString path = Presenter().SaveFileName(this, options);
+    options.title = title;
+    options.filter = filter;
+    options.defaultSuffix = suffix;
+    options.directory = lastName;
+    options.confirmOverwrite = confirmOverwrite;
+    return Presenter().SaveFileName(this, options);
+}
+
+void TReportForm::acSaveExecute()
+{
+    const QString path = ReportFileDialog(
+        u"Save Report"_s, u"Text Files (*.txt);;All Files (*)"_s, u"txt"_s, m_data.ReportFileName(), false);
     if (path.isEmpty())
         return;
-    ReplaceFile(path, CrLfText(m_lines).toUtf8());
+    const QByteArray bytes = CrLfText(m_lines).toUtf8();
+    ReplaceFile(path, [&](QIODevice &file) {
+        if (file.write(bytes) != bytes.size())
+            throw IoError(u"Cannot write %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+        return true;
+    });
     m_data.SetReportFileName(path);
 }
 
@@ -239,31 +243,20 @@ void TReportForm::acPrintExecute()
 // a PDF file that replaces the old one only when it is complete.
 void TReportForm::acSaveAsPdfExecute()
 {
-    TFileDialogOptions options;
-    options.title = u"Save Report as PDF"_s;
-    options.filter = u"PDF Files (*.pdf);;All Files (*)"_s;
-    options.defaultSuffix = u"pdf"_s;
-    options.directory = m_data.ReportPdfFileName();
-    options.confirmOverwrite = true;
-    const QString path = Presenter().SaveFileName(this, options);
+    const QString path = ReportFileDialog(u"Save Report as PDF"_s, u"PDF Files (*.pdf);;All Files (*)"_s,
+        u"pdf"_s, m_data.ReportPdfFileName(), true);
     if (path.isEmpty())
         return;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(u"Cannot create %1: %2"_s.arg(path, file.errorString()));
-    {
+    const bool saved = ReplaceFile(path, [this](QIODevice &file) {
         QPdfWriter writer(&file);
         writer.setResolution(Printer().resolution());
         writer.setPageLayout(Printer().pageLayout());
         writer.setTitle(QApplication::applicationDisplayName());
         writer.setCreator(m_data.ApplicationTitle());
-        if (!PrintPages(writer))
-            return; // the unfinished file is discarded
-    }
-    if (!file.commit())
-        throw IoError(u"Cannot save %1: %2"_s.arg(path, file.errorString()));
-    m_data.SetReportPdfFileName(path);
+        return PrintPages(writer);
+    });
+    if (saved)
+        m_data.SetReportPdfFileName(path);
 }
 
 // The lines are laid out first, one at a time, with the busy dialog showing

@@ -51,6 +51,10 @@ protected:
 private:
     QAction *CreateAction(const char *name, const char *caption, const char *hint, const char *image);
     void FormShow();
+    // The text file is replaced without a question, as it always was; a PDF
+    // asks first.
+    QString ReportFileDialog(const QString &title, const QString &filter, const QString &suffix,
+        const QString &lastName, bool confirmOverwrite);
     void acSaveExecute();
     void acSaveAsPdfExecute();
     void acCopyToClipboardExecute();

@@ -1,11 +1,11 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "report/BusyFrm.h"
+#include "report/ReportExample.h"
 #include "report/ReportFrm.h"
 #include "settings/DataMod.h"
 #include "shell/MainFrm.h"
-#include "support/ScriptedPresenter.h"
-#include "support/TestSupport.h"
+#include "support/WindowTestEnvironment.h"
 #include "ui/Printers.h"
 
 #include <QAction>
@@ -81,33 +81,33 @@ void fillYear(TTimeRecorder &store)
 class TestReportForm : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TemporaryHome> home;
-    std::unique_ptr<Regional::Override> regional;
-    std::unique_ptr<Clock::Fixed> clock;
-    std::unique_ptr<ScriptedPresenter> script;
-    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<WindowTestEnvironment> env;
 
-    QString path(const QString &name) const { return home->path() + u'/' + name; }
+    QString path(const QString &name) const { return env->home.path() + u'/' + name; }
+
+    // The report of 2026 in a shown window whose printer writes a PDF file.
+    std::unique_ptr<TReportForm> yearReport(TData &data, TTimeRecorder &store, const QString &output)
+    {
+        fillYear(store);
+        auto form = std::make_unique<TReportForm>(data, &store);
+        form->BuildReport(day(2026, 1, 1), day(2026, 12, 31));
+        form->show();
+        form->Printer().setOutputFormat(QPrinter::PdfFormat);
+        form->Printer().setOutputFileName(path(output));
+        return form;
+    }
 
 private Q_SLOTS:
+    // Monday 7 December 2026: last week is the example's week.
     void init()
     {
-        home = std::make_unique<TestSupport::TemporaryHome>();
-        regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
-        // Monday 7 December 2026: last week is the example's week.
-        clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
-        script = std::make_unique<ScriptedPresenter>();
-        presenter = std::make_unique<TScopedPresenter>(*script);
+        env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
     }
 
     void cleanup()
     {
-        QVERIFY2(!script->unexpected, "a question was asked that the test did not expect");
-        presenter.reset();
-        script.reset();
-        clock.reset();
-        regional.reset();
-        home.reset();
+        QVERIFY2(!env->script.unexpected, "a question was asked that the test did not expect");
+        env.reset();
     }
 
     // The Report command: options, then the window with the example's text.
@@ -128,7 +128,7 @@ private Q_SLOTS:
         form.UpdateActions();
         QVERIFY(form.acReport->isEnabled());
 
-        script->dialogScripts.enqueue([](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([](QDialog &dialog) {
             auto *period = dialog.findChild<QComboBox *>(u"cbPeriod"_s);
             period->setFocus();
             QTest::keyClick(period, Qt::Key_Down); // Last Week
@@ -136,13 +136,13 @@ private Q_SLOTS:
             return dialog.result();
         });
         QString shown;
-        script->dialogScripts.enqueue([&shown](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([&shown](QDialog &dialog) {
             inspectReport(static_cast<TReportForm &>(dialog), shown);
             return dialog.result();
         });
         form.acReport->trigger();
-        QVERIFY(script->dialogScripts.isEmpty());
-        QCOMPARE(shown, u"Hourframe ["_s + example + u"]\n"_s + ExampleAfterTitle());
+        QVERIFY(env->script.dialogScripts.isEmpty());
+        QCOMPARE(shown, u"Hourframe ["_s + example + u"]\n"_s + ReportExampleAfterTitle());
         QVERIFY(!form.TimeRecorder().Modified());
     }
 
@@ -160,15 +160,15 @@ private Q_SLOTS:
             expected += line + u"\r\n"_s;
         QVERIFY(expected.contains(u"Workshop in Köln\r\n"_s));
 
-        script->saveFileNames << path(u"week.txt"_s) << path(u"no folder/week.txt"_s);
+        env->script.saveFileNames << path(u"week.txt"_s) << path(u"no folder/week.txt"_s);
         form.acSave->trigger();
         QCOMPARE(readFile(path(u"week.txt"_s)), expected.toUtf8());
-        QCOMPARE(script->fileDialogs.constFirst().title, u"Save Report"_s);
-        QCOMPARE(script->fileDialogs.constFirst().filter, u"Text Files (*.txt);;All Files (*)"_s);
-        QVERIFY(!script->fileDialogs.constFirst().confirmOverwrite);
+        QCOMPARE(env->script.fileDialogs.constFirst().title, u"Save Report"_s);
+        QCOMPARE(env->script.fileDialogs.constFirst().filter, u"Text Files (*.txt);;All Files (*)"_s);
+        QVERIFY(!env->script.fileDialogs.constFirst().confirmOverwrite);
         form.acSave->trigger();
-        QCOMPARE(script->fileDialogs.constLast().directory, path(u"week.txt"_s));
-        QCOMPARE(script->errors.size(), 1);
+        QCOMPARE(env->script.fileDialogs.constLast().directory, path(u"week.txt"_s));
+        QCOMPARE(env->script.errors.size(), 1);
         QCOMPARE(TData().ReportFileName(), path(u"week.txt"_s));
 
         form.acCopyToClipboard->trigger();
@@ -184,19 +184,15 @@ private Q_SLOTS:
         TData data;
         data.SetPrinterFontSize(8); // the longest line, with its comment, fits the page
         TTimeRecorder store;
-        fillYear(store);
         const TScopedPrinterCheck printers(true);
-        TReportForm form(data, &store);
-        form.BuildReport(day(2026, 1, 1), day(2026, 12, 31));
-        form.show();
+        const std::unique_ptr<TReportForm> report = yearReport(data, store, u"printed.pdf"_s);
+        TReportForm &form = *report;
         QVERIFY(form.acPrint->isEnabled());
-        form.Printer().setOutputFormat(QPrinter::PdfFormat);
-        form.Printer().setOutputFileName(path(u"printed.pdf"_s));
         form.acPrint->trigger();
 
-        script->saveFileNames << path(u"year.pdf"_s);
+        env->script.saveFileNames << path(u"year.pdf"_s);
         form.acSaveAsPdf->trigger();
-        QVERIFY(script->errors.isEmpty());
+        QVERIFY(env->script.errors.isEmpty());
         QCOMPARE(TData().ReportPdfFileName(), path(u"year.pdf"_s));
 
         const QString printed = pdfText(path(u"printed.pdf"_s));
@@ -226,13 +222,9 @@ private Q_SLOTS:
         QFETCH(int, errors);
         TData data;
         TTimeRecorder store;
-        fillYear(store);
         const TScopedPrinterCheck printers(true);
-        TReportForm form(data, &store);
-        form.BuildReport(day(2026, 1, 1), day(2026, 12, 31));
-        form.show();
-        form.Printer().setOutputFormat(QPrinter::PdfFormat);
-        form.Printer().setOutputFileName(path(output));
+        const std::unique_ptr<TReportForm> report = yearReport(data, store, output);
+        TReportForm &form = *report;
 
         QString operation;
         bool windowDisabled = false;
@@ -249,7 +241,7 @@ private Q_SLOTS:
         QCOMPARE(operation, u"Printing Report"_s);
         QVERIFY(windowDisabled);
         QVERIFY(!QFile::exists(path(output)));
-        QCOMPARE(script->errors.size(), errors);
+        QCOMPARE(env->script.errors.size(), errors);
         QVERIFY(form.isVisible());
         QVERIFY(form.isEnabled());
         QVERIFY(!form.findChild<TBusyForm *>());
@@ -267,8 +259,6 @@ private Q_SLOTS:
     }
 
 public:
-    static QString ExampleAfterTitle();
-
     static void inspectReport(TReportForm &report, QString &shown)
     {
         shown = report.findChild<QPlainTextEdit *>(u"moReport"_s)->toPlainText();
@@ -286,26 +276,6 @@ public:
         report.acClose->trigger();
     }
 };
-
-QString TestReportForm::ExampleAfterTitle()
-{
-    return uR"(
-Report from 30/11/2026 to 06/12/2026
-
-Date         Day   Arrive    Depart    Lunch    Holiday   Hours    Weekly   Deviation   Comment
-30/11/2026   Mon   08:30     17:00     00:30              08:00
-01/12/2026   Tue   08:45     17:15     00:45              07:45                         Client visit
-02/12/2026   Wed
-03/12/2026   Thu   09:00     18:00     01:00              08:00
-04/12/2026   Fri                                07:00
-                                                                   30:45      -06:15
-
-Total holidays for period 07:00
-Total hours for period    30:45
-
-Average daily hours       06:09
-Average weekly hours      30:45)"_s;
-}
 
 QTEST_MAIN(TestReportForm)
 #include "tst_ReportFrm.moc"

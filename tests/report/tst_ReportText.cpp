@@ -1,5 +1,6 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
+#include "report/ReportExample.h"
 #include "report/ReportText.h"
 #include "support/TestSupport.h"
 
@@ -39,7 +40,7 @@ private Q_SLOTS:
         settings.FirstDayOfWeek = 2;
         settings.ShowDeviationFromWeeklyTarget = true;
         const QStringList lines = ReportLines(store, { day(2026, 11, 30), day(2026, 12, 6) }, settings);
-        QCOMPARE(lines.join(u'\n'), u"Hourframe ["_s + path + u"]\n"_s + ReportExample());
+        QCOMPARE(lines.join(u'\n'), u"Hourframe ["_s + path + u"]\n"_s + ReportExampleAfterTitle());
         QVERIFY(!store.Modified());
     }
 
@@ -139,28 +140,6 @@ private Q_SLOTS:
         QCOMPARE(lines.mid(4, 2),
             (QStringList { u"Date         Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
                 u"1/1/2026   Thu   08:00     16:00"_s + blanks(14) + u"08:00"_s }));
-    }
-
-public:
-    // The report of the example week, after its title line.
-    static QString ReportExample()
-    {
-        return uR"(
-Report from 30/11/2026 to 06/12/2026
-
-Date         Day   Arrive    Depart    Lunch    Holiday   Hours    Weekly   Deviation   Comment
-30/11/2026   Mon   08:30     17:00     00:30              08:00
-01/12/2026   Tue   08:45     17:15     00:45              07:45                         Client visit
-02/12/2026   Wed
-03/12/2026   Thu   09:00     18:00     01:00              08:00
-04/12/2026   Fri                                07:00
-                                                                   30:45      -06:15
-
-Total holidays for period 07:00
-Total hours for period    30:45
-
-Average daily hours       06:09
-Average weekly hours      30:45)"_s;
     }
 };
 
