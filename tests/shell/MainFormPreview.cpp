@@ -14,7 +14,6 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     TData data;
-    QApplication::setApplicationDisplayName(data.ApplicationTitle());
     TMainForm form(data, QApplication::arguments().mid(2, 1));
     form.show();
     int result = 1;

@@ -1,9 +1,13 @@
-#include "ui/BitBtnMsgDlg.h"
 #include "support/ScriptedPresenter.h"
+#include "ui/BitBtnMsgDlg.h"
+#include "ui/MainWindow.h"
+#include "ui/Presenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -17,7 +21,7 @@ class TestMessageBox : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Hourframe")); }
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Hourframe")); }
 
     void captions_data()
     {
@@ -96,6 +100,77 @@ private Q_SLOTS:
         QTest::mouseClick(box.button(mbNo), Qt::LeftButton);
         QCOMPARE(box.Result(), mbNo);
         QVERIFY(!box.isVisible());
+    }
+
+    // Shown while another window is active, as after a file dialog closed or
+    // before the main window was first activated.
+    void boxIsCentredOnTheMainWindow()
+    {
+        QMainWindow main;
+        main.setGeometry(20, 30, 300, 200);
+        SetMainWindow(&main);
+        main.show();
+        QWidget other;
+        other.setGeometry(420, 320, 200, 150);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+
+        QRect shownAt;
+        QTimer::singleShot(0, this, [&shownAt] {
+            auto *box = qobject_cast<TMessageForm *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shownAt = box->frameGeometry();
+            box->button(mbNo)->click();
+        });
+        TDesktopPresenter desktop;
+        QCOMPARE(desktop.MessageBox(u"Save data before loading?"_s, mtWarning, mbYes | mbNo), mbNo);
+        QVERIFY((shownAt.center() - main.frameGeometry().center()).manhattanLength() <= 2);
+        SetMainWindow(nullptr);
+    }
+
+    void longLinesWrapBetweenWordsOrAfterPathSeparators_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("whole"); // each stays on one line
+        const QString path = u"/home/ann/My Documents/Timesheets/missing-week.hf"_s;
+        QTest::newRow("path") << u"Unable to open file "_s + path
+                + u"\rDo you want to try to find it yourself?"_s
+                              << QStringList { path };
+        QStringList folders;
+        QString longPath;
+        for (int i = 0; i < 16; ++i) {
+            folders << u"folder-number-%1"_s.arg(i);
+            longPath += u'/' + folders.constLast();
+        }
+        QTest::newRow("path wider than the screen")
+            << u"Cannot write "_s + longPath + u": disk full"_s << folders;
+        QStringList words;
+        for (int i = 0; i < 60; ++i)
+            words << u"word-%1"_s.arg(i);
+        QTest::newRow("long sentence") << words.join(u' ') << words;
+    }
+
+    void longLinesWrapBetweenWordsOrAfterPathSeparators()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, whole);
+        TMessageForm box(text, mtError, mbOK);
+        box.show();
+        const auto *message = box.findChild<QLabel *>(u"Message"_s);
+        const QStringList lines = message->text().split(u'\n');
+        const QFontMetrics metrics(message->font());
+        for (const QString &line : lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= message->contentsRect().width(), qPrintable(line));
+        for (const QString &piece : whole)
+            QVERIFY2(
+                std::any_of(lines.begin(), lines.end(), [&](const QString &l) { return l.contains(piece); }),
+                qPrintable(piece));
+        QVERIFY(box.frameGeometry().width() <= box.screen()->availableGeometry().width());
+        // Only line breaks were added, in place of a blank or after a separator.
+        QCOMPARE(
+            QString(message->text()).remove(u'\n').remove(u' '), QString(text).remove(u'\r').remove(u' '));
     }
 
     void showMessageBoxGoesThroughThePresenter()

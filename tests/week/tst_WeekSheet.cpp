@@ -9,9 +9,12 @@
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -305,6 +308,32 @@ private Q_SLOTS:
         QCOMPARE(sheet().WeekStart(), Monday7 - 35);
     }
 
+    void weekListOpensOnTheShownWeek_data()
+    {
+        QTest::addColumn<int>("weeks"); // moved from the current week
+        QTest::addColumn<int>("row"); // highlighted in the list, -1 for none
+        QTest::newRow("current week") << 0 << 5;
+        QTest::newRow("next week") << 1 << 6;
+        QTest::newRow("first entry") << -5 << 0;
+        QTest::newRow("beyond the list") << 3 << -1;
+    }
+
+    void weekListOpensOnTheShownWeek()
+    {
+        QFETCH(int, weeks);
+        QFETCH(int, row);
+        QVERIFY(start());
+        QAction *move = weeks < 0 ? sheet().PreviousWeekAction() : sheet().NextWeekAction();
+        for (int i = 0; i < std::abs(weeks); ++i)
+            move->trigger();
+        QCOMPARE(sheet().WeekStart(), Sunday6 + 7 * weeks);
+        weekBox()->showPopup();
+        const QModelIndexList highlighted = weekBox()->view()->selectionModel()->selectedRows();
+        QCOMPARE(highlighted.isEmpty() ? -1 : highlighted.constFirst().row(), row);
+        weekBox()->hidePopup();
+        QCOMPARE(weekBox()->currentText(), ShortDateText(Sunday6 + 7 * weeks));
+    }
+
     void previousAndNextWeek()
     {
         data().SetFirstDayOfWeek(Monday);
@@ -425,6 +454,9 @@ private Q_SLOTS:
         QTest::mouseDClick(lunch, Qt::LeftButton);
         QCOMPARE(lunch->text(), u"00:45"_s);
         QCOMPARE(store().GetLunch(Monday7), 45);
+        // As after typing: nothing selected, the caret at the end.
+        QVERIFY(!lunch->hasSelectedText());
+        QCOMPARE(lunch->cursorPosition(), 5);
     }
 
     void arrows_data()
@@ -439,7 +471,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("toCaret");
         const int A = TWeekSheet::rwArrive, D = TWeekSheet::rwDepart, H = TWeekSheet::rwHols;
         QTest::newRow("right wraps from Saturday to Sunday")
-            << Saturday << A << 5 << int(Qt::Key_Right) << true << Sunday << A << 0;
+            << Saturday << A << 5 << int(Qt::Key_Right) << true << Sunday << A << 5;
         QTest::newRow("right in the text moves the caret")
             << Saturday << A << 4 << int(Qt::Key_Right) << true << Saturday << A << 5;
         QTest::newRow("left at the start")
@@ -449,13 +481,13 @@ private Q_SLOTS:
         QTest::newRow("left wraps from the first column")
             << Monday << A << 0 << int(Qt::Key_Left) << true << Sunday << A << 5;
         QTest::newRow("down from Holiday to Arrive")
-            << Friday << H << 3 << int(Qt::Key_Down) << true << Friday << A << 3;
+            << Friday << H << 3 << int(Qt::Key_Down) << true << Friday << A << 5;
         QTest::newRow("up from Arrive to Holiday")
-            << Friday << A << 2 << int(Qt::Key_Up) << true << Friday << H << 2;
+            << Friday << A << 2 << int(Qt::Key_Up) << true << Friday << H << 5;
         QTest::newRow("down skips hidden rows")
-            << Friday << D << 1 << int(Qt::Key_Down) << false << Friday << A << 1;
+            << Friday << D << 1 << int(Qt::Key_Down) << false << Friday << A << 5;
         QTest::newRow("up skips hidden rows")
-            << Friday << A << 0 << int(Qt::Key_Up) << false << Friday << D << 0;
+            << Friday << A << 0 << int(Qt::Key_Up) << false << Friday << D << 5;
     }
 
     void arrows()
@@ -484,7 +516,8 @@ private Q_SLOTS:
         TTimeEdit *to = field(toDay, toRow);
         QVERIFY(to->hasFocus());
         QCOMPARE(to->cursorPosition(), toCaret);
-        QVERIFY(!to->hasSelectedText());
+        // A field entered from another one has its text selected, so that typing replaces it.
+        QCOMPARE(to->selectedText(), to == from ? QString() : to->text());
     }
 
     void enterMovesInTabOrder_data()
@@ -492,15 +525,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("fromDay");
         QTest::addColumn<int>("fromRow");
         QTest::addColumn<bool>("optionalRowsShown");
+        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
-        QTest::newRow("Holiday to comment") << Friday << int(TWeekSheet::rwHols) << true << u"btFriComment"_s;
-        QTest::newRow("Arrive to Depart") << Friday << int(TWeekSheet::rwArrive) << true << u"teFriDepart"_s;
+        const int enter = Qt::Key_Return;
+        QTest::newRow("Holiday to comment")
+            << Friday << int(TWeekSheet::rwHols) << true << enter << u"btFriComment"_s;
+        QTest::newRow("Arrive to Depart")
+            << Friday << int(TWeekSheet::rwArrive) << true << enter << u"teFriDepart"_s;
         QTest::newRow("Friday to Saturday")
-            << Friday << int(TWeekSheet::rwDepart) << false << u"teSatArrive"_s;
+            << Friday << int(TWeekSheet::rwDepart) << false << enter << u"teSatArrive"_s;
         QTest::newRow("Saturday to Sunday")
-            << Saturday << int(TWeekSheet::rwDepart) << false << u"teSunArrive"_s;
+            << Saturday << int(TWeekSheet::rwDepart) << false << enter << u"teSunArrive"_s;
         QTest::newRow("Sunday back to Monday")
-            << Sunday << int(TWeekSheet::rwDepart) << false << u"teMonArrive"_s;
+            << Sunday << int(TWeekSheet::rwDepart) << false << enter << u"teMonArrive"_s;
+        QTest::newRow("Tab") << Friday << int(TWeekSheet::rwArrive) << true << int(Qt::Key_Tab)
+                             << u"teFriDepart"_s;
     }
 
     void enterMovesInTabOrder()
@@ -508,6 +547,7 @@ private Q_SLOTS:
         QFETCH(int, fromDay);
         QFETCH(int, fromRow);
         QFETCH(bool, optionalRowsShown);
+        QFETCH(int, key);
         QFETCH(QString, to);
         data().SetFirstDayOfWeek(Sunday); // the order stays Monday first whatever the columns
         data().SetShowLunchTime(optionalRowsShown);
@@ -515,10 +555,34 @@ private Q_SLOTS:
         data().SetShowHols(optionalRowsShown);
         data().SetShowComment(optionalRowsShown);
         QVERIFY(start());
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            for (int row = 1; row <= 5; ++row)
+                field(weekday, row)->setText(u"12:00"_s);
         TTimeEdit *from = field(fromDay, fromRow);
         from->setFocus();
-        QTest::keyClick(from, Qt::Key_Return);
+        QTest::keyClick(from, Qt::Key(key));
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
+        // Typing into the field entered replaces its text.
+        if (auto *entered = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            QCOMPARE(entered->selectedText(), u"12:00"_s);
+    }
+
+    void commentButtonByKeyboard()
+    {
+        data().SetShowComment(true);
+        QVERIFY(start());
+        QAbstractButton *button = sheet().CommentButton(Friday);
+        const QImage unfocused = button->grab().toImage();
+        field(Friday, TWeekSheet::rwHols)->setFocus();
+        QTest::keyClick(field(Friday, TWeekSheet::rwHols), Qt::Key_Return);
+        QVERIFY(button->hasFocus());
+        QVERIFY2(button->grab().toImage() != unfocused, "no focus mark");
+
+        QSignalSpy clicked(&sheet(), &TWeekSheet::CommentClicked);
+        for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space })
+            QTest::keyClick(button, key);
+        QCOMPARE(clicked.size(), 3);
+        QCOMPARE(clicked.at(2).at(1).toInt(), Sunday6 + 5);
     }
 
     void arrangeRows()
@@ -536,6 +600,53 @@ private Q_SLOTS:
             QVERIFY(sheet().IsRowShown(row));
         QCOMPARE(field(Monday, TWeekSheet::rwHols)->y(), 148);
         QCOMPARE(sheet().CommentButton(Monday)->y(), 172);
+    }
+
+    // Row labels end at least 4 pixels (the gap the design leaves) before the first
+    // column at the fonts in use; every figure ends at the right edge of its column.
+    void labelsClearTheFirstColumn()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        data().SetMondayTarget(23 * 60 + 59);
+        data().SetShowExtraHours(true);
+        data().SetShowHols(true);
+        data().SetShowComment(true);
+        data().SetShowDeviationFromDailyTarget(true);
+        data().SetShowDeviationFromWeeklyTarget(true);
+        store().SetExtra(Monday7 + 1, 99 * 60 + 59);
+        QVERIFY(start());
+        const auto left = [this](const QWidget *w) { return w->mapTo(&sheet(), QPoint(0, 0)).x(); };
+        const auto textWidth = [](const QLabel *l) {
+            return QFontMetrics(l->font()).horizontalAdvance(QString(l->text()).remove(u'&'));
+        };
+        const int firstColumn = left(field(Monday, TWeekSheet::rwArrive));
+        for (const QString &name : { u"laArrive"_s, u"laDepart"_s, u"laLunch"_s, u"laExtra"_s, u"laHoliday"_s,
+                 u"laComment"_s, u"laHours"_s, u"laDeviation"_s }) {
+            const QLabel *label = sheet().findChild<QLabel *>(name);
+            QVERIFY2(left(label) + textWidth(label) + 4 <= firstColumn, qPrintable(name));
+        }
+        const QLabel *weekLabel = sheet().findChild<QLabel *>(u"laWeekBeginning"_s);
+        QVERIFY(left(weekLabel) + textWidth(weekLabel) + 4 <= left(weekBox()));
+
+        QCOMPARE(text(u"teMonDeviation"_s), u"-23:59"_s);
+        QCOMPARE(text(u"teTueHours"_s), u" 99:59"_s);
+        QList<int> columnEnds;
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            const TTimeEdit *arrive = field(weekday, TWeekSheet::rwArrive);
+            const int columnEnd = left(arrive) + arrive->width();
+            columnEnds << columnEnd;
+            const QString day = arrive->objectName().mid(2, 3);
+            for (const QString &row : { u"Hours"_s, u"Deviation"_s }) {
+                const auto *figure = sheet().findChild<QLabel *>(u"te"_s + day + row);
+                QVERIFY(figure->alignment() & Qt::AlignRight);
+                QCOMPARE(left(figure) + figure->width(), columnEnd);
+                QVERIFY2(columnEnd - textWidth(figure) >= left(arrive), qPrintable(figure->objectName()));
+            }
+        }
+        for (const QString &name : { u"teWeeklyHours"_s, u"teShortfall"_s }) {
+            const auto *figure = sheet().findChild<QLabel *>(name);
+            QVERIFY2(columnEnds.contains(left(figure) + figure->width()), qPrintable(name));
+        }
     }
 
     void rowShownByData()
