@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
     int result = 1;
     QTimer::singleShot(1000, &form, [&] {
         result = form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        QApplication::quit();
+        // Leaves the loop without closing the window, which would ask to save
+        // when start-up entered the current time.
+        QApplication::exit(result);
     });
     QApplication::exec();
     return result;
