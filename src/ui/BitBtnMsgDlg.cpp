@@ -99,7 +99,7 @@ QStringList wrapParagraph(const QString &paragraph, const QFontMetrics &metrics,
             if (!line.isEmpty())
                 lines << std::exchange(line, QString());
             line = piece;
-            while (!fits(line)) {
+            while (line.size() > 1 && !fits(line)) {
                 qsizetype cut = line.size() - 1;
                 while (cut > 1 && !fits(line.left(cut)))
                     --cut;
