@@ -6,15 +6,16 @@
 #include "report/BusyFrm.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
+#include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 #include "ui/Printers.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -234,7 +235,7 @@ void TReportForm::acPrintExecute()
     if (!PrintersInstalled())
         return;
     QPrinter &printer = Printer();
-    printer.setDocName(QApplication::applicationDisplayName());
+    printer.setDocName(ApplicationTitle());
     if (PrintPages(printer) && printer.printerState() == QPrinter::Error)
         throw IoError(u"The report could not be printed"_s);
 }
@@ -251,7 +252,7 @@ void TReportForm::acSaveAsPdfExecute()
         QPdfWriter writer(&file);
         writer.setResolution(Printer().resolution());
         writer.setPageLayout(Printer().pageLayout());
-        writer.setTitle(QApplication::applicationDisplayName());
+        writer.setTitle(ApplicationTitle());
         writer.setCreator(m_data.ApplicationTitle());
         return PrintPages(writer);
     });
