@@ -3,7 +3,6 @@
 #include "BuildInfo.h"
 #include "ui/BitBtnMsgDlg.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -164,7 +163,7 @@ QString DesktopExecArgument(const QString &argument)
 
 bool UpdateFileAssociation(bool associate, const QString &programPath, const TAssociationPlaces &places)
 {
-    const QString application = QCoreApplication::applicationName();
+    const QString application = QLatin1String(BuildInfo::ProductName);
     const QString desktopFileName = AppId() + u".desktop"_s;
     const QString desktopFile = places.dataHome + u"/applications/"_s + desktopFileName;
     const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s
