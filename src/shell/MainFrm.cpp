@@ -528,6 +528,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
     if (goOn) {
         m_trayIcon->SetActive(false);
         event->accept();
+        // Closing a window hidden in the tray closes no visible window, which
+        // would leave the application running without a window or an icon.
+        if (!isVisible())
+            QCoreApplication::exit(0);
     } else
         event->ignore();
 }

@@ -5,10 +5,12 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -201,6 +203,20 @@ private Q_SLOTS:
         QVERIFY(form->isVisible());
         QVERIFY(!form->isMinimized());
         QCOMPARE(trayMenu(), (QStringList { u"Hide &Form"_s, u"-"_s, u"E&xit"_s }));
+    }
+
+    // Exit from the tray menu with the window hidden ends the application,
+    // although it closes no visible window.
+    void exitFromTheTrayEndsTheApplication()
+    {
+        start(true, true);
+        form->acHideForm->trigger();
+        settle();
+        QTimer::singleShot(0, form->acExit, &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QEventLoop loop;
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!tray->shown);
     }
 
     // A desktop without a notification area: the window behaves as without
