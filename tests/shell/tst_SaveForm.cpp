@@ -115,8 +115,6 @@ private Q_SLOTS:
                                     << QRect(100, 50, 375, 322) << false;
         QTest::newRow("sizeable") << QByteArray("\"MainFormWindowRect\"=\"100,50,300,150\"\n") << false
                                   << QRect(100, 50, 200, 100) << false;
-        QTest::newRow("unreadable") << QByteArray("\"MainFormWindowRect\"=\"100,50,x,150\"\n") << true
-                                    << QRect(283, 118, 375, 322) << false;
         QTest::newRow("minimised") << QByteArray("\"MainFormWindowState\"=dword:00000001\n") << true
                                    << QRect(283, 118, 375, 322) << true;
     }
