@@ -3,6 +3,8 @@
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
+#include "export/CsvExport.h"
+#include "export/ExportOptionsFrm.h"
 #include "help/GoToWebsite.h"
 #include "help/HelpFile.h"
 #include "settings/DataMod.h"
@@ -14,6 +16,7 @@
 #include "ui/BitBtnMsgDlg.h"
 #include "ui/DrawingLock.h"
 #include "ui/Presenter.h"
+#include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -22,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -150,6 +154,7 @@ void TMainForm::CreateActions()
     command(acHelp, &TMainForm::acHelpExecute);
     command(acHideForm, &TMainForm::acHideFormExecute);
     command(acShowForm, &TMainForm::acShowFormExecute);
+    command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
@@ -174,7 +179,7 @@ void TMainForm::CreateActions()
 
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
-    for (QAction *pending : { acExport, acReport })
+    for (QAction *pending : { acReport })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -506,6 +511,39 @@ void TMainForm::acOptionsExecute()
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
     UpdateFileAssociation();
+}
+
+void TMainForm::acExportExecute()
+{
+    TPeriod period;
+    if (EditExportOptions(this, m_data, m_timeRecorder, period))
+        ExportToCsv(period.StartDate, period.EndDate);
+}
+
+void TMainForm::ExportToCsv(int StartDate, int EndDate)
+{
+    const QString fileName = m_data.ExportFileName();
+    QString failure;
+    {
+        const WaitCursor wait;
+        const QString path = ExportFilePath(fileName, m_timeRecorder->FileName());
+        const QString directory = path.left(path.lastIndexOf(u'/') + 1);
+        if (!directory.isEmpty() && !QDir().mkpath(directory)) {
+            failure = QStringLiteral("Unable to create directory \"") + directory
+                + QStringLiteral("\"\rand so unable to create export file");
+        } else {
+            try {
+                ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
+            } catch (const IoError &) {
+                failure = QStringLiteral("Unable to create export file \"") + fileName
+                    + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+            }
+        }
+    }
+    // The box waits for the normal cursor: an hourglass over it would say
+    // that the program is still busy.
+    if (!failure.isEmpty())
+        ShowMessageBox(failure, mtError, mbOK);
 }
 
 void TMainForm::btCommentClick(QAbstractButton *button, int date)

@@ -43,6 +43,9 @@ public:
     void ArrangeView();
     void UpdateActions();
     void UpdateFileAssociation();
+    // Writes the export file named in the settings for the period (day
+    // numbers, both included). Failures are shown to the user, success is not.
+    void ExportToCsv(int StartDate, int EndDate);
 
     // The inside height of the window below the menu bar: toolbar and sheet.
     int ClientHeight() const;
@@ -107,6 +110,7 @@ private:
     void FormMinimize();
     void FormRestore();
     void TrayChange();
+    void acExportExecute();
     void acOptionsExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
