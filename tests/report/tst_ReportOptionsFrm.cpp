@@ -88,6 +88,7 @@ private Q_SLOTS:
         QVERIFY(!reread.ReportCalculateAverageHours());
     }
 
+public:
     static void chooseAndConfirm(QDialog &dialog)
     {
         auto *ok = child<QPushButton>(dialog, u"btOk"_s);
@@ -127,19 +128,6 @@ private Q_SLOTS:
         child<QCheckBox>(dialog, u"cbBlankWeekendDays"_s)->click();
         child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->click();
         ok->click();
-    }
-
-    void cancelStoresNothing()
-    {
-        TData data;
-        TPeriod period;
-        env->script.dialogScripts.enqueue([](QDialog &dialog) {
-            child<QCheckBox>(dialog, u"cbAdjustDates"_s)->click();
-            child<QPushButton>(dialog, u"btCancel"_s)->click();
-            return dialog.result();
-        });
-        QVERIFY(!EditReportOptions(nullptr, data, nullptr, period));
-        QVERIFY(TData().ReportAdjustDatesToFullWeek());
     }
 };
 
