@@ -71,14 +71,16 @@ for r in results:
 SUMMARY
 
 echo
-echo "Flushes of one run (fsync + fdatasync), $platform:"
+echo "Flushes (fsync, fdatasync) before the week was painted, and in the whole run, $platform:"
+count() {
+    local trace="$work/strace.log"
+    XDG_CONFIG_HOME="$config" strace -f -qq -e trace=fsync,fdatasync,write -o "$trace" "$@" 2>/dev/null
+    echo "$(awk '/week painted/ { exit } /fsync|fdatasync/ { n++ } END { print n + 0 }' "$trace")" \
+        "($(grep -cE 'fsync|fdatasync' "$trace" || true))"
+}
 for data in 10-years; do
     rm -rf "$config" && mkdir -p "$config"
-    XDG_CONFIG_HOME="$config" strace -f -qq -e trace=fsync,fdatasync -o "$work/strace.log" \
-        "$bench/hourframe_startup" "$work/$data.hf" 2>/dev/null
-    echo "  fresh start, $data: $(grep -cE 'fsync|fdatasync' "$work/strace.log" || true)"
+    echo "  fresh start, $data: $(count "$bench/hourframe_startup" "$work/$data.hf")"
     rm -rf "$config" && cp -r "$work/settings-after-$data" "$config"
-    XDG_CONFIG_HOME="$config" strace -f -qq -e trace=fsync,fdatasync -o "$work/strace.log" \
-        "$bench/hourframe_startup" 2>/dev/null
-    echo "  second start, $data: $(grep -cE 'fsync|fdatasync' "$work/strace.log" || true)"
+    echo "  second start, $data: $(count "$bench/hourframe_startup")"
 done

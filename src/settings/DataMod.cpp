@@ -1,5 +1,6 @@
 #include "settings/DataMod.h"
 
+#include "BuildInfo.h"
 #include "core/Errors.h"
 #include "core/TimeText.h"
 #include "settings/RegFile.h"
@@ -7,6 +8,8 @@
 #include "settings/VersionData.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <utility>
@@ -146,12 +149,16 @@ const TSettingInfo &SettingInfo(TSetting setting)
     return SettingsTable()[std::size_t(setting)];
 }
 
-QString HelpFilePathFor(const QString &programPath)
+QString ManualPathFor(const QString &programPath)
 {
-    const qsizetype nameStart = programPath.lastIndexOf(u'/') + 1;
-    const qsizetype dot = programPath.lastIndexOf(u'.');
-    const QString stem = dot >= nameStart ? programPath.left(dot) : programPath;
-    return stem + u".CHM"_s;
+    const QDir programFolder = QFileInfo(programPath).dir();
+    for (const QString &relative :
+        { u"help/index.html"_s, QString::fromLatin1(BuildInfo::InstalledManual) }) {
+        const QString path = QDir::cleanPath(programFolder.filePath(relative));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
 }
 
 TData::TData(QObject *parent, Persistence persistence)
@@ -168,7 +175,7 @@ void TData::HourframeDataCreate()
 {
     m_applicationTitle = m_versionData->VersionInfo().ProductName;
     QCoreApplication::setApplicationName(m_applicationTitle);
-    m_helpFile = HelpFilePathFor(QCoreApplication::applicationFilePath());
+    m_helpFile = ManualPathFor(QCoreApplication::applicationFilePath());
     m_registryManager->SetApplicationName(m_versionData->VersionInfo().ProductName);
 
     // Every value from one look at the file, by the same rule as the typed

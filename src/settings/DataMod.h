@@ -33,6 +33,7 @@ class TVersionData;
     FLAG(ReportWeekendDaysWithNoHours,  false)                                        \
     FLAG(ReportAdjustDatesToFullWeek,   true)                                         \
     TEXT(ReportFileName,                "")                                           \
+    TEXT(ReportPdfFileName,             "")                                           \
     FLAG(ShowDeviationFromWeeklyTarget, false)                                        \
     FLAG(ShowDeviationFromDailyTarget,  false)                                        \
     FLAG(ShowLunchTime,                 true)                                         \
@@ -135,7 +136,7 @@ public:
 
     // The product name; also the application's name for Qt.
     QString ApplicationTitle() const { return m_applicationTitle; }
-    // The program file with the extension ".CHM".
+    // The manual's first page; empty when there is no manual.
     QString HelpFile() const { return m_helpFile; }
 
     // One getter and one setter for every row of the table:
@@ -208,6 +209,6 @@ private:
     int m_batchDepth = 0;
 };
 
-// The help file beside the program: the file name's extension replaced by
-// ".CHM", or ".CHM" appended when the name has none.
-QString HelpFilePathFor(const QString &programPath);
+// The manual's first page for the program file: beside the program in the
+// build tree, else in the installed data folder; empty when neither exists.
+QString ManualPathFor(const QString &programPath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/NtRegistry.h"
+#include "settings/VersionData.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,8 +10,6 @@
 
 #include <functional>
 #include <optional>
-
-class TVersionData;
 
 // A rectangle as the registry keeps it: the right and bottom edges lie just
 // outside, so Right - Left is the width.
