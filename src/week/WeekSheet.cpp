@@ -2,6 +2,7 @@
 
 #include "ui/DrawingLock.h"
 
+#include "core/DataFile.h"
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
@@ -101,6 +102,17 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
     SetTabOrder();
     m_loadingWeek = false;
     ArrangeView();
+}
+
+TWeekSheet::~TWeekSheet()
+{
+    // The children outlive this destructor: QWidget deletes them later. A box
+    // or field losing the focus then must not reach the half-destroyed sheet,
+    // nor through it a store that may already be gone.
+    for (QObject *child : findChildren<QObject *>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
 }
 
 TTimeEdit *TWeekSheet::CreateField(
@@ -302,8 +314,7 @@ void TWeekSheet::ShowWeek()
     std::exception_ptr failure;
     try {
         // Everything that can fail on a bad box text happens before the shown week changes.
-        const int start
-            = DayNumber::weekStartOf(ParseDateText(m_weekBox->currentText()), m_data.FirstDayOfWeek());
+        const int start = BoxWeekStart(0);
         m_weekStart = start;
         const QString startText = ShortDateText(start);
         if (m_weekBox->currentText() != startText)
@@ -680,8 +691,22 @@ void TWeekSheet::ApplyDefaultLunch(int weekday)
         day.lunch->SetAsMinutes(m_data.DefaultLunchTime());
 }
 
+int TWeekSheet::BoxWeekStart(int days) const
+{
+    const QString text = m_weekBox->currentText();
+    const int start = DayNumber::weekStartOf(ParseDateText(text) + days, m_data.FirstDayOfWeek());
+    // A day of the week that the data file cannot hold could take a typed
+    // time, be saved, and leave a file that no longer opens.
+    if (start < FirstFileDay() || start + 6 > LastFileDay())
+        throw RangeError(
+            QStringLiteral("The week of %1 is outside the days a data file can hold, %2 to %3")
+                .arg(QuotedText(text), ShortDateText(FirstFileDay()), ShortDateText(LastFileDay())));
+    return start;
+}
+
 void TWeekSheet::MoveWeek(int days)
 {
+    BoxWeekStart(days);
     const int start = ParseDateText(m_weekBox->currentText()) + days;
     m_weekStart = start;
     m_weekBox->setEditText(ShortDateText(start));
@@ -709,7 +734,7 @@ void TWeekSheet::UpdateWeekBoxColour()
 {
     bool isDate = true;
     try {
-        ParseDateText(m_weekBox->currentText());
+        BoxWeekStart(0);
     } catch (const HourframeError &) {
         isDate = false;
     }

@@ -32,6 +32,7 @@ public:
     enum Row { rwArrive = 1, rwDepart = 2, rwLunch = 3, rwExtra = 4, rwHols = 5, rwComment = 6 };
 
     TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent = nullptr);
+    ~TWeekSheet() override;
 
     // Rounding from the settings, the week containing today and the list of
     // weeks offered by the week-beginning box.
@@ -111,6 +112,9 @@ private:
     void ArrangeView();
     void StackResultRows();
     void ApplyDefaultLunch(int weekday);
+    // The first day of the week of the box's date moved by days; a text that is
+    // not a date, or a week with a day the data file cannot hold, throws.
+    int BoxWeekStart(int days) const;
     void MoveWeek(int days);
     void ReportError(const QString &message) const;
     void UpdateWeekBoxColour();
