@@ -11,6 +11,8 @@ packages=(
     libbenchmark-dev        # Google Benchmark, for bench/
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
+    clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)
+    llvm                    # llvm-symbolizer: source lines in sanitizer reports
 )
 
 missing=()
