@@ -1,37 +1,45 @@
 #include "shell/MainFrm.h"
 
-#include "ui/DrawingLock.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
+#include "export/CsvExport.h"
+#include "export/ExportOptionsFrm.h"
+#include "help/GoToWebsite.h"
+#include "help/HelpFile.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
-#include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
+#include "shell/FileAssociation.h"
+#include "shell/SaveForm.h"
+#include "shell/TrayIcon.h"
+#include "ui/BitBtnMsgDlg.h"
+#include "ui/DrawingLock.h"
+#include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
+#include <QWindowStateChangeEvent>
 
 #include <exception>
 
 namespace {
 
 // Design sizes in logical pixels; Qt scales them with the screen.
-constexpr int ClientWidth = 375;
 constexpr int ToolBarHeight = 26;
+constexpr QPoint DesignPosition(283, 118);
 
 } // namespace
 
@@ -42,11 +50,14 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     , m_timeRecorder(new TTimeRecorder(this))
 {
     setObjectName(QStringLiteral("MainForm"));
+    // Message boxes are centred on this window and take its caption as the application title.
+    SetMainWindow(this);
     m_timeRecorder->setObjectName(QStringLiteral("TimeRecorder"));
     // A fixed window with a minimise box and a close box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+    move(DesignPosition);
 
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
@@ -58,9 +69,32 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     CreateMenus();
     CreateToolBar();
 
+    // The window has a fixed size (ArrangeView gives its height), so only its
+    // position comes back.
+    setFixedSize(size());
+    m_saveFormPosition = new TSaveFormPosition(this);
+    m_saveFormPosition->setObjectName(QStringLiteral("SaveFormPosition"));
+    m_saveFormPosition->SetRegistryManager(&m_data.RegistryManager());
+    m_saveFormPosition->Loaded();
+
     // The caption is the bare product name until a document is named.
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(m_data.ApplicationTitle());
+    m_trayIcon = new TTrayIcon(this);
+    m_trayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    m_trayIcon->SetIcon(windowIcon());
+    m_trayIcon->SetHint(m_data.ApplicationTitle());
+    m_trayIcon->SetPopupMenu(m_trayMenu);
+    connect(m_trayIcon, &TTrayIcon::OnClick, this, &TMainForm::acShowFormExecute);
+    connect(m_trayIcon, &TTrayIcon::OnRightClick, this, &TMainForm::acShowFormExecute);
+    connect(m_trayIcon, &TTrayIcon::OnTrayChange, this, &TMainForm::TrayChange);
     LoadActionImages();
+
+    m_goToWebsite = new TGoToWebsite(this);
+    m_goToWebsite->setObjectName(QStringLiteral("GoToWebsite"));
+    m_goToWebsite->SetVersionData(&m_data.VersionData());
+    m_goToWebsite->SetActionHomePage(acGoToHomePage);
+    m_goToWebsite->SetActionOrvaneSoftwareWebsite(acGoToOrvaneSoftwareWebsite);
+    m_goToWebsite->Loaded();
 
     // The enabled state of the commands follows the document, the focus and
     // the shown week; it is brought up to date whenever the event queue runs dry.
@@ -119,6 +153,9 @@ void TMainForm::CreateActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
+    command(acHideForm, &TMainForm::acHideFormExecute);
+    command(acShowForm, &TMainForm::acShowFormExecute);
+    command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
@@ -143,8 +180,7 @@ void TMainForm::CreateActions()
 
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
-    for (QAction *pending :
-        { acExport, acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
+    for (QAction *pending : { acReport })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -337,11 +373,10 @@ void TMainForm::UpdateCaption()
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
     const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
-    const QString caption = product + QStringLiteral(" [") + name + QStringLiteral("]");
-    // The application title follows the caption; set it first so that the
-    // platform does not append the old title to the new caption.
-    QApplication::setApplicationDisplayName(caption);
-    setWindowTitle(caption);
+    // The application title follows the caption (ApplicationTitle). It is not
+    // made the application's display name: Qt would append that to the caption
+    // of every other window.
+    setWindowTitle(product + QStringLiteral(" [") + name + QStringLiteral("]"));
 }
 
 void TMainForm::acNewExecute()
@@ -399,9 +434,72 @@ bool TMainForm::acSaveAsExecute()
 
 void TMainForm::acHelpExecute()
 {
-    const QString helpFile = m_data.HelpFile();
-    if (!helpFile.isEmpty() && QFileInfo::exists(helpFile))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    OpenHelpFile(m_data.HelpFile());
+}
+
+bool TMainForm::HideFormAllowed() const
+{
+    return m_data.UseToolTray() && m_trayIcon->Shown() && isVisible();
+}
+
+void TMainForm::acHideFormExecute()
+{
+    if (HideFormAllowed())
+        hide();
+}
+
+void TMainForm::acShowFormExecute()
+{
+    // Restoring runs the restore handler through the state change.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainForm::FormMinimize()
+{
+    // Hidden after the minimise has been handled, the window leaves the
+    // taskbar; the tray icon brings it back.
+    if (HideFormAllowed())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isMinimized() && HideFormAllowed())
+                    hide();
+            },
+            Qt::QueuedConnection);
+}
+
+void TMainForm::FormRestore()
+{
+    show();
+}
+
+void TMainForm::TrayChange()
+{
+    // A window hidden into a notification area that has gone could not be
+    // brought back any more.
+    if (!m_trayIcon->Shown() && !isVisible())
+        acShowFormExecute();
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const bool wasMinimized = static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMinimized;
+    if (isMinimized() && !wasMinimized)
+        FormMinimize();
+    else if (!isMinimized() && wasMinimized)
+        FormRestore();
+}
+
+void TMainForm::UpdateFileAssociation()
+{
+    ::UpdateFileAssociation(m_data.AssociateHfFiles(), QCoreApplication::applicationFilePath());
 }
 
 void TMainForm::acOptionsExecute()
@@ -412,6 +510,40 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+    UpdateFileAssociation();
+}
+
+void TMainForm::acExportExecute()
+{
+    TPeriod period;
+    if (EditExportOptions(this, m_data, m_timeRecorder, period))
+        ExportToCsv(period.StartDate, period.EndDate);
+}
+
+void TMainForm::ExportToCsv(int StartDate, int EndDate)
+{
+    const QString fileName = m_data.ExportFileName();
+    QString failure;
+    {
+        const WaitCursor wait;
+        const QString path = ExportFilePath(fileName, m_timeRecorder->FileName());
+        const QString directory = path.left(path.lastIndexOf(u'/') + 1);
+        if (!directory.isEmpty() && !QDir().mkpath(directory)) {
+            failure = QStringLiteral("Unable to create directory \"") + directory
+                + QStringLiteral("\"\rand so unable to create export file");
+        } else {
+            try {
+                ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
+            } catch (const IoError &) {
+                failure = QStringLiteral("Unable to create export file \"") + fileName
+                    + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+            }
+        }
+    }
+    // The box waits for the normal cursor: an hourglass over it would say
+    // that the program is still busy.
+    if (!failure.isEmpty())
+        ShowMessageBox(failure, mtError, mbOK);
 }
 
 void TMainForm::btCommentClick(QAbstractButton *button, int date)
@@ -431,9 +563,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
     RunCommand([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
-    if (goOn)
+    if (goOn) {
+        m_trayIcon->SetActive(false);
         event->accept();
-    else
+        // Closing a window hidden in the tray closes no visible window, which
+        // would leave the application running without a window or an icon.
+        if (!isVisible())
+            QCoreApplication::exit(0);
+    } else
         event->ignore();
 }
 
@@ -444,6 +581,7 @@ void TMainForm::contextMenuEvent(QContextMenuEvent *event)
 
 void TMainForm::ArrangeView()
 {
+    m_trayIcon->SetActive(m_data.UseToolTray());
     const DrawingLock lock(this);
 
     menuBar()->setVisible(m_data.ShowMenu());
@@ -456,7 +594,7 @@ void TMainForm::ArrangeView()
     const int sheetHeight = m_weekSheet->height();
     const int client = sheetHeight + (m_data.ShowToolbar() ? ToolBarHeight : 0);
     const int menu = m_data.ShowMenu() ? menuBar()->sizeHint().height() : 0;
-    setFixedSize(ClientWidth, client + menu);
+    setFixedSize(m_weekSheet->width(), client + menu);
 
     const auto caption = [](QAction *action, bool shown, const char *suffix) {
         action->setText((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + QLatin1String(suffix));
@@ -486,8 +624,8 @@ void TMainForm::UpdateActions()
     acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
     acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
     acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(focusWidget()));
-    const QString helpFile = m_data.HelpFile();
-    acHelp->setEnabled(!helpFile.isEmpty() && QFileInfo::exists(helpFile));
-    acHideForm->setVisible(m_data.UseToolTray() && isVisible());
+    acHelp->setEnabled(HelpFileExists(m_data.HelpFile()));
+    acHideForm->setVisible(HideFormAllowed());
     m_exitSeparator->setVisible(acHideForm->isVisible());
+    acShowForm->setVisible(!isVisible());
 }

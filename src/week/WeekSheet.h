@@ -101,6 +101,8 @@ private:
         TTimeLabel *deviation = nullptr;
     };
 
+    // Left edge of a column, 0 to 6 from the left.
+    int ColumnLeft(int column) const;
     void CreateControls();
     void CreateResultRows();
     void SetTabOrder();
@@ -111,6 +113,10 @@ private:
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);
     void ArrangeView();
     void StackResultRows();
+    // Shows the date's stored values in its weekday's fields and binds them to the date.
+    void LoadDay(int date);
+    // The list of the week box opens on the entry of the shown week, if it has one.
+    void SelectWeekInList();
     void ApplyDefaultLunch(int weekday);
     // The first day of the week of the box's date moved by days; a text that is
     // not a date, or a week with a day the data file cannot hold, throws.
@@ -148,6 +154,8 @@ private:
     TTimeLabel *m_shortfall = nullptr;
     QLabel *m_laWeeklyShortfall = nullptr;
 
+    int m_labelWidth = 0;
+    int m_firstColumnLeft = 0;
     int m_weekStart = 0;
     bool m_loadingWeek = false;
     int m_gridHeight = 0;
