@@ -26,6 +26,14 @@ inline const Regional::Settings &SettingsFor(
     return choices[data[0] % choices.size()];
 }
 
+// The usual separators, and "." for both dates and times.
+inline std::vector<Regional::Settings> Separators()
+{
+    Regional::Settings dots = TestSupport::withDateFormat(u'.', QStringLiteral("dd.MM.yyyy"));
+    dots.timeSeparator = u'.';
+    return { TestSupport::englishSettings(), dots };
+}
+
 inline QByteArray Rest(const uint8_t *data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char *>(data) + 1, static_cast<qsizetype>(size) - 1);

@@ -30,18 +30,11 @@ bool load(TTimeRecorder &store, const QByteArray &bytes)
     }
 }
 
-std::vector<Regional::Settings> separators()
-{
-    Regional::Settings dots = TestSupport::withDateFormat(u'.', QStringLiteral("dd.MM.yyyy"));
-    dots.timeSeparator = u'.';
-    return { TestSupport::englishSettings(), dots };
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::vector<Regional::Settings> choices = separators();
+    static const std::vector<Regional::Settings> choices = FuzzSupport::Separators();
     if (size == 0)
         return 0;
     const Regional::Override regional(FuzzSupport::SettingsFor(choices, data));

@@ -6,20 +6,9 @@
 #include "core/Errors.h"
 #include "core/TimeText.h"
 
-namespace {
-
-std::vector<Regional::Settings> separators()
-{
-    Regional::Settings dot = TestSupport::englishSettings();
-    dot.timeSeparator = u'.';
-    return { TestSupport::englishSettings(), dot };
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::vector<Regional::Settings> choices = separators();
+    static const std::vector<Regional::Settings> choices = FuzzSupport::Separators();
     if (size == 0)
         return 0;
     const Regional::Override regional(FuzzSupport::SettingsFor(choices, data));
