@@ -58,6 +58,7 @@ void TData::HourframeDataCreate()
     m_reportWeekendDaysWithNoHours = ReadFlag(u"ReportWeekendDaysWithNoHours"_s, false);
     m_reportAdjustDatesToFullWeek = ReadFlag(u"ReportAdjustDatesToFullWeek"_s, true);
     m_reportFileName = ReadText(u"ReportFileName"_s, QString());
+    m_reportPdfFileName = ReadText(u"ReportPdfFileName"_s, QString());
     m_showDeviationFromWeeklyTarget = ReadFlag(u"ShowDeviationFromWeeklyTarget"_s, false);
     m_showDeviationFromDailyTarget = ReadFlag(u"ShowDeviationFromDailyTarget"_s, false);
     m_showLunchTime = ReadFlag(u"ShowLunchTime"_s, true);
@@ -350,6 +351,11 @@ void TData::SetReportCalculateAverageHours(bool value)
 void TData::SetReportFileName(const QString &value)
 {
     StoreText(m_reportFileName, u"ReportFileName"_s, value);
+}
+
+void TData::SetReportPdfFileName(const QString &value)
+{
+    StoreText(m_reportPdfFileName, u"ReportPdfFileName"_s, value);
 }
 
 void TData::SetExportAdjustDatesToFullWeek(bool value)

@@ -118,6 +118,9 @@ public:
     void SetReportCalculateAverageHours(bool value);
     QString ReportFileName() const { return m_reportFileName; }
     void SetReportFileName(const QString &value);
+    // The last file a report was saved to as PDF.
+    QString ReportPdfFileName() const { return m_reportPdfFileName; }
+    void SetReportPdfFileName(const QString &value);
 
     // Export options
     bool ExportAdjustDatesToFullWeek() const { return m_exportAdjustDatesToFullWeek; }
@@ -204,6 +207,7 @@ private:
     bool m_reportCalculateTotalHours {};
     bool m_reportCalculateAverageHours {};
     QString m_reportFileName {};
+    QString m_reportPdfFileName {};
     bool m_exportAdjustDatesToFullWeek {};
     bool m_exportWorkDaysWithNoHours {};
     bool m_exportWeekendDaysWithNoHours {};

@@ -7,6 +7,8 @@
 #include "export/ExportOptionsFrm.h"
 #include "help/GoToWebsite.h"
 #include "help/HelpFile.h"
+#include "report/ReportFrm.h"
+#include "report/ReportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
@@ -157,6 +159,7 @@ void TMainForm::CreateActions()
     command(acShowForm, &TMainForm::acShowFormExecute);
     command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
+    command(acReport, &TMainForm::acReportExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
     });
@@ -178,10 +181,6 @@ void TMainForm::CreateActions()
         &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
 
-    // Commands whose windows are not part of this build yet stay disabled
-    // rather than pretend to work.
-    for (QAction *pending : { acReport })
-        pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
 
@@ -278,13 +277,7 @@ void TMainForm::LoadActionImages()
 
 void TMainForm::RunCommand(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const HourframeError &error) {
-        Presenter().ReportError(error.message());
-    } catch (const std::exception &error) {
-        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
-    }
+    RunReportingErrors(command);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -511,6 +504,13 @@ void TMainForm::acOptionsExecute()
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
     UpdateFileAssociation();
+}
+
+void TMainForm::acReportExecute()
+{
+    TPeriod period;
+    if (EditReportOptions(this, m_data, m_timeRecorder, period))
+        ShowReport(this, m_data, m_timeRecorder, period);
 }
 
 void TMainForm::acExportExecute()

@@ -112,6 +112,7 @@ private:
     void TrayChange();
     void acExportExecute();
     void acOptionsExecute();
+    void acReportExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 

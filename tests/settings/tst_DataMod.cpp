@@ -94,6 +94,7 @@ const std::vector<Setting> &settings()
         FLAG(ReportCalculateTotalHours, true),
         FLAG(ReportCalculateAverageHours, true),
         TEXT(ReportFileName, QString()),
+        TEXT(ReportPdfFileName, QString()),
         FLAG(ExportAdjustDatesToFullWeek, true),
         FLAG(ExportWorkDaysWithNoHours, true),
         FLAG(ExportWeekendDaysWithNoHours, false),
@@ -161,7 +162,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(52)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(53)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
