@@ -2,8 +2,10 @@
 
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
+#include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
+#include "core/TimeText.h"
 
 #include <algorithm>
 #include <climits>
@@ -94,6 +96,24 @@ QString BalanceText(qint64 minutes)
     const QString sign = minutes > 0 ? QStringLiteral("+") : minutes < 0 ? QStringLiteral("-") : QString();
     return sign + QString::number(size / 60) + Regional::timeSeparator()
         + QString::number(size % 60).rightJustified(2, u'0');
+}
+
+int ParseBalanceText(const QString &text)
+{
+    QStringView rest = TrimmedView(text);
+    if (rest.isEmpty())
+        return 0;
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = TrimmedView(rest.sliced(1));
+    const auto refuse
+        = [&] { return ConversionError(QuotedText(text) + QStringLiteral(" is not a valid balance")); };
+    if (rest.isEmpty() || rest.startsWith(u'-') || rest.startsWith(u'+'))
+        throw refuse();
+    const ParsedTime parsed = ParseTimeText(rest.toString(), tkInterval);
+    if (parsed.hours < 0 || parsed.minutes < 0 || parsed.minutes > 59)
+        throw refuse();
+    return negative ? -parsed.value : parsed.value;
 }
 
 std::vector<TBalanceWeek> BalanceLedger(

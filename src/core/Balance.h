@@ -42,6 +42,11 @@ qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int
 // "+12:30", "-3:15", and "0:00" without a sign.
 QString BalanceText(qint64 minutes);
 
+// Reads a balance typed as BalanceText writes it, or as a time of the
+// interval kind with an optional sign: "+12:30", "-3:15", "-45" (minutes);
+// a blank text is 0. Anything else is a ConversionError.
+int ParseBalanceText(const QString &text);
+
 // One line of the week-by-week account of the balance. A week is counted
 // only from the start date and only up to the day it is taken as of.
 struct TBalanceWeek {
