@@ -22,6 +22,16 @@ void load(TTimeRecorder &store, QByteArray file)
     store.LoadFromDevice(buffer);
 }
 
+// Default targets; a null start counts from the first day holding data.
+TBalanceSettings settingsFrom(const QDate &start, int opening, bool holidaysWorked = true)
+{
+    TBalanceSettings settings;
+    settings.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
+    settings.Opening = opening;
+    settings.IncludeHolsInTotal = holidaysWorked;
+    return settings;
+}
+
 } // namespace
 
 // Targets are the defaults: 7:30 Monday to Thursday, 7:00 Friday, none at the
@@ -98,10 +108,7 @@ private Q_SLOTS:
         QFETCH(qint64, balance);
         TTimeRecorder store;
         load(store, file);
-        TBalanceSettings settings;
-        settings.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
-        settings.Opening = opening;
-        settings.IncludeHolsInTotal = holidaysWorked;
+        const TBalanceSettings settings = settingsFrom(start, opening, holidaysWorked);
         const int asOfDay = DayNumber::fromDate(asOf);
         QCOMPARE(Balance(store, settings, asOfDay), balance);
 
@@ -133,9 +140,7 @@ private Q_SLOTS:
         QFETCH(int, opening);
         TTimeRecorder store;
         load(store, file);
-        TBalanceSettings settings;
-        settings.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
-        settings.Opening = opening;
+        const TBalanceSettings settings = settingsFrom(start, opening);
         const int weekStart = day(2026, 11, 30);
         const auto times = [&](int offset, int arrive, int depart) {
             store.SetArrive(weekStart + offset, arrive);
