@@ -1,0 +1,20 @@
+#include "settings/DataMod.h"
+#include "shell/Application.h"
+#include "shell/MainFrm.h"
+
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    THourframeApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanesoftware.Hourframe"));
+
+    // Settings first: they name the application and are read once here.
+    TData data;
+    QApplication::setApplicationDisplayName(data.ApplicationTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+
+    TMainForm mainForm(data, QApplication::arguments().mid(1));
+    mainForm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,103 @@
+#include "cli/CommandOptions.h"
+#include "cli/Subcommands.h"
+
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+#include "settings/DataMod.h"
+#include "week/WeekFigures.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace Cli {
+namespace {
+
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IoError(u"Cannot open %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw IoError(u"Cannot read %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+    return content;
+}
+
+// Replaces the file in one step, and only while it still holds what was
+// read: a change made meanwhile, by the window or another punch, is never
+// overwritten.
+void saveUnlessChanged(TTimeRecorder &recorder, const QString &path, const QByteArray &asRead)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IoError(u"Cannot create %1: %2"_s.arg(name, file.errorString()));
+    recorder.SaveToDevice(file, path);
+    if (readWhole(path) != asRead) {
+        file.cancelWriting();
+        throw IoError(u"%1 changed on disk while it was being updated; nothing was written"_s.arg(name));
+    }
+    if (!file.commit())
+        throw IoError(u"Cannot save %1: %2"_s.arg(name, file.errorString()));
+}
+
+} // namespace
+
+QByteArray RunPunch(const QStringList &arguments)
+{
+    CommandOptions options(u"punch"_s, u"in|out FILE"_s,
+        u"Puts the current time into today's Arrive (in) or Depart (out), rounded as the Enter\n"
+        u"Current Time command rounds it, and saves the file. A field that already holds a time is\n"
+        u"left alone unless --force is given."_s);
+    options.addPositional(u"in|out"_s, u"in for Arrive, out for Depart."_s);
+    options.addPositional(u"FILE"_s, u"The data file."_s);
+    options.addOption(QCommandLineOption(
+        u"at"_s, u"This time of day instead of the current time, such as 8:30."_s, u"TIME"_s));
+    options.addOption(QCommandLineOption(u"force"_s, u"Replace a time the field already holds."_s));
+    options.addSettingOption();
+    if (!options.parse(arguments, 2, 2))
+        return options.helpText();
+
+    const QString direction = options.positional().at(0);
+    if (direction != u"in" && direction != u"out")
+        throw UsageError(u"'%1' is neither in nor out"_s.arg(direction));
+    const bool arriving = direction == u"in";
+    const QString path = options.positional().at(1);
+    const std::unique_ptr<TData> settings = ReadSettings();
+    options.applySettings(*settings);
+    int minutes = options.isSet(u"at"_s) ? ParseTimeArgument(options.value(u"at"_s), u"--at"_s)
+                                         : DayNumber::minutesNow();
+    minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
+
+    const int today = DayNumber::today();
+    const QByteArray content = readWhole(path);
+    TTimeRecorder recorder;
+    {
+        QBuffer buffer;
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
+        recorder.LoadFromDevice(buffer, path);
+    }
+    const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
+    const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
+    const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);
+    if (held >= 0 && !options.isSet(u"force"_s))
+        throw HourframeError(u"%1 of %2 already holds %3; nothing was changed (--force replaces it)"_s.arg(
+            field, day, ClockText(held)));
+
+    if (arriving)
+        recorder.SetArrive(today, minutes);
+    else
+        recorder.SetDepart(today, minutes);
+    if (recorder.Modified())
+        saveUnlessChanged(recorder, path, content);
+    return (field + u' ' + ClockText(minutes) + u" on "_s + day + u'\n').toUtf8();
+}
+
+} // namespace Cli
