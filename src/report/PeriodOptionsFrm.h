@@ -1,0 +1,86 @@
+#pragma once
+
+#include "report/Period.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QPushButton;
+class TData;
+class TTimeRecorder;
+
+// What the report and export options dialogs share: the list of named
+// periods, the two date fields with their weekday labels, widening to whole
+// weeks, the blank-day check boxes, and OK and Cancel. A dialog derived from
+// it places these controls in its own layout (CreateDatesGroup holds the
+// period part), loads its options in FormShow and stores them in
+// StoreOptions.
+//
+// OK is enabled exactly when both dates are present, the start is not after
+// the end, and CanAccept agrees. OK widens the dates to whole weeks when
+// cbAdjustDates is ticked, then stores the options and closes the dialog.
+// Cancel stores nothing.
+class TPeriodOptionsForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // store may be null; the dialog forgets it when it is destroyed first.
+    TPeriodOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent = nullptr);
+
+    TTimeRecorder *TimeRecorder() const;
+
+    // The dates of the two fields as day numbers, 0 for an absent date.
+    int StartDate() const;
+    int EndDate() const;
+    TPeriod ChosenPeriod() const { return { StartDate(), EndDate() }; }
+
+protected:
+    TData &Data() const { return m_data; }
+
+    // Runs each time the dialog is shown. The default builds the period list
+    // and applies its first entry; a derived dialog loads its options around
+    // that with BuildPeriodList.
+    virtual void FormShow();
+    // An extra condition for OK; call UpdateOkState when it may have changed.
+    virtual bool CanAccept() const { return true; }
+    // Stores the options into the settings; runs on OK after the widening.
+    virtual void StoreOptions() = 0;
+
+    void BuildPeriodList();
+    void UpdateOkState();
+
+    // A group box with the period list, the date fields and their weekday
+    // labels, and cbAdjustDates below them.
+    QGroupBox *CreateDatesGroup(const QString &caption);
+    // OK and Cancel, right-aligned.
+    QLayout *CreateButtonRow();
+
+    void showEvent(QShowEvent *event) override;
+
+    QComboBox *cbPeriod;
+    QDateEdit *edStartDate;
+    QDateEdit *edEndDate;
+    QLabel *lbStartDay;
+    QLabel *lbEndDay;
+    QCheckBox *cbAdjustDates;
+    QCheckBox *cbBlankDays;
+    QCheckBox *cbBlankWeekendDays;
+    QPushButton *btOk;
+    QPushButton *btCancel;
+
+private:
+    void cbPeriodClick();
+    void edStartDateChange();
+    void edEndDateChange();
+    void btOkClick();
+    void SetPeriod(const TPeriod &period);
+
+    TData &m_data;
+    QPointer<TTimeRecorder> m_timeRecorder;
+};

@@ -1,0 +1,84 @@
+#include "report/ReportOptionsFrm.h"
+
+#include "settings/DataMod.h"
+#include "ui/Presenter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent)
+    : TPeriodOptionsForm(data, store, parent)
+{
+    setObjectName(u"ReportOptionsForm"_s);
+    setWindowTitle(u"Hourframe Report Options"_s);
+
+    QGroupBox *gbDates = CreateDatesGroup(u" Report Dates "_s);
+    gbDates->setObjectName(u"gbReportDates"_s);
+
+    auto *gbBlankDays = new QGroupBox(u" Blank Days "_s, this);
+    gbBlankDays->setObjectName(u"gbBlankDays"_s);
+    auto *blankLayout = new QVBoxLayout(gbBlankDays);
+    blankLayout->addWidget(cbBlankDays);
+    blankLayout->addWidget(cbBlankWeekendDays);
+    blankLayout->addStretch();
+
+    auto *gbStatistics = new QGroupBox(u" Statistics "_s, this);
+    gbStatistics->setObjectName(u"gbStatistics"_s);
+    ckShowTotalHours = new QCheckBox(u"Calculate &total hours"_s, gbStatistics);
+    ckShowTotalHours->setObjectName(u"ckShowTotalHours"_s);
+    ckCalculateAverageHours = new QCheckBox(u"Calculate &average hours"_s, gbStatistics);
+    ckCalculateAverageHours->setObjectName(u"ckCalculateAverageHours"_s);
+    auto *statisticsLayout = new QVBoxLayout(gbStatistics);
+    statisticsLayout->addWidget(ckShowTotalHours);
+    statisticsLayout->addWidget(ckCalculateAverageHours);
+    statisticsLayout->addStretch();
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(gbBlankDays);
+    options->addWidget(gbStatistics);
+    auto *formLayout = new QVBoxLayout(this);
+    formLayout->addWidget(gbDates);
+    formLayout->addLayout(options);
+    formLayout->addLayout(CreateButtonRow());
+    formLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QList<QWidget *> tabOrder { cbPeriod, edStartDate, edEndDate, cbAdjustDates, cbBlankDays,
+        cbBlankWeekendDays, ckShowTotalHours, ckCalculateAverageHours, btOk, btCancel };
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void TReportOptionsForm::FormShow()
+{
+    BuildPeriodList();
+    cbAdjustDates->setChecked(Data().ReportAdjustDatesToFullWeek());
+    cbBlankDays->setChecked(Data().ReportWorkDaysWithNoHours());
+    cbBlankWeekendDays->setChecked(Data().ReportWeekendDaysWithNoHours());
+    ckCalculateAverageHours->setChecked(Data().ReportCalculateAverageHours());
+    ckShowTotalHours->setChecked(Data().ReportCalculateTotalHours());
+}
+
+void TReportOptionsForm::StoreOptions()
+{
+    Data().SetReportAdjustDatesToFullWeek(cbAdjustDates->isChecked());
+    Data().SetReportWorkDaysWithNoHours(cbBlankDays->isChecked());
+    Data().SetReportWeekendDaysWithNoHours(cbBlankWeekendDays->isChecked());
+    Data().SetReportCalculateAverageHours(ckCalculateAverageHours->isChecked());
+    Data().SetReportCalculateTotalHours(ckShowTotalHours->isChecked());
+}
+
+bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)
+{
+    TReportOptionsForm form(data, store, owner);
+    if (Presenter().ExecDialog(form) != QDialog::Accepted)
+        return false;
+    period = form.ChosenPeriod();
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "report/PeriodOptionsFrm.h"
+
+class QCheckBox;
+
+// The Report command's options: the period, the blank days and the totals
+// and averages. OK stores the five report settings.
+class TReportOptionsForm : public TPeriodOptionsForm {
+    Q_OBJECT
+
+public:
+    TReportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent = nullptr);
+
+protected:
+    void FormShow() override;
+    void StoreOptions() override;
+
+private:
+    QCheckBox *ckShowTotalHours;
+    QCheckBox *ckCalculateAverageHours;
+};
+
+// Shows the report options over the owner. Returns whether the user left
+// them with OK; period then holds the chosen, possibly widened, dates.
+bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period);

@@ -1,0 +1,160 @@
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+#include "report/ReportOptionsFrm.h"
+#include "settings/DataMod.h"
+#include "support/ScriptedPresenter.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int day(int y, int m, int d)
+{
+    return DayNumber::fromDate(QDate(y, m, d));
+}
+
+template<typename T> T *child(QDialog &dialog, const QString &name)
+{
+    T *widget = dialog.findChild<T *>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+// Types a date into a date field as a user would: the digits of day, month
+// and year from its first section on.
+void typeDate(QDialog &dialog, const QString &field, const QString &digits)
+{
+    auto *edit = child<QDateEdit>(dialog, field);
+    edit->setFocus();
+    edit->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(edit, digits);
+}
+
+} // namespace
+
+class TestReportOptionsForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSupport::TemporaryHome> home;
+    std::unique_ptr<Regional::Override> regional;
+    std::unique_ptr<Clock::Fixed> clock;
+    std::unique_ptr<ScriptedPresenter> script;
+    std::unique_ptr<TScopedPresenter> presenter;
+
+private Q_SLOTS:
+    void init()
+    {
+        home = std::make_unique<TestSupport::TemporaryHome>();
+        regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
+        // Sunday 6 December 2026.
+        clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+        script = std::make_unique<ScriptedPresenter>();
+        presenter = std::make_unique<TScopedPresenter>(*script);
+    }
+
+    void cleanup()
+    {
+        QVERIFY(!script->unexpected);
+        presenter.reset();
+        script.reset();
+        clock.reset();
+        regional.reset();
+        home.reset();
+    }
+
+    // Opens on this week with the stored options; the dates decide OK; OK
+    // widens the typed dates and stores the five options in their order.
+    void choosePeriodAndStoreOptions()
+    {
+        {
+            TData previous;
+            previous.SetFirstDayOfWeek(2);
+            previous.SetReportWorkDaysWithNoHours(false);
+            previous.SetReportCalculateAverageHours(false);
+        }
+        TData data;
+        TTimeRecorder store;
+        TPeriod period;
+        script->dialogScripts.enqueue([](QDialog &dialog) {
+            chooseAndConfirm(dialog);
+            return dialog.result();
+        });
+        QVERIFY(EditReportOptions(nullptr, data, &store, period));
+        QCOMPARE(period, (TPeriod { day(2026, 10, 26), day(2026, 11, 1) }));
+        const TData reread;
+        QVERIFY(reread.ReportAdjustDatesToFullWeek());
+        QVERIFY(!reread.ReportWorkDaysWithNoHours());
+        QVERIFY(reread.ReportWeekendDaysWithNoHours());
+        QVERIFY(!reread.ReportCalculateTotalHours());
+        QVERIFY(!reread.ReportCalculateAverageHours());
+    }
+
+    static void chooseAndConfirm(QDialog &dialog)
+    {
+        auto *ok = child<QPushButton>(dialog, u"btOk"_s);
+        auto *period = child<QComboBox>(dialog, u"cbPeriod"_s);
+        QCOMPARE(dialog.windowTitle(), u"Hourframe Report Options"_s);
+        QCOMPARE(period->currentText(), u"This Week"_s);
+        QCOMPARE(period->count(), 28); // an empty document lists every month of two years
+        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 30));
+        QCOMPARE(child<QDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 12, 6));
+        QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), u"Monday"_s);
+        QCOMPARE(child<QLabel>(dialog, u"lbEndDay"_s)->text(), u"Sunday"_s);
+        QVERIFY(ok->isEnabled());
+        QVERIFY(child<QCheckBox>(dialog, u"cbAdjustDates"_s)->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, u"cbBlankDays"_s)->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, u"ckCalculateAverageHours"_s)->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->isChecked());
+
+        // The lowest date of a field stands for no date: no weekday, no OK.
+        typeDate(dialog, u"edStartDate"_s, u"30121899"_s);
+        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(1899, 12, 30));
+        QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), QString());
+        QVERIFY(!ok->isEnabled());
+
+        // Picking an entry with the keyboard fills both dates.
+        period->setFocus();
+        QTest::keyClick(period, Qt::Key_Down);
+        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 23));
+        QVERIFY(ok->isEnabled());
+
+        typeDate(dialog, u"edEndDate"_s, u"01112026"_s);
+        QCOMPARE(child<QDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 11, 1));
+        QVERIFY(!ok->isEnabled()); // the end before the start
+        typeDate(dialog, u"edStartDate"_s, u"28102026"_s);
+        QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), u"Wednesday"_s);
+        QVERIFY(ok->isEnabled());
+
+        child<QCheckBox>(dialog, u"cbBlankWeekendDays"_s)->click();
+        child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->click();
+        ok->click();
+    }
+
+    void cancelStoresNothing()
+    {
+        TData data;
+        TPeriod period;
+        script->dialogScripts.enqueue([](QDialog &dialog) {
+            child<QCheckBox>(dialog, u"cbAdjustDates"_s)->click();
+            child<QPushButton>(dialog, u"btCancel"_s)->click();
+            return dialog.result();
+        });
+        QVERIFY(!EditReportOptions(nullptr, data, nullptr, period));
+        QVERIFY(TData().ReportAdjustDatesToFullWeek());
+    }
+};
+
+QTEST_MAIN(TestReportOptionsForm)
+#include "tst_ReportOptionsFrm.moc"
