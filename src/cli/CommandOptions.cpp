@@ -14,6 +14,9 @@ namespace {
 
 const QString HelpOption = u"help"_s;
 const QString SetOption = u"set"_s;
+const QString FromOption = u"from"_s;
+const QString ToOption = u"to"_s;
+const QString PeriodOption = u"period"_s;
 
 // yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
 std::optional<QDate> isoDate(const QString &text)
@@ -32,6 +35,37 @@ std::optional<QDate> isoDate(const QString &text)
         numbers[i] = parts[i].toInt();
     }
     return QDate(numbers[0], numbers[1], numbers[2]);
+}
+
+std::optional<int> plainNumber(QStringView text, qsizetype digits)
+{
+    if (text.size() != digits)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return text.toInt();
+}
+
+// "this-week", "last-week", a year such as "2026", a month such as "2026-11",
+// or a name as the options dialogs list it ("November 2026").
+std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
+{
+    if (name == u"this-week")
+        return Period::ThisWeek(firstDayOfWeek);
+    if (name == u"last-week")
+        return Period::LastWeek(firstDayOfWeek);
+    const QStringView text(name);
+    if (const std::optional<int> year = plainNumber(text, 4); year && *year > 0)
+        return Period::YearPeriod(*year);
+    if (text.size() == 7 && text[4] == u'-') {
+        const std::optional<int> year = plainNumber(text.first(4), 4);
+        const std::optional<int> month = plainNumber(text.sliced(5), 2);
+        if (year && *year > 0 && month && *month >= 1 && *month <= 12)
+            return Period::MonthPeriod(*year, *month);
+    }
+    return Period::PeriodOfName(name, firstDayOfWeek);
 }
 
 // Interim until the settings offer a setter by name.
@@ -81,6 +115,43 @@ void CommandOptions::addSettingOption()
         u"Use this value of a setting, named as in the settings file, for this run only. "
         u"May be given more than once."_s,
         u"Name=Value"_s));
+}
+
+void CommandOptions::addPeriodOptions(const QString &adjustSetting)
+{
+    m_parser.addOption(QCommandLineOption(
+        FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
+    m_parser.addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
+    m_parser.addOption(QCommandLineOption(PeriodOption,
+        u"A named period instead: this-week, last-week, a year (2026) or a month (2026-11). "
+        u"Without --from, --to and --period: this week."_s,
+        u"NAME"_s));
+    addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
+}
+
+TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
+{
+    TPeriod period;
+    const bool dates = m_parser.isSet(FromOption) || m_parser.isSet(ToOption);
+    if (dates && m_parser.isSet(PeriodOption))
+        throw UsageError(u"--period cannot be combined with --from and --to"_s);
+    if (dates) {
+        if (!m_parser.isSet(FromOption) || !m_parser.isSet(ToOption))
+            throw UsageError(u"--from and --to go together"_s);
+        period = { ParseDateArgument(m_parser.value(FromOption), u"--from"_s),
+            ParseDateArgument(m_parser.value(ToOption), u"--to"_s) };
+        if (period.StartDate > period.EndDate)
+            throw UsageError(u"the period ends before it starts (--from %1 --to %2)"_s.arg(
+                m_parser.value(FromOption), m_parser.value(ToOption)));
+    } else if (m_parser.isSet(PeriodOption)) {
+        const std::optional<TPeriod> named = namedPeriod(m_parser.value(PeriodOption), firstDayOfWeek);
+        if (!named)
+            throw UsageError(u"--period: '%1' names no period"_s.arg(m_parser.value(PeriodOption)));
+        period = *named;
+    } else {
+        period = Period::ThisWeek(firstDayOfWeek);
+    }
+    return adjust ? Period::WidenToFullWeeks(period, firstDayOfWeek) : period;
 }
 
 bool CommandOptions::parse(const QStringList &arguments, int minPositional, int maxPositional)

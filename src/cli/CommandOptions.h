@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Errors.h"
+#include "report/Period.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -37,6 +38,9 @@ public:
     void addSwitch(const QString &name, const QString &settingName, const QString &description);
     // --set Name=Value, any number of times.
     void addSettingOption();
+    // --from and --to, or --period, and the switch --adjust for widening to
+    // whole weeks, bound to the given setting.
+    void addPeriodOptions(const QString &adjustSetting);
 
     // Parses the arguments that follow the subcommand's name. Returns false
     // when --help was asked for; a command line that does not fit throws
@@ -48,6 +52,10 @@ public:
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
+
+    // The period the options name, this week without any; widened to whole
+    // weeks when adjust (the setting as the options left it) is on.
+    TPeriod period(int firstDayOfWeek, bool adjust) const;
 
     // Puts the --set values into the settings, then the switches, in memory
     // only. Nothing is ever written to the settings file.
