@@ -4,6 +4,7 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,17 @@
 #include <random>
 
 namespace BenchData {
+
+// A stretch of realistic data: its first day and how many days it holds.
+struct Size {
+    const char *name;
+    QDate firstDay;
+    std::int64_t lines;
+};
+
+// 10 and 100 years of workdays.
+inline const Size TenYears { "10 years", QDate(2016, 1, 1), 2610 };
+inline const Size HundredYears { "100 years", QDate(1926, 1, 1), 26100 };
 
 // Separators fixed so that figures do not depend on the machine's locale.
 inline Regional::Settings settings()

@@ -23,16 +23,12 @@
 
 namespace {
 
-struct Size {
-    const char *name;
-    QDate firstDay;
-    std::int64_t lines;
-};
+using BenchData::Size;
 
 // 10 and 100 years of workdays, and a million lines.
 const Size Sizes[] = {
-    { "10 years", QDate(2016, 1, 1), 2610 },
-    { "100 years", QDate(1926, 1, 1), 26100 },
+    BenchData::TenYears,
+    BenchData::HundredYears,
     { "1,000,000 lines", QDate(1800, 1, 1), 1000000 },
 };
 

@@ -18,9 +18,9 @@ trap 'rm -rf "$work"' EXIT
 export LC_ALL=en_GB.UTF-8 XDG_CONFIG_HOME="$work/config"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# 261 working days a year; the files start on 1 January 1800.
-"$build/bench/hourframe_load_peak" --generate "$work/10y.hf" 2610
-"$build/bench/hourframe_load_peak" --generate "$work/100y.hf" 26100
+# 261 working days a year, up to the end of 2025.
+"$build/bench/hourframe_load_peak" --generate "$work/10y.hf" 2610 2016-01-01
+"$build/bench/hourframe_load_peak" --generate "$work/100y.hf" 26100 1926-01-01
 ls -l "$work"/*.hf | awk '{ print $5, $9 }'
 
 hf="$build/src/app/hourframe"
@@ -28,10 +28,10 @@ floor="$build/bench/getline_floor"
 commands=()
 for years in 10 100; do
     file="$work/${years}y.hf"
-    last=$((1799 + years))
+    first=$((2026 - years))-01-01
     commands+=("cat $file" "$floor $file"
-        "$hf report $file --from 1800-01-01 --to $last-12-31"
-        "$hf export $file --from 1800-01-01 --to $last-12-31")
+        "$hf report $file --from $first --to 2025-12-31"
+        "$hf export $file --from $first --to 2025-12-31")
 done
 
 nice hyperfine -N --warmup 10 --min-runs 50 --export-csv "$work/times.csv" "${commands[@]}" >/dev/null

@@ -11,6 +11,7 @@ packages=(
     libbenchmark-dev        # Google Benchmark, for bench/
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
+    python3                 # the tests read exports back with its csv module
     hyperfine               # timing whole command-line runs, bench/cli.sh
 )
 

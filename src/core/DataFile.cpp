@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/TimeText.h"
+#include "core/Utf8Text.h"
 
 #include <QDate>
 #include <QDir>
@@ -188,60 +189,6 @@ int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
 
 // ---- writing ----------------------------------------------------------------
 
-void appendUtf8(std::string &out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// A lone surrogate cannot be written in UTF-8 and becomes U+FFFD. CR and LF
-// become blanks so that a comment cannot break a day's line in two.
-void appendText(std::string &out, QStringView text)
-{
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80) {
-            out += (c == u'\r' || c == u'\n') ? ' ' : static_cast<char>(c);
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            appendUtf8(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
-            ++i;
-        } else if (QChar::isSurrogate(c)) {
-            appendUtf8(out, 0xFFFD);
-        } else {
-            appendUtf8(out, c);
-        }
-    }
-}
-
-void appendNumber(std::string &out, int n)
-{
-    char digits[12];
-    const bool negative = n < 0;
-    unsigned int u = negative ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
-    int i = sizeof digits;
-    do {
-        digits[--i] = static_cast<char>('0' + u % 10);
-        u /= 10;
-    } while (u != 0);
-    if (negative)
-        digits[--i] = '-';
-    out.append(digits + i, sizeof digits - i);
-}
-
 // ClockText with its leading zeros and its ":00" minutes removed; the time
 // separator alone stands for 0, and is left out when 0 is the blank value.
 void appendCompactTime(std::string &out, int minutes, int blankValue, const std::string &sep)
@@ -251,7 +198,7 @@ void appendCompactTime(std::string &out, int minutes, int blankValue, const std:
     if (minutes == 0 && blankValue == 0)
         return;
     if (minutes >= 60)
-        appendNumber(out, minutes / 60);
+        AppendDecimal(out, minutes / 60);
     out += sep;
     const int m = minutes % 60;
     if (m != 0) {
@@ -278,18 +225,11 @@ void appendDateField(std::string &out, int day, const std::string &dateSep, Writ
         cache.firstDay = day - (d - 1);
         cache.length = date.daysInMonth();
     }
-    appendNumber(out, day - cache.firstDay + 1);
+    AppendDecimal(out, day - cache.firstDay + 1);
     out += dateSep;
-    appendNumber(out, cache.month);
+    AppendDecimal(out, cache.month);
     out += dateSep;
-    appendNumber(out, cache.year);
-}
-
-std::string utf8Of(QChar c)
-{
-    std::string s;
-    appendText(s, QStringView(&c, 1));
-    return s;
+    AppendDecimal(out, cache.year);
 }
 
 void appendLine(std::string &out, const DayRecord &r, const std::string &dateSep, const std::string &timeSep,
@@ -309,7 +249,7 @@ void appendLine(std::string &out, const DayRecord &r, const std::string &dateSep
     appendCompactTime(out, r.Holiday, 0, timeSep);
     if (!r.Comment.isEmpty()) {
         out += ",\"";
-        appendText(out, r.Comment);
+        AppendUtf8Text(out, r.Comment);
         out += '"';
     } else {
         std::size_t end = out.size();
@@ -327,12 +267,8 @@ QString displayName(const QString &name)
 
 void writeAll(QIODevice &device, const std::string &bytes, const QString &targetName)
 {
-    if (bytes.empty())
-        return;
-    if (device.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const QString what = targetName.isEmpty() ? QStringLiteral("the data file") : displayName(targetName);
-        throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
-    }
+    WriteUtf8(
+        device, bytes, targetName.isEmpty() ? QStringLiteral("the data file") : displayName(targetName));
 }
 
 // ---- reading ----------------------------------------------------------------
@@ -482,7 +418,7 @@ DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep, MonthCache &
 QString CompactTimeText(int minutes, int blankValue)
 {
     std::string text;
-    appendCompactTime(text, minutes, blankValue, utf8Of(Regional::timeSeparator()));
+    appendCompactTime(text, minutes, blankValue, Utf8Of(Regional::timeSeparator()));
     return QString::fromStdString(text);
 }
 
@@ -501,7 +437,7 @@ QString DateFieldText(int day)
 {
     std::string text;
     WrittenMonth months;
-    appendDateField(text, day, utf8Of(Regional::dateSeparator()), months);
+    appendDateField(text, day, Utf8Of(Regional::dateSeparator()), months);
     return QString::fromStdString(text);
 }
 
@@ -588,8 +524,8 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
 
 void WriteDataFile(QIODevice &device, const QString &targetName, const QList<DayRecord> &records)
 {
-    const std::string dateSep = utf8Of(Regional::dateSeparator());
-    const std::string timeSep = utf8Of(Regional::timeSeparator());
+    const std::string dateSep = Utf8Of(Regional::dateSeparator());
+    const std::string timeSep = Utf8Of(Regional::timeSeparator());
     constexpr std::size_t ChunkSize = 1 << 16;
     std::string chunk;
     chunk.reserve(ChunkSize + 1024);

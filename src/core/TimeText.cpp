@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/Rounding.h"
+#include "core/Utf8Text.h"
 
 #include <cmath>
 #include <limits>
@@ -72,9 +73,23 @@ int ParseDecimalInt(QStringView text)
 
 QString ClockText(int minutes)
 {
+    std::string text;
+    AppendClockText(text, minutes, Utf8Of(Regional::timeSeparator()));
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void AppendClockText(std::string &out, qint64 minutes, const std::string &separator)
+{
     if (minutes < 0)
         throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
-    return twoDigits(minutes / 60) + Regional::timeSeparator() + twoDigits(minutes % 60);
+    const qint64 hours = minutes / 60;
+    if (hours < 10)
+        out += '0';
+    AppendDecimal(out, hours);
+    out += separator;
+    const int rest = int(minutes % 60);
+    out += char('0' + rest / 10);
+    out += char('0' + rest % 10);
 }
 
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)

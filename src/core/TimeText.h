@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
+
+#include <string>
 
 // Minutes and their text forms on screen. Every conversion reads the regional
 // time separator at the moment it runs.
@@ -20,6 +23,11 @@ int ParseDecimalInt(QStringView text);
 // separator and two-digit minutes: 485 gives "08:05", 6000 "100:00".
 // A negative argument is a RangeError.
 QString ClockText(int minutes);
+
+// The same form appended as UTF-8 to a byte buffer, with the given separator,
+// for writers of whole files. It takes 64 bits, so that totals beyond 32-bit
+// minutes are written whole. A negative argument is a RangeError.
+void AppendClockText(std::string &out, qint64 minutes, const std::string &separator);
 
 // Cuts rest at the first character that belongs to delimiters: returns the
 // characters before it and leaves rest holding the characters after it (the

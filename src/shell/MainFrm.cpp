@@ -4,11 +4,14 @@
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
+#include "export/CsvExport.h"
+#include "export/ExportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
 #include "ui/Presenter.h"
+#include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -18,6 +21,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -119,6 +123,7 @@ void TMainForm::CreateActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
+    command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
@@ -144,7 +149,7 @@ void TMainForm::CreateActions()
     // Commands whose windows are not part of this build yet stay disabled
     // rather than pretend to work.
     for (QAction *pending :
-        { acExport, acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
+        { acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
         pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
@@ -412,6 +417,39 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+}
+
+void TMainForm::acExportExecute()
+{
+    TPeriod period;
+    if (EditExportOptions(this, m_data, m_timeRecorder, period))
+        ExportToCsv(period.StartDate, period.EndDate);
+}
+
+void TMainForm::ExportToCsv(int StartDate, int EndDate)
+{
+    const QString fileName = m_data.ExportFileName();
+    QString failure;
+    {
+        const WaitCursor wait;
+        const QString path = ExportFilePath(fileName, m_timeRecorder->FileName());
+        const QString directory = path.left(path.lastIndexOf(u'/') + 1);
+        if (!directory.isEmpty() && !QDir().mkpath(directory)) {
+            failure = QStringLiteral("Unable to create directory \"") + directory
+                + QStringLiteral("\"\rand so unable to create export file");
+        } else {
+            try {
+                ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
+            } catch (const IoError &) {
+                failure = QStringLiteral("Unable to create export file \"") + fileName
+                    + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+            }
+        }
+    }
+    // The box waits for the normal cursor: an hourglass over it would say
+    // that the program is still busy.
+    if (!failure.isEmpty())
+        ShowMessageBox(failure, mtError, mbOK);
 }
 
 void TMainForm::btCommentClick(QAbstractButton *button, int date)

@@ -37,6 +37,9 @@ public:
     void CompleteStartUp();
     void ArrangeView();
     void UpdateActions();
+    // Writes the export file named in the settings for the period (day
+    // numbers, both included). Failures are shown to the user, success is not.
+    void ExportToCsv(int StartDate, int EndDate);
 
     // The inside height of the window below the menu bar: toolbar and sheet.
     int ClientHeight() const;
@@ -92,6 +95,7 @@ private:
     bool acSaveExecute();
     bool acSaveAsExecute();
     void acHelpExecute();
+    void acExportExecute();
     void acOptionsExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <string>
+
+class QIODevice;
+
+// Building text files as UTF-8 bytes in memory, for writers that produce
+// thousands of lines: appending to one byte buffer costs a fraction of
+// building a QString per line and converting it.
+
+// Appends text as UTF-8. A lone surrogate cannot be written in UTF-8 and
+// becomes U+FFFD. CR and LF become blanks, so that a text can never break
+// the line it is written on in two.
+void AppendUtf8Text(std::string &out, QStringView text);
+
+// Appends a decimal number, with "-" when negative.
+void AppendDecimal(std::string &out, qint64 n);
+
+// One character as UTF-8.
+std::string Utf8Of(QChar c);
+
+// Writes the bytes to the device; a short write is an IoError naming what
+// (in the form "Cannot write <what>: <reason>").
+void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what);

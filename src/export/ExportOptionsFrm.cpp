@@ -1,0 +1,223 @@
+#include "export/ExportOptionsFrm.h"
+
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+#include "export/CsvExport.h"
+#include "settings/DataMod.h"
+#include "ui/Presenter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent)
+    : TPeriodOptionsForm(data, store, parent)
+{
+    setObjectName(u"ExportOptionsForm"_s);
+    setWindowTitle(u"Hourframe Export Options"_s);
+
+    auto *gbFile = new QGroupBox(u" File "_s, this);
+    gbFile->setObjectName(u"gbFile"_s);
+    edFilename = new QLineEdit(gbFile);
+    edFilename->setObjectName(u"edFilename"_s);
+    edFilename->setMinimumWidth(edFilename->fontMetrics().horizontalAdvance(u'x') * 36);
+    edFilename->installEventFilter(this);
+    btFilename = new QToolButton(gbFile);
+    btFilename->setObjectName(u"btFilename"_s);
+    btFilename->setText(u"..."_s);
+    btFilename->setToolTip(u"Choose the export file"_s);
+    cbFormat = new QComboBox(gbFile);
+    cbFormat->setObjectName(u"cbFormat"_s);
+    cbFormat->setEditable(false);
+    cbFormat->addItem(u"Comma separated value (*.csv)"_s);
+    auto *fileLayout = new QGridLayout(gbFile);
+    fileLayout->addWidget(NewLabel(u"laFilename"_s, u"&Filename"_s, edFilename, gbFile), 0, 0);
+    fileLayout->addWidget(edFilename, 0, 1);
+    fileLayout->addWidget(btFilename, 0, 2);
+    fileLayout->addWidget(NewLabel(u"laFormat"_s, u"F&ormat"_s, cbFormat, gbFile), 1, 0);
+    fileLayout->addWidget(cbFormat, 1, 1, 1, 2, Qt::AlignLeft);
+    fileLayout->setColumnStretch(1, 1);
+
+    QGroupBox *gbDates = CreateDatesGroup(u" Dates "_s);
+    gbDates->setObjectName(u"gbDates"_s);
+
+    auto *gbOptions = new QGroupBox(u" Options "_s, this);
+    gbOptions->setObjectName(u"gbOptions"_s);
+    cbIncludeColumnHeadings
+        = NewCheckBox(u"cbIncludeColumnHeadings"_s, u"Export &column headings"_s, gbOptions);
+    cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, u"Export date"_s, gbOptions);
+    cbIncludeArrivalTime = NewCheckBox(u"cbIncludeArrivalTime"_s, u"Export &arrival time"_s, gbOptions);
+    cbIncludeDepartureTime = NewCheckBox(u"cbIncludeDepartureTime"_s, u"Export depart&ure time"_s, gbOptions);
+    cbIncludeLunchTime = NewCheckBox(u"cbIncludeLunchTime"_s, u"Export &lunch time"_s, gbOptions);
+    cbIncludeExtraHours = NewCheckBox(u"cbIncludeExtraHours"_s, u"Export e&xtra hours"_s, gbOptions);
+    cbIncludeDailyHours = NewCheckBox(u"cbIncludeDailyHours"_s, u"Export daily &hours"_s, gbOptions);
+    cbIncludeHolidays = NewCheckBox(u"cbIncludeHolidays"_s, u"Export holidays"_s, gbOptions);
+    cbIncludeComments = NewCheckBox(u"cbIncludeComments"_s, u"Export Comments"_s, gbOptions);
+    cbExportDeviations = NewCheckBox(u"cbExportDeviations"_s, u"Export Deviations"_s, gbOptions);
+    cbBlankDays->setParent(gbOptions);
+    cbBlankWeekendDays->setParent(gbOptions);
+    cbShowTotalHours = NewCheckBox(u"cbShowTotalHours"_s, u"Calculate &total hours"_s, gbOptions);
+
+    // Two columns: the column pairs side by side, every other box on a line
+    // of its own.
+    auto *optionsLayout = new QGridLayout(gbOptions);
+    const auto line = [optionsLayout](QCheckBox *left, QCheckBox *right = nullptr) {
+        const int row = optionsLayout->rowCount();
+        if (right) {
+            optionsLayout->addWidget(left, row, 0);
+            optionsLayout->addWidget(right, row, 1);
+        } else {
+            optionsLayout->addWidget(left, row, 0, 1, 2);
+        }
+    };
+    line(cbIncludeColumnHeadings);
+    line(cbIncludeDate);
+    line(cbIncludeArrivalTime, cbIncludeDepartureTime);
+    line(cbIncludeLunchTime, cbIncludeExtraHours);
+    line(cbIncludeDailyHours, cbIncludeHolidays);
+    line(cbIncludeComments, cbExportDeviations);
+    line(cbBlankDays);
+    line(cbBlankWeekendDays);
+    line(cbShowTotalHours);
+
+    auto *formLayout = new QVBoxLayout(this);
+    formLayout->addWidget(gbFile);
+    formLayout->addWidget(gbDates);
+    formLayout->addWidget(gbOptions);
+    formLayout->addLayout(CreateButtonRow());
+    formLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QList<QWidget *> tabOrder { edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate,
+        cbAdjustDates, cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
+        cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
+        cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel };
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(edFilename, &QLineEdit::textChanged, this, &TExportOptionsForm::Changed);
+    connect(btFilename, &QToolButton::clicked, this, &TExportOptionsForm::edFilenameButtonClick);
+}
+
+void TExportOptionsForm::FormShow()
+{
+    edFilename->setText(Data().ExportFileName());
+    cbFormat->setCurrentIndex(0);
+    BuildPeriodList();
+    cbAdjustDates->setChecked(Data().ExportAdjustDatesToFullWeek());
+    cbIncludeColumnHeadings->setChecked(Data().ExportColumnHeadings());
+    cbIncludeDate->setChecked(Data().ExportDate());
+    cbIncludeArrivalTime->setChecked(Data().ExportArrivalTime());
+    cbIncludeDepartureTime->setChecked(Data().ExportDepartureTime());
+    cbIncludeLunchTime->setChecked(Data().ExportLunchTime());
+    cbIncludeExtraHours->setChecked(Data().ExportExtraHours());
+    cbIncludeDailyHours->setChecked(Data().ExportDailyHours());
+    cbIncludeHolidays->setChecked(Data().ExportHolidays());
+    cbIncludeComments->setChecked(Data().ExportComments());
+    cbExportDeviations->setChecked(Data().ExportDeviation());
+    cbBlankDays->setChecked(Data().ExportWorkDaysWithNoHours());
+    cbBlankWeekendDays->setChecked(Data().ExportWeekendDaysWithNoHours());
+    cbShowTotalHours->setChecked(Data().ExportCalculateTotalHours());
+}
+
+bool TExportOptionsForm::CanAccept() const
+{
+    return !TrimmedView(edFilename->text()).isEmpty();
+}
+
+void TExportOptionsForm::Changed()
+{
+    UpdateOkState();
+}
+
+bool TExportOptionsForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == edFilename && event->type() == QEvent::KeyPress
+        && edFilenameKeyPress(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return TPeriodOptionsForm::eventFilter(watched, event);
+}
+
+bool TExportOptionsForm::edFilenameKeyPress(const QKeyEvent &key) const
+{
+    // Characters that are wildcards or redirections in a shell, or that other
+    // systems refuse in file names. "/" stays: it separates folders here, so
+    // that a path can be typed by hand.
+    const QString typed = key.text();
+    return typed.size() == 1 && u"*:<>?|"_s.contains(typed.front());
+}
+
+void TExportOptionsForm::edFilenameButtonClick()
+{
+    TFileDialogOptions options;
+    options.title = u"Save CSV"_s;
+    options.filter = u"Comma Separated Value Files (*.csv);;All Files (*)"_s;
+    options.defaultSuffix = u"csv"_s;
+    options.confirmOverwrite = true;
+    // The program's own folder is not the user's to write in; start where
+    // the export would go.
+    const QString fileName = edFilename->text();
+    options.directory = TrimmedView(fileName).isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        : ExportFilePath(fileName, TimeRecorder() ? TimeRecorder()->FileName() : QString());
+    const QString chosen = Presenter().SaveFileName(this, options);
+    if (!chosen.isEmpty())
+        edFilename->setText(chosen);
+}
+
+void TExportOptionsForm::StoreOptions()
+{
+    Data().SetExportFileName(edFilename->text());
+    Data().SetExportAdjustDatesToFullWeek(cbAdjustDates->isChecked());
+    Data().SetExportWorkDaysWithNoHours(cbBlankDays->isChecked());
+    Data().SetExportWeekendDaysWithNoHours(cbBlankWeekendDays->isChecked());
+    Data().SetExportCalculateTotalHours(cbShowTotalHours->isChecked());
+    Data().SetExportColumnHeadings(cbIncludeColumnHeadings->isChecked());
+    Data().SetExportArrivalTime(cbIncludeArrivalTime->isChecked());
+    Data().SetExportDepartureTime(cbIncludeDepartureTime->isChecked());
+    Data().SetExportLunchTime(cbIncludeLunchTime->isChecked());
+    Data().SetExportExtraHours(cbIncludeExtraHours->isChecked());
+    Data().SetExportHolidays(cbIncludeHolidays->isChecked());
+    Data().SetExportDailyHours(cbIncludeDailyHours->isChecked());
+    Data().SetExportDate(cbIncludeDate->isChecked());
+    Data().SetExportDeviation(cbExportDeviations->isChecked());
+    Data().SetExportComments(cbIncludeComments->isChecked());
+}
+
+bool EditExportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)
+{
+    TExportOptionsForm form(data, store, owner);
+    if (Presenter().ExecDialog(form) != QDialog::Accepted)
+        return false;
+    period = form.ChosenPeriod();
+    return true;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "report/PeriodOptionsFrm.h"
+
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QToolButton;
+
+// The Export command's options: the file, the period, the columns and the
+// blank-day and total options. OK also needs a file name that is not blank,
+// and stores the file name and the fourteen export settings.
+class TExportOptionsForm : public TPeriodOptionsForm {
+    Q_OBJECT
+
+public:
+    TExportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent = nullptr);
+
+protected:
+    void FormShow() override;
+    bool CanAccept() const override;
+    void StoreOptions() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Whether a key typed into the file-name field is dropped.
+    bool edFilenameKeyPress(const QKeyEvent &key) const;
+    void edFilenameButtonClick();
+    void Changed();
+
+    QLineEdit *edFilename;
+    QToolButton *btFilename;
+    QComboBox *cbFormat;
+    QCheckBox *cbIncludeColumnHeadings;
+    QCheckBox *cbIncludeDate;
+    QCheckBox *cbIncludeArrivalTime;
+    QCheckBox *cbIncludeDepartureTime;
+    QCheckBox *cbIncludeLunchTime;
+    QCheckBox *cbIncludeExtraHours;
+    QCheckBox *cbIncludeDailyHours;
+    QCheckBox *cbIncludeHolidays;
+    QCheckBox *cbIncludeComments;
+    QCheckBox *cbExportDeviations;
+    QCheckBox *cbShowTotalHours;
+};
+
+// Shows the export options over the owner. Returns whether the user left
+// them with OK; period then holds the chosen, possibly widened, dates.
+bool EditExportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period);
