@@ -102,7 +102,8 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
 {
     m_parser.addOption(QCommandLineOption(name,
-        description + u" (--no-"_s + name + u" for the opposite; default: setting "_s + settingName + u')'));
+        description + u" Default: the setting "_s + settingName + u"; --no-"_s + name
+            + u" for the opposite."_s));
     QCommandLineOption off(u"no-"_s + name, QString());
     off.setFlags(QCommandLineOption::HiddenFromHelp);
     m_parser.addOption(off);
