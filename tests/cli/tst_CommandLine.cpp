@@ -89,6 +89,74 @@ private Q_SLOTS:
             QStringList { u"Hourframe.reg"_s });
     }
 
+    // The data of both worked examples, in a file whose name is the one the
+    // report's title shows.
+    QString copyExampleData() const
+    {
+        const QString name = u"D:\\Times\\work.hf"_s;
+        QFile::copy(QStringLiteral(HOURFRAME_TEST_DATA "/export-example.hf"), path(name));
+        return name;
+    }
+
+    void workedReportExample()
+    {
+        const Result result = run({ u"report"_s, copyExampleData(), u"--from"_s, u"30/11/2026"_s, u"--to"_s,
+            u"2026-12-06"_s, u"--set"_s, u"FirstDayOfWeek=2"_s, u"--set"_s, u"ShowLunchTime=1"_s, u"--set"_s,
+            u"ShowDeviationFromWeeklyTarget=1"_s, u"--set"_s, u"WeeklyTarget=37:00"_s, u"--blank-workdays"_s,
+            u"--no-blank-weekends"_s, u"--totals"_s, u"--averages"_s });
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out,
+            "Hourframe [D:\\Times\\work.hf]\n"
+            "\n"
+            "Report from 30/11/2026 to 06/12/2026\n"
+            "\n"
+            "Date         Day   Arrive    Depart    Lunch    Holiday   Hours    Weekly   Deviation   "
+            "Comment\n"
+            "30/11/2026   Mon   08:30     17:00     00:30              08:00\n"
+            "01/12/2026   Tue   08:45     17:15     00:45              07:45                         Client "
+            "visit\n"
+            "02/12/2026   Wed\n"
+            "03/12/2026   Thu   09:00     18:00     01:00              08:00\n"
+            "04/12/2026   Fri                                07:00\n"
+            "                                                                   30:45      -06:15\n"
+            "\n"
+            "Total holidays for period 07:00\n"
+            "Total hours for period    30:45\n"
+            "\n"
+            "Average daily hours       06:09\n"
+            "Average weekly hours      30:45\n");
+
+        const Result crlf
+            = run({ u"report"_s, copyExampleData(), u"--period"_s, u"this-week"_s, u"--crlf"_s });
+        QCOMPARE(crlf.status, 0);
+        QCOMPARE(crlf.out.count("\r\n"), crlf.out.count('\n'));
+    }
+
+    void workedCsvExample_data()
+    {
+        QTest::addColumn<QStringList>("output");
+        QTest::newRow("standard output") << QStringList();
+        QTest::newRow("file in a new folder") << QStringList { u"-o"_s, u"exports/week.csv"_s };
+    }
+
+    void workedCsvExample()
+    {
+        QFETCH(QStringList, output);
+        const Result written
+            = run(QStringList { u"export"_s, copyExampleData(), u"--from"_s, u"2/12/2026"_s, u"--to"_s,
+                      u"4/12/2026"_s, u"--adjust"_s, u"--set"_s, u"FirstDayOfWeek=2"_s, u"--set"_s,
+                      u"FridayTarget=7:00"_s, u"--blank-workdays"_s, u"--no-blank-weekends"_s, u"--totals"_s,
+                      u"--headings"_s }
+                + output);
+        QCOMPARE(written.err, QByteArray());
+        QCOMPARE(written.status, 0);
+        const QByteArray example = readFile(QStringLiteral(HOURFRAME_TEST_DATA "/export-example.csv"));
+        QCOMPARE(output.isEmpty() ? written.out : readFile(path(output.last())), example);
+        if (!output.isEmpty())
+            QCOMPARE(written.out, QByteArray());
+    }
+
     void weekAsTheSheetShowsIt()
     {
         writeFile(path(u"week.hf"_s),
@@ -192,6 +260,11 @@ private Q_SLOTS:
             << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
         QTest::newRow("unknown option") << QStringList { u"week"_s, u"week.hf"_s, u"--colour"_s } << 2
                                         << QByteArray("hourframe week: Unknown option 'colour'.\n");
+        QTest::newRow("period and dates") << QStringList {
+            u"export"_s, u"week.hf"_s, u"--period"_s, u"2026-11"_s, u"--to"_s, u"6/12/2026"_s
+        } << 2 << QByteArray("hourframe export: --period cannot be combined with --from and --to\n");
+        QTest::newRow("no such period") << QStringList { u"report"_s, u"week.hf"_s, u"--period"_s,
+            u"2026-13"_s } << 2 << QByteArray("hourframe report: --period: '2026-13' names no period\n");
         QTest::newRow("unreadable data") << QStringList { u"week"_s, u"bad.hf"_s } << 1 << QByteArray();
     }
 
