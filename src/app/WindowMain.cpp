@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 
     // Settings first: they name the application and are read once here.
     TData data;
-    QApplication::setApplicationDisplayName(data.ApplicationTitle());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
 
     TMainForm mainForm(data, QApplication::arguments().mid(1));

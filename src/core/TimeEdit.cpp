@@ -4,8 +4,6 @@
 #include "core/Errors.h"
 #include "core/Rounding.h"
 
-#include <QFocusEvent>
-
 #include <cmath>
 #include <limits>
 
@@ -119,20 +117,6 @@ void TTimeEdit::TextChanged(const QString &text)
         // Half-typed or mistyped: the last value that could be read stays.
     }
     Q_EMIT OnChange();
-}
-
-void TTimeEdit::focusInEvent(QFocusEvent *event)
-{
-    // The week sheet's arrow keys work with the caret, so tabbing into a
-    // field must not select all of its text.
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-        || reason == Qt::ShortcutFocusReason) {
-        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
-        QLineEdit::focusInEvent(&plain);
-        return;
-    }
-    QLineEdit::focusInEvent(event);
 }
 
 TTimeLabel::TTimeLabel(QWidget *parent)

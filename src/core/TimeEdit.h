@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-class QFocusEvent;
-
 // An entry field for one time in minutes: an arrival, a departure, a lunch
 // break, extra or holiday hours. The value follows the text: every change of
 // the text, typed or written by Redisplay, reads the value back from it.
@@ -51,9 +49,6 @@ public:
 Q_SIGNALS:
     // After every change of the text, once the value has been read back.
     void OnChange();
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void TextChanged(const QString &text);

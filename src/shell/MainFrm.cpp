@@ -1,6 +1,5 @@
 #include "shell/MainFrm.h"
 
-#include "ui/DrawingLock.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
@@ -8,8 +7,10 @@
 #include "export/ExportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
-#include "ui/BitBtnMsgDlg.h"
 #include "shell/CommentFrm.h"
+#include "ui/BitBtnMsgDlg.h"
+#include "ui/DrawingLock.h"
+#include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
@@ -17,7 +18,6 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -34,7 +34,6 @@
 namespace {
 
 // Design sizes in logical pixels; Qt scales them with the screen.
-constexpr int ClientWidth = 375;
 constexpr int ToolBarHeight = 26;
 
 } // namespace
@@ -46,6 +45,8 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     , m_timeRecorder(new TTimeRecorder(this))
 {
     setObjectName(QStringLiteral("MainForm"));
+    // Message boxes are centred on this window and take its caption as the application title.
+    SetMainWindow(this);
     m_timeRecorder->setObjectName(QStringLiteral("TimeRecorder"));
     // A fixed window with a minimise box and a close box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -63,7 +64,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     CreateToolBar();
 
     // The caption is the bare product name until a document is named.
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(m_data.ApplicationTitle());
     LoadActionImages();
 
     // The enabled state of the commands follows the document, the focus and
@@ -342,11 +343,10 @@ void TMainForm::UpdateCaption()
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
     const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
-    const QString caption = product + QStringLiteral(" [") + name + QStringLiteral("]");
-    // The application title follows the caption; set it first so that the
-    // platform does not append the old title to the new caption.
-    QApplication::setApplicationDisplayName(caption);
-    setWindowTitle(caption);
+    // The application title follows the caption (ApplicationTitle). It is not
+    // made the application's display name: Qt would append that to the caption
+    // of every other window.
+    setWindowTitle(product + QStringLiteral(" [") + name + QStringLiteral("]"));
 }
 
 void TMainForm::acNewExecute()
@@ -494,7 +494,7 @@ void TMainForm::ArrangeView()
     const int sheetHeight = m_weekSheet->height();
     const int client = sheetHeight + (m_data.ShowToolbar() ? ToolBarHeight : 0);
     const int menu = m_data.ShowMenu() ? menuBar()->sizeHint().height() : 0;
-    setFixedSize(ClientWidth, client + menu);
+    setFixedSize(m_weekSheet->width(), client + menu);
 
     const auto caption = [](QAction *action, bool shown, const char *suffix) {
         action->setText((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + QLatin1String(suffix));

@@ -1,15 +1,20 @@
 #include "ui/BitBtnMsgDlg.h"
 
+#include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 
-#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -43,6 +48,72 @@ TMsgDlgBtn defaultButtonOf(TMsgDlgButtons buttons)
     return mbNone;
 }
 
+// Lines of text are kept to about this many characters, unless a longer word or
+// a line that quotes a path needs more, up to the width of the screen.
+constexpr int ReadableLineLength = 60;
+// Room for the borders a window manager puts around the box.
+constexpr int WindowFrameAllowance = 16;
+
+bool isPathSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
+// The pieces of a word that each end after a path separator, the last one with
+// whatever follows the last separator.
+QStringList splitAfterPathSeparators(const QString &word)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (isPathSeparator(word[i])) {
+            pieces << word.mid(start, i + 1 - start);
+            start = i + 1;
+        }
+    if (start < word.size())
+        pieces << word.mid(start);
+    return pieces;
+}
+
+// Breaks a paragraph into lines no wider than width: at blanks, and inside a
+// word only after a path separator when the word alone is wider than a line.
+// Only a name that is itself wider than a line is cut elsewhere.
+QStringList wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int width)
+{
+    const auto fits = [&](const QString &text) { return metrics.horizontalAdvance(text) <= width; };
+    QStringList lines;
+    QString line;
+    for (const QString &word : paragraph.split(u' ')) {
+        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+        if (fits(joined)) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << std::exchange(line, QString());
+        for (const QString &piece : splitAfterPathSeparators(word)) {
+            if (fits(line + piece)) {
+                line += piece;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines << std::exchange(line, QString());
+            line = piece;
+            while (line.size() > 1 && !fits(line)) {
+                qsizetype cut = line.size() - 1;
+                while (cut > 1 && !fits(line.left(cut)))
+                    --cut;
+                if (cut > 1 && line[cut - 1].isHighSurrogate())
+                    --cut;
+                lines << line.left(cut);
+                line.remove(0, cut);
+            }
+        }
+    }
+    lines << line;
+    return lines;
+}
+
 TMsgDlgBtn cancelButtonOf(TMsgDlgButtons buttons)
 {
     for (const TMsgDlgBtn b : { mbCancel, mbNo, mbOK })
@@ -67,7 +138,7 @@ QString TMessageForm::Caption(TMsgDlgType kind)
     case mtCustom:
         break;
     }
-    return QApplication::applicationDisplayName();
+    return ApplicationTitle();
 }
 
 QString TMessageForm::ButtonCaption(TMsgDlgBtn button)
@@ -90,6 +161,7 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
 
     auto *textRow = new QHBoxLayout;
     textRow->setSpacing(12);
+    int iconWidth = 0;
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
     switch (kind) {
     case mtWarning:
@@ -114,13 +186,10 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
         iconLabel->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
         iconLabel->setAlignment(Qt::AlignTop);
         textRow->addWidget(iconLabel);
+        iconWidth = size + textRow->spacing();
     }
-    // A carriage return in a message breaks the line, as a line feed does.
-    QString shownText = text;
-    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    auto *message = new QLabel(shownText, this);
+    auto *message = new QLabel(this);
     message->setObjectName(QStringLiteral("Message"));
-    message->setWordWrap(true);
     message->setTextFormat(Qt::PlainText);
     message->setMinimumWidth(200);
     textRow->addWidget(message, 1);
@@ -159,6 +228,51 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
     layout->addSpacing(8);
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The box grows with its longest word, and with a line that quotes a path
+    // (which may hold blanks), up to the width of the screen, so that a path
+    // stays whole. The text is wrapped here rather than by the label, which
+    // would also break names at hyphens and the like.
+    QWidget *main = MainWindow();
+    const QScreen *screen = (main && main->isVisible() ? main : static_cast<QWidget *>(this))->screen();
+    const QMargins margins = layout->contentsMargins();
+    const int widest = screen->availableGeometry().width() - margins.left() - margins.right() - iconWidth
+        - WindowFrameAllowance;
+    const QFontMetrics metrics(message->font());
+    // A carriage return in a message breaks the line, as a line feed does.
+    QString shownText = text;
+    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const QStringList paragraphs = shownText.split(u'\n');
+    int natural = 0;
+    int needed = metrics.averageCharWidth() * ReadableLineLength;
+    for (const QString &paragraph : paragraphs) {
+        const int width = metrics.horizontalAdvance(paragraph);
+        natural = std::max(natural, width);
+        if (std::any_of(paragraph.begin(), paragraph.end(), isPathSeparator))
+            needed = std::max(needed, width);
+        for (const QString &word : paragraph.split(u' '))
+            needed = std::max(needed, metrics.horizontalAdvance(word));
+    }
+    const int lineWidth = std::max(1, std::min({ natural, needed, widest }));
+    QStringList lines;
+    for (const QString &paragraph : paragraphs)
+        lines << wrapParagraph(paragraph, metrics, lineWidth);
+    message->setText(lines.join(u'\n'));
+}
+
+void TMessageForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    QWidget *main = MainWindow();
+    if (event->spontaneous() || !main || main == this || !main->isVisible())
+        return;
+    // Over the main window, whichever window is active, and whole on its screen.
+    QRect box(QPoint(), frameGeometry().size());
+    box.moveCenter(main->frameGeometry().center());
+    const QRect area = main->screen()->availableGeometry();
+    box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() + 1 - box.width())));
+    box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() + 1 - box.height())));
+    move(box.topLeft());
 }
 
 QAbstractButton *TMessageForm::button(TMsgDlgBtn which) const

@@ -30,6 +30,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgDlgButtons)
 
 // The box itself: icon and word-wrapped text above a centred row of equally
 // wide buttons. Enter presses the default button, Escape the cancel button.
+// It shows centred on the main window (MainWindow) whenever that is on screen.
 class TMessageForm : public QDialog {
     Q_OBJECT
 
@@ -47,6 +48,9 @@ public:
     static QString ButtonCaption(TMsgDlgBtn button);
 
     void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     TMsgDlgBtn m_result = mbNone;

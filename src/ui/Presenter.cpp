@@ -1,5 +1,7 @@
 #include "ui/Presenter.h"
 
+#include "ui/MainWindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -9,6 +11,18 @@ TPresenter *&installed()
 {
     static TPresenter *presenter = nullptr;
     return presenter;
+}
+
+// The window a box belongs to: the modal dialog or the window in use, else the
+// main window (at start-up, or just after a file dialog closed, no window is
+// active yet). Wherever it belongs, the box shows over the main window.
+QWidget *boxOwner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return MainWindow();
 }
 
 QString runFileDialog(QWidget *parent, const TFileDialogOptions &options, QFileDialog::AcceptMode mode)
@@ -28,15 +42,15 @@ QString runFileDialog(QWidget *parent, const TFileDialogOptions &options, QFileD
 
 TMsgDlgBtn TDesktopPresenter::MessageBox(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons)
 {
-    TMessageForm box(text, kind, buttons, QApplication::activeWindow());
+    TMessageForm box(text, kind, buttons, boxOwner());
     box.exec();
     return box.Result();
 }
 
 void TDesktopPresenter::ReportError(const QString &text)
 {
-    TMessageForm box(text, mtError, mbOK, QApplication::activeWindow());
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    TMessageForm box(text, mtError, mbOK, boxOwner());
+    box.setWindowTitle(ApplicationTitle());
     box.exec();
 }
 

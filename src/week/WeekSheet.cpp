@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QToolButton>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -44,8 +46,14 @@ constexpr int FontPixelSize = 11;
 constexpr int RowLabelLeft = 12;
 constexpr int RowLabelWidth = 56;
 constexpr int RowLabelHeight = 13;
+// The least room between a row label's text and the first column: what the
+// design leaves after its widest label.
+constexpr int LabelGap = 4;
+constexpr int WeekBoxLabelWidth = 88;
+constexpr int WeeklyCaptionWidth = 90;
 constexpr int CommentButtonSize = 21;
-// Right-aligned figures reach 8 pixels further left than the fields above them.
+// Figures end at the right edge of their column and may reach 8 pixels further
+// left than the fields above them.
 constexpr int FigureIndent = 8;
 constexpr int FigureWidth = FieldWidth + FigureIndent;
 constexpr int WeeklyFigureWidth = 60;
@@ -76,9 +84,21 @@ int wholeMinutes(double minutes)
     return static_cast<int>(roundHalfEven(minutes));
 }
 
-int columnLeft(int column)
+struct Caption {
+    const char16_t *name;
+    const char16_t *text;
+};
+
+// The captions of the grid rows, Arrive to Comment, and of the daily result rows.
+constexpr std::array<Caption, 6> GridRowCaptions { { { u"laArrive", u"Arrive" }, { u"laDepart", u"Depart" },
+    { u"laLunch", u"Lunch" }, { u"laExtra", u"Extra" }, { u"laHoliday", u"Holiday" },
+    { u"laComment", u"Comment" } } };
+constexpr Caption HoursCaption { u"laHours", u"Hours" };
+constexpr Caption DeviationCaption { u"laDeviation", u"Deviation" };
+
+int textWidth(const QFontMetrics &metrics, const char16_t *text)
 {
-    return FirstHeadingLeft + column * ColumnPitch;
+    return metrics.horizontalAdvance(QString::fromUtf16(text));
 }
 
 } // namespace
@@ -89,10 +109,21 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(QStringLiteral("WeekSheet"));
-    setFixedWidth(ClientWidth);
     QFont sheetFont = font();
     sheetFont.setPixelSize(FontPixelSize);
     setFont(sheetFont);
+    // The columns keep their design places unless the row labels, in the font
+    // this desktop gives them, need more room; then the grid and the window
+    // move right by as much.
+    const QFontMetrics metrics(sheetFont);
+    int widestCaption = 0;
+    for (const Caption &caption : GridRowCaptions)
+        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+    for (const Caption &caption : { HoursCaption, DeviationCaption })
+        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+    m_labelWidth = std::max(RowLabelWidth, widestCaption);
+    m_firstColumnLeft = std::max(FirstHeadingLeft, RowLabelLeft + widestCaption + LabelGap);
+    setFixedWidth(ClientWidth + m_firstColumnLeft - FirstHeadingLeft);
     // Building the fields changes their texts; nothing may be calculated or stored yet.
     m_loadingWeek = true;
     CreateControls();
@@ -117,11 +148,16 @@ TTimeEdit *TWeekSheet::CreateField(int weekday, const QString &name, TTimeEditKi
     return field;
 }
 
+int TWeekSheet::ColumnLeft(int column) const
+{
+    return m_firstColumnLeft + column * ColumnPitch;
+}
+
 QLabel *TWeekSheet::CreateRowLabel(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->resize(RowLabelWidth, RowLabelHeight);
+    label->resize(m_labelWidth, RowLabelHeight);
     return label;
 }
 
@@ -129,7 +165,8 @@ void TWeekSheet::CreateControls()
 {
     m_weekBoxLabel = new QLabel(QStringLiteral("Week &beginning"), this);
     m_weekBoxLabel->setObjectName(QStringLiteral("laWeekBeginning"));
-    m_weekBoxLabel->setGeometry(RowLabelLeft, 12, 88, RowLabelHeight);
+    const int weekBoxLabelWidth = std::max(WeekBoxLabelWidth, textWidth(fontMetrics(), u"Week beginning"));
+    m_weekBoxLabel->setGeometry(RowLabelLeft, 12, weekBoxLabelWidth, RowLabelHeight);
 
     m_weekBox = new QComboBox(this);
     m_weekBox->setObjectName(QStringLiteral("cbWeekBeginning"));
@@ -137,7 +174,8 @@ void TWeekSheet::CreateControls()
     m_weekBox->setInsertPolicy(QComboBox::NoInsert);
     // Reachable by mouse and by its caption's shortcut, but not a tab stop.
     m_weekBox->setFocusPolicy(Qt::ClickFocus);
-    m_weekBox->setGeometry(columnLeft(1), 8, 96, FieldHeight);
+    m_weekBox->setGeometry(
+        std::max(ColumnLeft(1), RowLabelLeft + weekBoxLabelWidth + LabelGap), 8, 96, FieldHeight);
     m_weekBox->installEventFilter(this);
     m_weekBoxLabel->setBuddy(m_weekBox);
     connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { UpdateWeekBoxColour(); });
@@ -171,16 +209,13 @@ void TWeekSheet::CreateControls()
         auto *heading = new QLabel(this);
         heading->setObjectName(QStringLiteral("laDay%1").arg(column + 1));
         heading->setAlignment(Qt::AlignCenter);
-        heading->setGeometry(columnLeft(column), HeadingTop, HeadingWidth, HeadingHeight);
+        heading->setGeometry(ColumnLeft(column), HeadingTop, HeadingWidth, HeadingHeight);
         m_headings[column] = heading;
     }
 
-    m_rowLabels[rwArrive - 1] = CreateRowLabel(this, QStringLiteral("laArrive"), QStringLiteral("Arrive"));
-    m_rowLabels[rwDepart - 1] = CreateRowLabel(this, QStringLiteral("laDepart"), QStringLiteral("Depart"));
-    m_rowLabels[rwLunch - 1] = CreateRowLabel(this, QStringLiteral("laLunch"), QStringLiteral("Lunch"));
-    m_rowLabels[rwExtra - 1] = CreateRowLabel(this, QStringLiteral("laExtra"), QStringLiteral("Extra"));
-    m_rowLabels[rwHols - 1] = CreateRowLabel(this, QStringLiteral("laHoliday"), QStringLiteral("Holiday"));
-    m_rowLabels[rwComment - 1] = CreateRowLabel(this, QStringLiteral("laComment"), QStringLiteral("Comment"));
+    for (std::size_t row = 0; row < GridRowCaptions.size(); ++row)
+        m_rowLabels[row] = CreateRowLabel(this, QString::fromUtf16(GridRowCaptions[row].name),
+            QString::fromUtf16(GridRowCaptions[row].text));
     constexpr int labelOffset = (FieldHeight - RowLabelHeight) / 2;
     m_rowLabels[rwArrive - 1]->move(RowLabelLeft, ArriveTop + labelOffset);
     m_rowLabels[rwDepart - 1]->move(RowLabelLeft, DepartTop + labelOffset);
@@ -199,6 +234,7 @@ void TWeekSheet::CreateControls()
         button->setObjectName(QStringLiteral("bt") + dayPrefix(weekday) + QStringLiteral("Comment"));
         button->setFocusPolicy(Qt::StrongFocus);
         button->resize(CommentButtonSize, CommentButtonSize);
+        button->installEventFilter(this); // Enter opens the comment as Space does
         UpdateCommentButton(button, QString(), 0);
         connect(button, &QToolButton::clicked, this,
             [this, button] { Q_EMIT CommentClicked(button, button->property(TagProperty).toInt()); });
@@ -211,7 +247,7 @@ void TWeekSheet::CreateResultRows()
     const auto panel = [this](const QString &name, int height) {
         auto *row = new QWidget(this);
         row->setObjectName(name);
-        row->resize(ClientWidth, height);
+        row->resize(width(), height);
         return row;
     };
     const auto figure = [](QWidget *row, const QString &name, int width) {
@@ -233,16 +269,22 @@ void TWeekSheet::CreateResultRows()
     m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
 
     const auto centred = [](int rowHeight) { return (rowHeight - RowLabelHeight) / 2; };
-    CreateRowLabel(m_pnHours, QStringLiteral("laHours"), QStringLiteral("Hours"))
+    CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), QString::fromUtf16(HoursCaption.text))
         ->move(RowLabelLeft, centred(HoursRowHeight));
-    CreateRowLabel(m_pnDeviation, QStringLiteral("laDeviation"), QStringLiteral("Deviation"))
+    CreateRowLabel(
+        m_pnDeviation, QString::fromUtf16(DeviationCaption.name), QString::fromUtf16(DeviationCaption.text))
         ->move(RowLabelLeft, centred(DeviationRowHeight));
+    int weeklyCaptionWidth = WeeklyCaptionWidth;
+    for (const char16_t *caption : { u"Weekly hours", u"Hours short", u"Hours extra" })
+        weeklyCaptionWidth = std::max(weeklyCaptionWidth, textWidth(fontMetrics(), caption));
     auto *weeklyCaption
         = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), QStringLiteral("Weekly hours"));
-    weeklyCaption->setGeometry(RowLabelLeft, centred(WeeklyHoursRowHeight), 90, RowLabelHeight);
+    weeklyCaption->setGeometry(
+        RowLabelLeft, centred(WeeklyHoursRowHeight), weeklyCaptionWidth, RowLabelHeight);
     m_laWeeklyShortfall
         = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
-    m_laWeeklyShortfall->setGeometry(RowLabelLeft, centred(ShortfallRowHeight), 90, RowLabelHeight);
+    m_laWeeklyShortfall->setGeometry(
+        RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
 
     for (int weekday = 1; weekday <= 7; ++weekday) {
         Day &day = m_days[weekday];
@@ -256,8 +298,8 @@ void TWeekSheet::CreateResultRows()
         day.deviation->move(day.deviation->x(), centred(DeviationRowHeight));
     }
 
-    // The week's figures line up under the second column.
-    const int weeklyLeft = columnLeft(2) + FieldWidth - FigureIndent - WeeklyFigureWidth;
+    // The week's figures end where the third column does.
+    const int weeklyLeft = ColumnLeft(2) + FieldWidth - WeeklyFigureWidth;
     m_weeklyHours = figure(m_pnWeeklyHours, QStringLiteral("teWeeklyHours"), WeeklyFigureWidth);
     m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
     m_shortfall = figure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
@@ -289,6 +331,20 @@ void TWeekSheet::InitWeek()
     for (int weeks = -5; weeks <= 2; ++weeks)
         m_weekBox->addItem(ShortDateText(start + 7 * weeks));
     m_weekBox->setEditText(ShortDateText(start));
+    SelectWeekInList();
+
+    // Before the first week is shown the days belong to no date, and a time
+    // entered then (start-up enters the current time before it shows the week)
+    // would reach no day of the document. They take the current week's dates
+    // and values now, as showing the week would.
+    const bool bound
+        = std::any_of(m_days.begin() + 1, m_days.end(), [](const Day &day) { return day.hasDate; });
+    if (!bound) {
+        m_loadingWeek = true;
+        for (int offset = 0; offset < 7; ++offset)
+            LoadDay(start + offset);
+        m_loadingWeek = false;
+    }
 }
 
 void TWeekSheet::ShowWeek()
@@ -303,6 +359,7 @@ void TWeekSheet::ShowWeek()
         const QString startText = ShortDateText(start);
         if (m_weekBox->currentText() != startText)
             m_weekBox->setEditText(startText);
+        SelectWeekInList();
         for (int column = 0; column < 7; ++column)
             m_headings[column]->setToolTip(ShortDateText(start + column));
 
@@ -310,18 +367,8 @@ void TWeekSheet::ShowWeek()
         // values, so a load that stopped half-way never writes a field to a wrong day.
         for (int weekday = 1; weekday <= 7; ++weekday)
             m_days[weekday].hasDate = false;
-        for (int offset = 0; offset < 7; ++offset) {
-            const int date = start + offset;
-            Day &day = m_days[DayNumber::dayOfWeek(date)];
-            day.arrive->SetAsMinutes(m_recorder.GetArrive(date));
-            day.depart->SetAsMinutes(m_recorder.GetDepart(date));
-            day.lunch->SetAsMinutes(m_recorder.GetLunch(date));
-            day.extra->SetAsMinutes(m_recorder.GetExtra(date));
-            day.hols->SetAsMinutes(m_recorder.GetHoliday(date));
-            UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
-            day.date = date;
-            day.hasDate = true;
-        }
+        for (int offset = 0; offset < 7; ++offset)
+            LoadDay(start + offset);
         ArrangeView();
     } catch (...) {
         failure = std::current_exception();
@@ -333,6 +380,30 @@ void TWeekSheet::ShowWeek()
         RecalculateDay(weekday);
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void TWeekSheet::LoadDay(int date)
+{
+    Day &day = m_days[DayNumber::dayOfWeek(date)];
+    day.arrive->SetAsMinutes(m_recorder.GetArrive(date));
+    day.depart->SetAsMinutes(m_recorder.GetDepart(date));
+    day.lunch->SetAsMinutes(m_recorder.GetLunch(date));
+    day.extra->SetAsMinutes(m_recorder.GetExtra(date));
+    day.hols->SetAsMinutes(m_recorder.GetHoliday(date));
+    UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
+    day.date = date;
+    day.hasDate = true;
+}
+
+void TWeekSheet::SelectWeekInList()
+{
+    const QString shown = m_weekBox->currentText();
+    const int index = m_weekBox->findText(shown);
+    if (index == m_weekBox->currentIndex())
+        return;
+    // Choosing an entry writes its text into the box; choosing none empties it.
+    m_weekBox->setCurrentIndex(index);
+    m_weekBox->setEditText(shown);
 }
 
 void TWeekSheet::RecalculateDay(int weekday)
@@ -595,10 +666,10 @@ void TWeekSheet::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation)
 
 void TWeekSheet::StackResultRows()
 {
-    const int margin = ClientWidth - (columnLeft(6) + HeadingWidth);
+    const int margin = width() - (ColumnLeft(6) + HeadingWidth);
     // The bottom margin of the window sits between the grid and the figures,
     // with a rule across it.
-    m_bevel->setGeometry(RowLabelLeft, m_gridHeight + margin / 2 - 1, ClientWidth - RowLabelLeft - margin, 2);
+    m_bevel->setGeometry(RowLabelLeft, m_gridHeight + margin / 2 - 1, width() - RowLabelLeft - margin, 2);
     int top = m_gridHeight + margin;
     const auto stack = [&top](QWidget *row, bool shown) {
         row->setVisible(shown);
@@ -742,14 +813,11 @@ bool TWeekSheet::HandleArrowKey(TTimeEdit *field, int key)
             break;
     }
 
+    // The field entered is selected, as Tab selects it, so that typing replaces
+    // its five characters instead of doing nothing. The caret stands at the end,
+    // where Right collapses the selection before a second Right moves on.
     target->setFocus(Qt::OtherFocusReason);
-    target->deselect();
-    if (key == Qt::Key_Left)
-        target->setCursorPosition(static_cast<int>(target->text().length()));
-    else if (key == Qt::Key_Right)
-        target->setCursorPosition(0);
-    else
-        target->setCursorPosition(caret);
+    target->selectAll();
     return true;
 }
 
@@ -764,7 +832,9 @@ void TWeekSheet::FocusNextInTabOrder(QWidget *from)
     for (std::size_t step = 1; step < count; ++step) {
         QWidget *candidate = m_tabOrder[(index + step) % count];
         if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
-            candidate->setFocus(Qt::OtherFocusReason);
+            // As Tab: a field entered selects its text, and buttons show the focus mark.
+            window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            candidate->setFocus(Qt::TabFocusReason);
             return;
         }
     }
@@ -791,6 +861,18 @@ bool TWeekSheet::eventFilter(QObject *watched, QEvent *event)
         }
         default:
             break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    // The only buttons watched are the comment buttons.
+    if (auto *button = qobject_cast<QToolButton *>(watched)) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                button->click();
+                return true;
+            }
         }
         return QWidget::eventFilter(watched, event);
     }
@@ -822,8 +904,13 @@ bool TWeekSheet::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::MouseButtonDblClick:
-        if (row == rwLunch)
+        if (row == rwLunch) {
             field->SetAsMinutes(m_data.DefaultLunchTime());
+            // The line edit would select the word clicked; the caret goes to the
+            // end instead, as after typing the value.
+            field->end(false);
+            return true;
+        }
         break;
     default:
         break;

@@ -94,6 +94,8 @@ private:
         TTimeLabel *deviation = nullptr;
     };
 
+    // Left edge of a column, 0 to 6 from the left.
+    int ColumnLeft(int column) const;
     void CreateControls();
     void CreateResultRows();
     void SetTabOrder();
@@ -101,6 +103,10 @@ private:
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);
     void ArrangeView();
     void StackResultRows();
+    // Shows the date's stored values in its weekday's fields and binds them to the date.
+    void LoadDay(int date);
+    // The list of the week box opens on the entry of the shown week, if it has one.
+    void SelectWeekInList();
     void ApplyDefaultLunch(int weekday);
     void MoveWeek(int days);
     void ReportError(const QString &message) const;
@@ -135,6 +141,8 @@ private:
     TTimeLabel *m_shortfall = nullptr;
     QLabel *m_laWeeklyShortfall = nullptr;
 
+    int m_labelWidth = 0;
+    int m_firstColumnLeft = 0;
     int m_weekStart = 0;
     bool m_loadingWeek = false;
     int m_gridHeight = 0;

@@ -320,24 +320,6 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 1);
     }
 
-    void focusDoesNotSelectAll()
-    {
-        TTimeEdit edit;
-        edit.setText(QStringLiteral("08:30"));
-        edit.setCursorPosition(2);
-        QFocusEvent tabIn(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(&edit, &tabIn);
-        QVERIFY(!edit.hasSelectedText());
-        QCOMPARE(edit.cursorPosition(), 2);
-
-        // A plain line edit does select all here, so the check above means something.
-        QLineEdit plain;
-        plain.setText(QStringLiteral("08:30"));
-        QFocusEvent plainTabIn(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(&plain, &plainTabIn);
-        QVERIFY(plain.hasSelectedText());
-    }
-
     void labelStartsAtZero()
     {
         TTimeLabel label;

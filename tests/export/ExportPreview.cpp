@@ -14,7 +14,6 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     TData data;
-    QApplication::setApplicationDisplayName(data.ApplicationTitle());
     TTimeRecorder store;
     if (argc > 2)
         store.LoadFromFile(QString::fromLocal8Bit(argv[2]));

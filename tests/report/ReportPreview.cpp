@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
     if (argc < 3)
         return 2;
     TData data;
-    QApplication::setApplicationDisplayName(data.ApplicationTitle());
     TTimeRecorder store;
     if (argc > 3)
         store.LoadFromFile(QString::fromLocal8Bit(argv[3]));

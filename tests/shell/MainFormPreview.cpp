@@ -14,13 +14,14 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     TData data;
-    QApplication::setApplicationDisplayName(data.ApplicationTitle());
     TMainForm form(data, QApplication::arguments().mid(2, 1));
     form.show();
     int result = 1;
     QTimer::singleShot(1000, &form, [&] {
         result = form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        QApplication::quit();
+        // Leaves the loop without closing the window, which would ask to save
+        // when start-up entered the current time.
+        QApplication::exit(result);
     });
     QApplication::exec();
     return result;

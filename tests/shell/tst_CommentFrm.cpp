@@ -172,6 +172,39 @@ private Q_SLOTS:
         QCOMPARE(form.ReadNumberOfComments(), -1);
     }
 
+    // Letters stay out whatever modifier is held; accelerators still reach the dialog.
+    void countFieldWithModifiers_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("stored"); // NumberOfComments afterwards
+        QTest::newRow("Alt+X") << u"7"_s << (Qt::AltModifier | Qt::Key_X).toCombined() << u"7"_s << 50;
+        QTest::newRow("Meta+Z") << u"7"_s << (Qt::MetaModifier | Qt::Key_Z).toCombined() << u"7"_s << 50;
+        QTest::newRow("Alt+A, Apply disabled")
+            << u"50"_s << (Qt::AltModifier | Qt::Key_A).toCombined() << u"50"_s << 50;
+        QTest::newRow("Alt+A applies") << u"7"_s << (Qt::AltModifier | Qt::Key_A).toCombined() << u"7"_s << 7;
+    }
+
+    void countFieldWithModifiers()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, keys);
+        QFETCH(QString, after);
+        QFETCH(int, stored);
+        TCommentForm form(data());
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        count(form)->setFocus();
+        retype(count(form), before);
+        const auto combination = QKeyCombination::fromCombined(keys);
+        QTest::keyClick(count(form), combination.key(), combination.keyboardModifiers());
+        QCOMPARE(count(form)->text(), after);
+        QTRY_COMPARE(data().NumberOfComments(), stored); // an accelerator clicks a moment later
+        QVERIFY(ok(form)->isEnabled());
+    }
+
     void applyStoresTheCountAndRefillsTheList()
     {
         TCommentForm form(data());

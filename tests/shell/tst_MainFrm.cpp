@@ -2,9 +2,11 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "shell/CommentFrm.h"
 #include "shell/MainFrm.h"
 #include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
+#include "ui/BitBtnMsgDlg.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -65,7 +67,6 @@ class TestMainForm : public QObject {
     void start(const QStringList &arguments = {})
     {
         data = std::make_unique<TData>();
-        QApplication::setApplicationDisplayName(data->ApplicationTitle());
         form = std::make_unique<TMainForm>(*data, arguments);
         form->show();
         QTRY_VERIFY(form->StartUpDone());
@@ -174,25 +175,29 @@ private Q_SLOTS:
 
     void autoEnterTime_data()
     {
+        QTest::addColumn<bool>("named"); // whether the settings name a data file to reopen
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("arrive");
         QTest::addColumn<QString>("depart");
         QTest::addColumn<bool>("modified");
-        QTest::newRow("empty day: arrival") << QByteArray() << u"08:30"_s << QString() << true;
+        QTest::newRow("first start, no file: arrival")
+            << false << QByteArray() << u"08:30"_s << QString() << true;
+        QTest::newRow("empty day: arrival") << true << QByteArray() << u"08:30"_s << QString() << true;
         QTest::newRow("arrived: departure")
-            << QByteArray("7/12/2026,7:45\r\n") << u"07:45"_s << u"08:30"_s << true;
+            << true << QByteArray("7/12/2026,7:45\r\n") << u"07:45"_s << u"08:30"_s << true;
         QTest::newRow("both there: nothing")
-            << QByteArray("7/12/2026,7:45,8:\r\n") << u"07:45"_s << u"08:00"_s << false;
+            << true << QByteArray("7/12/2026,7:45,8:\r\n") << u"07:45"_s << u"08:00"_s << false;
     }
 
     void autoEnterTime()
     {
+        QFETCH(bool, named);
         QFETCH(QByteArray, file);
         QFETCH(QString, arrive);
         QFETCH(QString, depart);
         QFETCH(bool, modified);
         writeFile(path(u"week.hf"_s), file);
-        const QString name = path(u"week.hf"_s);
+        const QString name = named ? path(u"week.hf"_s) : QString();
         prepareSettings([&](TData &d) {
             d.SetAutoEnterTime(true);
             d.SetFilename(name);
@@ -201,6 +206,20 @@ private Q_SLOTS:
         QCOMPARE(field("teMonArrive")->text(), arrive);
         QCOMPARE(field("teMonDepart")->text(), depart);
         QCOMPARE(form->TimeRecorder().Modified(), modified);
+        form->UpdateActions();
+        QCOMPARE(form->acSave->isEnabled(), modified);
+    }
+
+    void everyWindowShowsItsOwnCaption()
+    {
+        writeFile(path(u"week.hf"_s), "7/12/2026,8:30\r\n");
+        start({ path(u"week.hf"_s) });
+        QCOMPARE(form->windowTitle(), u"Hourframe [week.hf]"_s);
+        QCOMPARE(TCommentForm(*data).windowTitle(), u"Comment"_s);
+        // The application title follows the caption, but is not the display name Qt
+        // would append to the caption of every other window.
+        QCOMPARE(TMessageForm(u"Text"_s, mtCustom, mbOK).windowTitle(), u"Hourframe [week.hf]"_s);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     }
 
     void openAsksAfterTheDialogAndCancelKeepsTheDocument()
@@ -328,7 +347,9 @@ private Q_SLOTS:
             });
         start();
         QCOMPARE(form->ClientHeight(), clientHeight);
-        QCOMPARE(form->width(), 375);
+        // 375 wide, or wider where the font needs more room for the row labels.
+        QVERIFY(form->width() >= 375);
+        QCOMPARE(form->width(), form->WeekSheet().width());
     }
 
     void optionalRowsMoveUp()

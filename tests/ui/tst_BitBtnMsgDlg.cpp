@@ -1,9 +1,13 @@
-#include "ui/BitBtnMsgDlg.h"
 #include "support/ScriptedPresenter.h"
+#include "ui/BitBtnMsgDlg.h"
+#include "ui/MainWindow.h"
+#include "ui/Presenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -17,7 +21,7 @@ class TestMessageBox : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Hourframe")); }
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Hourframe")); }
 
     void captions_data()
     {
@@ -96,6 +100,60 @@ private Q_SLOTS:
         QTest::mouseClick(box.button(mbNo), Qt::LeftButton);
         QCOMPARE(box.Result(), mbNo);
         QVERIFY(!box.isVisible());
+    }
+
+    // Also while another window is active, as just after a file dialog closed.
+    void boxIsCentredOnTheMainWindow()
+    {
+        QMainWindow main;
+        main.setGeometry(20, 30, 300, 200);
+        SetMainWindow(&main);
+        main.show();
+        QWidget other;
+        other.setGeometry(420, 320, 200, 150);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QPoint centre;
+        QTimer::singleShot(0, this, [&centre] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                centre = box->frameGeometry().center();
+                box->close();
+            }
+        });
+        TDesktopPresenter().MessageBox(u"Save data before loading?"_s, mtWarning, mbYes | mbNo);
+        QVERIFY((centre - main.frameGeometry().center()).manhattanLength() <= 2);
+        SetMainWindow(nullptr);
+    }
+
+    void longLinesKeepNamesWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("times"); // the name appears unbroken
+        const QString path = u"/home/ann/My Documents/Timesheets/missing-week.hf"_s;
+        QTest::newRow("path") << u"Unable to open file "_s + path
+                + u"\rDo you want to try to find it yourself?"_s
+                              << path << 1;
+        QTest::newRow("path wider than the screen")
+            << u"Cannot write "_s + u"/a-folder-name"_s.repeated(60) + u": disk full"_s << u"a-folder-name"_s
+            << 60;
+        QTest::newRow("long sentence") << u"a-word-of-text "_s.repeated(80) << u"a-word-of-text"_s << 80;
+    }
+
+    void longLinesKeepNamesWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(int, times);
+        TMessageForm box(text, mtError, mbOK);
+        box.show();
+        const auto *message = box.findChild<QLabel *>(u"Message"_s);
+        for (const QString &line : message->text().split(u'\n'))
+            QVERIFY2(message->fontMetrics().horizontalAdvance(line) <= message->contentsRect().width(),
+                qPrintable(line));
+        QCOMPARE(message->text().count(name), times);
+        QVERIFY(box.frameGeometry().width() <= box.screen()->availableGeometry().width());
     }
 
     void showMessageBoxGoesThroughThePresenter()

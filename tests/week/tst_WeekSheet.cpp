@@ -9,11 +9,15 @@
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -80,6 +84,15 @@ private:
         else if (auto *box = qobject_cast<QComboBox *>(widget))
             box->lineEdit()->selectAll();
         QTest::keyClicks(widget, keys);
+    }
+
+    // The entry the week box's list opens on, -1 for none.
+    int highlightedWeek()
+    {
+        weekBox()->showPopup();
+        const QModelIndexList rows = weekBox()->view()->selectionModel()->selectedRows();
+        weekBox()->hidePopup();
+        return rows.isEmpty() ? -1 : rows.constFirst().row();
     }
 
     void useWorkedExampleTargets()
@@ -322,9 +335,14 @@ private Q_SLOTS:
         QCOMPARE(sheet().WeekStart(), Monday7 + 7);
         QCOMPARE(weekBox()->currentText(), u"14/12/2026"_s);
         QCOMPARE(field(Monday, TWeekSheet::rwDepart)->text(), u"16:40"_s);
+        QCOMPARE(highlightedWeek(), 6);
         sheet().PreviousWeekAction()->trigger();
         QCOMPARE(sheet().WeekStart(), Monday7);
         QCOMPARE(field(Monday, TWeekSheet::rwDepart)->text(), QString());
+        QCOMPARE(highlightedWeek(), 5);
+        for (int week = 0; week < 3; ++week)
+            next->trigger();
+        QCOMPARE(highlightedWeek(), -1); // beyond the list
     }
 
     void textThatIsNotADateChangesNothing()
@@ -425,6 +443,8 @@ private Q_SLOTS:
         QTest::mouseDClick(lunch, Qt::LeftButton);
         QCOMPARE(lunch->text(), u"00:45"_s);
         QCOMPARE(store().GetLunch(Monday7), 45);
+        QVERIFY(!lunch->hasSelectedText());
+        QCOMPARE(lunch->cursorPosition(), 5);
     }
 
     void arrows_data()
@@ -439,7 +459,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("toCaret");
         const int A = TWeekSheet::rwArrive, D = TWeekSheet::rwDepart, H = TWeekSheet::rwHols;
         QTest::newRow("right wraps from Saturday to Sunday")
-            << Saturday << A << 5 << int(Qt::Key_Right) << true << Sunday << A << 0;
+            << Saturday << A << 5 << int(Qt::Key_Right) << true << Sunday << A << 5;
         QTest::newRow("right in the text moves the caret")
             << Saturday << A << 4 << int(Qt::Key_Right) << true << Saturday << A << 5;
         QTest::newRow("left at the start")
@@ -449,13 +469,13 @@ private Q_SLOTS:
         QTest::newRow("left wraps from the first column")
             << Monday << A << 0 << int(Qt::Key_Left) << true << Sunday << A << 5;
         QTest::newRow("down from Holiday to Arrive")
-            << Friday << H << 3 << int(Qt::Key_Down) << true << Friday << A << 3;
+            << Friday << H << 3 << int(Qt::Key_Down) << true << Friday << A << 5;
         QTest::newRow("up from Arrive to Holiday")
-            << Friday << A << 2 << int(Qt::Key_Up) << true << Friday << H << 2;
+            << Friday << A << 2 << int(Qt::Key_Up) << true << Friday << H << 5;
         QTest::newRow("down skips hidden rows")
-            << Friday << D << 1 << int(Qt::Key_Down) << false << Friday << A << 1;
+            << Friday << D << 1 << int(Qt::Key_Down) << false << Friday << A << 5;
         QTest::newRow("up skips hidden rows")
-            << Friday << A << 0 << int(Qt::Key_Up) << false << Friday << D << 0;
+            << Friday << A << 0 << int(Qt::Key_Up) << false << Friday << D << 5;
     }
 
     void arrows()
@@ -484,7 +504,8 @@ private Q_SLOTS:
         TTimeEdit *to = field(toDay, toRow);
         QVERIFY(to->hasFocus());
         QCOMPARE(to->cursorPosition(), toCaret);
-        QVERIFY(!to->hasSelectedText());
+        // A field entered from another one has its text selected, so that typing replaces it.
+        QCOMPARE(to->selectedText(), to == from ? QString() : to->text());
     }
 
     void enterMovesInTabOrder_data()
@@ -515,10 +536,29 @@ private Q_SLOTS:
         data().SetShowHols(optionalRowsShown);
         data().SetShowComment(optionalRowsShown);
         QVERIFY(start());
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            for (int row = 1; row <= 5; ++row)
+                field(weekday, row)->setText(u"12:00"_s);
         TTimeEdit *from = field(fromDay, fromRow);
         from->setFocus();
         QTest::keyClick(from, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
+        if (auto *entered = qobject_cast<QLineEdit *>(QApplication::focusWidget())) // typing replaces
+            QCOMPARE(entered->selectedText(), u"12:00"_s);
+    }
+
+    void commentButtonByKeyboard()
+    {
+        data().SetShowComment(true);
+        QVERIFY(start());
+        QAbstractButton *button = sheet().CommentButton(Friday);
+        const QImage unfocused = button->grab().toImage();
+        QTest::keyClick(field(Friday, TWeekSheet::rwHols), Qt::Key_Return);
+        QVERIFY2(button->hasFocus() && button->grab().toImage() != unfocused, "no focus mark");
+        QSignalSpy clicked(&sheet(), &TWeekSheet::CommentClicked);
+        for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space })
+            QTest::keyClick(button, key);
+        QCOMPARE(clicked.size(), 3);
     }
 
     void arrangeRows()
@@ -536,6 +576,30 @@ private Q_SLOTS:
             QVERIFY(sheet().IsRowShown(row));
         QCOMPARE(field(Monday, TWeekSheet::rwHols)->y(), 148);
         QCOMPARE(sheet().CommentButton(Monday)->y(), 172);
+    }
+
+    // Row labels end at least 4 pixels (the design's gap) before the first column
+    // in the font in use; figures end at the right edge of their column.
+    void labelsClearTheFirstColumn()
+    {
+        data().SetFirstDayOfWeek(Monday);
+        data().SetMondayTarget(23 * 60 + 59);
+        data().SetShowComment(true);
+        data().SetShowDeviationFromDailyTarget(true);
+        QVERIFY(start());
+        const auto left = [this](const QWidget *w) { return w->mapTo(&sheet(), QPoint()).x(); };
+        const auto textWidth = [](const QLabel *l) { return l->fontMetrics().horizontalAdvance(l->text()); };
+        const int firstColumn = left(field(Monday, TWeekSheet::rwArrive));
+        for (const QLabel *label : sheet().findChildren<QLabel *>(QRegularExpression(u"^la[A-Z][a-z]+$"_s)))
+            QVERIFY2(left(label) + textWidth(label) + 4 <= firstColumn, qPrintable(label->text()));
+        const int columnEnd = firstColumn + field(Monday, TWeekSheet::rwArrive)->width();
+        const QLabel *deviation = sheet().findChild<QLabel *>(u"teMonDeviation"_s);
+        QCOMPARE(deviation->text(), u"-23:59"_s);
+        QCOMPARE(left(deviation) + deviation->width(), columnEnd);
+        QVERIFY(columnEnd - textWidth(deviation) >= firstColumn);
+        const QLabel *weekly = sheet().findChild<QLabel *>(u"teWeeklyHours"_s);
+        const TTimeEdit *third = field(Wednesday, TWeekSheet::rwArrive);
+        QCOMPARE(left(weekly) + weekly->width(), left(third) + third->width());
     }
 
     void rowShownByData()
