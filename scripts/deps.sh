@@ -11,7 +11,11 @@ packages=(
     libbenchmark-dev        # Google Benchmark, for bench/
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
+    libglib2.0-bin          # gio: how xdg-mime reads a file's type on most desktops (association tests)
+    librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
+    appstream dpkg-dev      # checking the installed metadata; the Debian package's dependencies
     python3                 # the tests read exports back with its csv module
+    poppler-utils           # pdftotext, for reading printed and saved reports back in tests
     hyperfine               # timing whole command-line runs, bench/cli.sh
 )
 

@@ -1,3 +1,4 @@
+#include "BuildInfo.h"
 #include "settings/DataMod.h"
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
@@ -7,7 +8,7 @@
 int main(int argc, char *argv[])
 {
     THourframeApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvanesoftware.Hourframe"));
+    QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
 
     // Settings first: they name the application and are read once here.
     TData data;

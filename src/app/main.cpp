@@ -12,20 +12,13 @@
 
 namespace {
 
-// The window program: beside this one in the build tree, in its own folder
-// below the library executables once installed.
+// The window program, beside this one in the build tree and once installed.
 std::string windowProgram()
 {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     const std::string path = length > 0 ? std::string(self, std::size_t(length)) : std::string();
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    for (const std::string &candidate :
-        { folder + "hourframe-window", folder + HOURFRAME_WINDOW_DIR + "/hourframe-window" }) {
-        if (access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return folder + "hourframe-window";
+    return path.substr(0, path.rfind('/') + 1) + "hourframe-window";
 }
 
 } // namespace

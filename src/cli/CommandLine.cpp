@@ -25,6 +25,7 @@ struct Subcommand {
 };
 
 constexpr Subcommand Subcommands[] = {
+    { u"report", u"Print the report of a period", RunReport },
     { u"export", u"Write the CSV export of a period", RunExport },
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
     { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch },

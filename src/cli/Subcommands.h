@@ -10,6 +10,7 @@
 // in the table of CommandLine.cpp.
 namespace Cli {
 
+QByteArray RunReport(const QStringList &arguments);
 QByteArray RunExport(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);

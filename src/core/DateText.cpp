@@ -94,10 +94,23 @@ int firstPosition(const QString &format, QChar letter)
     return static_cast<int>(format.indexOf(letter)) + 1;
 }
 
-QString padded(int n, int width)
+// n in decimal with at least width digits, appended without temporary
+// strings: reports format a date for every line.
+void appendPadded(QString &out, int n, int width)
 {
-    const QString digits = QString::number(n < 0 ? -qint64(n) : qint64(n)).rightJustified(width, u'0');
-    return n < 0 ? u'-' + digits : digits;
+    if (n < 0)
+        out += u'-';
+    qint64 rest = n < 0 ? -qint64(n) : qint64(n);
+    char16_t digits[16];
+    int count = 0;
+    do {
+        digits[count++] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    for (int i = count; i < width; ++i)
+        out += u'0';
+    while (count > 0)
+        out += QChar(digits[--count]);
 }
 
 qsizetype runLength(const QString &pattern, qsizetype from)
@@ -152,8 +165,12 @@ int ParseDateText(const QString &text)
 
 QString FormatDayNumber(int day, const QString &pattern)
 {
-    const QDate date = DayNumber::toDate(day);
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+    DayNumber::toDate(day).getDate(&year, &month, &dayOfMonth);
     QString out;
+    out.reserve(pattern.size() + 16);
     qsizetype i = 0;
     while (i < pattern.size()) {
         const QChar c = pattern[i];
@@ -184,9 +201,9 @@ QString FormatDayNumber(int day, const QString &pattern)
             const qsizetype used = qMin<qsizetype>(repeat, 4);
             const int weekday = DayNumber::dayOfWeek(day);
             if (used == 1)
-                out += QString::number(date.day());
+                out += QString::number(dayOfMonth);
             else if (used == 2)
-                out += padded(date.day(), 2);
+                appendPadded(out, dayOfMonth, 2);
             else if (used == 3)
                 out += Regional::shortDayName(weekday);
             else
@@ -195,19 +212,19 @@ QString FormatDayNumber(int day, const QString &pattern)
         } else if (c == u'M') {
             const qsizetype used = qMin<qsizetype>(repeat, 4);
             if (used == 1)
-                out += QString::number(date.month());
+                out += QString::number(month);
             else if (used == 2)
-                out += padded(date.month(), 2);
+                appendPadded(out, month, 2);
             else if (used == 3)
-                out += Regional::shortMonthName(date.month());
+                out += Regional::shortMonthName(month);
             else
-                out += Regional::longMonthName(date.month());
+                out += Regional::longMonthName(month);
             i += used;
         } else if (c == u'y' && repeat >= 4) {
-            out += padded(date.year(), 4);
+            appendPadded(out, year, 4);
             i += 4;
         } else if (c == u'y' && repeat >= 2) {
-            out += padded(date.year() % 100, 2);
+            appendPadded(out, year % 100, 2);
             i += 2;
         } else {
             out += c;

@@ -92,6 +92,18 @@ void AppendClockText(std::string &out, qint64 minutes, const std::string &separa
     out += char('0' + rest % 10);
 }
 
+void AppendClockText(QString &out, qint64 minutes, QChar separator)
+{
+    // Digits and the separator as UTF-8, short enough for the string's own
+    // buffer; only a separator beyond ASCII needs a conversion.
+    std::string text;
+    AppendClockText(text, minutes, Utf8Of(separator));
+    if (separator.unicode() < 0x80)
+        out += QLatin1StringView(text.data(), qsizetype(text.size()));
+    else
+        out += QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)
 {
     for (qsizetype i = 0; i < rest.size(); ++i) {

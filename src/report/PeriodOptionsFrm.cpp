@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;

@@ -1,10 +1,13 @@
 #include "settings/DataMod.h"
 
+#include "BuildInfo.h"
 #include "core/Errors.h"
 #include "settings/RegMgr.h"
 #include "settings/VersionData.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -17,12 +20,16 @@ constexpr int MaxMinutes = std::numeric_limits<int>::max();
 
 } // namespace
 
-QString HelpFilePathFor(const QString &programPath)
+QString ManualPathFor(const QString &programPath)
 {
-    const qsizetype nameStart = programPath.lastIndexOf(u'/') + 1;
-    const qsizetype dot = programPath.lastIndexOf(u'.');
-    const QString stem = dot >= nameStart ? programPath.left(dot) : programPath;
-    return stem + u".CHM"_s;
+    const QDir programFolder = QFileInfo(programPath).dir();
+    for (const QString &relative :
+        { u"help/index.html"_s, QString::fromLatin1(BuildInfo::InstalledManual) }) {
+        const QString path = QDir::cleanPath(programFolder.filePath(relative));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
 }
 
 TData::TData(QObject *parent)
@@ -37,7 +44,7 @@ void TData::HourframeDataCreate()
 {
     m_applicationTitle = m_versionData->VersionInfo().ProductName;
     QCoreApplication::setApplicationName(m_applicationTitle);
-    m_helpFile = HelpFilePathFor(QCoreApplication::applicationFilePath());
+    m_helpFile = ManualPathFor(QCoreApplication::applicationFilePath());
     m_registryManager->SetApplicationName(m_versionData->VersionInfo().ProductName);
 
     m_autoSave = ReadFlag(u"AutoSave"_s, false);
@@ -51,6 +58,7 @@ void TData::HourframeDataCreate()
     m_reportWeekendDaysWithNoHours = ReadFlag(u"ReportWeekendDaysWithNoHours"_s, false);
     m_reportAdjustDatesToFullWeek = ReadFlag(u"ReportAdjustDatesToFullWeek"_s, true);
     m_reportFileName = ReadText(u"ReportFileName"_s, QString());
+    m_reportPdfFileName = ReadText(u"ReportPdfFileName"_s, QString());
     m_showDeviationFromWeeklyTarget = ReadFlag(u"ShowDeviationFromWeeklyTarget"_s, false);
     m_showDeviationFromDailyTarget = ReadFlag(u"ShowDeviationFromDailyTarget"_s, false);
     m_showLunchTime = ReadFlag(u"ShowLunchTime"_s, true);
@@ -343,6 +351,11 @@ void TData::SetReportCalculateAverageHours(bool value)
 void TData::SetReportFileName(const QString &value)
 {
     StoreText(m_reportFileName, u"ReportFileName"_s, value);
+}
+
+void TData::SetReportPdfFileName(const QString &value)
+{
+    StoreText(m_reportPdfFileName, u"ReportPdfFileName"_s, value);
 }
 
 void TData::SetExportAdjustDatesToFullWeek(bool value)

@@ -28,7 +28,7 @@ public:
 
     // The product name; also the application's name for Qt.
     QString ApplicationTitle() const { return m_applicationTitle; }
-    // The program file with the extension ".CHM".
+    // The manual's first page; empty when there is no manual.
     QString HelpFile() const { return m_helpFile; }
 
     // Start-up and document
@@ -118,6 +118,9 @@ public:
     void SetReportCalculateAverageHours(bool value);
     QString ReportFileName() const { return m_reportFileName; }
     void SetReportFileName(const QString &value);
+    // The last file a report was saved to as PDF.
+    QString ReportPdfFileName() const { return m_reportPdfFileName; }
+    void SetReportPdfFileName(const QString &value);
 
     // Export options
     bool ExportAdjustDatesToFullWeek() const { return m_exportAdjustDatesToFullWeek; }
@@ -204,6 +207,7 @@ private:
     bool m_reportCalculateTotalHours {};
     bool m_reportCalculateAverageHours {};
     QString m_reportFileName {};
+    QString m_reportPdfFileName {};
     bool m_exportAdjustDatesToFullWeek {};
     bool m_exportWorkDaysWithNoHours {};
     bool m_exportWeekendDaysWithNoHours {};
@@ -221,6 +225,6 @@ private:
     QString m_exportFileName {};
 };
 
-// The help file beside the program: the file name's extension replaced by
-// ".CHM", or ".CHM" appended when the name has none.
-QString HelpFilePathFor(const QString &programPath);
+// The manual's first page for the program file: beside the program in the
+// build tree, else in the installed data folder; empty when neither exists.
+QString ManualPathFor(const QString &programPath);

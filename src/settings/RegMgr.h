@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/NtRegistry.h"
+#include "settings/VersionData.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,8 +9,6 @@
 #include <QString>
 
 #include <optional>
-
-class TVersionData;
 
 // A rectangle as the registry keeps it: the right and bottom edges lie just
 // outside, so Right - Left is the width.

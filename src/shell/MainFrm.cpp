@@ -5,9 +5,16 @@
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
 #include "export/ExportOptionsFrm.h"
+#include "help/GoToWebsite.h"
+#include "help/HelpFile.h"
+#include "report/ReportFrm.h"
+#include "report/ReportOptionsFrm.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
+#include "shell/FileAssociation.h"
+#include "shell/SaveForm.h"
+#include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
 #include "ui/DrawingLock.h"
 #include "ui/MainWindow.h"
@@ -20,14 +27,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
+#include <QWindowStateChangeEvent>
 
 #include <exception>
 
@@ -35,6 +41,7 @@ namespace {
 
 // Design sizes in logical pixels; Qt scales them with the screen.
 constexpr int ToolBarHeight = 26;
+constexpr QPoint DesignPosition(283, 118);
 
 } // namespace
 
@@ -52,6 +59,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+    move(DesignPosition);
 
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
@@ -63,9 +71,32 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     CreateMenus();
     CreateToolBar();
 
+    // The window has a fixed size (ArrangeView gives its height), so only its
+    // position comes back.
+    setFixedSize(size());
+    m_saveFormPosition = new TSaveFormPosition(this);
+    m_saveFormPosition->setObjectName(QStringLiteral("SaveFormPosition"));
+    m_saveFormPosition->SetRegistryManager(&m_data.RegistryManager());
+    m_saveFormPosition->Loaded();
+
     // The caption is the bare product name until a document is named.
     setWindowTitle(m_data.ApplicationTitle());
+    m_trayIcon = new TTrayIcon(this);
+    m_trayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    m_trayIcon->SetIcon(windowIcon());
+    m_trayIcon->SetHint(m_data.ApplicationTitle());
+    m_trayIcon->SetPopupMenu(m_trayMenu);
+    connect(m_trayIcon, &TTrayIcon::OnClick, this, &TMainForm::acShowFormExecute);
+    connect(m_trayIcon, &TTrayIcon::OnRightClick, this, &TMainForm::acShowFormExecute);
+    connect(m_trayIcon, &TTrayIcon::OnTrayChange, this, &TMainForm::TrayChange);
     LoadActionImages();
+
+    m_goToWebsite = new TGoToWebsite(this);
+    m_goToWebsite->setObjectName(QStringLiteral("GoToWebsite"));
+    m_goToWebsite->SetVersionData(&m_data.VersionData());
+    m_goToWebsite->SetActionHomePage(acGoToHomePage);
+    m_goToWebsite->SetActionOrvaneSoftwareWebsite(acGoToOrvaneSoftwareWebsite);
+    m_goToWebsite->Loaded();
 
     // The enabled state of the commands follows the document, the focus and
     // the shown week; it is brought up to date whenever the event queue runs dry.
@@ -124,8 +155,11 @@ void TMainForm::CreateActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
+    command(acHideForm, &TMainForm::acHideFormExecute);
+    command(acShowForm, &TMainForm::acShowFormExecute);
     command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
+    command(acReport, &TMainForm::acReportExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunCommand([=, this] { btCommentClick(button, date); });
     });
@@ -147,11 +181,6 @@ void TMainForm::CreateActions()
         &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
 
-    // Commands whose windows are not part of this build yet stay disabled
-    // rather than pretend to work.
-    for (QAction *pending :
-        { acReport, acHideForm, acShowForm, acGoToHomePage, acGoToOrvaneSoftwareWebsite })
-        pending->setEnabled(false);
     acShowForm->setVisible(false);
 }
 
@@ -248,13 +277,7 @@ void TMainForm::LoadActionImages()
 
 void TMainForm::RunCommand(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const HourframeError &error) {
-        Presenter().ReportError(error.message());
-    } catch (const std::exception &error) {
-        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
-    }
+    RunReportingErrors(command);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -404,9 +427,72 @@ bool TMainForm::acSaveAsExecute()
 
 void TMainForm::acHelpExecute()
 {
-    const QString helpFile = m_data.HelpFile();
-    if (!helpFile.isEmpty() && QFileInfo::exists(helpFile))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    OpenHelpFile(m_data.HelpFile());
+}
+
+bool TMainForm::HideFormAllowed() const
+{
+    return m_data.UseToolTray() && m_trayIcon->Shown() && isVisible();
+}
+
+void TMainForm::acHideFormExecute()
+{
+    if (HideFormAllowed())
+        hide();
+}
+
+void TMainForm::acShowFormExecute()
+{
+    // Restoring runs the restore handler through the state change.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainForm::FormMinimize()
+{
+    // Hidden after the minimise has been handled, the window leaves the
+    // taskbar; the tray icon brings it back.
+    if (HideFormAllowed())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isMinimized() && HideFormAllowed())
+                    hide();
+            },
+            Qt::QueuedConnection);
+}
+
+void TMainForm::FormRestore()
+{
+    show();
+}
+
+void TMainForm::TrayChange()
+{
+    // A window hidden into a notification area that has gone could not be
+    // brought back any more.
+    if (!m_trayIcon->Shown() && !isVisible())
+        acShowFormExecute();
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const bool wasMinimized = static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMinimized;
+    if (isMinimized() && !wasMinimized)
+        FormMinimize();
+    else if (!isMinimized() && wasMinimized)
+        FormRestore();
+}
+
+void TMainForm::UpdateFileAssociation()
+{
+    ::UpdateFileAssociation(m_data.AssociateHfFiles(), QCoreApplication::applicationFilePath());
 }
 
 void TMainForm::acOptionsExecute()
@@ -417,6 +503,14 @@ void TMainForm::acOptionsExecute()
     ArrangeView();
     m_weekSheet->InitWeek();
     m_weekSheet->ShowWeek();
+    UpdateFileAssociation();
+}
+
+void TMainForm::acReportExecute()
+{
+    TPeriod period;
+    if (EditReportOptions(this, m_data, m_timeRecorder, period))
+        ShowReport(this, m_data, m_timeRecorder, period);
 }
 
 void TMainForm::acExportExecute()
@@ -469,9 +563,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
     RunCommand([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
-    if (goOn)
+    if (goOn) {
+        m_trayIcon->SetActive(false);
         event->accept();
-    else
+        // Closing a window hidden in the tray closes no visible window, which
+        // would leave the application running without a window or an icon.
+        if (!isVisible())
+            QCoreApplication::exit(0);
+    } else
         event->ignore();
 }
 
@@ -482,6 +581,7 @@ void TMainForm::contextMenuEvent(QContextMenuEvent *event)
 
 void TMainForm::ArrangeView()
 {
+    m_trayIcon->SetActive(m_data.UseToolTray());
     const DrawingLock lock(this);
 
     menuBar()->setVisible(m_data.ShowMenu());
@@ -524,8 +624,8 @@ void TMainForm::UpdateActions()
     acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
     acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
     acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(focusWidget()));
-    const QString helpFile = m_data.HelpFile();
-    acHelp->setEnabled(!helpFile.isEmpty() && QFileInfo::exists(helpFile));
-    acHideForm->setVisible(m_data.UseToolTray() && isVisible());
+    acHelp->setEnabled(HelpFileExists(m_data.HelpFile()));
+    acHideForm->setVisible(HideFormAllowed());
     m_exitSeparator->setVisible(acHideForm->isVisible());
+    acShowForm->setVisible(!isVisible());
 }

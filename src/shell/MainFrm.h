@@ -12,7 +12,10 @@ class QAction;
 class QMenu;
 class QToolBar;
 class TData;
+class TGoToWebsite;
+class TSaveFormPosition;
 class TTimeRecorder;
+class TTrayIcon;
 class TWeekSheet;
 
 // The main window: the week sheet of the open document with its commands,
@@ -27,6 +30,8 @@ public:
 
     TTimeRecorder &TimeRecorder() { return *m_timeRecorder; }
     TWeekSheet &WeekSheet() { return *m_weekSheet; }
+    TTrayIcon &TrayIcon() { return *m_trayIcon; }
+    TSaveFormPosition &SaveFormPosition() { return *m_saveFormPosition; }
     bool StartUpDone() const { return m_startUpDone; }
 
     void OpenFile(const QString &path);
@@ -37,6 +42,7 @@ public:
     void CompleteStartUp();
     void ArrangeView();
     void UpdateActions();
+    void UpdateFileAssociation();
     // Writes the export file named in the settings for the period (day
     // numbers, both included). Failures are shown to the user, success is not.
     void ExportToCsv(int StartDate, int EndDate);
@@ -79,6 +85,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -95,8 +102,17 @@ private:
     bool acSaveExecute();
     bool acSaveAsExecute();
     void acHelpExecute();
+    void acHideFormExecute();
+    void acShowFormExecute();
+    // Hiding into the notification area needs the setting and an area to
+    // hide into; without one the window stays an ordinary window.
+    bool HideFormAllowed() const;
+    void FormMinimize();
+    void FormRestore();
+    void TrayChange();
     void acExportExecute();
     void acOptionsExecute();
+    void acReportExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 
@@ -107,6 +123,9 @@ private:
     QStringList m_arguments;
     TTimeRecorder *m_timeRecorder = nullptr;
     TWeekSheet *m_weekSheet = nullptr;
+    TTrayIcon *m_trayIcon = nullptr;
+    TSaveFormPosition *m_saveFormPosition = nullptr;
+    TGoToWebsite *m_goToWebsite = nullptr;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_showMenu = nullptr;
     QMenu *m_popupMenu = nullptr;

@@ -1,9 +1,12 @@
 #include "ui/Presenter.h"
 
+#include "core/Errors.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QFileDialog>
+
+#include <exception>
 
 namespace {
 
@@ -84,4 +87,15 @@ TScopedPresenter::TScopedPresenter(TPresenter &presenter)
 TScopedPresenter::~TScopedPresenter()
 {
     installed() = m_previous;
+}
+
+void RunReportingErrors(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const HourframeError &error) {
+        Presenter().ReportError(error.message());
+    } catch (const std::exception &error) {
+        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
+    }
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QDialog;
 class QWidget;
 
@@ -59,3 +61,7 @@ public:
 private:
     TPresenter *m_previous;
 };
+
+// Runs a command and shows any failure it raises in the general error report
+// of the installed presenter.
+void RunReportingErrors(const std::function<void()> &command);

@@ -2,8 +2,7 @@
 #include "core/TimeRecorder.h"
 #include "report/ReportOptionsFrm.h"
 #include "settings/DataMod.h"
-#include "support/ScriptedPresenter.h"
-#include "support/TestSupport.h"
+#include "support/WindowTestEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,31 +46,19 @@ void typeDate(QDialog &dialog, const QString &field, const QString &digits)
 class TestReportOptionsForm : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TemporaryHome> home;
-    std::unique_ptr<Regional::Override> regional;
-    std::unique_ptr<Clock::Fixed> clock;
-    std::unique_ptr<ScriptedPresenter> script;
-    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<WindowTestEnvironment> env;
 
 private Q_SLOTS:
+    // Today is Sunday 6 December 2026.
     void init()
     {
-        home = std::make_unique<TestSupport::TemporaryHome>();
-        regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
-        // Sunday 6 December 2026.
-        clock = std::make_unique<Clock::Fixed>(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
-        script = std::make_unique<ScriptedPresenter>();
-        presenter = std::make_unique<TScopedPresenter>(*script);
+        env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     }
 
     void cleanup()
     {
-        QVERIFY(!script->unexpected);
-        presenter.reset();
-        script.reset();
-        clock.reset();
-        regional.reset();
-        home.reset();
+        QVERIFY(!env->script.unexpected);
+        env.reset();
     }
 
     // Opens on this week with the stored options; the dates decide OK; OK
@@ -87,7 +74,7 @@ private Q_SLOTS:
         TData data;
         TTimeRecorder store;
         TPeriod period;
-        script->dialogScripts.enqueue([](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([](QDialog &dialog) {
             chooseAndConfirm(dialog);
             return dialog.result();
         });
@@ -101,6 +88,7 @@ private Q_SLOTS:
         QVERIFY(!reread.ReportCalculateAverageHours());
     }
 
+public:
     static void chooseAndConfirm(QDialog &dialog)
     {
         auto *ok = child<QPushButton>(dialog, u"btOk"_s);
@@ -140,19 +128,6 @@ private Q_SLOTS:
         child<QCheckBox>(dialog, u"cbBlankWeekendDays"_s)->click();
         child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->click();
         ok->click();
-    }
-
-    void cancelStoresNothing()
-    {
-        TData data;
-        TPeriod period;
-        script->dialogScripts.enqueue([](QDialog &dialog) {
-            child<QCheckBox>(dialog, u"cbAdjustDates"_s)->click();
-            child<QPushButton>(dialog, u"btCancel"_s)->click();
-            return dialog.result();
-        });
-        QVERIFY(!EditReportOptions(nullptr, data, nullptr, period));
-        QVERIFY(TData().ReportAdjustDatesToFullWeek());
     }
 };
 

@@ -6,6 +6,10 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
 
@@ -90,6 +94,7 @@ const std::vector<Setting> &settings()
         FLAG(ReportCalculateTotalHours, true),
         FLAG(ReportCalculateAverageHours, true),
         TEXT(ReportFileName, QString()),
+        TEXT(ReportPdfFileName, QString()),
         FLAG(ExportAdjustDatesToFullWeek, true),
         FLAG(ExportWorkDaysWithNoHours, true),
         FLAG(ExportWeekendDaysWithNoHours, false),
@@ -157,7 +162,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(52)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(53)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
@@ -459,26 +464,39 @@ private Q_SLOTS:
         TData data;
         QCOMPARE(data.ApplicationTitle(), u"Hourframe"_s);
         QCOMPARE(QCoreApplication::applicationName(), u"Hourframe"_s);
-        QCOMPARE(data.HelpFile(), HelpFilePathFor(QCoreApplication::applicationFilePath()));
-        QVERIFY(data.HelpFile().endsWith(u".CHM"_s));
+        QCOMPARE(data.HelpFile(), ManualPathFor(QCoreApplication::applicationFilePath()));
         QCOMPARE(data.VersionData().VersionInfo().ProductName, u"Hourframe"_s);
     }
 
-    void helpFilePath_data()
+    // The manual beside the program wins over the installed one, so a build
+    // tree always shows its own manual.
+    void manualPath_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("help");
-        QTest::newRow("no extension") << u"/usr/bin/hourframe"_s << u"/usr/bin/hourframe.CHM"_s;
-        QTest::newRow("extension replaced") << u"/opt/app/Hourframe.exe"_s << u"/opt/app/Hourframe.CHM"_s;
-        QTest::newRow("last extension only") << u"/opt/app/hour.frame.bin"_s << u"/opt/app/hour.frame.CHM"_s;
-        QTest::newRow("dot in a folder") << u"/opt/v1.2/hourframe"_s << u"/opt/v1.2/hourframe.CHM"_s;
+        QTest::addColumn<QStringList>("manuals");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("beside the program")
+            << QStringList { u"bin/help/index.html"_s } << u"bin/help/index.html"_s;
+        QTest::newRow("installed") << QStringList { u"share/hourframe/help/index.html"_s }
+                                   << u"share/hourframe/help/index.html"_s;
+        QTest::newRow("both") << QStringList { u"share/hourframe/help/index.html"_s,
+            u"bin/help/index.html"_s }
+                              << u"bin/help/index.html"_s;
+        QTest::newRow("a folder is no manual") << QStringList { u"bin/help/index.html/x"_s } << QString();
     }
 
-    void helpFilePath()
+    void manualPath()
     {
-        QFETCH(QString, program);
-        QFETCH(QString, help);
-        QCOMPARE(HelpFilePathFor(program), help);
+        QFETCH(QStringList, manuals);
+        QFETCH(QString, found);
+        QTemporaryDir prefix;
+        for (const QString &manual : manuals) {
+            QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(manual).path()));
+            QFile file(prefix.filePath(manual));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(ManualPathFor(prefix.filePath(u"bin/hourframe"_s)),
+            found.isEmpty() ? QString() : prefix.filePath(found));
     }
 };
 

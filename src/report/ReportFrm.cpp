@@ -1,0 +1,332 @@
+#include "report/ReportFrm.h"
+
+#include "core/Errors.h"
+#include "core/ReplaceFile.h"
+#include "core/TimeRecorder.h"
+#include "report/BusyFrm.h"
+#include "report/ReportText.h"
+#include "settings/DataMod.h"
+#include "ui/MainWindow.h"
+#include "ui/Presenter.h"
+#include "ui/Printers.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Pages leave this many device units free at the left and the top.
+constexpr int PageMargin = 10;
+
+// The text as files and the clipboard get it: every line followed by CR LF.
+QString CrLfText(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + u"\r\n"_s;
+    return text;
+}
+
+// The text area's font: Courier New where it is installed, else the system's
+// fixed-pitch font, at 10 points (13 pixels at 96 dots per inch).
+QFont ReportFont()
+{
+    QFont font = QFontDatabase::hasFamily(u"Courier New"_s)
+        ? QFont(u"Courier New"_s)
+        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);
+    return font;
+}
+
+// Disables a window for as long as it lives.
+class WindowDisabled {
+public:
+    explicit WindowDisabled(QWidget *window)
+        : m_window(window)
+    {
+        m_window->setEnabled(false);
+    }
+    ~WindowDisabled() { m_window->setEnabled(true); }
+    WindowDisabled(const WindowDisabled &) = delete;
+    WindowDisabled &operator=(const WindowDisabled &) = delete;
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+TReportForm::TReportForm(TData &data, TTimeRecorder *store, QWidget *parent)
+    : QDialog(parent)
+    , m_data(data)
+    , m_timeRecorder(store)
+{
+    setObjectName(u"ReportForm"_s);
+    setWindowTitle(u"Hourframe Report"_s);
+    // Resizable, with a maximise box and no minimise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(679, 467);
+
+    acSave = CreateAction("acSave", "&Save...", "Save report to file", "SAVE");
+    acSaveAsPdf = CreateAction("acSaveAsPdf", "Save as P&DF...", "Save report as PDF", "PDF");
+    acCopyToClipboard
+        = CreateAction("acCopyToClipboard", "Copy to clip&board", "Copy report to clipboard", "COPY");
+    acPrint = CreateAction("acPrint", "&Print", "Print report", "PRINT");
+    acPrintSetup = CreateAction("acPrintSetup", "Print set&up...", "Print setup", "PRINTSETUP");
+    acClose = CreateAction("acClose", "&Close", "Close", "CLOSE");
+
+    tbReport = new QToolBar(this);
+    tbReport->setObjectName(u"tbReport"_s);
+    tbReport->setIconSize(QSize(16, 16));
+    tbReport->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbReport->addActions({ acSave, acCopyToClipboard });
+    tbReport->addSeparator();
+    tbReport->addActions({ acPrint, acPrintSetup, acSaveAsPdf });
+    tbReport->addSeparator();
+    tbReport->addAction(acClose);
+
+    moReport = new QPlainTextEdit(this);
+    moReport->setObjectName(u"moReport"_s);
+    moReport->setReadOnly(true);
+    moReport->setLineWrapMode(QPlainTextEdit::NoWrap);
+    moReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moReport->setFont(ReportFont());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tbReport);
+    layout->addWidget(moReport);
+
+    const auto command = [this](QAction *action, void (TReportForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+            [this, handler] { RunReportingErrors([this, handler] { (this->*handler)(); }); });
+    };
+    command(acSave, &TReportForm::acSaveExecute);
+    command(acSaveAsPdf, &TReportForm::acSaveAsPdfExecute);
+    command(acCopyToClipboard, &TReportForm::acCopyToClipboardExecute);
+    command(acPrint, &TReportForm::acPrintExecute);
+    command(acPrintSetup, &TReportForm::acPrintSetupExecute);
+    connect(acClose, &QAction::triggered, this, &QWidget::close);
+}
+
+TReportForm::~TReportForm() = default;
+
+QAction *TReportForm::CreateAction(const char *name, const char *caption, const char *hint, const char *image)
+{
+    auto *action = new QAction(QString::fromLatin1(caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(QString::fromLatin1(hint));
+    QPixmap pixmap(u":/images/%1.xpm"_s.arg(QLatin1String(image)));
+    if (!pixmap.isNull()) {
+        pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255)));
+        action->setIcon(QIcon(pixmap));
+    }
+    return action;
+}
+
+QPrinter &TReportForm::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void TReportForm::BuildReport(int StartDate, int EndDate)
+{
+    m_lines.clear();
+    if (m_timeRecorder)
+        m_lines = ReportLines(*m_timeRecorder, { StartDate, EndDate }, ReportSettingsOf(m_data));
+    // One document for the whole report, so that the area lays it out and
+    // repaints once.
+    moReport->setPlainText(m_lines.join(u'\n'));
+    const bool hasReport = !m_timeRecorder.isNull();
+    for (QAction *action : { acSave, acSaveAsPdf, acPrint, acCopyToClipboard })
+        action->setEnabled(hasReport);
+}
+
+void TReportForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TReportForm::FormShow()
+{
+    const bool printers = PrintersInstalled();
+    acPrint->setEnabled(printers);
+    acPrintSetup->setEnabled(printers);
+}
+
+void TReportForm::closeEvent(QCloseEvent *event)
+{
+    // The page loop hands control to the event queue; the window must outlive it.
+    if (m_printing)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+// A save dialog for the report, opening on the name it was last saved under.
+QString TReportForm::ReportFileDialog(const QString &title, const QString &filter, const QString &suffix,
+    const QString &lastName, bool confirmOverwrite)
+{
+    TFileDialogOptions options;
+    options.title = title;
+    options.filter = filter;
+    options.defaultSuffix = suffix;
+    options.directory = lastName;
+    options.confirmOverwrite = confirmOverwrite;
+    return Presenter().SaveFileName(this, options);
+}
+
+void TReportForm::acSaveExecute()
+{
+    const QString path = ReportFileDialog(
+        u"Save Report"_s, u"Text Files (*.txt);;All Files (*)"_s, u"txt"_s, m_data.ReportFileName(), false);
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = CrLfText(m_lines).toUtf8();
+    ReplaceFile(path, [&](QIODevice &file) {
+        if (file.write(bytes) != bytes.size())
+            throw IoError(u"Cannot write %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+        return true;
+    });
+    m_data.SetReportFileName(path);
+}
+
+void TReportForm::acCopyToClipboardExecute()
+{
+    QGuiApplication::clipboard()->setText(CrLfText(m_lines));
+}
+
+void TReportForm::acPrintSetupExecute()
+{
+    if (!PrintersInstalled())
+        return;
+    QPrintDialog dialog(&Printer(), this);
+    dialog.setWindowTitle(u"Print Setup"_s);
+    Presenter().ExecDialog(dialog);
+}
+
+void TReportForm::acPrintExecute()
+{
+    if (!PrintersInstalled())
+        return;
+    QPrinter &printer = Printer();
+    printer.setDocName(ApplicationTitle());
+    if (PrintPages(printer) && printer.printerState() == QPrinter::Error)
+        throw IoError(u"The report could not be printed"_s);
+}
+
+// The same pages as Print, at the printer's resolution and page layout, into
+// a PDF file that replaces the old one only when it is complete.
+void TReportForm::acSaveAsPdfExecute()
+{
+    const QString path = ReportFileDialog(u"Save Report as PDF"_s, u"PDF Files (*.pdf);;All Files (*)"_s,
+        u"pdf"_s, m_data.ReportPdfFileName(), true);
+    if (path.isEmpty())
+        return;
+    const bool saved = ReplaceFile(path, [this](QIODevice &file) {
+        QPdfWriter writer(&file);
+        writer.setResolution(Printer().resolution());
+        writer.setPageLayout(Printer().pageLayout());
+        writer.setTitle(ApplicationTitle());
+        writer.setCreator(m_data.ApplicationTitle());
+        return PrintPages(writer);
+    });
+    if (saved)
+        m_data.SetReportPdfFileName(path);
+}
+
+// The lines are laid out first, one at a time, with the busy dialog showing
+// the progress and its Cancel button working. The pages are drawn only after
+// that: a print job, once begun, cannot be taken back (Qt's PDF and CUPS print
+// engines do not abort), so a cancelled print must not begin one at all.
+bool TReportForm::PrintPages(QPagedPaintDevice &device)
+{
+    const WindowDisabled disabled(this);
+    const QScopedValueRollback printing(m_printing, true);
+    const std::unique_ptr<TBusyForm> busy = std::make_unique<TBusyForm>(this);
+    // A window made over a disabled owner starts disabled; Cancel must work.
+    busy->setEnabled(true);
+    busy->SetOperation(u"Printing Report"_s);
+    busy->SetPosition(0);
+    busy->SetMin(0);
+    busy->SetMax(static_cast<int>(m_lines.size()));
+    busy->show();
+    QCoreApplication::processEvents();
+
+    QFont font(m_data.PrinterFontName());
+    font.setPointSize(m_data.PrinterFontSize());
+    font.setStyleHint(QFont::TypeWriter);
+    const QFontMetrics metrics(font, &device);
+    const int lineHeight = metrics.size(Qt::TextSingleLine, u"Hy"_s).height();
+    const int pageHeight = device.height();
+
+    // Where each line goes: its top, and whether a new page begins with it.
+    // A line that would pass the bottom of a page goes to the next one, unless
+    // it is the first of its page.
+    std::vector<int> tops(static_cast<size_t>(m_lines.size()));
+    std::vector<bool> newPage(tops.size());
+    int y = PageMargin;
+    for (size_t i = 0; i < tops.size(); ++i) {
+        if (pageHeight < y + lineHeight && y > PageMargin) {
+            newPage[i] = true;
+            y = PageMargin;
+        }
+        tops[i] = y;
+        y += lineHeight;
+        busy->SetPosition(static_cast<int>(i));
+        QCoreApplication::processEvents();
+        if (QCoreApplication::closingDown() || busy->Cancelled())
+            return false;
+    }
+
+    busy->CancelButton()->setEnabled(false);
+    busy->repaint();
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw IoError(u"The report could not be printed"_s);
+    painter.setFont(font);
+    const int ascent = metrics.ascent();
+    for (size_t i = 0; i < tops.size(); ++i) {
+        if (newPage[i] && !device.newPage())
+            throw IoError(u"The report could not be printed"_s);
+        painter.drawText(PageMargin, tops[i] + ascent, m_lines[static_cast<qsizetype>(i)]);
+        // Long reports take a while to draw; windows keep repainting.
+        if (i % 256 == 255)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!painter.end())
+        throw IoError(u"The report could not be printed"_s);
+    return true;
+}
+
+void ShowReport(QWidget *owner, TData &data, TTimeRecorder *store, const TPeriod &period)
+{
+    TReportForm form(data, store, owner);
+    form.BuildReport(period.StartDate, period.EndDate);
+    Presenter().ExecDialog(form);
+}

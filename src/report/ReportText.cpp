@@ -1,0 +1,314 @@
+#include "report/ReportText.h"
+
+#include "core/DateText.h"
+#include "core/DayHours.h"
+#include "core/DayNumber.h"
+#include "core/Regional.h"
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+#include "settings/DataMod.h"
+
+#include <QDate>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Columns are runs of blanks of fixed length; the layout is made for a
+// fixed-pitch font.
+constexpr QLatin1StringView Blanks(
+    "                                                                                                    ");
+
+QLatin1StringView blanks(qsizetype count)
+{
+    return Blanks.first(count);
+}
+
+// Everything one report needs to know, read once at the start of the call.
+class TReportWriter {
+public:
+    TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+        : m_store(store)
+        , m_period(period)
+        , m_settings(settings)
+        , m_regional(Regional::current())
+        , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
+    {
+    }
+
+    QStringList Lines()
+    {
+        ReadDays();
+        ChooseColumns();
+        WriteTitle();
+        WriteHeading();
+        for (size_t i = 0; i < m_records.size(); ++i)
+            WriteDay(m_period.StartDate + static_cast<int>(i), m_records[i]);
+        WriteTotals();
+        WriteAverages();
+        return m_lines;
+    }
+
+private:
+    // The record of every day of the period, or null, looked up once.
+    void ReadDays()
+    {
+        if (m_period.EndDate < m_period.StartDate)
+            return;
+        const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
+        m_records.reserve(static_cast<size_t>(days));
+        m_lines.reserve(days + days / 7 + 16);
+        for (qint64 i = 0; i < days; ++i) {
+            const int index = m_store.FindDay(m_period.StartDate + static_cast<int>(i));
+            m_records.push_back(index < 0 ? nullptr : &m_store.Record(index));
+        }
+    }
+
+    // A column the settings hide is still shown when some day of the period
+    // needs it; a lunch alone does not bring in the lunch column.
+    void ChooseColumns()
+    {
+        m_lunch = m_settings.ShowLunchTime;
+        m_extra = m_settings.ShowExtraHours;
+        m_holiday = m_settings.ShowHols;
+        m_comment = m_settings.ShowComment;
+        m_deviation = m_settings.ShowDeviationFromWeeklyTarget;
+        for (const DayRecord *record : m_records) {
+            if (m_lunch && m_extra && m_holiday && m_comment)
+                break;
+            if (!record)
+                continue;
+            const bool otherContent = record->Arrive >= 0 || record->Depart >= 0 || record->Extra > 0
+                || record->Holiday > 0 || !record->Comment.isEmpty();
+            m_lunch = m_lunch || (otherContent && record->Lunch > 0);
+            m_extra = m_extra || record->Extra > 0;
+            m_holiday = m_holiday || record->Holiday > 0;
+            m_comment = m_comment || !record->Comment.isEmpty();
+        }
+    }
+
+    void WriteTitle()
+    {
+        const QString fileName = m_store.FileName();
+        m_lines << u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']';
+        m_lines << QString();
+        m_lines << u"Report from "_s + DateText(m_period.StartDate) + u" to "_s + DateText(m_period.EndDate);
+        m_lines << QString();
+    }
+
+    void WriteHeading()
+    {
+        // The date column is as wide as a date whose day and month have two
+        // digits, and one more.
+        QString line = u"Date"_s;
+        const qsizetype width = DateText(DayNumber::fromDate(QDate(2000, 11, 11))).size();
+        if (width >= 4)
+            line += blanks(width - 4 + 1);
+        line += u"  Day   Arrive    Depart    "_s;
+        if (m_lunch)
+            line += u"Lunch    "_s;
+        if (m_extra)
+            line += u"Extra     "_s;
+        if (m_holiday)
+            line += u"Holiday   "_s;
+        line += u"Hours    Weekly"_s;
+        if (m_deviation)
+            line += u"   Deviation"_s;
+        if (m_comment)
+            line += u"   Comment"_s;
+        m_lines << line;
+    }
+
+    void WriteDay(int day, const DayRecord *record)
+    {
+        static const DayRecord Blank;
+        const bool hasData = record
+            && (record->Arrive >= 0 || record->Depart >= 0 || record->Lunch > 0 || record->Extra > 0
+                || record->Holiday > 0 || !record->Comment.isEmpty());
+        const int weekday = DayNumber::dayOfWeek(day);
+        const bool weekend = DayNumber::isWeekend(day);
+        const bool included = hasData || (!weekend && m_settings.ReportWorkDaysWithNoHours)
+            || (weekend && m_settings.ReportWeekendDaysWithNoHours);
+        const DayRecord &values = hasData ? *record : Blank;
+
+        // Lines are built in one buffer that keeps its room from day to day;
+        // the report keeps an exact copy of each.
+        QString &line = m_line;
+        line.clear();
+        if (included) {
+            const qint64 hours = DayHours(values);
+            Count(values.Holiday, hours);
+            line += DateText(day);
+            line += blanks(3);
+            line += m_regional.shortDayNames.value(weekday - 1);
+            line += blanks(3);
+            AppendValue(line, values.Arrive, -1);
+            line += blanks(5);
+            AppendValue(line, values.Depart, -1);
+            line += blanks(5);
+            if (m_lunch) {
+                AppendValue(line, values.Lunch, 0);
+                line += blanks(4);
+            }
+            if (m_extra) {
+                AppendValue(line, values.Extra, 0);
+                line += blanks(5);
+            }
+            if (m_holiday) {
+                AppendValue(line, values.Holiday, 0);
+                line += blanks(5);
+            }
+            AppendValue(line, hours, 0);
+            line += blanks(4);
+        }
+
+        if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
+            ++m_weeks;
+            // The filler of a week's end on an unlisted day does not follow
+            // the width of the date; it is one wider than a ten-character date.
+            if (!included)
+                line = blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday)));
+            AppendValue(line, m_weekSum, 0);
+            line += blanks(4);
+            if (m_deviation) {
+                const qint64 deviation = m_weekSum - m_settings.WeeklyTarget;
+                line += blanks(2);
+                line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
+                AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
+            }
+            m_weekSum = 0;
+            m_weekDays = 0;
+        } else {
+            line += blanks(21);
+        }
+
+        if (included && m_comment)
+            line += values.Comment;
+
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1].unicode() <= u' ')
+            --end;
+        if (end > 0)
+            m_lines << QStringView(line).first(end).toString();
+    }
+
+    // With holidays counted as time worked every listed day counts for the
+    // averages; without, only days with hours.
+    void Count(qint64 holiday, qint64 hours)
+    {
+        if (m_settings.IncludeHolsInTotal) {
+            m_weekSum += holiday;
+            m_total += holiday;
+            if (hours <= 0) {
+                ++m_weekDays;
+                ++m_dayCount;
+            }
+        }
+        m_holidayTotal += holiday;
+        if (hours > 0) {
+            ++m_weekDays;
+            ++m_dayCount;
+            m_weekSum += hours;
+            m_total += hours;
+        }
+    }
+
+    // Totals keep their trailing blanks: a zero total is five blanks.
+    void WriteTotals()
+    {
+        if (!m_settings.ReportCalculateTotalHours)
+            return;
+        m_lines << QString();
+        if (m_holiday)
+            m_lines << ValueLine(u"Total holidays for period "_s, m_holidayTotal);
+        m_lines << ValueLine(u"Total hours for period    "_s, m_total);
+    }
+
+    void WriteAverages()
+    {
+        if (!m_settings.ReportCalculateAverageHours)
+            return;
+        m_lines << QString();
+        if (m_dayCount > 0)
+            m_lines << ValueLine(u"Average daily hours       "_s, m_total / m_dayCount);
+        if (m_weeks > 0 && DayNumber::dayOfWeek(m_period.StartDate) == m_settings.FirstDayOfWeek
+            && DayNumber::dayOfWeek(m_period.EndDate) == m_lastDayOfWeek)
+            m_lines << ValueLine(u"Average weekly hours      "_s, m_total / m_weeks);
+    }
+
+    QString ValueLine(const QString &label, qint64 value) const
+    {
+        QString line = label;
+        AppendValue(line, value, 0);
+        return line;
+    }
+
+    // A value equal to its column's blank value is five blanks. The store
+    // holds no negative durations, but a hand-edited file might: such a
+    // value prints with a minus sign rather than stopping the report.
+    void AppendValue(QString &line, qint64 value, qint64 blankValue) const
+    {
+        if (value == blankValue) {
+            line += blanks(5);
+            return;
+        }
+        if (value < 0) {
+            line += u'-';
+            value = -value;
+        }
+        AppendClockText(line, value, m_regional.timeSeparator);
+    }
+
+    QString DateText(int day) const { return FormatDayNumber(day, m_regional.shortDateFormat); }
+
+    const TTimeRecorder &m_store;
+    const TPeriod m_period;
+    const TReportSettings m_settings;
+    const Regional::Settings m_regional;
+    const int m_lastDayOfWeek;
+
+    std::vector<const DayRecord *> m_records;
+    bool m_lunch = false;
+    bool m_extra = false;
+    bool m_holiday = false;
+    bool m_comment = false;
+    bool m_deviation = false;
+
+    // Running counters, 64 bits so that long periods with large values add up.
+    qint64 m_weekSum = 0;
+    qint64 m_weekDays = 0;
+    qint64 m_total = 0;
+    qint64 m_dayCount = 0;
+    qint64 m_weeks = 0;
+    qint64 m_holidayTotal = 0;
+
+    QString m_line;
+    QStringList m_lines;
+};
+
+} // namespace
+
+TReportSettings ReportSettingsOf(const TData &data)
+{
+    TReportSettings s;
+    s.FirstDayOfWeek = data.FirstDayOfWeek();
+    s.WeeklyTarget = data.WeeklyTarget();
+    s.IncludeHolsInTotal = data.IncludeHolsInTotal();
+    s.ShowLunchTime = data.ShowLunchTime();
+    s.ShowExtraHours = data.ShowExtraHours();
+    s.ShowHols = data.ShowHols();
+    s.ShowComment = data.ShowComment();
+    s.ShowDeviationFromWeeklyTarget = data.ShowDeviationFromWeeklyTarget();
+    s.ReportWorkDaysWithNoHours = data.ReportWorkDaysWithNoHours();
+    s.ReportWeekendDaysWithNoHours = data.ReportWeekendDaysWithNoHours();
+    s.ReportCalculateTotalHours = data.ReportCalculateTotalHours();
+    s.ReportCalculateAverageHours = data.ReportCalculateAverageHours();
+    return s;
+}
+
+QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+{
+    return TReportWriter(store, period, settings).Lines();
+}

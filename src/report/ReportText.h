@@ -1,0 +1,36 @@
+#pragma once
+
+#include "report/Period.h"
+
+#include <QStringList>
+
+class TData;
+class TTimeRecorder;
+
+// The settings a report is made with, as plain values, so that a report can
+// be made without the settings object (the command line sets them itself).
+// The defaults are those of a first start.
+struct TReportSettings {
+    int FirstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
+    int WeeklyTarget = 2220; // minutes
+    bool IncludeHolsInTotal = true;
+    bool ShowLunchTime = true;
+    bool ShowExtraHours = false;
+    bool ShowHols = false;
+    bool ShowComment = false;
+    bool ShowDeviationFromWeeklyTarget = false;
+    bool ReportWorkDaysWithNoHours = true;
+    bool ReportWeekendDaysWithNoHours = false;
+    bool ReportCalculateTotalHours = true;
+    bool ReportCalculateAverageHours = true;
+};
+
+// The values the settings object holds now.
+TReportSettings ReportSettingsOf(const TData &data);
+
+// The report of a period as fixed-width text lines: the title with the
+// document's name, the period, the heading, one line per listed day with a
+// subtotal at each week's end, then totals and averages as the settings ask.
+// Dates, weekday names and the time separator follow the regional settings
+// in force at the call. The store is only read.
+QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings);

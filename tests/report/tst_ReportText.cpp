@@ -1,0 +1,147 @@
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+#include "report/ReportExample.h"
+#include "report/ReportText.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TReportSettings)
+
+namespace {
+
+int day(int y, int m, int d)
+{
+    return DayNumber::fromDate(QDate(y, m, d));
+}
+
+QString blanks(int count)
+{
+    return QString(count, u' ');
+}
+
+} // namespace
+
+class TestReportText : public QObject {
+    Q_OBJECT
+
+    Regional::Override regional { TestSupport::englishSettings() };
+
+private Q_SLOTS:
+    void workedExample()
+    {
+        const QString path = QStringLiteral(HOURFRAME_TEST_DATA "/report-example.hf");
+        TTimeRecorder store;
+        store.LoadFromFile(path);
+        TReportSettings settings;
+        settings.FirstDayOfWeek = 2;
+        settings.ShowDeviationFromWeeklyTarget = true;
+        const QStringList lines = ReportLines(store, { day(2026, 11, 30), day(2026, 12, 6) }, settings);
+        QCOMPARE(lines.join(u'\n'), u"Hourframe ["_s + path + u"]\n"_s + ReportExampleAfterTitle());
+        QVERIFY(!store.Modified());
+    }
+
+    void edgeCases_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QDate>("end");
+        QTest::addColumn<TReportSettings>("settings");
+        QTest::addColumn<QStringList>("lines"); // after the title
+
+        TReportSettings mondayWeeks;
+        mondayWeeks.FirstDayOfWeek = 2;
+        const QString heading = u"Date         Day   Arrive    Depart    "_s;
+
+        TReportSettings noBlankDays = mondayWeeks;
+        noBlankDays.ReportWorkDaysWithNoHours = false;
+        QTest::newRow("no day listed")
+            << QByteArray() << QDate(2026, 11, 30) << QDate(2026, 12, 6) << noBlankDays
+            << QStringList { heading + u"Lunch    Hours    Weekly"_s, QString(),
+                   u"Total hours for period    "_s + blanks(5), QString() };
+
+        TReportSettings noLunch = noBlankDays;
+        noLunch.ShowLunchTime = false;
+        QTest::newRow("lunch alone, arrival alone")
+            << QByteArray("30/11/2026,,,:30\r\n1/12/2026,9:,,,1:\r\n") << QDate(2026, 11, 30)
+            << QDate(2026, 12, 6) << noLunch
+            << QStringList { heading + u"Extra     Hours    Weekly"_s, u"30/11/2026   Mon"_s,
+                   u"01/12/2026   Tue   09:00               01:00     01:00"_s, blanks(58) + u"01:00"_s,
+                   QString(), u"Total hours for period    01:00"_s, QString(),
+                   u"Average daily hours       00:30"_s, u"Average weekly hours      01:00"_s };
+
+        TReportSettings exactTarget = noBlankDays;
+        exactTarget.ShowDeviationFromWeeklyTarget = true;
+        exactTarget.WeeklyTarget = 510;
+        QTest::newRow("night shift, long lunch, target met")
+            << QByteArray("30/11/2026,22:,6:\r\n1/12/2026,9:,10:,1:30,:30\r\n") << QDate(2026, 11, 30)
+            << QDate(2026, 12, 6) << exactTarget
+            << QStringList { heading + u"Lunch    Extra     Hours    Weekly   Deviation"_s,
+                   u"30/11/2026   Mon   22:00     06:00"_s + blanks(24) + u"08:00"_s,
+                   u"01/12/2026   Tue   09:00     10:00     01:30    00:30     00:30"_s,
+                   blanks(67) + u"08:30"_s, QString(), u"Total hours for period    08:30"_s, QString(),
+                   u"Average daily hours       04:15"_s, u"Average weekly hours      08:30"_s };
+
+        TReportSettings holidaysApart = mondayWeeks;
+        holidaysApart.IncludeHolsInTotal = false;
+        QTest::newRow("holiday not worked, period ends mid-week")
+            << QByteArray("30/11/2026,,,,,7:\r\n1/12/2026,8:,16:\r\n") << QDate(2026, 11, 30)
+            << QDate(2026, 12, 3) << holidaysApart
+            << QStringList { heading + u"Lunch    Holiday   Hours    Weekly"_s,
+                   u"30/11/2026   Mon"_s + blanks(32) + u"07:00"_s,
+                   u"01/12/2026   Tue   08:00     16:00"_s + blanks(24) + u"08:00"_s, u"02/12/2026   Wed"_s,
+                   u"03/12/2026   Thu"_s, QString(), u"Total holidays for period 07:00"_s,
+                   u"Total hours for period    08:00"_s, QString(), u"Average daily hours       08:00"_s };
+
+        TReportSettings quiet = noBlankDays;
+        quiet.ReportCalculateTotalHours = false;
+        quiet.ReportCalculateAverageHours = false;
+        QTest::newRow("totals beyond 32 bits")
+            << QByteArray("30/11/2026,,,,33333333:20\r\n1/12/2026,,,,33333333:20\r\n") << QDate(2026, 11, 30)
+            << QDate(2026, 12, 6) << quiet
+            << QStringList { heading + u"Lunch    Extra     Hours    Weekly"_s,
+                   u"30/11/2026   Mon"_s + blanks(32) + u"33333333:20     33333333:20"_s,
+                   u"01/12/2026   Tue"_s + blanks(32) + u"33333333:20     33333333:20"_s,
+                   blanks(67) + u"66666666:40"_s };
+    }
+
+    void edgeCases()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QDate, start);
+        QFETCH(QDate, end);
+        QFETCH(TReportSettings, settings);
+        QFETCH(QStringList, lines);
+        TTimeRecorder store;
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        store.LoadFromDevice(buffer);
+        const QStringList report
+            = ReportLines(store, { DayNumber::fromDate(start), DayNumber::fromDate(end) }, settings);
+        const QStringList title { u"Hourframe [Untitled]"_s, QString(),
+            u"Report from "_s + start.toString(u"dd/MM/yyyy"_s) + u" to "_s + end.toString(u"dd/MM/yyyy"_s),
+            QString() };
+        QCOMPARE(report, title + lines);
+    }
+
+    // A date shorter than its column leaves the day's columns shifted left.
+    void shortDatesShiftTheColumns()
+    {
+        const Regional::Override dayMonth(TestSupport::withDateFormat(u'/', u"d/M/yyyy"_s));
+        TTimeRecorder store;
+        store.SetArrive(day(2026, 1, 1), 480);
+        store.SetDepart(day(2026, 1, 1), 960);
+        TReportSettings settings;
+        settings.ReportCalculateAverageHours = false;
+        const QStringList lines = ReportLines(store, { day(2026, 1, 1), day(2026, 1, 1) }, settings);
+        QCOMPARE(lines.mid(4, 2),
+            (QStringList { u"Date         Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
+                u"1/1/2026   Thu   08:00     16:00"_s + blanks(14) + u"08:00"_s }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportText)
+#include "tst_ReportText.moc"

@@ -1,0 +1,160 @@
+#include "shell/FileAssociation.h"
+#include "support/ScriptedPresenter.h"
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Program = u"/opt/Hour frame/bin/hourframe"_s;
+const QString DesktopFile = u"com.orvanesoftware.Hourframe.desktop"_s;
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void writeFile(const QString &path, const QString &text)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+} // namespace
+
+// Checked against the desktop's own tools, as a file manager would ask them.
+class TestFileAssociation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSupport::TemporaryHome> home;
+    std::unique_ptr<ScriptedPresenter> script;
+    std::unique_ptr<TScopedPresenter> presenter;
+
+    QString mimeapps() const { return home->configHome() + u"/mimeapps.list"_s; }
+    QString desktopEntry() const { return home->dataHome() + u"/applications/"_s + DesktopFile; }
+
+    QString xdgMime(const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // A desktop whose file-type lookup reads the shared database.
+        environment.insert(u"XDG_CURRENT_DESKTOP"_s, u"XFCE"_s);
+        process.setProcessEnvironment(environment);
+        process.start(u"xdg-mime"_s, arguments);
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    QString fileType() const
+    {
+        const QString data = home->path() + u"/week.hf"_s;
+        writeFile(data, u"1/12/2026,8:30,17:00\r\n"_s);
+        return xdgMime({ u"query"_s, u"filetype"_s, data });
+    }
+
+    QString defaultApplication() const
+    {
+        return xdgMime({ u"query"_s, u"default"_s, QLatin1String(DataFileMimeType) });
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        home = std::make_unique<TestSupport::TemporaryHome>();
+        script = std::make_unique<ScriptedPresenter>();
+        presenter = std::make_unique<TScopedPresenter>(*script);
+    }
+
+    void cleanup()
+    {
+        QVERIFY(!script->unexpected);
+        presenter.reset();
+        script.reset();
+        home.reset();
+    }
+
+    void onThenOnAgainThenOff()
+    {
+        QVERIFY(UpdateFileAssociation(true, Program));
+        QCOMPARE(fileType(), QLatin1String(DataFileMimeType));
+        QCOMPARE(defaultApplication(), DesktopFile);
+        QVERIFY(readFile(desktopEntry()).contains(u"\nExec=\"/opt/Hour frame/bin/hourframe\" %f\n"_s));
+        QVERIFY(QFile::exists(
+            home->dataHome() + u"/icons/hicolor/scalable/mimetypes/application-x-hourframe.svg"_s));
+
+        // Written again, but the desktop's databases are not rebuilt.
+        QVERIFY(!UpdateFileAssociation(true, Program));
+        QCOMPARE(defaultApplication(), DesktopFile);
+
+        QVERIFY(UpdateFileAssociation(false, Program));
+        QVERIFY(fileType() != QLatin1String(DataFileMimeType));
+        QCOMPARE(defaultApplication(), QString());
+        QVERIFY(!QFile::exists(desktopEntry()));
+        QVERIFY(script->questions.isEmpty());
+    }
+
+    // Another program's default, and the user's other defaults, stay as
+    // they are; only the application's own entry goes.
+    void offLeavesAnotherProgramsDefault()
+    {
+        QVERIFY(UpdateFileAssociation(true, Program));
+        const QString others = u"[Default Applications]\ntext/plain=editor.desktop\n"_s
+                               "application/x-hourframe=sheets.desktop;\n"_s;
+        writeFile(mimeapps(), others);
+        QVERIFY(!UpdateFileAssociation(false, Program));
+        QCOMPARE(readFile(mimeapps()), others);
+        QVERIFY(!QFile::exists(desktopEntry()));
+        QCOMPARE(fileType(), QLatin1String(DataFileMimeType));
+
+        // Taking the type back is a change.
+        QVERIFY(UpdateFileAssociation(true, Program));
+        QCOMPARE(readFile(mimeapps()),
+            u"[Default Applications]\ntext/plain=editor.desktop\napplication/x-hourframe=%1;\n"_s.arg(
+                DesktopFile));
+    }
+
+    // Each file that cannot be written is one error box naming the key it
+    // stands for and the file; what depends on it is skipped.
+    void unwritableFilesAreReported()
+    {
+        writeFile(home->dataHome() + u"/applications"_s, u"not a folder"_s);
+        writeFile(home->dataHome() + u"/mime"_s, u"not a folder"_s);
+        script->answers << mbOK << mbOK;
+        QVERIFY(!UpdateFileAssociation(true, Program));
+        QCOMPARE(script->questionTexts(),
+            (QStringList { u"Unable to open registry key \\Hourframe\n"_s + desktopEntry(),
+                u"Unable to open registry key \\.hf\n"_s + home->dataHome()
+                    + u"/mime/packages/com.orvanesoftware.Hourframe.xml"_s }));
+        QVERIFY(!QFile::exists(mimeapps()));
+    }
+
+    void desktopExecArgument_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("quote and dollar") << u"/a\"$b`"_s << u"\"/a\\\\\"\\\\$b\\\\`\""_s;
+        QTest::newRow("backslash") << u"/a\\b"_s << u"\"/a\\\\\\\\b\""_s;
+        QTest::newRow("percent") << u"/100%"_s << u"\"/100%%\""_s;
+    }
+
+    void desktopExecArgument()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, quoted);
+        QCOMPARE(DesktopExecArgument(argument), quoted);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileAssociation)
+#include "tst_FileAssociation.moc"

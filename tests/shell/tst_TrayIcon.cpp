@@ -1,0 +1,243 @@
+#include "settings/DataMod.h"
+#include "shell/MainFrm.h"
+#include "shell/TrayIcon.h"
+#include "support/ScriptedPresenter.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A notification area that a test can make come and go and click on.
+class FakeTrayHost : public TTrayHost {
+public:
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    QMenu *menu = nullptr;
+
+    bool IsAvailable() const override { return available; }
+    void Show(const QIcon &, const QString &newTip, QMenu *newMenu) override
+    {
+        shown = true;
+        tip = newTip;
+        menu = newMenu;
+    }
+    void Hide() override { shown = false; }
+
+    void click(QSystemTrayIcon::ActivationReason reason) { Q_EMIT Activated(reason); }
+};
+
+// The texts of a menu's visible entries, "-" for a separator.
+QStringList visibleEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        if (action->isVisible())
+            entries << (action->isSeparator() ? u"-"_s : action->text());
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestTrayIcon : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSupport::TemporaryHome> home;
+    std::unique_ptr<ScriptedPresenter> script;
+    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<TData> data;
+    std::unique_ptr<TMainForm> form;
+    FakeTrayHost *tray = nullptr;
+
+    void start(bool useToolTray, bool trayAvailable)
+    {
+        {
+            TData previous;
+            previous.SetAutoEnterTime(false);
+            previous.SetUseToolTray(useToolTray);
+        }
+        data = std::make_unique<TData>();
+        form = std::make_unique<TMainForm>(*data, QStringList());
+        auto host = std::make_unique<FakeTrayHost>();
+        tray = host.get();
+        tray->available = trayAvailable;
+        form->TrayIcon().SetHost(std::move(host));
+        form->show();
+        QTRY_VERIFY(form->StartUpDone());
+        settle();
+    }
+
+    // Lets queued work run, then the idle update of the commands.
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        form->UpdateActions();
+    }
+
+    QStringList trayMenu() const { return visibleEntries(form->TrayMenu()); }
+    QStringList fileMenu() const { return visibleEntries(form->findChild<QMenu *>(u"mnFile"_s)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        home = std::make_unique<TestSupport::TemporaryHome>();
+        script = std::make_unique<ScriptedPresenter>();
+        presenter = std::make_unique<TScopedPresenter>(*script);
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        data.reset();
+        QVERIFY(!script->unexpected);
+        presenter.reset();
+        script.reset();
+        home.reset();
+    }
+
+    void hintKeepsAtMost62Characters()
+    {
+        TTrayIcon icon;
+        auto host = std::make_unique<FakeTrayHost>();
+        FakeTrayHost *fake = host.get();
+        icon.SetHost(std::move(host));
+        icon.SetActive(true);
+        const QString hint = u"0123456789"_s.repeated(7);
+        icon.SetHint(hint);
+        QCOMPARE(fake->tip, hint.left(62));
+    }
+
+    // Without the setting there is no icon and the window is an ordinary
+    // one; with it the tray menu offers what fits the window's state.
+    void menusFollowTheSetting_data()
+    {
+        QTest::addColumn<bool>("useToolTray");
+        QTest::addColumn<bool>("iconShown");
+        QTest::addColumn<QStringList>("file");
+        QTest::addColumn<QStringList>("trayMenu");
+        const QStringList plainFile { u"&New"_s, u"&Open..."_s, u"&Save"_s, u"Save &As..."_s, u"&Export..."_s,
+            u"-"_s, u"E&xit"_s };
+        const QStringList trayFile { u"&New"_s, u"&Open..."_s, u"&Save"_s, u"Save &As..."_s, u"&Export..."_s,
+            u"-"_s, u"Hide &Form"_s, u"-"_s, u"E&xit"_s };
+        QTest::newRow("off") << false << false << plainFile << QStringList { u"-"_s, u"E&xit"_s };
+        QTest::newRow("on") << true << true << trayFile
+                            << QStringList { u"Hide &Form"_s, u"-"_s, u"E&xit"_s };
+    }
+
+    void menusFollowTheSetting()
+    {
+        QFETCH(bool, useToolTray);
+        QFETCH(bool, iconShown);
+        QFETCH(QStringList, file);
+        QFETCH(QStringList, trayMenu);
+        start(useToolTray, true);
+        QCOMPARE(tray->shown, iconShown);
+        QCOMPARE(tray->tip, iconShown ? u"Hourframe"_s : QString());
+        QCOMPARE(fileMenu(), file);
+        QCOMPARE(this->trayMenu(), trayMenu);
+    }
+
+    // Hide Form and minimising both leave the taskbar for the tray; a left
+    // click, Show Form... or a right click once the menu has closed bring the
+    // window back.
+    void hiddenStatesAndTheWayBack_data()
+    {
+        QTest::addColumn<bool>("minimise");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("hide, left click") << false << u"click"_s;
+        QTest::newRow("hide, right click") << false << u"right click"_s;
+        QTest::newRow("minimise, left click") << true << u"click"_s;
+        QTest::newRow("minimise, right click") << true << u"right click"_s;
+    }
+
+    void hiddenStatesAndTheWayBack()
+    {
+        QFETCH(bool, minimise);
+        QFETCH(QString, back);
+        start(true, true);
+        if (minimise)
+            form->setWindowState(Qt::WindowMinimized);
+        else
+            form->acHideForm->trigger();
+        settle();
+        QVERIFY(!form->isVisible());
+        QVERIFY(tray->shown);
+        QCOMPARE(trayMenu(), (QStringList { u"Show &Form..."_s, u"-"_s, u"E&xit"_s }));
+
+        if (back == u"click"_s) {
+            tray->click(QSystemTrayIcon::Trigger);
+        } else {
+            tray->click(QSystemTrayIcon::Context);
+            form->TrayMenu()->popup(QPoint(10, 10));
+            QVERIFY(!form->isVisible());
+            form->TrayMenu()->hide();
+        }
+        settle();
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->isMinimized());
+        QCOMPARE(trayMenu(), (QStringList { u"Hide &Form"_s, u"-"_s, u"E&xit"_s }));
+    }
+
+    // Exit from the tray menu with the window hidden ends the application,
+    // although it closes no visible window.
+    void exitFromTheTrayEndsTheApplication()
+    {
+        start(true, true);
+        form->acHideForm->trigger();
+        settle();
+        QTimer::singleShot(0, form->acExit, &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QEventLoop loop;
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!tray->shown);
+    }
+
+    // A desktop without a notification area: the window behaves as without
+    // the setting until an area appears, and comes back if the area goes
+    // while the window is hidden in it.
+    void noTrayBehavesAsOffUntilOneAppears()
+    {
+        start(true, false);
+        QVERIFY(!tray->shown);
+        QVERIFY(!form->acHideForm->isVisible());
+        form->setWindowState(Qt::WindowMinimized);
+        settle();
+        QVERIFY(form->isVisible());
+        QVERIFY(data->UseToolTray());
+
+        form->setWindowState(Qt::WindowNoState);
+        QSignalSpy changes(&form->TrayIcon(), &TTrayIcon::OnTrayChange);
+        tray->available = true;
+        form->TrayIcon().CheckTray();
+        form->TrayIcon().CheckTray();
+        QCOMPARE(changes.count(), 1);
+        settle();
+        QVERIFY(tray->shown);
+        QVERIFY(form->acHideForm->isVisible());
+
+        form->acHideForm->trigger();
+        settle();
+        QVERIFY(!form->isVisible());
+        tray->available = false;
+        form->TrayIcon().CheckTray();
+        settle();
+        QVERIFY(!tray->shown);
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->acHideForm->isVisible());
+    }
+};
+
+QTEST_MAIN(TestTrayIcon)
+#include "tst_TrayIcon.moc"
