@@ -16,6 +16,8 @@ packages=(
     appstream dpkg-dev      # checking the installed metadata; the Debian package's dependencies
     python3                 # the tests read exports back with its csv module
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)
+    llvm                    # llvm-symbolizer: source lines in sanitizer reports
     hyperfine               # timing whole command-line runs, bench/cli.sh
 )
 

@@ -53,11 +53,6 @@ int parseInt(QStringView text)
     return value;
 }
 
-QString quoted(QStringView text)
-{
-    return u'\'' + text.toString() + u'\'';
-}
-
 // The usual shape of a stored time, plain digits around a separator ("8:30",
 // "17:", ":05", ""), read in one pass. Returns false for any other text,
 // which then takes the general path.
@@ -107,10 +102,14 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
         if (!minutesText.isEmpty())
             result += parseInt(minutesText);
     } catch (const ConversionError &) {
-        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid time"));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
     }
     if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
-        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid time"));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
+    // No time of the program is below zero, and the file has no form for one:
+    // kept, it would vanish at the next save without a word.
+    if (result < 0)
+        throw RangeError(QuotedText(text) + QStringLiteral(" is not a valid time: it is below zero"));
     return static_cast<int>(result);
 }
 
@@ -162,7 +161,7 @@ int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
             for (int &part : parts)
                 part = parseInt(cutAt(rest, isDelimiter));
         } catch (const ConversionError &) {
-            throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
         }
     }
     const int day = parts[0];
@@ -173,17 +172,17 @@ int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
     for (const int part : { day, month, year }) {
         if (part < 0 || part > 65535)
             throw RangeError(
-                quoted(text) + QStringLiteral(" is not a valid date: %1 is out of range").arg(part));
+                QuotedText(text) + QStringLiteral(" is not a valid date: %1 is out of range").arg(part));
     }
     if (year != cache.year || month != cache.month) {
         // The calendar of the program runs from year 1 to 9999.
         if (year < 1 || year > 9999 || month < 1 || month > 12)
-            throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
         const QDate first(year, month, 1);
         cache = MonthCache { year, month, DayNumber::fromDate(first), first.daysInMonth() };
     }
     if (day < 1 || day > cache.length)
-        throw ConversionError(quoted(text) + QStringLiteral(" is not a valid date"));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
     return cache.firstDay + day - 1;
 }
 
@@ -392,12 +391,15 @@ QChar *decodeCp1252(QChar *out, const unsigned char *p, const unsigned char *end
     return out;
 }
 
-DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep, MonthCache &months)
+// Reads the line's fields in order into record. dated tells whether the date
+// was read; a field that cannot be read throws with the fields before it in record.
+void parseLine(
+    QStringView line, QChar dateSep, QChar timeSep, MonthCache &months, DayRecord &record, bool &dated)
 {
     const auto isComma = [](QChar c) { return c == u','; };
     QStringView rest = line;
-    DayRecord record;
     record.Date = parseDate(cutAt(rest, isComma), dateSep, months);
+    dated = true;
     record.Arrive = parseTime(cutAt(rest, isComma), -1, timeSep);
     record.Depart = parseTime(cutAt(rest, isComma), -1, timeSep);
     record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep);
@@ -410,7 +412,6 @@ DayRecord parseLine(QStringView line, QChar dateSep, QChar timeSep, MonthCache &
         comment.chop(1);
     if (!comment.isEmpty())
         record.Comment = comment.toString();
-    return record;
 }
 
 } // namespace
@@ -433,6 +434,18 @@ int ParseStoredDate(QStringView text)
     return parseDate(text, Regional::dateSeparator(), months);
 }
 
+int FirstFileDay()
+{
+    static const int first = DayNumber::fromDate(QDate(100, 1, 1));
+    return first;
+}
+
+int LastFileDay()
+{
+    static const int last = DayNumber::fromDate(QDate(9999, 12, 31));
+    return last;
+}
+
 QString DateFieldText(int day)
 {
     std::string text;
@@ -441,19 +454,13 @@ QString DateFieldText(int day)
     return QString::fromStdString(text);
 }
 
-void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add,
-    const std::function<void(qsizetype)> &expectRecords)
+void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add)
 {
     const QByteArray bytes = readAllBytes(device, sourceName);
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *const end = p + bytes.size();
     if (end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
         p += 3;
-
-    if (expectRecords) {
-        const qsizetype lineFeeds = std::count(p, end, '\n');
-        expectRecords(lineFeeds > 0 ? lineFeeds + 1 : std::count(p, end, '\r') + 1);
-    }
 
     const bool utf8 = isValidUtf8(p, end);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -500,9 +507,15 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
 
         if (!TrimmedView(line).isEmpty()) {
             DayRecord record;
+            bool dated = false;
             try {
-                record = parseLine(line, dateSep, timeSep, months);
+                parseLine(line, dateSep, timeSep, months, record, dated);
             } catch (const HourframeError &error) {
+                // The day of a line that fails part way is kept with the
+                // fields read before the failing one, so what the file holds
+                // up to that point is all there.
+                if (dated)
+                    add(record);
                 const QString where = (sourceName.isEmpty() ? QString() : displayName(sourceName) + u", ")
                     + QStringLiteral("line %1: ").arg(lineNumber) + error.message();
                 if (dynamic_cast<const RangeError *>(&error))

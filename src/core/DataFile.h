@@ -32,19 +32,23 @@ int ParseStoredTime(QStringView text, int defaultValue);
 // that does not exist, is a ConversionError; a part beyond 0 to 65535 is a RangeError.
 int ParseStoredDate(QStringView text);
 
+// The first and the last day a data file can hold, 1 January 100 and
+// 31 December 9999: its reader takes years of at most four digits, and a
+// year below 100 as one of 1950 to 2049.
+int FirstFileDay();
+int LastFileDay();
+
 // The date field of a day: day, month and full year without leading zeros,
 // joined by the date separator, whatever the regional date order.
 QString DateFieldText(int day);
 
 // Reads every day line of a device opened for reading and hands each record
 // to add in file order. A file that is not valid UTF-8 is read as
-// Windows-1252; CR LF, LF and a lone CR all end a line. Before the first
-// record, expectRecords is told about how many records the file holds.
-// A line that cannot be read raises its ConversionError or RangeError naming
-// sourceName, the line number and the offending text, after the records of
-// the lines before it were handed over; a read failure is an IoError.
-void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add,
-    const std::function<void(qsizetype)> &expectRecords = {});
+// Windows-1252; CR LF, LF and a lone CR all end a line. A line that cannot be read raises its ConversionError
+// or RangeError naming sourceName, the line number and the offending text (cut to 80 characters), after the
+// records of the lines before it were handed over, and that line's record too with the fields read before the
+// failing one when its date could be read; a read failure is an IoError. A negative time is a RangeError.
+void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add);
 
 // Writes a line for every record that is not empty, in the given order.
 // A comment's CR and LF characters are written as blanks, so that every

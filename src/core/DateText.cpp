@@ -41,7 +41,7 @@ bool looksLikeInteger(const QString &head)
 
 ConversionError notADate(const QString &text)
 {
-    return ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
+    return ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
 }
 
 int readNumber(const QString &head, const QString &text)
@@ -52,11 +52,13 @@ int readNumber(const QString &head, const QString &text)
     } catch (const ConversionError &) {
         // Too many digits for any integer is still a number, and far out of range.
         if (looksLikeInteger(head))
-            throw RangeError(QStringLiteral("'%1' is not a valid date: %2 is out of range").arg(text, head));
+            throw RangeError(QuotedText(text)
+                + QStringLiteral(" is not a valid date: %1 is out of range").arg(QuotedText(head)));
         throw notADate(text);
     }
     if (n < 0 || n > 65535)
-        throw RangeError(QStringLiteral("'%1' is not a valid date: %2 is out of range").arg(text, head));
+        throw RangeError(QuotedText(text)
+            + QStringLiteral(" is not a valid date: %1 is out of range").arg(QuotedText(head)));
     return n;
 }
 
@@ -156,6 +158,9 @@ int ParseDateText(const QString &text)
     const int month = readMonth(monthText, text);
     const int day = readNumber(dayText, text);
     const int year = completeYear(readNumber(yearText, text));
+    // The calendar of the program, as of its data file, ends with the year 9999.
+    if (year > 9999)
+        throw notADate(text);
 
     const QDate date(year, month, day);
     if (!date.isValid())

@@ -10,8 +10,8 @@
 // follows the regional short date format; the month may be a number or its
 // short or full name in any case; a year below 100 is completed within the
 // two-digit-year window around the current year. A text that is not a date,
-// or names a date that does not exist, is a ConversionError; a number below 0
-// or above 65535 is a RangeError.
+// or names a date that does not exist or lies beyond the year 9999, is a
+// ConversionError; a number below 0 or above 65535 is a RangeError.
 int ParseDateText(const QString &text);
 
 // A day number formatted with a date pattern: d, dd (day), ddd, dddd (short

@@ -2,8 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <exception>
+
+// A text quoted in single quotes for a message, cut to its first 80
+// characters with an ellipsis when longer: a huge field of a file must not
+// make a huge message box.
+QString QuotedText(QStringView text);
 
 // Failures travel as exceptions of this small hierarchy. A command catches
 // the kinds it can handle; the application's general error report shows the

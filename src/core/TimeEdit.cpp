@@ -4,8 +4,35 @@
 #include "core/Errors.h"
 #include "core/Rounding.h"
 
+#include <QValidator>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+// Judges typed edits only: QLineEdit does not validate what setText writes.
+class TypedLengthValidator : public QValidator {
+public:
+    TypedLengthValidator(const int &limit, const int &allowedLength, QObject *parent)
+        : QValidator(parent)
+        , m_limit(limit)
+        , m_allowedLength(allowedLength)
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        return m_limit == 0 || input.size() <= m_allowedLength ? Acceptable : Invalid;
+    }
+
+private:
+    const int &m_limit;
+    const int &m_allowedLength;
+};
+
+} // namespace
 
 TTimeEdit::TTimeEdit(QWidget *parent)
     : QLineEdit(parent)
@@ -55,6 +82,14 @@ void TTimeEdit::SetBlankIfSubZero(bool blank)
     Redisplay();
 }
 
+void TTimeEdit::SetMaxTypedLength(int length)
+{
+    m_maxTypedLength = std::max(length, 0);
+    m_allowedLength = static_cast<int>(std::max<qsizetype>(m_maxTypedLength, text().size()));
+    if (m_maxTypedLength > 0 && !validator())
+        setValidator(new TypedLengthValidator(m_maxTypedLength, m_allowedLength, this));
+}
+
 bool TTimeEdit::IsValidTime() const
 {
     if (IsBlank())
@@ -100,8 +135,14 @@ QString TTimeEdit::DisplayText() const
 void TTimeEdit::Redisplay()
 {
     const QString shown = DisplayText();
-    if (shown != text())
-        setText(shown);
+    if (shown == text())
+        return;
+    // The whole value is shown, however long its text.
+    m_allowedLength = static_cast<int>(std::max<qsizetype>(m_maxTypedLength, shown.size()));
+    setText(shown);
+    // Where the field is too narrow for such a text, its hours are the part to see.
+    if (m_maxTypedLength > 0 && shown.size() > m_maxTypedLength)
+        setCursorPosition(0);
 }
 
 void TTimeEdit::EnterCurrentTime()
@@ -111,6 +152,13 @@ void TTimeEdit::EnterCurrentTime()
 
 void TTimeEdit::TextChanged(const QString &text)
 {
+    m_allowedLength = static_cast<int>(std::max<qsizetype>(m_maxTypedLength, text.size()));
+    // A text longer than the field is made for is readable whole in the tooltip.
+    const bool longText = m_maxTypedLength > 0 && text.size() > m_maxTypedLength;
+    if (longText || m_showsLongText) {
+        setToolTip(longText ? text : QString());
+        m_showsLongText = longText;
+    }
     try {
         m_value = ParseTimeText(text, m_timeKind).value;
     } catch (const ConversionError &) {

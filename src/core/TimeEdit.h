@@ -35,6 +35,12 @@ public:
     bool BlankIfSubZero() const { return m_blankIfSubZero; }
     void SetBlankIfSubZero(bool blank);
 
+    // The most characters typing may leave in the field; 0 for no limit. A
+    // value the program shows is never cut to it: a stored 100:30 reads
+    // "100:30", and the user can shorten such a text but not lengthen it.
+    int MaxTypedLength() const { return m_maxTypedLength; }
+    void SetMaxTypedLength(int length);
+
     // Whether the text reads as a time of this field's kind; a blank text is valid.
     bool IsValidTime() const;
     // Whether the text holds nothing but blanks and control characters.
@@ -55,6 +61,11 @@ private:
     QString DisplayText() const;
 
     int m_value = -1;
+    int m_maxTypedLength = 0;
+    // The longest text an edit may leave: the typing limit, or the length of
+    // a longer text the program wrote, shrinking as the user shortens it.
+    int m_allowedLength = 0;
+    bool m_showsLongText = false;
     quint32 m_roundTo = 1;
     TTimeEditKind m_timeKind = tkTimeOfDay;
     bool m_blankIfZero = false;

@@ -39,7 +39,7 @@ namespace TimeRecorderDetail {
 bool operator==(const CommentKey &a, const CommentKey &b) noexcept
 {
     const qsizetype n = a.text.size();
-    if (n != b.text.size())
+    if (a.hash != b.hash || n != b.text.size())
         return false;
     const QChar *x = a.text.constData();
     const QChar *y = b.text.constData();
@@ -50,12 +50,26 @@ bool operator==(const CommentKey &a, const CommentKey &b) noexcept
     return true;
 }
 
+CommentKey::CommentKey(const QString &comment)
+    : text(comment)
+{
+    quint64 h = 0xcbf29ce484222325ull;
+    for (const QChar c : comment) // not text: a loop over it would detach a copy
+        h = (h ^ foldAZ(c)) * 0x100000001b3ull;
+    // The table picks a bucket by the low bits, which the multiplications above
+    // fill only from the low bits of each character: comments that differ in a
+    // number would crowd together. Mixing every bit into every bit spreads them.
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ull;
+    h ^= h >> 33;
+    hash = static_cast<size_t>(h);
+}
+
 size_t qHash(const CommentKey &key, size_t seed) noexcept
 {
-    size_t h = seed ^ 0xcbf29ce484222325ull;
-    for (const QChar c : key.text)
-        h = (h ^ foldAZ(c)) * 0x100000001b3ull;
-    return h ^ (h >> 29);
+    return key.hash ^ seed;
 }
 
 } // namespace TimeRecorderDetail
@@ -94,6 +108,12 @@ int TTimeRecorder::AddDay(double date)
     const double rounded = roundHalfEven(date);
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
         throw RangeError(QStringLiteral("%1 is not a valid day number").arg(date));
+    // A day the data file cannot read back would be saved and then make the
+    // file unreadable from its line on.
+    if (rounded < FirstFileDay() || rounded > LastFileDay())
+        throw RangeError(QStringLiteral("%1 is outside the days a data file can hold, %2 to %3")
+                             .arg(DateFieldText(static_cast<int>(rounded)), DateFieldText(FirstFileDay()),
+                                 DateFieldText(LastFileDay())));
     DayRecord record;
     record.Date = static_cast<int>(rounded);
     return appendRecord(std::move(record));
@@ -214,15 +234,16 @@ void TTimeRecorder::rememberComment(QString &comment)
 {
     if (isBlank(comment))
         return;
-    TimeRecorderDetail::CommentKey key { comment };
-    const auto known = m_recentKeys.constFind(key);
-    if (known != m_recentKeys.cend()) {
-        if (known->text == comment)
-            comment = known->text;
+    const qsizetype known = m_recentKeys.size();
+    const auto entry = m_recentKeys.insert(TimeRecorderDetail::CommentKey { comment });
+    if (m_recentKeys.size() == known) {
+        if (entry->text == comment)
+            comment = entry->text;
         return;
     }
-    m_recentKeys.insert(std::move(key));
     m_recentComments.prepend(comment);
+    if (m_recentComments.size() > RecentCommentsShown)
+        m_recentComments.removeLast();
 }
 
 void TTimeRecorder::Clear()
@@ -248,15 +269,14 @@ void TTimeRecorder::SortByDate()
 
 void TTimeRecorder::readRecords(QIODevice &device, const QString &sourceName)
 {
-    ReadDataFile(
-        device, sourceName,
-        [this](DayRecord &record) {
-            if (m_earliestDate == 0 || m_earliestDate > record.Date)
-                m_earliestDate = record.Date;
-            rememberComment(record.Comment);
-            appendRecord(std::move(record));
-        },
-        [this](qsizetype expected) { m_records.reserve(expected); });
+    // The records grow as they arrive: reserving one for every line end would
+    // ask for gigabytes for a large file of blank lines.
+    ReadDataFile(device, sourceName, [this](DayRecord &record) {
+        if (m_earliestDate == 0 || m_earliestDate > record.Date)
+            m_earliestDate = record.Date;
+        rememberComment(record.Comment);
+        appendRecord(std::move(record));
+    });
 }
 
 void TTimeRecorder::LoadFromFile(const QString &path)

@@ -29,8 +29,12 @@ bool IsEmptyRecord(const DayRecord &record);
 namespace TimeRecorderDetail {
 
 // A comment of the history, compared and hashed ignoring the case of A-Z only.
+// The hash is kept: growing the table and probing it then never read the
+// texts of a large history again.
 struct CommentKey {
+    explicit CommentKey(const QString &comment);
     QString text;
+    size_t hash;
 };
 bool operator==(const CommentKey &a, const CommentKey &b) noexcept;
 size_t qHash(const CommentKey &key, size_t seed = 0) noexcept;
@@ -58,7 +62,8 @@ public:
     bool HasDay(double date) const;
     // Appends a record with the defaults for the date rounded to a whole day
     // (ties to even) and returns its index. Neither marks the document
-    // modified nor raises OnChange. A date outside 32-bit day numbers, or a
+    // modified nor raises OnChange. A date outside 32-bit day numbers or
+    // outside the days a data file can hold (FirstFileDay to LastFileDay), or a
     // store already holding the most records a 32-bit count allows, is a RangeError.
     int AddDay(double date);
 
@@ -83,7 +88,9 @@ public:
 
     bool IsEmptyDay(int index) const;
     // Puts the text at the top of the history unless it is blank or the
-    // history already holds it, compared ignoring the case of A-Z.
+    // history already holds it, compared ignoring the case of A-Z. Only the
+    // newest RecentCommentsShown entries are kept as text; every comment ever
+    // added is still known, so an old one added again stays where it was.
     void AddRecentComment(const QString &text);
     // Empties records, history, file name and earliest date; Modified keeps its value.
     void Clear();
@@ -112,7 +119,10 @@ public:
     bool Modified() const { return m_modified; }
     // The smallest date read by the last load; 0 for none.
     double EarliestDate() const { return m_earliestDate; }
-    // Most recently added first.
+    // The most entries of the history that the comment dialog can show: its
+    // count of comments takes three digits.
+    static constexpr qsizetype RecentCommentsShown = 999;
+    // Most recently added first; at most RecentCommentsShown of them.
     QStringList RecentComments() const { return m_recentComments; }
 
     int Count() const { return static_cast<int>(m_records.size()); }

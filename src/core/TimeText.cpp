@@ -23,7 +23,7 @@ QString twoDigits(int n)
 int checkedMinutes(qint64 value, const QString &text)
 {
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        throw ConversionError(QStringLiteral("'%1' is not a valid time").arg(text));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
     return static_cast<int>(value);
 }
 
@@ -54,20 +54,20 @@ int ParseDecimalInt(QStringView text)
         ++i;
     }
     if (i == text.size())
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
-            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
         value = value * 10 + (c - u'0');
         if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<int>::max())
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
     return static_cast<int>(value);
 }
 

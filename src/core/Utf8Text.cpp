@@ -69,8 +69,15 @@ std::string Utf8Of(QChar c)
 
 void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what)
 {
-    if (bytes.empty())
-        return;
-    if (device.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-        throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
+    // A file that fills the disk takes part of a write without an error; only
+    // the next write tells why ("No space left on device").
+    const char *data = bytes.data();
+    qint64 left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        const qint64 written = device.write(data, left);
+        if (written <= 0)
+            throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
+        data += written;
+        left -= written;
+    }
 }

@@ -24,6 +24,7 @@ void AppendDecimal(std::string &out, qint64 n);
 // One character as UTF-8.
 std::string Utf8Of(QChar c);
 
-// Writes the bytes to the device; a short write is an IoError naming what
-// (in the form "Cannot write <what>: <reason>").
+// Writes the bytes to the device, the rest of a short write again, until the
+// device fails: an IoError naming what and the system's reason (in the form
+// "Cannot write <what>: <reason>").
 void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what);

@@ -150,12 +150,27 @@ bool decodeData(Value &value)
     return false;
 }
 
+// UTF-16 and UTF-32 decoding lets half a surrogate pair through; written back
+// as UTF-8 it would become another character, and a value so named would be
+// renamed by the next write. It is no character, and reads as U+FFFD.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QString decodeContent(const QByteArray &content)
 {
     if (const std::optional<QStringConverter::Encoding> encoding
         = QStringConverter::encodingForData(content)) {
         QStringDecoder decoder(*encoding);
-        return decoder.decode(content);
+        return withoutLoneSurrogates(decoder.decode(content));
     }
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString text = utf8.decode(content);

@@ -2,6 +2,7 @@
 
 #include "ui/DrawingLock.h"
 
+#include "core/DataFile.h"
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -133,18 +135,30 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
     ArrangeView();
 }
 
-TTimeEdit *TWeekSheet::CreateField(int weekday, const QString &name, TTimeEditKind kind, bool blankIfZero)
+TWeekSheet::~TWeekSheet()
+{
+    // The children outlive this destructor: QWidget deletes them later. A box
+    // or field losing the focus then must not reach the half-destroyed sheet,
+    // nor through it a store that may already be gone.
+    for (QObject *child : findChildren<QObject *>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+TTimeEdit *TWeekSheet::CreateField(
+    int weekday, int row, const QString &name, TTimeEditKind kind, bool blankIfZero)
 {
     auto *field = new TTimeEdit(this);
     field->setObjectName(QStringLiteral("te") + dayPrefix(weekday) + name);
     field->SetTimeKind(kind);
     field->SetBlankIfSubZero(true);
     field->SetBlankIfZero(blankIfZero);
-    field->setMaxLength(MaxFieldLength);
+    field->SetMaxTypedLength(MaxFieldLength);
     field->SetAsMinutes(-1);
     field->resize(FieldWidth, FieldHeight);
     field->installEventFilter(this);
-    connect(field, &TTimeEdit::OnChange, this, [this, weekday] { RecalculateDay(weekday); });
+    connect(field, &TTimeEdit::OnChange, this, [this, weekday, row] { FieldEdited(weekday, row); });
     return field;
 }
 
@@ -222,11 +236,11 @@ void TWeekSheet::CreateControls()
 
     for (int weekday = 1; weekday <= 7; ++weekday) {
         Day &day = m_days[weekday];
-        day.arrive = CreateField(weekday, QStringLiteral("Arrive"), tkTimeOfDay, false);
-        day.depart = CreateField(weekday, QStringLiteral("Depart"), tkTimeOfDay, false);
-        day.lunch = CreateField(weekday, QStringLiteral("Lunch"), tkInterval, true);
-        day.extra = CreateField(weekday, QStringLiteral("Extra"), tkInterval, true);
-        day.hols = CreateField(weekday, QStringLiteral("Hols"), tkInterval, true);
+        day.arrive = CreateField(weekday, rwArrive, QStringLiteral("Arrive"), tkTimeOfDay, false);
+        day.depart = CreateField(weekday, rwDepart, QStringLiteral("Depart"), tkTimeOfDay, false);
+        day.lunch = CreateField(weekday, rwLunch, QStringLiteral("Lunch"), tkInterval, true);
+        day.extra = CreateField(weekday, rwExtra, QStringLiteral("Extra"), tkInterval, true);
+        day.hols = CreateField(weekday, rwHols, QStringLiteral("Hols"), tkInterval, true);
         day.arrive->move(day.arrive->x(), ArriveTop);
         day.depart->move(day.depart->x(), DepartTop);
 
@@ -321,9 +335,12 @@ void TWeekSheet::SetTabOrder()
 void TWeekSheet::InitWeek()
 {
     const int roundTo = m_data.RoundTimes() ? m_data.RoundTimesTo() : 0;
+    // The fields show their values rounded anew; that is no edit of the days.
+    const bool loading = std::exchange(m_loadingWeek, true);
     for (int weekday = 1; weekday <= 7; ++weekday)
         for (int row = rwArrive; row <= rwHols; ++row)
             Field(weekday, row)->SetRoundTo(static_cast<quint32>(roundTo));
+    m_loadingWeek = loading;
 
     const int start = DayNumber::weekStartOf(DayNumber::today(), m_data.FirstDayOfWeek());
     m_weekStart = start;
@@ -353,8 +370,7 @@ void TWeekSheet::ShowWeek()
     std::exception_ptr failure;
     try {
         // Everything that can fail on a bad box text happens before the shown week changes.
-        const int start
-            = DayNumber::weekStartOf(ParseDateText(m_weekBox->currentText()), m_data.FirstDayOfWeek());
+        const int start = BoxWeekStart(0);
         m_weekStart = start;
         const QString startText = ShortDateText(start);
         if (m_weekBox->currentText() != startText)
@@ -382,6 +398,36 @@ void TWeekSheet::ShowWeek()
         std::rethrow_exception(failure);
 }
 
+void TWeekSheet::FieldEdited(int weekday, int row)
+{
+    if (m_loadingWeek || weekday < 1 || weekday > 7)
+        return;
+    Day &day = m_days[weekday];
+    day.edited[row] = true;
+    TTimeEdit *const field = Field(weekday, row);
+    if (day.hasDate && field->IsValidTime()) {
+        const int minutes = wholeMinutes(field->AsMinutes());
+        switch (row) {
+        case rwArrive:
+            m_recorder.SetArrive(day.date, minutes);
+            break;
+        case rwDepart:
+            m_recorder.SetDepart(day.date, minutes);
+            break;
+        case rwLunch:
+            m_recorder.SetLunch(day.date, minutes);
+            break;
+        case rwExtra:
+            m_recorder.SetExtra(day.date, minutes);
+            break;
+        default:
+            m_recorder.SetHoliday(day.date, minutes);
+            break;
+        }
+    }
+    RecalculateDay(weekday);
+}
+
 void TWeekSheet::LoadDay(int date)
 {
     Day &day = m_days[DayNumber::dayOfWeek(date)];
@@ -393,6 +439,7 @@ void TWeekSheet::LoadDay(int date)
     UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
     day.date = date;
     day.hasDate = true;
+    day.edited = {};
 }
 
 void TWeekSheet::SelectWeekInList()
@@ -428,56 +475,55 @@ void TWeekSheet::RecalculateDay(int weekday)
     Colour(x, xValid);
     Colour(h, hValid);
 
+    // A valid field holds what the store holds, except where the field cannot
+    // hold the stored value (an arrival of 25:00 reads back as 01:00): the
+    // figures take the stored values, as the report does.
+    qint64 arrive = wholeMinutes(a->AsMinutes());
+    qint64 depart = wholeMinutes(d->AsMinutes());
+    qint64 lunch = wholeMinutes(l->AsMinutes());
+    qint64 extra = wholeMinutes(x->AsMinutes());
+    qint64 holiday = wholeMinutes(h->AsMinutes());
     if (day.hasDate) {
-        if (aValid)
-            m_recorder.SetArrive(day.date, wholeMinutes(a->AsMinutes()));
-        if (dValid)
-            m_recorder.SetDepart(day.date, wholeMinutes(d->AsMinutes()));
-        if (lValid)
-            m_recorder.SetLunch(day.date, wholeMinutes(l->AsMinutes()));
-        if (xValid)
-            m_recorder.SetExtra(day.date, wholeMinutes(x->AsMinutes()));
-        if (hValid)
-            m_recorder.SetHoliday(day.date, wholeMinutes(h->AsMinutes()));
+        arrive = m_recorder.GetArrive(day.date);
+        depart = m_recorder.GetDepart(day.date);
+        lunch = m_recorder.GetLunch(day.date);
+        extra = m_recorder.GetExtra(day.date);
+        holiday = m_recorder.GetHoliday(day.date);
     }
 
     bool ok = true;
-    if (a->IsBlank() || !aValid || d->IsBlank() || !dValid || !lValid) {
-        day.hours->SetTime(0);
-    } else {
-        int span = wholeMinutes(d->AsMinutes()) - wholeMinutes(a->AsMinutes());
+    qint64 hours = 0;
+    if (!(a->IsBlank() || !aValid || d->IsBlank() || !dValid || !lValid)) {
+        qint64 span = depart - arrive;
         if (span < 0)
             span += MinutesPerDay; // departed after midnight
-        const int lunch = wholeMinutes(l->AsMinutes());
         ok = span - lunch >= 0;
         Colour(a, ok);
         Colour(d, ok);
         Colour(l, ok);
         if (lunch > 0)
             span -= lunch;
-        day.hours->SetAsMinutes(ok ? span : 0);
+        hours = ok ? span : 0;
     }
-    const int extra = wholeMinutes(x->AsMinutes());
     if (ok && xValid && extra > 0)
-        day.hours->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) + extra);
-    const int holiday = wholeMinutes(h->AsMinutes());
+        hours += extra;
     if (ok && hValid && holiday > 0 && m_data.IncludeHolsInTotal())
-        day.hours->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) + holiday);
+        hours += holiday;
+    day.hours->SetAsMinutes(static_cast<double>(hours));
+    day.deviation->SetAsMinutes(static_cast<double>(hours - m_data.DayTarget(weekday)));
 
-    day.deviation->SetAsMinutes(wholeMinutes(day.hours->AsMinutes()) - m_data.DayTarget(weekday));
-
-    int weekly = 0;
+    qint64 weekly = 0;
     for (int w = 1; w <= 7; ++w)
-        weekly += wholeMinutes(m_days[w].hours->AsMinutes());
-    m_weeklyHours->SetAsMinutes(weekly);
+        weekly += static_cast<qint64>(m_days[w].hours->AsMinutes());
+    m_weeklyHours->SetAsMinutes(static_cast<double>(weekly));
 
-    const int target = m_data.WeeklyTarget();
+    const qint64 target = m_data.WeeklyTarget();
     if (weekly < target) {
         m_laWeeklyShortfall->setText(QStringLiteral("Hours short"));
-        m_shortfall->SetAsMinutes(target - weekly);
+        m_shortfall->SetAsMinutes(static_cast<double>(target - weekly));
     } else {
         m_laWeeklyShortfall->setText(QStringLiteral("Hours extra"));
-        m_shortfall->SetAsMinutes(weekly - target);
+        m_shortfall->SetAsMinutes(static_cast<double>(weekly - target));
     }
 }
 
@@ -716,8 +762,22 @@ void TWeekSheet::ApplyDefaultLunch(int weekday)
         day.lunch->SetAsMinutes(m_data.DefaultLunchTime());
 }
 
+int TWeekSheet::BoxWeekStart(int days) const
+{
+    const QString text = m_weekBox->currentText();
+    const int start = DayNumber::weekStartOf(ParseDateText(text) + days, m_data.FirstDayOfWeek());
+    // A day of the week that the data file cannot hold could take a typed
+    // time, be saved, and leave a file that no longer opens.
+    if (start < FirstFileDay() || start + 6 > LastFileDay())
+        throw RangeError(
+            QStringLiteral("The week of %1 is outside the days a data file can hold, %2 to %3")
+                .arg(QuotedText(text), ShortDateText(FirstFileDay()), ShortDateText(LastFileDay())));
+    return start;
+}
+
 void TWeekSheet::MoveWeek(int days)
 {
+    BoxWeekStart(days);
     const int start = ParseDateText(m_weekBox->currentText()) + days;
     m_weekStart = start;
     m_weekBox->setEditText(ShortDateText(start));
@@ -745,7 +805,7 @@ void TWeekSheet::UpdateWeekBoxColour()
 {
     bool isDate = true;
     try {
-        ParseDateText(m_weekBox->currentText());
+        BoxWeekStart(0);
     } catch (const HourframeError &) {
         isDate = false;
     }
@@ -900,7 +960,11 @@ bool TWeekSheet::eventFilter(QObject *watched, QEvent *event)
             break;
         if (row == rwArrive || row == rwDepart)
             ApplyDefaultLunch(weekday);
-        field->Redisplay();
+        // A field the user did not change still shows its stored value; its
+        // text read back may differ from it (25:00 reads as 01:00), and
+        // writing that back would change the day.
+        if (m_days[weekday].edited[row])
+            field->Redisplay();
         break;
     }
     case QEvent::MouseButtonDblClick:

@@ -32,13 +32,17 @@ public:
     enum Row { rwArrive = 1, rwDepart = 2, rwLunch = 3, rwExtra = 4, rwHols = 5, rwComment = 6 };
 
     TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent = nullptr);
+    ~TWeekSheet() override;
 
     // Rounding from the settings, the week containing today and the list of
     // weeks offered by the week-beginning box.
     void InitWeek();
     // Loads the week named by the box. A box text that is not a date leaves the
     // shown week as it is, recalculates it and then throws the error on.
+    // Showing a week never writes to the store.
     void ShowWeek();
+    // Colours the day's fields and computes its figures and the week's from
+    // the stored values, so a value the fields cannot hold still counts in full.
     void RecalculateDay(int weekday);
     // Orders the columns from FirstDayOfWeek and captions the headings.
     void ArrangeDayColumns();
@@ -84,6 +88,9 @@ private:
     struct Day {
         int date = 0;
         bool hasDate = false; // false until a week has been shown
+        // Indexed by Row: fields the user changed since the day was shown. Only
+        // these are written to the store, so browsing never changes the document.
+        std::array<bool, rwHols + 1> edited {};
         TTimeEdit *arrive = nullptr;
         TTimeEdit *depart = nullptr;
         TTimeEdit *lunch = nullptr;
@@ -99,7 +106,10 @@ private:
     void CreateControls();
     void CreateResultRows();
     void SetTabOrder();
-    TTimeEdit *CreateField(int weekday, const QString &name, TTimeEditKind kind, bool blankIfZero);
+    TTimeEdit *CreateField(int weekday, int row, const QString &name, TTimeEditKind kind, bool blankIfZero);
+    // A change of a field's text outside the loading of a week: the user's
+    // edit, or a rule applied to it. Writes that field when valid, then recalculates.
+    void FieldEdited(int weekday, int row);
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);
     void ArrangeView();
     void StackResultRows();
@@ -108,6 +118,9 @@ private:
     // The list of the week box opens on the entry of the shown week, if it has one.
     void SelectWeekInList();
     void ApplyDefaultLunch(int weekday);
+    // The first day of the week of the box's date moved by days; a text that is
+    // not a date, or a week with a day the data file cannot hold, throws.
+    int BoxWeekStart(int days) const;
     void MoveWeek(int days);
     void ReportError(const QString &message) const;
     void UpdateWeekBoxColour();

@@ -171,6 +171,27 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 0);
     }
 
+    void typingLimitNeverCutsAShownValue()
+    {
+        TTimeEdit edit;
+        edit.SetTimeKind(tkInterval);
+        edit.SetMaxTypedLength(5);
+        QTest::keyClicks(&edit, QStringLiteral("12:345"));
+        QCOMPARE(edit.text(), QStringLiteral("12:34"));
+
+        edit.SetAsMinutes(6030);
+        QCOMPARE(edit.text(), QStringLiteral("100:30"));
+        QCOMPARE(edit.Value(), 6030);
+        QCOMPARE(edit.toolTip(), QStringLiteral("100:30"));
+        // Shortening is typing too: it may go down to the limit, never back up.
+        edit.setCursorPosition(1);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral("10:30"));
+        QCOMPARE(edit.toolTip(), QString());
+        QTest::keyClicks(&edit, QStringLiteral("0"));
+        QCOMPARE(edit.text(), QStringLiteral("10:30"));
+    }
+
     void midnightAfter2400()
     {
         TTimeEdit edit;

@@ -122,6 +122,24 @@ private Q_SLOTS:
                 QStringLiteral("  Visit  ") }));
     }
 
+    // The history keeps what the comment dialog can show, and behaves as if it
+    // kept everything: an old comment added again does not come back to the top.
+    void historyKeepsWhatCanBeShown()
+    {
+        TTimeRecorder store;
+        const auto note = [](int i) { return QStringLiteral("Note %1").arg(i); };
+        for (int i = 0; i < 1500; ++i)
+            store.AddRecentComment(note(i));
+        store.AddRecentComment(QStringLiteral("NOTE 3"));
+        store.AddRecentComment(note(1400));
+        const QStringList history = store.RecentComments();
+        QCOMPARE(history.size(), TTimeRecorder::RecentCommentsShown);
+        QCOMPARE(history.first(), note(1499));
+        QCOMPARE(history.last(), note(1500 - TTimeRecorder::RecentCommentsShown));
+        store.AddRecentComment(QStringLiteral("New"));
+        QCOMPARE(store.RecentComments().first(), QStringLiteral("New"));
+    }
+
     void blankCommentMakesEmptyDay()
     {
         TTimeRecorder store;

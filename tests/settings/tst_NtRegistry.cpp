@@ -263,7 +263,7 @@ private Q_SLOTS:
             "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"open\n");
         QTest::newRow("dword too long") << QByteArray(
             "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=dword:123456789\n");
-        QTest::newRow("binary junk") << QByteArray("\x01\x02\x03\xff\xfe garbage", 16);
+        QTest::newRow("binary junk") << QByteArray("\x01\x02\x03\xff\xfe garbage");
     }
 
     void unparsableFileReadsAsEmptyAndIsKeptAside()

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -430,6 +431,90 @@ private Q_SLOTS:
         QCOMPARE(data->FirstDayOfWeek(), 2);
         QCOMPARE(DayNumber::toDate(form->WeekSheet().WeekStart()), QDate(2026, 12, 7));
         QCOMPARE(form->findChild<QLabel *>(u"laDay1"_s)->text(), u"Mon"_s);
+    }
+
+    void browsingKeepsTheFileByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("roundTo"); // 0: rounding off
+        QTest::addColumn<QString>("shownField");
+        QTest::addColumn<QString>("shownText");
+        QTest::addColumn<QString>("mondayHours");
+        QTest::addColumn<QString>("editField");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QByteArray>("fileAfterEdit");
+
+        // Around the shown week (6 to 12 December): values the 5-character fields
+        // cannot hold, times of day from 24:00 up, the largest time the file
+        // holds, and lines of other weeks.
+        const QByteArray large = "30/11/2026,7:,100:\r\n"
+                                 "7/12/2026,8:,25:,,100:30\r\n"
+                                 "8/12/2026,8:,17:,:30,,123:45\r\n"
+                                 "9/12/2026,35791394:07,35791394:07,35791394:07,35791394:07,35791394:07\r\n"
+                                 "10/12/2026,24:,:,999:59,,,\"late\"\r\n"
+                                 "21/12/2026,48:,1:\r\n";
+        QByteArray largeEdited = large;
+        largeEdited.replace("8/12/2026,8:,17:,:30,,123:45", "8/12/2026,8:,17:,:45,,123:45");
+        // 8:00 to 25:00 (01:00 the next day) is 17 hours, and 100:30 extra counts in full.
+        QTest::newRow("values beyond the fields")
+            << large << 0 << u"teMonExtra"_s << u"100:30"_s << u" 117:30"_s << u"teTueLunch"_s << u"45"_s
+            << largeEdited;
+
+        const QByteArray odd = "7/12/2026,8:07,16:53,:37,1:01,:59\r\n";
+        QTest::newRow("rounded display, exact store")
+            << odd << 15 << u"teMonArrive"_s << u"08:00"_s << u" 10:09"_s << u"teMonDepart"_s << u"17"_s
+            << QByteArray("7/12/2026,8:07,17:,:37,1:01,:59\r\n");
+    }
+
+    void browsingKeepsTheFileByteForByte()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, roundTo);
+        QFETCH(QString, shownField);
+        QFETCH(QString, shownText);
+        QFETCH(QString, mondayHours);
+        QFETCH(QString, editField);
+        QFETCH(QString, keys);
+        QFETCH(QByteArray, fileAfterEdit);
+        const QString name = path(u"week.hf"_s);
+        writeFile(name, file);
+        prepareSettings([&](TData &d) {
+            d.SetFilename(name);
+            d.SetShowExtraHours(true);
+            d.SetShowHols(true);
+            d.SetRoundTimes(roundTo != 0);
+            d.SetRoundTimesTo(roundTo != 0 ? roundTo : 5);
+        });
+        start();
+        QCOMPARE(field(qPrintable(shownField))->text(), shownText);
+        QCOMPARE(form->findChild<QLabel *>(u"teMonHours"_s)->text(), mondayHours);
+
+        // Modified once, it would stay so: one look at the end covers every step.
+        for (QAction *week : { form->acPreviousWeek, form->acPreviousWeek, form->acNextWeek, form->acNextWeek,
+                 form->acNextWeek, form->acNextWeek, form->acPreviousWeek, form->acPreviousWeek })
+            week->trigger();
+        auto *box = form->findChild<QComboBox *>(u"cbWeekBeginning"_s);
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box, u"9/12/2026"_s);
+        QTest::keyClick(box, Qt::Key_Return);
+        script->dialogScripts.enqueue([](QDialog &dialog) {
+            dialog.findChild<QPushButton *>(u"btOk"_s)->click();
+            return dialog.result();
+        });
+        form->acOptions->trigger();
+        // Leaving a field that was not edited leaves its day alone.
+        field(qPrintable(shownField))->setFocus();
+        field("teTueArrive")->setFocus();
+        QCOMPARE(field(qPrintable(shownField))->text(), shownText);
+        QVERIFY(!form->TimeRecorder().Modified());
+
+        form->TimeRecorder().SaveToFile(QString());
+        QCOMPARE(readFile(name), file);
+
+        typeInto(qPrintable(editField), keys);
+        form->acSave->trigger();
+        QCOMPARE(readFile(name), fileAfterEdit);
     }
 
     void saveIsEnabledOnlyWhenModified()

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -368,12 +369,96 @@ private Q_SLOTS:
         QCOMPARE(store().GetArrive(Monday7 + 1), 540);
         QCOMPARE(store().Modified(), modified);
         for (int day = Monday7 - 7; day < Monday7 + 14; ++day)
-            QVERIFY(store().HasDay(day) == (day >= Monday7 && day < Monday7 + 7));
+            QCOMPARE(store().HasDay(day), day == Monday7 || day == Monday7 + 1);
         // The week is still calculated after the failed load.
         QCOMPARE(text(QStringLiteral("teWeeklyHours")), QStringLiteral(" 0:00"));
 
         type(weekBox(), u"06/12/2026"_s);
         QVERIFY(!isRed(weekBox()->lineEdit()));
+    }
+
+    // Only weeks and days the data file can read back are shown and stored:
+    // a day of the year 10000 would be saved and leave a file that stops there.
+    void yearBoundaries_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("weekShown"); // the date typed into the box
+        QTest::addColumn<bool>("dayStored"); // set in the store, saved and loaded again
+        QTest::newRow("last week of 9999") << QDate(9999, 12, 25) << true << true;
+        QTest::newRow("week into 10000") << QDate(9999, 12, 31) << false << true;
+        QTest::newRow("10000") << QDate(10000, 1, 1) << false << false;
+        QTest::newRow("65535") << QDate(65535, 12, 6) << false << false;
+        QTest::newRow("65536") << QDate(65536, 12, 6) << false << false;
+        QTest::newRow("week from 99") << QDate(100, 1, 2) << false << true;
+        QTest::newRow("first week of 100") << QDate(100, 1, 3) << true << true;
+    }
+
+    void yearBoundaries()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, weekShown);
+        QFETCH(bool, dayStored);
+        const int day = fromDate(date);
+        const QString text = u"%1/%2/%3"_s.arg(date.day()).arg(date.month()).arg(date.year());
+        QVERIFY(start());
+        const int shownBefore = sheet().WeekStart();
+
+        type(weekBox(), text);
+        QCOMPARE(isRed(weekBox()->lineEdit()), !weekShown);
+        QTest::keyClick(weekBox(), Qt::Key_Return);
+        QCOMPARE(m_env->errors.size(), weekShown ? 0 : 1);
+        QCOMPARE(sheet().WeekStart(), weekShown ? weekStartOf(day, Sunday) : shownBefore);
+        if (weekShown) {
+            type(field(dayOfWeek(day), TWeekSheet::rwArrive), u"8"_s);
+            QCOMPARE(store().GetArrive(day), 480);
+        }
+
+        bool stored = true;
+        try {
+            store().SetArrive(day, 480);
+        } catch (const RangeError &) {
+            stored = false;
+        }
+        QCOMPARE(stored, dayStored);
+        QCOMPARE(store().HasDay(day), dayStored);
+        const QString path = m_env->home.path() + u"/week.hf"_s;
+        store().SaveToFile(path);
+        TTimeRecorder reread;
+        reread.LoadFromFile(path);
+        QCOMPARE(reread.GetArrive(day), dayStored ? 480 : -1);
+
+        // The file reader draws the same line.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toLatin1() + ",8:\r\n");
+        file.close();
+        bool loaded = true;
+        try {
+            reread.LoadFromFile(path);
+        } catch (const HourframeError &) {
+            loaded = false;
+        }
+        QCOMPARE(loaded, dayStored);
+    }
+
+    // A main window deletes its store before its sheet. The box losing the focus
+    // while the sheet goes must reach neither the half-destroyed sheet nor the
+    // store: the sanitizer build fails this test otherwise.
+    void destroyedWithTheFocusInTheBox()
+    {
+        auto recorder = std::make_unique<TTimeRecorder>();
+        auto sheet = std::make_unique<TWeekSheet>(*recorder, data());
+        sheet->InitWeek();
+        sheet->ShowWeek();
+        sheet->show();
+        sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(sheet.get()));
+        auto *box = sheet->findChild<QComboBox *>(QStringLiteral("cbWeekBeginning"));
+        // A text of the list: the box takes it as chosen when it loses the focus.
+        type(box, u"13/12/2026"_s);
+        QVERIFY(box->hasFocus());
+        recorder.reset();
+        sheet.reset();
     }
 
     void noDayIsWrittenBeforeAWeekIsShown()
