@@ -9,12 +9,13 @@ packages=(
     libgl-dev               # looked for by Qt's CMake files
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics
     libbenchmark-dev        # Google Benchmark, for bench/
+    hyperfine strace        # whole-process benchmarks and their flush counts (bench/startup.sh)
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
     libglib2.0-bin          # gio: how xdg-mime reads a file's type on most desktops (association tests)
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     appstream dpkg-dev      # checking the installed metadata; the Debian package's dependencies
-    python3                 # the tests read exports back with its csv module
+    python3                 # the tests read exports back with its csv module; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)
     llvm                    # llvm-symbolizer: source lines in sanitizer reports

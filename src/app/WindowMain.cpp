@@ -5,6 +5,10 @@
 
 #include <QIcon>
 
+#ifdef HOURFRAME_FIRST_PAINT_PROBE
+#include "FirstPaintProbe.h"
+#endif
+
 int main(int argc, char *argv[])
 {
     THourframeApplication app(argc, argv);
@@ -16,5 +20,9 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(data, QApplication::arguments().mid(1));
     mainForm.show();
+#ifdef HOURFRAME_FIRST_PAINT_PROBE
+    // The start-up benchmark's build of this program (bench/) ends once the week is painted.
+    new TFirstPaintProbe(mainForm);
+#endif
     return QApplication::exec();
 }

@@ -221,6 +221,7 @@ void TPeriodOptionsForm::btOkClick()
         return;
     if (cbAdjustDates->isChecked())
         SetPeriod(Period::WidenToFullWeeks(ChosenPeriod(), m_data.FirstDayOfWeek()));
-    StoreOptions();
+    // One write of the settings file for all the options.
+    m_data.Batch([this] { StoreOptions(); });
     accept();
 }

@@ -49,7 +49,8 @@ protected:
     virtual void FormShow();
     // An extra condition for OK; call UpdateOkState when it may have changed.
     virtual bool CanAccept() const { return true; }
-    // Stores the options into the settings; runs on OK after the widening.
+    // Stores the options into the settings through their setters; runs on
+    // OK after the widening, as one batch.
     virtual void StoreOptions() = 0;
 
     void BuildPeriodList();

@@ -2,6 +2,8 @@
 
 #include "BuildInfo.h"
 #include "core/Errors.h"
+#include "core/TimeText.h"
+#include "settings/RegFile.h"
 #include "settings/RegMgr.h"
 #include "settings/VersionData.h"
 
@@ -10,15 +12,142 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <limits>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int MaxMinutes = std::numeric_limits<int>::max();
+const std::array<TSettingInfo, SettingCount> &SettingsTable()
+{
+#define HOURFRAME_FLAG_ROW(name, byDefault)                                                                  \
+    TSettingInfo { QStringLiteral(#name), TSettingKind::Flag,                                                \
+        TSettingValue(std::in_place_type<bool>, byDefault) },
+#define HOURFRAME_NUMBER_ROW(name, kind, byDefault, minimum, maximum)                                        \
+    TSettingInfo { QStringLiteral(#name), TSettingKind::kind,                                                \
+        TSettingValue(std::in_place_type<int>, byDefault), minimum, maximum },
+#define HOURFRAME_TEXT_ROW(name, byDefault)                                                                  \
+    TSettingInfo { QStringLiteral(#name), TSettingKind::Text, TSettingValue(QStringLiteral(byDefault)) },
+    static const std::array<TSettingInfo, SettingCount> table { { HOURFRAME_SETTINGS(
+        HOURFRAME_FLAG_ROW, HOURFRAME_NUMBER_ROW, HOURFRAME_TEXT_ROW) } };
+#undef HOURFRAME_FLAG_ROW
+#undef HOURFRAME_NUMBER_ROW
+#undef HOURFRAME_TEXT_ROW
+    return table;
+}
+
+// Thursday's target keeps its historic value name "ThusdayTarget"; every
+// write of it also writes the same number, second, under the correct
+// spelling, for other programs. That name is never read.
+QString AlsoWrittenAs(TSetting setting)
+{
+    return setting == TSetting::ThusdayTarget ? u"ThursdayTarget"_s : QString();
+}
+
+bool InRange(const TSettingInfo &info, qint64 number)
+{
+    return number >= info.minimum && number <= info.maximum;
+}
+
+// A stored value as the setting reads it; nothing when it is of the wrong
+// type or outside the range, which reads as the default.
+std::optional<TSettingValue> Decode(const TSettingInfo &info, const RegFile::Value *stored)
+{
+    if (!stored)
+        return std::nullopt;
+    if (info.kind == TSettingKind::Text) {
+        const std::optional<QString> text = RegFile::textOf(*stored);
+        return text ? std::optional<TSettingValue>(*text) : std::nullopt;
+    }
+    const std::optional<qint32> number = RegFile::integerOf(*stored);
+    if (!number)
+        return std::nullopt;
+    if (info.kind == TSettingKind::Flag)
+        return TSettingValue(std::in_place_type<bool>, *number != 0);
+    if (!InRange(info, *number))
+        return std::nullopt;
+    return TSettingValue(std::in_place_type<int>, *number);
+}
+
+RegFile::Value Encode(const QString &name, const TSettingValue &value)
+{
+    if (const auto *text = std::get_if<QString>(&value))
+        return RegFile::stringValue(name, *text);
+    if (const auto *flag = std::get_if<bool>(&value))
+        return RegFile::dwordValue(name, *flag ? 1 : 0);
+    return RegFile::dwordValue(name, quint32(std::get<int>(value)));
+}
+
+QString ExpectedForm(TSettingKind kind)
+{
+    switch (kind) {
+    case TSettingKind::Flag:
+        return u"1 or 0, true or false"_s;
+    case TSettingKind::Integer:
+        return u"a whole number"_s;
+    case TSettingKind::Minutes:
+        return u"a number of minutes or hours:minutes"_s;
+    case TSettingKind::Text:
+        break;
+    }
+    return u"a text"_s;
+}
+
+std::optional<qint64> ParseNumber(TSettingKind kind, const QString &text)
+{
+    try {
+        const qsizetype colon = text.indexOf(u':');
+        if (kind == TSettingKind::Integer || colon < 0)
+            return ParseDecimalInt(text);
+        const QStringView hours = QStringView(text).left(colon);
+        const QStringView minutes = QStringView(text).mid(colon + 1);
+        if (minutes.size() != 2 || !minutes[0].isDigit() || !minutes[1].isDigit() || minutes.toInt() >= 60)
+            return std::nullopt;
+        const qint64 total = qAbs(qint64(ParseDecimalInt(hours))) * 60 + minutes.toInt();
+        return hours.startsWith(u'-') ? -total : total;
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    }
+}
+
+// A setting's value from a text given by name; see TData::SetByName.
+TSettingValue ParseValue(const TSettingInfo &info, const QString &text)
+{
+    const auto wrongForm = [&] {
+        return ConversionError(
+            u"'%1' is not a valid value for %2: give %3"_s.arg(text, info.name, ExpectedForm(info.kind)));
+    };
+    switch (info.kind) {
+    case TSettingKind::Text:
+        return text;
+    case TSettingKind::Flag: {
+        const QString word = text.trimmed().toLower();
+        if (word == u"1"_s || word == u"true"_s)
+            return TSettingValue(std::in_place_type<bool>, true);
+        if (word == u"0"_s || word == u"false"_s)
+            return TSettingValue(std::in_place_type<bool>, false);
+        throw wrongForm();
+    }
+    case TSettingKind::Integer:
+    case TSettingKind::Minutes:
+        break;
+    }
+    const std::optional<qint64> number = ParseNumber(info.kind, text.trimmed());
+    if (!number)
+        throw wrongForm();
+    if (!InRange(info, *number))
+        throw RangeError(u"%1 is out of range for %2: give %3 to %4"_s.arg(text.trimmed(), info.name)
+                             .arg(info.minimum)
+                             .arg(info.maximum));
+    return TSettingValue(std::in_place_type<int>, int(*number));
+}
 
 } // namespace
+
+const TSettingInfo &SettingInfo(TSetting setting)
+{
+    return SettingsTable()[std::size_t(setting)];
+}
 
 QString ManualPathFor(const QString &programPath)
 {
@@ -32,11 +161,13 @@ QString ManualPathFor(const QString &programPath)
     return QString();
 }
 
-TData::TData(QObject *parent)
+TData::TData(QObject *parent, Persistence persistence)
     : QObject(parent)
+    , m_persistence(persistence)
     , m_versionData(new TVersionData(this))
     , m_registryManager(new TRegistryManager(this))
 {
+    m_registryManager->SetReadOnly(persistence == Persistence::MemoryOnly);
     HourframeDataCreate();
 }
 
@@ -47,388 +178,107 @@ void TData::HourframeDataCreate()
     m_helpFile = ManualPathFor(QCoreApplication::applicationFilePath());
     m_registryManager->SetApplicationName(m_versionData->VersionInfo().ProductName);
 
-    m_autoSave = ReadFlag(u"AutoSave"_s, false);
-    m_autoEnterTime = ReadFlag(u"AutoEnterTime"_s, true);
-    m_filename = ReadText(u"Filename"_s, QString());
-    m_reopenLastUsedFile = ReadFlag(u"ReopenLastUsedFile"_s, true);
-    m_associateHfFiles = ReadFlag(u"AssociateHfFiles"_s, false);
-    m_reportWorkDaysWithNoHours = ReadFlag(u"ReportWorkDaysWithNoHours"_s, true);
-    m_reportCalculateTotalHours = ReadFlag(u"ReportCalculateTotalHours"_s, true);
-    m_reportCalculateAverageHours = ReadFlag(u"ReportCalculateAverageHours"_s, true);
-    m_reportWeekendDaysWithNoHours = ReadFlag(u"ReportWeekendDaysWithNoHours"_s, false);
-    m_reportAdjustDatesToFullWeek = ReadFlag(u"ReportAdjustDatesToFullWeek"_s, true);
-    m_reportFileName = ReadText(u"ReportFileName"_s, QString());
-    m_reportPdfFileName = ReadText(u"ReportPdfFileName"_s, QString());
-    m_showDeviationFromWeeklyTarget = ReadFlag(u"ShowDeviationFromWeeklyTarget"_s, false);
-    m_showDeviationFromDailyTarget = ReadFlag(u"ShowDeviationFromDailyTarget"_s, false);
-    m_showLunchTime = ReadFlag(u"ShowLunchTime"_s, true);
-    m_showComment = ReadFlag(u"ShowComment"_s, false);
-    m_showExtraHours = ReadFlag(u"ShowExtraHours"_s, false);
-    m_showHols = ReadFlag(u"ShowHols"_s, false);
-    m_showToolbar = ReadFlag(u"ShowToolbar"_s, true);
-    m_showMenu = ReadFlag(u"ShowMenu"_s, true);
-    m_printerFontName = ReadText(u"PrinterFontName"_s, u"Courier New"_s);
-    m_printerFontSize = ReadNumber(u"PrinterFontSize"_s, 12, 1, std::numeric_limits<int>::max());
-    m_saturdayTarget = ReadNumber(u"SaturdayTarget"_s, 0, 0, MaxMinutes);
-    m_sundayTarget = ReadNumber(u"SundayTarget"_s, 0, 0, MaxMinutes);
-    m_mondayTarget = ReadNumber(u"MondayTarget"_s, 450, 0, MaxMinutes);
-    m_tuesdayTarget = ReadNumber(u"TuesdayTarget"_s, 450, 0, MaxMinutes);
-    m_wednesdayTarget = ReadNumber(u"WednesdayTarget"_s, 450, 0, MaxMinutes);
-    m_thusdayTarget = ReadNumber(u"ThusdayTarget"_s, 450, 0, MaxMinutes);
-    m_fridayTarget = ReadNumber(u"FridayTarget"_s, 420, 0, MaxMinutes);
-    m_weeklyTarget = ReadNumber(u"WeeklyTarget"_s, WeeklyTargetDefault(), 0, MaxMinutes);
-    m_useToolTray = ReadFlag(u"UseToolTray"_s, false);
-    m_roundTimesTo = ReadNumber(u"RoundTimesTo"_s, 5, 1, std::numeric_limits<int>::max());
-    m_roundTimes = ReadFlag(u"RoundTimes"_s, false);
-    m_firstDayOfWeek = ReadNumber(u"FirstDayOfWeek"_s, 1, 1, 7);
-    m_exportAdjustDatesToFullWeek = ReadFlag(u"ExportAdjustDatesToFullWeek"_s, true);
-    m_exportWorkDaysWithNoHours = ReadFlag(u"ExportWorkDaysWithNoHours"_s, true);
-    m_exportWeekendDaysWithNoHours = ReadFlag(u"ExportWeekendDaysWithNoHours"_s, false);
-    m_exportCalculateTotalHours = ReadFlag(u"ExportCalculateTotalHours"_s, true);
-    m_exportColumnHeadings = ReadFlag(u"ExportColumnHeadings"_s, true);
-    m_exportDate = ReadFlag(u"ExportDate"_s, true);
-    m_exportArrivalTime = ReadFlag(u"ExportArrivalTime"_s, true);
-    m_exportDepartureTime = ReadFlag(u"ExportDepartureTime"_s, true);
-    m_exportLunchTime = ReadFlag(u"ExportLunchTime"_s, true);
-    m_exportExtraHours = ReadFlag(u"ExportExtraHours"_s, true);
-    m_exportHolidays = ReadFlag(u"ExportHolidays"_s, true);
-    m_exportDailyHours = ReadFlag(u"ExportDailyHours"_s, true);
-    m_exportDeviation = ReadFlag(u"ExportDeviation"_s, true);
-    m_exportComments = ReadFlag(u"ExportComments"_s, true);
-    m_exportFileName = ReadText(u"ExportFileName"_s, QString());
-    m_includeHolsInTotal = ReadFlag(u"IncludeHolsInTotal"_s, true);
-    m_defaultLunchTime = ReadNumber(u"DefaultLunchTime"_s, 0, 0, MaxMinutes);
-    m_useDefaultLunchTime = ReadFlag(u"UseDefaultLunchTime"_s, false);
-    m_numberOfComments = ReadNumber(u"NumberOfComments"_s, 50, 1, std::numeric_limits<int>::max());
+    // Every value from one look at the file, by the same rule as the typed
+    // reads: a missing, wrongly typed or out-of-range value reads as the default.
+    m_registryManager->ReadValues([this](const RegFile::Key *key) {
+        for (std::size_t i = 0; i < m_values.size(); ++i) {
+            const TSettingInfo &info = SettingsTable()[i];
+            // The day targets come before WeeklyTarget in the table.
+            const TSettingValue byDefault = TSetting(i) == TSetting::WeeklyTarget
+                ? TSettingValue(std::in_place_type<int>, WeeklyTargetDefault())
+                : info.defaultValue;
+            m_values[i] = Decode(info, key ? key->find(info.name) : nullptr).value_or(byDefault);
+        }
+    });
 }
 
 int TData::DayTarget(int weekday) const
 {
-    switch (weekday) {
-    case 1:
-        return m_sundayTarget;
-    case 2:
-        return m_mondayTarget;
-    case 3:
-        return m_tuesdayTarget;
-    case 4:
-        return m_wednesdayTarget;
-    case 5:
-        return m_thusdayTarget;
-    case 6:
-        return m_fridayTarget;
-    case 7:
-        return m_saturdayTarget;
-    default:
-        return 0;
-    }
+    static constexpr TSetting days[] = { TSetting::SundayTarget, TSetting::MondayTarget,
+        TSetting::TuesdayTarget, TSetting::WednesdayTarget, TSetting::ThusdayTarget, TSetting::FridayTarget,
+        TSetting::SaturdayTarget };
+    return weekday >= 1 && weekday <= 7 ? std::get<int>(Value(days[weekday - 1])) : 0;
 }
 
 int TData::WeeklyTargetDefault() const
 {
-    const qint64 sum = qint64(m_saturdayTarget) + m_sundayTarget + m_mondayTarget + m_tuesdayTarget
-        + m_wednesdayTarget + m_thusdayTarget + m_fridayTarget;
-    return int(std::min<qint64>(sum, MaxMinutes));
+    qint64 sum = 0;
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        sum += DayTarget(weekday);
+    return int(std::min<qint64>(sum, SettingInfo(TSetting::WeeklyTarget).maximum));
 }
 
-bool TData::ReadFlag(const QString &name, bool defaultValue) const
+std::optional<TSetting> TData::Find(const QString &name)
 {
-    return m_registryManager->ReadBool(name, defaultValue);
+    const auto &table = SettingsTable();
+    const auto row = std::find_if(table.cbegin(), table.cend(),
+        [&](const TSettingInfo &info) { return info.name.compare(name, Qt::CaseInsensitive) == 0; });
+    return row == table.cend() ? std::nullopt : std::optional<TSetting>(TSetting(row - table.cbegin()));
 }
 
-int TData::ReadNumber(const QString &name, int defaultValue, int minimum, int maximum) const
+void TData::SetByName(const QString &name, const QString &text)
 {
-    const int value = m_registryManager->ReadInteger(name, defaultValue);
-    return value < minimum || value > maximum ? defaultValue : value;
+    const std::optional<TSetting> setting = Find(name);
+    if (!setting)
+        throw ConversionError(u"There is no setting named '%1'"_s.arg(name));
+    Assign(*setting, ParseValue(SettingInfo(*setting), text));
 }
 
-QString TData::ReadText(const QString &name, const QString &defaultValue) const
+void TData::Assign(TSetting setting, const TSettingValue &value)
 {
-    return m_registryManager->ReadString(name, defaultValue);
+    const TSettingInfo &info = SettingInfo(setting);
+    Q_ASSERT(value.index() == info.defaultValue.index());
+    const int *number = std::get_if<int>(&value);
+    if (number && !InRange(info, *number))
+        throw RangeError(u"%1 is not a valid value for %2"_s.arg(*number).arg(info.name));
+    TSettingValue &held = m_values[std::size_t(setting)];
+    if (std::none_of(m_pending.cbegin(), m_pending.cend(),
+            [&](const PendingValue &p) { return p.setting == setting; }))
+        m_pending.append({ setting, held });
+    held = value;
+    if (m_batchDepth == 0)
+        Store(false);
 }
 
-void TData::StoreFlag(bool &field, const QString &name, bool value)
+void TData::Batch(const std::function<void()> &assignments)
 {
-    field = value;
-    m_registryManager->WriteBool(name, value);
+    ++m_batchDepth;
+    try {
+        assignments();
+    } catch (...) {
+        if (--m_batchDepth == 0)
+            Store(true);
+        throw;
+    }
+    if (--m_batchDepth == 0)
+        Store(true);
 }
 
-void TData::StoreNumber(int &field, const QString &name, int value, int minimum, int maximum)
+void TData::Store(bool batch)
 {
-    if (value < minimum || value > maximum)
-        throw RangeError(u"%1 is not a valid value for %2"_s.arg(value).arg(name));
-    field = value;
-    m_registryManager->WriteInteger(name, value);
-}
-
-void TData::StoreText(QString &field, const QString &name, const QString &value)
-{
-    field = value;
-    m_registryManager->WriteString(name, value);
-}
-
-void TData::SetThusdayTarget(int value)
-{
-    StoreNumber(m_thusdayTarget, u"ThusdayTarget"_s, value, 0, MaxMinutes);
-    m_registryManager->WriteInteger(u"ThursdayTarget"_s, value);
-}
-
-void TData::SetAutoSave(bool value)
-{
-    StoreFlag(m_autoSave, u"AutoSave"_s, value);
-}
-
-void TData::SetAutoEnterTime(bool value)
-{
-    StoreFlag(m_autoEnterTime, u"AutoEnterTime"_s, value);
-}
-
-void TData::SetReopenLastUsedFile(bool value)
-{
-    StoreFlag(m_reopenLastUsedFile, u"ReopenLastUsedFile"_s, value);
-}
-
-void TData::SetFilename(const QString &value)
-{
-    StoreText(m_filename, u"Filename"_s, value);
-}
-
-void TData::SetAssociateHfFiles(bool value)
-{
-    StoreFlag(m_associateHfFiles, u"AssociateHfFiles"_s, value);
-}
-
-void TData::SetUseToolTray(bool value)
-{
-    StoreFlag(m_useToolTray, u"UseToolTray"_s, value);
-}
-
-void TData::SetNumberOfComments(int value)
-{
-    StoreNumber(m_numberOfComments, u"NumberOfComments"_s, value, 1, std::numeric_limits<int>::max());
-}
-
-void TData::SetShowLunchTime(bool value)
-{
-    StoreFlag(m_showLunchTime, u"ShowLunchTime"_s, value);
-}
-
-void TData::SetShowExtraHours(bool value)
-{
-    StoreFlag(m_showExtraHours, u"ShowExtraHours"_s, value);
-}
-
-void TData::SetShowHols(bool value)
-{
-    StoreFlag(m_showHols, u"ShowHols"_s, value);
-}
-
-void TData::SetShowComment(bool value)
-{
-    StoreFlag(m_showComment, u"ShowComment"_s, value);
-}
-
-void TData::SetShowDeviationFromDailyTarget(bool value)
-{
-    StoreFlag(m_showDeviationFromDailyTarget, u"ShowDeviationFromDailyTarget"_s, value);
-}
-
-void TData::SetShowDeviationFromWeeklyTarget(bool value)
-{
-    StoreFlag(m_showDeviationFromWeeklyTarget, u"ShowDeviationFromWeeklyTarget"_s, value);
-}
-
-void TData::SetShowToolbar(bool value)
-{
-    StoreFlag(m_showToolbar, u"ShowToolbar"_s, value);
-}
-
-void TData::SetShowMenu(bool value)
-{
-    StoreFlag(m_showMenu, u"ShowMenu"_s, value);
-}
-
-void TData::SetMondayTarget(int value)
-{
-    StoreNumber(m_mondayTarget, u"MondayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetTuesdayTarget(int value)
-{
-    StoreNumber(m_tuesdayTarget, u"TuesdayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetWednesdayTarget(int value)
-{
-    StoreNumber(m_wednesdayTarget, u"WednesdayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetFridayTarget(int value)
-{
-    StoreNumber(m_fridayTarget, u"FridayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetSaturdayTarget(int value)
-{
-    StoreNumber(m_saturdayTarget, u"SaturdayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetSundayTarget(int value)
-{
-    StoreNumber(m_sundayTarget, u"SundayTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetWeeklyTarget(int value)
-{
-    StoreNumber(m_weeklyTarget, u"WeeklyTarget"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetDefaultLunchTime(int value)
-{
-    StoreNumber(m_defaultLunchTime, u"DefaultLunchTime"_s, value, 0, MaxMinutes);
-}
-
-void TData::SetUseDefaultLunchTime(bool value)
-{
-    StoreFlag(m_useDefaultLunchTime, u"UseDefaultLunchTime"_s, value);
-}
-
-void TData::SetRoundTimes(bool value)
-{
-    StoreFlag(m_roundTimes, u"RoundTimes"_s, value);
-}
-
-void TData::SetRoundTimesTo(int value)
-{
-    StoreNumber(m_roundTimesTo, u"RoundTimesTo"_s, value, 1, std::numeric_limits<int>::max());
-}
-
-void TData::SetFirstDayOfWeek(int value)
-{
-    StoreNumber(m_firstDayOfWeek, u"FirstDayOfWeek"_s, value, 1, 7);
-}
-
-void TData::SetIncludeHolsInTotal(bool value)
-{
-    StoreFlag(m_includeHolsInTotal, u"IncludeHolsInTotal"_s, value);
-}
-
-void TData::SetPrinterFontName(const QString &value)
-{
-    StoreText(m_printerFontName, u"PrinterFontName"_s, value);
-}
-
-void TData::SetPrinterFontSize(int value)
-{
-    StoreNumber(m_printerFontSize, u"PrinterFontSize"_s, value, 1, std::numeric_limits<int>::max());
-}
-
-void TData::SetReportAdjustDatesToFullWeek(bool value)
-{
-    StoreFlag(m_reportAdjustDatesToFullWeek, u"ReportAdjustDatesToFullWeek"_s, value);
-}
-
-void TData::SetReportWorkDaysWithNoHours(bool value)
-{
-    StoreFlag(m_reportWorkDaysWithNoHours, u"ReportWorkDaysWithNoHours"_s, value);
-}
-
-void TData::SetReportWeekendDaysWithNoHours(bool value)
-{
-    StoreFlag(m_reportWeekendDaysWithNoHours, u"ReportWeekendDaysWithNoHours"_s, value);
-}
-
-void TData::SetReportCalculateTotalHours(bool value)
-{
-    StoreFlag(m_reportCalculateTotalHours, u"ReportCalculateTotalHours"_s, value);
-}
-
-void TData::SetReportCalculateAverageHours(bool value)
-{
-    StoreFlag(m_reportCalculateAverageHours, u"ReportCalculateAverageHours"_s, value);
-}
-
-void TData::SetReportFileName(const QString &value)
-{
-    StoreText(m_reportFileName, u"ReportFileName"_s, value);
-}
-
-void TData::SetReportPdfFileName(const QString &value)
-{
-    StoreText(m_reportPdfFileName, u"ReportPdfFileName"_s, value);
-}
-
-void TData::SetExportAdjustDatesToFullWeek(bool value)
-{
-    StoreFlag(m_exportAdjustDatesToFullWeek, u"ExportAdjustDatesToFullWeek"_s, value);
-}
-
-void TData::SetExportWorkDaysWithNoHours(bool value)
-{
-    StoreFlag(m_exportWorkDaysWithNoHours, u"ExportWorkDaysWithNoHours"_s, value);
-}
-
-void TData::SetExportWeekendDaysWithNoHours(bool value)
-{
-    StoreFlag(m_exportWeekendDaysWithNoHours, u"ExportWeekendDaysWithNoHours"_s, value);
-}
-
-void TData::SetExportCalculateTotalHours(bool value)
-{
-    StoreFlag(m_exportCalculateTotalHours, u"ExportCalculateTotalHours"_s, value);
-}
-
-void TData::SetExportColumnHeadings(bool value)
-{
-    StoreFlag(m_exportColumnHeadings, u"ExportColumnHeadings"_s, value);
-}
-
-void TData::SetExportDate(bool value)
-{
-    StoreFlag(m_exportDate, u"ExportDate"_s, value);
-}
-
-void TData::SetExportArrivalTime(bool value)
-{
-    StoreFlag(m_exportArrivalTime, u"ExportArrivalTime"_s, value);
-}
-
-void TData::SetExportDepartureTime(bool value)
-{
-    StoreFlag(m_exportDepartureTime, u"ExportDepartureTime"_s, value);
-}
-
-void TData::SetExportLunchTime(bool value)
-{
-    StoreFlag(m_exportLunchTime, u"ExportLunchTime"_s, value);
-}
-
-void TData::SetExportExtraHours(bool value)
-{
-    StoreFlag(m_exportExtraHours, u"ExportExtraHours"_s, value);
-}
-
-void TData::SetExportHolidays(bool value)
-{
-    StoreFlag(m_exportHolidays, u"ExportHolidays"_s, value);
-}
-
-void TData::SetExportDailyHours(bool value)
-{
-    StoreFlag(m_exportDailyHours, u"ExportDailyHours"_s, value);
-}
-
-void TData::SetExportDeviation(bool value)
-{
-    StoreFlag(m_exportDeviation, u"ExportDeviation"_s, value);
-}
-
-void TData::SetExportComments(bool value)
-{
-    StoreFlag(m_exportComments, u"ExportComments"_s, value);
-}
-
-void TData::SetExportFileName(const QString &value)
-{
-    StoreText(m_exportFileName, u"ExportFileName"_s, value);
+    const QList<PendingValue> pending = std::exchange(m_pending, {});
+    if (pending.isEmpty() || m_persistence == Persistence::MemoryOnly)
+        return;
+    QList<std::pair<TSetting, TSettingValue>> taken;
+    m_registryManager->UpdateValues(SettingInfo(pending.first().setting).name, [&](RegFile::Key &key) {
+        taken.clear();
+        bool changed = false;
+        for (const PendingValue &p : pending) {
+            const TSettingInfo &info = SettingInfo(p.setting);
+            const TSettingValue &ours = Value(p.setting);
+            if (batch && ours == p.held) {
+                const std::optional<TSettingValue> theirs = Decode(info, key.find(info.name));
+                if (theirs && *theirs != ours) {
+                    taken.append({ p.setting, *theirs });
+                    continue;
+                }
+            }
+            changed |= key.assign(Encode(info.name, ours));
+            if (const QString alias = AlsoWrittenAs(p.setting); !alias.isEmpty())
+                changed |= key.assign(Encode(alias, ours));
+        }
+        return changed;
+    });
+    for (const auto &[setting, value] : std::as_const(taken))
+        m_values[std::size_t(setting)] = value;
 }

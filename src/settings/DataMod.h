@@ -1,27 +1,135 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <array>
+#include <climits>
+#include <functional>
+#include <optional>
+#include <variant>
 
 class TRegistryManager;
 class TVersionData;
 
+// Every setting, one row each, in the order they are read at start-up:
+//   FLAG(name, default)
+//   NUMBER(name, Integer or Minutes, default, minimum, maximum)
+//   TEXT(name, default)
+// The name is the value name in the store, the getter's name and, after
+// "Set", the setter's. A number outside its range is refused by the setter
+// and reads as the default. Adding a setting is adding its row.
+// clang-format off
+#define HOURFRAME_SETTINGS(FLAG, NUMBER, TEXT)                                        \
+    FLAG(AutoSave,                      false)                                        \
+    FLAG(AutoEnterTime,                 true)                                         \
+    TEXT(Filename,                      "")                                           \
+    FLAG(ReopenLastUsedFile,            true)                                         \
+    FLAG(AssociateHfFiles,              false)                                        \
+    FLAG(ReportWorkDaysWithNoHours,     true)                                         \
+    FLAG(ReportCalculateTotalHours,     true)                                         \
+    FLAG(ReportCalculateAverageHours,   true)                                         \
+    FLAG(ReportWeekendDaysWithNoHours,  false)                                        \
+    FLAG(ReportAdjustDatesToFullWeek,   true)                                         \
+    TEXT(ReportFileName,                "")                                           \
+    TEXT(ReportPdfFileName,             "")                                           \
+    FLAG(ShowDeviationFromWeeklyTarget, false)                                        \
+    FLAG(ShowDeviationFromDailyTarget,  false)                                        \
+    FLAG(ShowLunchTime,                 true)                                         \
+    FLAG(ShowComment,                   false)                                        \
+    FLAG(ShowExtraHours,                false)                                        \
+    FLAG(ShowHols,                      false)                                        \
+    FLAG(ShowToolbar,                   true)                                         \
+    FLAG(ShowMenu,                      true)                                         \
+    TEXT(PrinterFontName,               "Courier New")                                \
+    NUMBER(PrinterFontSize,             Integer, 12,              1, INT_MAX)         \
+    NUMBER(SaturdayTarget,              Minutes, 0,               0, INT_MAX)         \
+    NUMBER(SundayTarget,                Minutes, 0,               0, INT_MAX)         \
+    NUMBER(MondayTarget,                Minutes, 450,             0, INT_MAX)         \
+    NUMBER(TuesdayTarget,               Minutes, 450,             0, INT_MAX)         \
+    NUMBER(WednesdayTarget,             Minutes, 450,             0, INT_MAX)         \
+    NUMBER(ThusdayTarget,               Minutes, 450,             0, INT_MAX)         \
+    NUMBER(FridayTarget,                Minutes, 420,             0, INT_MAX)         \
+    NUMBER(WeeklyTarget,                Minutes, SumOfDayTargets, 0, INT_MAX)         \
+    FLAG(UseToolTray,                   false)                                        \
+    NUMBER(RoundTimesTo,                Integer, 5,               1, INT_MAX)         \
+    FLAG(RoundTimes,                    false)                                        \
+    NUMBER(FirstDayOfWeek,              Integer, 1,               1, 7)               \
+    FLAG(ExportAdjustDatesToFullWeek,   true)                                         \
+    FLAG(ExportWorkDaysWithNoHours,     true)                                         \
+    FLAG(ExportWeekendDaysWithNoHours,  false)                                        \
+    FLAG(ExportCalculateTotalHours,     true)                                         \
+    FLAG(ExportColumnHeadings,          true)                                         \
+    FLAG(ExportDate,                    true)                                         \
+    FLAG(ExportArrivalTime,             true)                                         \
+    FLAG(ExportDepartureTime,           true)                                         \
+    FLAG(ExportLunchTime,               true)                                         \
+    FLAG(ExportExtraHours,              true)                                         \
+    FLAG(ExportHolidays,                true)                                         \
+    FLAG(ExportDailyHours,              true)                                         \
+    FLAG(ExportDeviation,               true)                                         \
+    FLAG(ExportComments,                true)                                         \
+    TEXT(ExportFileName,                "")                                           \
+    FLAG(IncludeHolsInTotal,            true)                                         \
+    NUMBER(DefaultLunchTime,            Minutes, 0,               0, INT_MAX)         \
+    FLAG(UseDefaultLunchTime,           false)                                        \
+    NUMBER(NumberOfComments,            Integer, 50,              1, INT_MAX)
+// clang-format on
+
+// The default of WeeklyTarget: the sum of the seven day targets as just read.
+inline constexpr int SumOfDayTargets = -1;
+
+#define HOURFRAME_SETTING_ENUMERATOR(name, ...) name,
+enum class TSetting {
+    HOURFRAME_SETTINGS(
+        HOURFRAME_SETTING_ENUMERATOR, HOURFRAME_SETTING_ENUMERATOR, HOURFRAME_SETTING_ENUMERATOR)
+};
+#undef HOURFRAME_SETTING_ENUMERATOR
+
+#define HOURFRAME_SETTING_COUNT(...) +1
+inline constexpr int SettingCount
+    = 0 HOURFRAME_SETTINGS(HOURFRAME_SETTING_COUNT, HOURFRAME_SETTING_COUNT, HOURFRAME_SETTING_COUNT);
+#undef HOURFRAME_SETTING_COUNT
+
+// A flag is stored as the number 1 or 0, an integer or a count of minutes as
+// a 32-bit number, a text as a string.
+enum class TSettingKind { Flag, Integer, Minutes, Text };
+
+// A flag holds a bool, an integer or minutes an int, a text a QString.
+using TSettingValue = std::variant<bool, int, QString>;
+
+struct TSettingInfo {
+    QString name;
+    TSettingKind kind;
+    TSettingValue defaultValue;
+    int minimum = 0; // numbers only
+    int maximum = 0;
+};
+
+// The table's row of a setting.
+const TSettingInfo &SettingInfo(TSetting setting);
+
 // The application's settings. Every setting is read once when the object is
-// created; a getter gives the value held in memory, a setter changes it and
-// writes that one value to the per-user store at once, even when it has not
-// changed. The main program owns the one instance and hands it to every
-// window that needs it.
+// created, from one parse of the per-user store file; a getter gives the
+// value held in memory. A setter changes it and writes it to the store at
+// once, unless the file already holds that value; several setters run in
+// Batch() write once. The main program owns the one instance and hands it to
+// every window that needs it.
 //
 // A value that the store refuses raises RegistryError with the value already
-// changed in memory. A value outside its range (negative minutes,
-// FirstDayOfWeek outside 1 to 7, RoundTimesTo, NumberOfComments or
-// PrinterFontSize below 1) is refused with RangeError, and such a stored value
-// reads as the default.
+// changed in memory. A number outside its row's range is refused with
+// RangeError, and such a stored number reads as the default.
 class TData : public QObject {
     Q_OBJECT
 
 public:
-    explicit TData(QObject *parent = nullptr);
+    // WriteThrough stores every assignment in the per-user file. MemoryOnly
+    // reads the file and never changes or creates it, for runs that must
+    // leave the user's settings as they are.
+    enum class Persistence { WriteThrough, MemoryOnly };
+
+    explicit TData(QObject *parent = nullptr, Persistence persistence = Persistence::WriteThrough);
 
     TVersionData &VersionData() const { return *m_versionData; }
     TRegistryManager &RegistryManager() const { return *m_registryManager; }
@@ -31,198 +139,74 @@ public:
     // The manual's first page; empty when there is no manual.
     QString HelpFile() const { return m_helpFile; }
 
-    // Start-up and document
-    bool AutoSave() const { return m_autoSave; }
-    void SetAutoSave(bool value);
-    bool AutoEnterTime() const { return m_autoEnterTime; }
-    void SetAutoEnterTime(bool value);
-    bool ReopenLastUsedFile() const { return m_reopenLastUsedFile; }
-    void SetReopenLastUsedFile(bool value);
-    QString Filename() const { return m_filename; }
-    void SetFilename(const QString &value);
-    bool AssociateHfFiles() const { return m_associateHfFiles; }
-    void SetAssociateHfFiles(bool value);
-    bool UseToolTray() const { return m_useToolTray; }
-    void SetUseToolTray(bool value);
-    int NumberOfComments() const { return m_numberOfComments; }
-    void SetNumberOfComments(int value);
+    // One getter and one setter for every row of the table:
+    // bool AutoSave() and SetAutoSave(bool), int MondayTarget() and
+    // SetMondayTarget(int), QString Filename() and SetFilename(const QString &), ...
+    // SetThusdayTarget also writes the number, second, under "ThursdayTarget",
+    // which is never read.
+    // clang-format off
+#define HOURFRAME_FLAG_ACCESSORS(name, byDefault)                                                      \
+    bool name() const { return std::get<bool>(Value(TSetting::name)); }                                \
+    void Set##name(bool value) { Assign(TSetting::name, TSettingValue(std::in_place_type<bool>, value)); }
+#define HOURFRAME_NUMBER_ACCESSORS(name, kind, byDefault, minimum, maximum)                            \
+    int name() const { return std::get<int>(Value(TSetting::name)); }                                  \
+    void Set##name(int value) { Assign(TSetting::name, TSettingValue(std::in_place_type<int>, value)); }
+#define HOURFRAME_TEXT_ACCESSORS(name, byDefault)                                                      \
+    QString name() const { return std::get<QString>(Value(TSetting::name)); }                          \
+    void Set##name(const QString &value) { Assign(TSetting::name, TSettingValue(value)); }
+    HOURFRAME_SETTINGS(HOURFRAME_FLAG_ACCESSORS, HOURFRAME_NUMBER_ACCESSORS, HOURFRAME_TEXT_ACCESSORS)
+#undef HOURFRAME_FLAG_ACCESSORS
+#undef HOURFRAME_NUMBER_ACCESSORS
+#undef HOURFRAME_TEXT_ACCESSORS
+    // clang-format on
 
-    // View
-    bool ShowLunchTime() const { return m_showLunchTime; }
-    void SetShowLunchTime(bool value);
-    bool ShowExtraHours() const { return m_showExtraHours; }
-    void SetShowExtraHours(bool value);
-    bool ShowHols() const { return m_showHols; }
-    void SetShowHols(bool value);
-    bool ShowComment() const { return m_showComment; }
-    void SetShowComment(bool value);
-    bool ShowDeviationFromDailyTarget() const { return m_showDeviationFromDailyTarget; }
-    void SetShowDeviationFromDailyTarget(bool value);
-    bool ShowDeviationFromWeeklyTarget() const { return m_showDeviationFromWeeklyTarget; }
-    void SetShowDeviationFromWeeklyTarget(bool value);
-    bool ShowToolbar() const { return m_showToolbar; }
-    void SetShowToolbar(bool value);
-    bool ShowMenu() const { return m_showMenu; }
-    void SetShowMenu(bool value);
-
-    // Targets and time entry (minutes are never negative)
-    int MondayTarget() const { return m_mondayTarget; }
-    void SetMondayTarget(int value);
-    int TuesdayTarget() const { return m_tuesdayTarget; }
-    void SetTuesdayTarget(int value);
-    int WednesdayTarget() const { return m_wednesdayTarget; }
-    void SetWednesdayTarget(int value);
-    int ThusdayTarget() const { return m_thusdayTarget; }
-    // Thursday's target keeps its historic value name "ThusdayTarget"; a
-    // change is also written under "ThursdayTarget", which is never read.
-    void SetThusdayTarget(int value);
-    int FridayTarget() const { return m_fridayTarget; }
-    void SetFridayTarget(int value);
-    int SaturdayTarget() const { return m_saturdayTarget; }
-    void SetSaturdayTarget(int value);
-    int SundayTarget() const { return m_sundayTarget; }
-    void SetSundayTarget(int value);
     // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
     int DayTarget(int weekday) const;
-    int WeeklyTarget() const { return m_weeklyTarget; }
-    void SetWeeklyTarget(int value);
-    int DefaultLunchTime() const { return m_defaultLunchTime; }
-    void SetDefaultLunchTime(int value);
-    bool UseDefaultLunchTime() const { return m_useDefaultLunchTime; }
-    void SetUseDefaultLunchTime(bool value);
-    bool RoundTimes() const { return m_roundTimes; }
-    void SetRoundTimes(bool value);
-    int RoundTimesTo() const { return m_roundTimesTo; }
-    void SetRoundTimesTo(int value);
-    int FirstDayOfWeek() const { return m_firstDayOfWeek; }
-    void SetFirstDayOfWeek(int value);
-    bool IncludeHolsInTotal() const { return m_includeHolsInTotal; }
-    void SetIncludeHolsInTotal(bool value);
 
-    // Printer
-    QString PrinterFontName() const { return m_printerFontName; }
-    void SetPrinterFontName(const QString &value);
-    int PrinterFontSize() const { return m_printerFontSize; }
-    void SetPrinterFontSize(int value);
+    const TSettingValue &Value(TSetting setting) const
+    {
+        return m_values[std::size_t(setting)];
+    }
+    // What the setter of the setting does; the value must be of its kind.
+    void Assign(TSetting setting, const TSettingValue &value);
 
-    // Report options
-    bool ReportAdjustDatesToFullWeek() const { return m_reportAdjustDatesToFullWeek; }
-    void SetReportAdjustDatesToFullWeek(bool value);
-    bool ReportWorkDaysWithNoHours() const { return m_reportWorkDaysWithNoHours; }
-    void SetReportWorkDaysWithNoHours(bool value);
-    bool ReportWeekendDaysWithNoHours() const { return m_reportWeekendDaysWithNoHours; }
-    void SetReportWeekendDaysWithNoHours(bool value);
-    bool ReportCalculateTotalHours() const { return m_reportCalculateTotalHours; }
-    void SetReportCalculateTotalHours(bool value);
-    bool ReportCalculateAverageHours() const { return m_reportCalculateAverageHours; }
-    void SetReportCalculateAverageHours(bool value);
-    QString ReportFileName() const { return m_reportFileName; }
-    void SetReportFileName(const QString &value);
-    // The last file a report was saved to as PDF.
-    QString ReportPdfFileName() const { return m_reportPdfFileName; }
-    void SetReportPdfFileName(const QString &value);
+    // The setting of that value name, letter case aside.
+    static std::optional<TSetting> Find(const QString &name);
+    // Assigns a setting named by its value name (letter case aside) from a
+    // text: a flag as 1 or 0, true or false; an integer in decimal; minutes
+    // in decimal or as hours:minutes; a text as it is. An unknown name or a
+    // text of the wrong form is a ConversionError, a number outside the
+    // setting's range a RangeError, each naming the setting.
+    void SetByName(const QString &name, const QString &text);
 
-    // Export options
-    bool ExportAdjustDatesToFullWeek() const { return m_exportAdjustDatesToFullWeek; }
-    void SetExportAdjustDatesToFullWeek(bool value);
-    bool ExportWorkDaysWithNoHours() const { return m_exportWorkDaysWithNoHours; }
-    void SetExportWorkDaysWithNoHours(bool value);
-    bool ExportWeekendDaysWithNoHours() const { return m_exportWeekendDaysWithNoHours; }
-    void SetExportWeekendDaysWithNoHours(bool value);
-    bool ExportCalculateTotalHours() const { return m_exportCalculateTotalHours; }
-    void SetExportCalculateTotalHours(bool value);
-    bool ExportColumnHeadings() const { return m_exportColumnHeadings; }
-    void SetExportColumnHeadings(bool value);
-    bool ExportDate() const { return m_exportDate; }
-    void SetExportDate(bool value);
-    bool ExportArrivalTime() const { return m_exportArrivalTime; }
-    void SetExportArrivalTime(bool value);
-    bool ExportDepartureTime() const { return m_exportDepartureTime; }
-    void SetExportDepartureTime(bool value);
-    bool ExportLunchTime() const { return m_exportLunchTime; }
-    void SetExportLunchTime(bool value);
-    bool ExportExtraHours() const { return m_exportExtraHours; }
-    void SetExportExtraHours(bool value);
-    bool ExportHolidays() const { return m_exportHolidays; }
-    void SetExportHolidays(bool value);
-    bool ExportDailyHours() const { return m_exportDailyHours; }
-    void SetExportDailyHours(bool value);
-    bool ExportDeviation() const { return m_exportDeviation; }
-    void SetExportDeviation(bool value);
-    bool ExportComments() const { return m_exportComments; }
-    void SetExportComments(bool value);
-    QString ExportFileName() const { return m_exportFileName; }
-    void SetExportFileName(const QString &value);
+    // Runs assignments, whose setter calls are then stored as one change of
+    // the settings file, in the order first assigned and with the content
+    // one write each would give; nothing is replaced when the file holds
+    // them all. Made for a dialog's OK, which stores every value it shows:
+    // a value assigned unchanged does not overwrite a different one that
+    // another instance stored meanwhile, it takes that value instead.
+    // Everything assigned is on disk when Batch returns, also when
+    // assignments throws part way (the failure then goes on to the caller).
+    void Batch(const std::function<void()> &assignments);
 
 private:
+    struct PendingValue {
+        TSetting setting;
+        TSettingValue held; // before the first assignment
+    };
+
     void HourframeDataCreate();
     int WeeklyTargetDefault() const;
+    void Store(bool batch);
 
-    bool ReadFlag(const QString &name, bool defaultValue) const;
-    int ReadNumber(const QString &name, int defaultValue, int minimum, int maximum) const;
-    QString ReadText(const QString &name, const QString &defaultValue) const;
-    void StoreFlag(bool &field, const QString &name, bool value);
-    void StoreNumber(int &field, const QString &name, int value, int minimum, int maximum);
-    void StoreText(QString &field, const QString &name, const QString &value);
-
+    Persistence m_persistence;
     TVersionData *m_versionData;
     TRegistryManager *m_registryManager;
     QString m_applicationTitle;
     QString m_helpFile;
-
-    bool m_autoSave {};
-    bool m_autoEnterTime {};
-    bool m_reopenLastUsedFile {};
-    QString m_filename {};
-    bool m_associateHfFiles {};
-    bool m_useToolTray {};
-    int m_numberOfComments {};
-    bool m_showLunchTime {};
-    bool m_showExtraHours {};
-    bool m_showHols {};
-    bool m_showComment {};
-    bool m_showDeviationFromDailyTarget {};
-    bool m_showDeviationFromWeeklyTarget {};
-    bool m_showToolbar {};
-    bool m_showMenu {};
-    int m_mondayTarget {};
-    int m_tuesdayTarget {};
-    int m_wednesdayTarget {};
-    int m_thusdayTarget {};
-    int m_fridayTarget {};
-    int m_saturdayTarget {};
-    int m_sundayTarget {};
-    int m_weeklyTarget {};
-    int m_defaultLunchTime {};
-    bool m_useDefaultLunchTime {};
-    bool m_roundTimes {};
-    int m_roundTimesTo {};
-    int m_firstDayOfWeek {};
-    bool m_includeHolsInTotal {};
-    QString m_printerFontName {};
-    int m_printerFontSize {};
-    bool m_reportAdjustDatesToFullWeek {};
-    bool m_reportWorkDaysWithNoHours {};
-    bool m_reportWeekendDaysWithNoHours {};
-    bool m_reportCalculateTotalHours {};
-    bool m_reportCalculateAverageHours {};
-    QString m_reportFileName {};
-    QString m_reportPdfFileName {};
-    bool m_exportAdjustDatesToFullWeek {};
-    bool m_exportWorkDaysWithNoHours {};
-    bool m_exportWeekendDaysWithNoHours {};
-    bool m_exportCalculateTotalHours {};
-    bool m_exportColumnHeadings {};
-    bool m_exportDate {};
-    bool m_exportArrivalTime {};
-    bool m_exportDepartureTime {};
-    bool m_exportLunchTime {};
-    bool m_exportExtraHours {};
-    bool m_exportHolidays {};
-    bool m_exportDailyHours {};
-    bool m_exportDeviation {};
-    bool m_exportComments {};
-    QString m_exportFileName {};
+    std::array<TSettingValue, SettingCount> m_values;
+    QList<PendingValue> m_pending;
+    int m_batchDepth = 0;
 };
 
 // The manual's first page for the program file: beside the program in the

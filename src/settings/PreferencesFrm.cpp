@@ -1,10 +1,10 @@
 #include "settings/PreferencesFrm.h"
 
-#include "ui/DigitKeyFilter.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
+#include "ui/DigitKeyFilter.h"
 #include "ui/Presenter.h"
 
 #include <QCheckBox>
@@ -421,33 +421,36 @@ void TPreferencesForm::btOkClick()
 {
     if (!InputIsValid())
         return;
-    m_data.SetAssociateHfFiles(ckAssociateHfFiles->isChecked());
-    m_data.SetReopenLastUsedFile(ckReopenLastUsedFile->isChecked());
-    m_data.SetUseToolTray(ckUseToolTray->isChecked());
-    m_data.SetShowDeviationFromWeeklyTarget(ckShowDeviationFromWeeklyTarget->isChecked());
-    m_data.SetShowDeviationFromDailyTarget(ckShowDeviationFromDailyTarget->isChecked());
-    m_data.SetShowLunchTime(ckShowLunchTime->isChecked());
-    m_data.SetShowComment(ckShowComment->isChecked());
-    m_data.SetShowExtraHours(ckShowExtraHours->isChecked());
-    m_data.SetShowHols(ckShowHols->isChecked());
-    m_data.SetWeeklyTarget(MinutesOf(teWeeklyTarget));
-    m_data.SetPrinterFontName(cbFontName->currentText());
-    m_data.SetPrinterFontSize(ParseDecimalInt(edFontSize->text()));
-    m_data.SetSaturdayTarget(MinutesOf(teSaturdayTarget));
-    m_data.SetSundayTarget(MinutesOf(teSundayTarget));
-    m_data.SetMondayTarget(MinutesOf(teMondayTarget));
-    m_data.SetTuesdayTarget(MinutesOf(teTuesdayTarget));
-    m_data.SetWednesdayTarget(MinutesOf(teWednesdayTarget));
-    m_data.SetThusdayTarget(MinutesOf(teThursdayTarget));
-    m_data.SetFridayTarget(MinutesOf(teFridayTarget));
-    m_data.SetDefaultLunchTime(MinutesOf(teDefaultLunchTime));
-    m_data.SetUseDefaultLunchTime(ckUseDefaultLunchTime->isChecked());
-    m_data.SetAutoSave(ckAutoSave->isChecked());
-    m_data.SetAutoEnterTime(ckAutoEnterTime->isChecked());
-    m_data.SetRoundTimesTo(ParseDecimalInt(edRoundTimesTo->text()));
-    m_data.SetRoundTimes(ckRoundTimes->isChecked());
-    m_data.SetIncludeHolsInTotal(ckIncludeHolsInTotal->isChecked());
-    m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1);
+    // One write for all of them, on disk before the dialog closes.
+    m_data.Batch([&] {
+        m_data.SetAssociateHfFiles(ckAssociateHfFiles->isChecked());
+        m_data.SetReopenLastUsedFile(ckReopenLastUsedFile->isChecked());
+        m_data.SetUseToolTray(ckUseToolTray->isChecked());
+        m_data.SetShowDeviationFromWeeklyTarget(ckShowDeviationFromWeeklyTarget->isChecked());
+        m_data.SetShowDeviationFromDailyTarget(ckShowDeviationFromDailyTarget->isChecked());
+        m_data.SetShowLunchTime(ckShowLunchTime->isChecked());
+        m_data.SetShowComment(ckShowComment->isChecked());
+        m_data.SetShowExtraHours(ckShowExtraHours->isChecked());
+        m_data.SetShowHols(ckShowHols->isChecked());
+        m_data.SetWeeklyTarget(MinutesOf(teWeeklyTarget));
+        m_data.SetPrinterFontName(cbFontName->currentText());
+        m_data.SetPrinterFontSize(ParseDecimalInt(edFontSize->text()));
+        m_data.SetSaturdayTarget(MinutesOf(teSaturdayTarget));
+        m_data.SetSundayTarget(MinutesOf(teSundayTarget));
+        m_data.SetMondayTarget(MinutesOf(teMondayTarget));
+        m_data.SetTuesdayTarget(MinutesOf(teTuesdayTarget));
+        m_data.SetWednesdayTarget(MinutesOf(teWednesdayTarget));
+        m_data.SetThusdayTarget(MinutesOf(teThursdayTarget));
+        m_data.SetFridayTarget(MinutesOf(teFridayTarget));
+        m_data.SetDefaultLunchTime(MinutesOf(teDefaultLunchTime));
+        m_data.SetUseDefaultLunchTime(ckUseDefaultLunchTime->isChecked());
+        m_data.SetAutoSave(ckAutoSave->isChecked());
+        m_data.SetAutoEnterTime(ckAutoEnterTime->isChecked());
+        m_data.SetRoundTimesTo(ParseDecimalInt(edRoundTimesTo->text()));
+        m_data.SetRoundTimes(ckRoundTimes->isChecked());
+        m_data.SetIncludeHolsInTotal(ckIncludeHolsInTotal->isChecked());
+        m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1);
+    });
     accept();
 }
 

@@ -206,6 +206,20 @@ void Key::set(Value value)
     values.append(std::move(value));
 }
 
+bool Key::assign(Value value)
+{
+    const Value *existing = find(value.name);
+    if (existing && existing->kind == value.kind) {
+        const bool same = value.kind == ValueKind::Dword ? existing->dword == value.dword
+            : value.kind == ValueKind::Other             ? existing->data == value.data
+                                                         : existing->text == value.text;
+        if (same)
+            return false;
+    }
+    set(std::move(value));
+    return true;
+}
+
 bool Key::remove(const QString &name)
 {
     for (qsizetype i = 0; i < values.size(); ++i) {
@@ -398,6 +412,20 @@ Value stringValue(const QString &name, const QString &text)
     bytes << u"00"_s << u"00"_s;
     value.data = u"hex(1):"_s + bytes.join(u',');
     return value;
+}
+
+std::optional<qint32> integerOf(const Value &value)
+{
+    if (value.kind != ValueKind::Dword)
+        return std::nullopt;
+    return qint32(value.dword);
+}
+
+std::optional<QString> textOf(const Value &value)
+{
+    if (value.kind != ValueKind::String && value.kind != ValueKind::ExpandString)
+        return std::nullopt;
+    return value.text;
 }
 
 } // namespace RegFile

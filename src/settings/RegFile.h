@@ -29,6 +29,9 @@ struct Key {
 
     const Value *find(const QString &name) const;
     void set(Value value);
+    // Sets the value unless the key already holds the same data under that
+    // name; answers whether anything changed.
+    bool assign(Value value);
     bool remove(const QString &name);
 };
 
@@ -63,5 +66,10 @@ QByteArray serialize(const Document &document);
 
 Value dwordValue(const QString &name, quint32 number);
 Value stringValue(const QString &name, const QString &text);
+
+// What a value holds read as a 32-bit number, or as a plain or expandable
+// text; nothing when it is of another type.
+std::optional<qint32> integerOf(const Value &value);
+std::optional<QString> textOf(const Value &value);
 
 } // namespace RegFile

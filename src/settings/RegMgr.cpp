@@ -169,3 +169,8 @@ void TRegistryManager::WriteRect(const QString &name, const TRect &value)
 {
     m_registry.WriteString(name, RectText(value));
 }
+
+void TRegistryManager::UpdateValues(const QString &name, const std::function<bool(RegFile::Key &)> &change)
+{
+    m_registry.UpdateValues(name, change);
+}

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // A rectangle as the registry keeps it: the right and bottom edges lie just
@@ -68,11 +69,21 @@ public:
     int ReadInteger(const QString &name, int defaultValue) const;
     QString ReadString(const QString &name, const QString &defaultValue) const;
     TRect ReadRect(const QString &name, const TRect &defaultValue) const;
+    // Many values at the cost of one look at the store; see TNTRegistry::ReadValues.
+    void ReadValues(const std::function<void(const RegFile::Key *)> &read) const
+    {
+        m_registry.ReadValues(read);
+    }
 
     void WriteBool(const QString &name, bool value);
     void WriteInteger(const QString &name, int value);
     void WriteString(const QString &name, const QString &value);
     void WriteRect(const QString &name, const TRect &value);
+    // Several values as one change of the store file; see TNTRegistry::UpdateValues.
+    void UpdateValues(const QString &name, const std::function<bool(RegFile::Key &)> &change);
+
+    // A read-only manager reads as usual and never changes the store file.
+    void SetReadOnly(bool readOnly) { m_registry.SetReadOnly(readOnly); }
 
 Q_SIGNALS:
     // After every attempt to open the key.

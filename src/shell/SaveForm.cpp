@@ -1,5 +1,7 @@
 #include "shell/SaveForm.h"
 
+#include "settings/RegFile.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -156,9 +158,12 @@ void TSaveFormPosition::Store()
     // A minimised or maximised window keeps the rectangle of its last
     // normal placement.
     if (m_registryManager) {
-        if (state == wsNormal)
-            m_registryManager->WriteRect(RectName(), rect);
-        m_registryManager->WriteInteger(StateName(), state);
+        // Both values in one write of the settings file, none when it holds them.
+        m_registryManager->UpdateValues(state == wsNormal ? RectName() : StateName(), [&](RegFile::Key &key) {
+            const bool rectChanged
+                = state == wsNormal && key.assign(RegFile::stringValue(RectName(), RectText(rect)));
+            return key.assign(RegFile::dwordValue(StateName(), quint32(state))) || rectChanged;
+        });
     } else if (!m_iniFile.isEmpty() && !m_iniSection.isEmpty()) {
         QSettings ini(m_iniFile, QSettings::IniFormat);
         ini.beginGroup(m_iniSection);

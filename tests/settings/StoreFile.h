@@ -3,6 +3,7 @@
 #include "settings/NtRegistry.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,31 @@ inline QString text()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+inline QByteArray bytes()
+{
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sets the file's modification time far back, so that a replacement shows
+// however fast it follows.
+inline const QDateTime &agedTime()
+{
+    static const QDateTime time(QDate(2001, 2, 3), QTime(4, 5, 6));
+    return time;
+}
+
+inline bool age()
+{
+    QFile file(path());
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(agedTime(), QFileDevice::FileModificationTime);
+}
+
+inline bool untouchedSinceAged()
+{
+    return QFileInfo(path()).lastModified() == agedTime();
 }
 
 // An accessor of its own on the application's key, like a second program.

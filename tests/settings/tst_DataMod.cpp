@@ -17,6 +17,9 @@
 #include <limits>
 #include <vector>
 
+using Assignments = std::function<void(TData &)>;
+Q_DECLARE_METATYPE(Assignments)
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -218,6 +221,163 @@ private Q_SLOTS:
         QCOMPARE(StoreFile::appKey().ReadInteger(u"AutoSave"_s), std::optional<qint32>(0));
     }
 
+    void batchGivesTheContentOfSingleWrites()
+    {
+        const Assignments assign = [](TData &d) {
+            d.SetShowMenu(false);
+            d.SetThusdayTarget(360);
+            d.SetAutoSave(true);
+            d.SetFilename(u"/home/ann/week.hf"_s);
+            d.SetShowMenu(true);
+        };
+        const QByteArray before = "\"AutoSave\"=dword:00000000\n\"RoundTimes\"=dword:00000001\n";
+        QByteArray singleWrites;
+        {
+            TestSupport::TemporaryHome home;
+            StoreFile::writeAppKey(before);
+            TData data;
+            assign(data);
+            singleWrites = StoreFile::bytes();
+        }
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(before);
+        TData data;
+        data.Batch([&] { assign(data); });
+        QCOMPARE(StoreFile::bytes(), singleWrites);
+
+        // A refused assignment part way: what came before it is stored all the same.
+        QVERIFY_THROWS_EXCEPTION(RangeError, data.Batch([&] {
+            data.SetRoundTimes(false);
+            data.SetFirstDayOfWeek(9);
+        }));
+        QVERIFY(!TData().RoundTimes());
+    }
+
+    void writeThatChangesNothingReplacesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<Assignments>("assign");
+        QTest::addColumn<bool>("replaced");
+        const QByteArray autoSave = "\"AutoSave\"=dword:00000001\n";
+        const Assignments setAutoSave = [](TData &d) { d.SetAutoSave(true); };
+        QTest::newRow("one value held") << autoSave << setAutoSave << false;
+        QTest::newRow("held in another spelling")
+            << QByteArray("\"autosave\"=dword:1\n") << setAutoSave << false;
+        QTest::newRow("held as a text") << QByteArray("\"AutoSave\"=\"1\"\n") << setAutoSave << true;
+        QTest::newRow("a batch held") << autoSave + "\"Filename\"=\"/home/ann/week.hf\"\n"
+                                      << Assignments([](TData &d) {
+                                             d.Batch([&] {
+                                                 d.SetFilename(u"/home/ann/week.hf"_s);
+                                                 d.SetAutoSave(true);
+                                             });
+                                         })
+                                      << false;
+        QTest::newRow("Thursday under both names")
+            << QByteArray("\"ThusdayTarget\"=dword:00000168\n\"ThursdayTarget\"=dword:00000168\n")
+            << Assignments([](TData &d) { d.SetThusdayTarget(360); }) << false;
+        QTest::newRow("Thursday's second name missing")
+            << QByteArray("\"ThusdayTarget\"=dword:00000168\n")
+            << Assignments([](TData &d) { d.SetThusdayTarget(360); }) << true;
+    }
+
+    void writeThatChangesNothingReplacesNothing()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(Assignments, assign);
+        QFETCH(bool, replaced);
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(values);
+        const QByteArray before = StoreFile::bytes();
+        QVERIFY(StoreFile::age());
+        TData data;
+        assign(data);
+        QCOMPARE(StoreFile::bytes() != before, replaced);
+        QCOMPARE(!StoreFile::untouchedSinceAged(), replaced);
+    }
+
+    void memoryOnlyLeavesTheStoreAlone_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("no settings yet") << false;
+        QTest::newRow("settings stored") << true;
+    }
+
+    void memoryOnlyLeavesTheStoreAlone()
+    {
+        QFETCH(bool, stored);
+        TestSupport::TemporaryHome home;
+        if (stored)
+            StoreFile::writeAppKey("\"AutoSave\"=dword:00000001\n");
+        const QByteArray before = StoreFile::bytes();
+
+        TData data(nullptr, TData::Persistence::MemoryOnly);
+        QCOMPARE(data.AutoSave(), stored);
+        data.SetMondayTarget(480);
+        data.Batch([&] { data.SetAutoSave(!stored); });
+        data.SetByName(u"filename"_s, u"/home/ann/week.hf"_s);
+        QVERIFY_THROWS_EXCEPTION(RegistryError, data.RegistryManager().WriteInteger(u"AutoSave"_s, 1));
+        QCOMPARE(data.MondayTarget(), 480);
+        QCOMPARE(data.AutoSave(), !stored);
+        QCOMPARE(data.Filename(), u"/home/ann/week.hf"_s);
+
+        QCOMPARE(StoreFile::bytes(), before);
+        QCOMPARE(QFileInfo::exists(QFileInfo(StoreFile::path()).absolutePath()), stored);
+        QVERIFY(!QFile::exists(StoreFile::path() + u".lock"_s));
+    }
+
+    void setByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariant>("value"); // nothing for a refused text
+        QTest::addColumn<QString>("error");
+        QTest::newRow("flag") << u"AutoSave"_s << u"1"_s << QVariant(true) << QString();
+        QTest::newRow("flag as a word, any case")
+            << u"showmenu"_s << u"False"_s << QVariant(false) << QString();
+        QTest::newRow("flag as yes")
+            << u"AutoSave"_s << u"yes"_s << QVariant()
+            << u"'yes' is not a valid value for AutoSave: give 1 or 0, true or false"_s;
+        QTest::newRow("minutes") << u"MondayTarget"_s << u"480"_s << QVariant(480) << QString();
+        QTest::newRow("hours and minutes") << u"MondayTarget"_s << u"7:05"_s << QVariant(425) << QString();
+        QTest::newRow("minutes past 59") << u"MondayTarget"_s << u"7:60"_s << QVariant()
+                                         << u"'7:60' is not a valid value for MondayTarget: give a number of "
+                                            "minutes or hours:minutes"_s;
+        QTest::newRow("negative minutes")
+            << u"DefaultLunchTime"_s << u"-0:30"_s << QVariant()
+            << u"-0:30 is out of range for DefaultLunchTime: give 0 to 2147483647"_s;
+        QTest::newRow("integer") << u"FirstDayOfWeek"_s << u"7"_s << QVariant(7) << QString();
+        QTest::newRow("integer out of range") << u"FirstDayOfWeek"_s << u"8"_s << QVariant()
+                                              << u"8 is out of range for FirstDayOfWeek: give 1 to 7"_s;
+        QTest::newRow("integer as a time")
+            << u"RoundTimesTo"_s << u"0:15"_s << QVariant()
+            << u"'0:15' is not a valid value for RoundTimesTo: give a whole number"_s;
+        QTest::newRow("text kept as given")
+            << u"PrinterFontName"_s << u" Arial "_s << QVariant(u" Arial "_s) << QString();
+        QTest::newRow("unknown") << u"ThursdayTarget"_s << u"1"_s << QVariant()
+                                 << u"There is no setting named 'ThursdayTarget'"_s;
+    }
+
+    void setByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QVariant, value);
+        QFETCH(QString, error);
+        TestSupport::TemporaryHome home;
+        TData data(nullptr, TData::Persistence::MemoryOnly);
+        try {
+            data.SetByName(name, text);
+            QVERIFY2(error.isEmpty(), "the text was taken");
+        } catch (const HourframeError &refused) {
+            QCOMPARE(refused.message(), error);
+            return;
+        }
+        const std::optional<TSetting> setting = TData::Find(name);
+        QVERIFY(setting);
+        QCOMPARE(std::visit([](const auto &held) { return QVariant::fromValue(held); }, data.Value(*setting)),
+            value);
+    }
+
     void firstStartDefaultsAndKey()
     {
         TestSupport::TemporaryHome home;
@@ -229,6 +389,7 @@ private Q_SLOTS:
         QCOMPARE(data.RegistryManager().ApplicationName(), u"Hourframe"_s);
         QCOMPARE(data.RegistryManager().Company(), u"Orvane Software"_s);
         QCOMPARE(data.RegistryManager().VersionData(), &data.VersionData());
+        QVERIFY(!QFile::exists(StoreFile::path())); // a first start writes nothing
     }
 
     void weeklyTargetDefault_data()
@@ -418,11 +579,12 @@ private Q_SLOTS:
         TData data;
         QVERIFY(!data.AutoSave());
         QCOMPARE(data.MondayTarget(), 450);
-        // Opening the application key on first start was the first write.
+        QCOMPARE(StoreFile::text(), original);
+        // The first write replaces it.
+        data.SetMondayTarget(480);
         QFile bad(StoreFile::path() + u".bad"_s);
         QVERIFY(bad.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(bad.readAll()), original);
-        data.SetMondayTarget(480);
         QCOMPARE(TData().MondayTarget(), 480);
     }
 

@@ -59,6 +59,10 @@ private Q_SLOTS:
         registry.SetRootKey(HKeyCurrentUser);
         QVERIFY(registry.OpenKey(AppKey, true));
         QVERIFY(registry.KeyExists(u"\\Software\\Orvane Software"_s));
+        // Creating a key writes nothing; the key's first value brings it into the file.
+        QVERIFY(!QFile::exists(registry.StorePath()));
+        QVERIFY(!TNTRegistry(registry.StorePath()).KeyExists(AppKey));
+        registry.WriteInteger(u"AutoSave"_s, 0);
         QVERIFY(TNTRegistry(registry.StorePath()).KeyExists(AppKey));
     }
 

@@ -1,3 +1,4 @@
+#include "StoreFile.h"
 #include "core/TimeEdit.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
@@ -17,6 +18,12 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+class TPreferencesForm;
+using FormEdit = std::function<void(TPreferencesForm &)>;
+using InstanceAction = std::function<void(TData &)>;
+Q_DECLARE_METATYPE(FormEdit)
+Q_DECLARE_METATYPE(InstanceAction)
 
 namespace {
 
@@ -57,6 +64,22 @@ private:
     static QLineEdit *field(QWidget &form, const QString &name) { return child<QLineEdit>(form, name); }
     static QCheckBox *box(QWidget &form, const QString &name) { return child<QCheckBox>(form, name); }
     static QPushButton *ok(QWidget &form) { return child<QPushButton>(form, u"btOk"_s); }
+
+    // The Options dialog of an instance, edited and confirmed.
+    static void confirm(TData &data, const FormEdit &edit)
+    {
+        TPreferencesForm form(data);
+        form.show();
+        edit(form);
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    static int numberOf(const TData &data, const QString &name)
+    {
+        const TSettingValue value = data.Value(*TData::Find(name));
+        return std::holds_alternative<bool>(value) ? int(std::get<bool>(value)) : std::get<int>(value);
+    }
 
     // Replaces the text as typed keys when the control takes keys, else as
     // the text of a disabled control.
@@ -350,6 +373,54 @@ private Q_SLOTS:
         QCOMPARE(s->PrinterFontSize(), 9);
         QCOMPARE(s->PrinterFontName(), font);
         QCOMPARE(s->FirstDayOfWeek(), 4);
+    }
+
+    void okKeepsWhatAnotherInstanceStored_data()
+    {
+        QTest::addColumn<InstanceAction>("other");
+        QTest::addColumn<FormEdit>("ours");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("oursName");
+        QTest::addColumn<int>("oursValue");
+        QTest::newRow("their OK and ours") << InstanceAction([](TData &other) {
+            confirm(other, [](TPreferencesForm &form) { box(form, u"ckShowHols"_s)->click(); });
+        }) << FormEdit([](TPreferencesForm &form) { box(form, u"ckAutoSave"_s)->click(); })
+                                           << u"ShowHols"_s << 1 << u"AutoSave"_s << 1;
+        QTest::newRow("their toggle, our OK unchanged")
+            << InstanceAction([](TData &other) { other.SetShowComment(true); })
+            << FormEdit([](TPreferencesForm &) {}) << u"ShowComment"_s << 1 << u"ShowComment"_s << 1;
+        QTest::newRow("a value we changed wins")
+            << InstanceAction([](TData &other) { other.SetRoundTimesTo(10); })
+            << FormEdit([](TPreferencesForm &form) { retype(field(form, u"edRoundTimesTo"_s), u"15"_s); })
+            << u"RoundTimesTo"_s << 15 << u"RoundTimesTo"_s << 15;
+    }
+
+    void okKeepsWhatAnotherInstanceStored()
+    {
+        QFETCH(InstanceAction, other);
+        QFETCH(FormEdit, ours);
+        QFETCH(QString, name);
+        QFETCH(int, value);
+        QFETCH(QString, oursName);
+        QFETCH(int, oursValue);
+        TData second; // started beside ours, before either changed anything
+        other(second);
+        confirm(data(), ours);
+        const auto s = reread();
+        QCOMPARE(numberOf(*s, name), value);
+        QCOMPARE(numberOf(*s, oursName), oursValue);
+        QCOMPARE(numberOf(data(), name), value);
+    }
+
+    void okThatChangesNothingLeavesTheFile()
+    {
+        confirm(data(), [](TPreferencesForm &form) { box(form, u"ckAutoSave"_s)->click(); });
+        const QByteArray stored = StoreFile::bytes();
+        QVERIFY(StoreFile::age());
+        confirm(data(), [](TPreferencesForm &) {});
+        QCOMPARE(StoreFile::bytes(), stored);
+        QVERIFY(StoreFile::untouchedSinceAged());
     }
 
     void cancelLeavesTheStoreUntouched()

@@ -2,6 +2,7 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "settings/NtRegistry.h"
 #include "shell/CommentFrm.h"
 #include "shell/MainFrm.h"
 #include "support/ScriptedPresenter.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -128,7 +130,15 @@ private Q_SLOTS:
             d.SetReopenLastUsedFile(reopen);
             d.SetFilename(file);
         });
+        // Reopening the file named in the settings writes no setting.
+        const QString store = TNTRegistry::DefaultStorePath();
+        const QDateTime aged(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QFile settings(store);
+        QVERIFY(settings.open(QIODevice::ReadWrite));
+        QVERIFY(settings.setFileTime(aged, QFileDevice::FileModificationTime));
+        settings.close();
         start();
+        QCOMPARE(QFileInfo(store).lastModified(), aged);
         QCOMPARE(form->windowTitle(), caption);
         QCOMPARE(form->TimeRecorder().FileName(), reopen ? file : QString());
         QCOMPARE(field("teMonArrive")->text(), reopen ? u"08:30"_s : QString());
