@@ -68,17 +68,22 @@ std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
     return Period::PeriodOfName(name, firstDayOfWeek);
 }
 
-// Interim until the settings offer a setter by name.
-void SetSettingByName(TData &, const QString &name, const QString &)
+// A setting named on the command line: an unknown name or a value of the
+// wrong form or range is a mistake of the command line.
+void setByName(TData &settings, const QString &name, const QString &value)
 {
-    throw UsageError(u"unknown setting '%1'"_s.arg(name));
+    try {
+        settings.SetByName(name, value);
+    } catch (const HourframeError &error) {
+        throw UsageError(u"--set: "_s + error.message());
+    }
 }
 
 } // namespace
 
 std::unique_ptr<TData> ReadSettings()
 {
-    return std::make_unique<TData>();
+    return std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
 }
 
 CommandOptions::CommandOptions(const QString &command, const QString &synopsis, const QString &description)
@@ -184,14 +189,14 @@ void CommandOptions::applySettings(TData &settings) const
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)
             throw UsageError(u"--set needs Name=Value, not '%1'"_s.arg(assignment));
-        SetSettingByName(settings, assignment.left(equals), assignment.mid(equals + 1));
+        setByName(settings, assignment.left(equals), assignment.mid(equals + 1));
     }
     for (const QString &name : m_parser.optionNames()) {
         for (const Switch &s : m_switches) {
             if (name == s.name)
-                SetSettingByName(settings, s.settingName, u"1"_s);
+                setByName(settings, s.settingName, u"1"_s);
             else if (name == u"no-"_s + s.name)
-                SetSettingByName(settings, s.settingName, u"0"_s);
+                setByName(settings, s.settingName, u"0"_s);
         }
     }
 }

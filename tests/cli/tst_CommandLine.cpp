@@ -254,8 +254,11 @@ private Q_SLOTS:
             << QByteArray("hourframe week: Cannot open missing.hf: No such file or directory\n");
         QTest::newRow("bad date") << QStringList { u"week"_s, u"week.hf"_s, u"--date"_s, u"31/2/2026"_s } << 2
                                   << QByteArray("hourframe week: --date: '31/2/2026' is not a valid date\n");
-        QTest::newRow("unknown setting") << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s, u"Colour=1"_s }
-                                         << 2 << QByteArray("hourframe week: unknown setting 'Colour'\n");
+        QTest::newRow("unknown setting") << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s,
+            u"Colour=1"_s } << 2 << QByteArray("hourframe week: --set: There is no setting named 'Colour'\n");
+        QTest::newRow("value out of range")
+            << QStringList { u"report"_s, u"week.hf"_s, u"--set"_s, u"FirstDayOfWeek=9"_s } << 2
+            << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
         QTest::newRow("no file named")
             << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
         QTest::newRow("unknown option") << QStringList { u"week"_s, u"week.hf"_s, u"--colour"_s } << 2
