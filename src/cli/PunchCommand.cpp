@@ -1,4 +1,5 @@
 #include "cli/CommandOptions.h"
+#include "cli/DataFileUpdate.h"
 #include "cli/Subcommands.h"
 
 #include "core/DateText.h"
@@ -9,45 +10,10 @@
 #include "week/WeekFigures.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
 namespace Cli {
-namespace {
-
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(u"Cannot open %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(u"Cannot read %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    return content;
-}
-
-// Replaces the file in one step, and only while it still holds what was
-// read: a change made meanwhile, by the window or another punch, is never
-// overwritten.
-void saveUnlessChanged(TTimeRecorder &recorder, const QString &path, const QByteArray &asRead)
-{
-    const QString name = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(u"Cannot create %1: %2"_s.arg(name, file.errorString()));
-    recorder.SaveToDevice(file, path);
-    if (readWhole(path) != asRead) {
-        file.cancelWriting();
-        throw IoError(u"%1 changed on disk while it was being updated; nothing was written"_s.arg(name));
-    }
-    if (!file.commit())
-        throw IoError(u"Cannot save %1: %2"_s.arg(name, file.errorString()));
-}
-
-} // namespace
 
 QByteArray RunPunch(const QStringList &arguments)
 {
@@ -76,7 +42,7 @@ QByteArray RunPunch(const QStringList &arguments)
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
     const int today = DayNumber::today();
-    const QByteArray content = readWhole(path);
+    const QByteArray content = ReadDataFileBytes(path);
     TTimeRecorder recorder;
     {
         QBuffer buffer;
@@ -96,7 +62,7 @@ QByteArray RunPunch(const QStringList &arguments)
     else
         recorder.SetDepart(today, minutes);
     if (recorder.Modified())
-        saveUnlessChanged(recorder, path, content);
+        SaveIfUnchanged(recorder, path, content);
     return (field + u' ' + ClockText(minutes) + u" on "_s + day + u'\n').toUtf8();
 }
 

@@ -48,6 +48,7 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
+    QStringList settingsFiles; // what the settings folder holds before the test runs anything
 
     QString path(const QString &name) const { return dir->filePath(name); }
     QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
@@ -98,6 +99,7 @@ private Q_SLOTS:
         return name;
     }
 
+    // Like every run here, without a display.
     void workedReportExample()
     {
         const Result result = run({ u"report"_s, copyExampleData(), u"--from"_s, u"30/11/2026"_s, u"--to"_s,
