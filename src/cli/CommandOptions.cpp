@@ -81,11 +81,6 @@ void setByName(TData &settings, const QString &name, const QString &value)
 
 } // namespace
 
-std::unique_ptr<TData> ReadSettings()
-{
-    return std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
-}
-
 CommandOptions::CommandOptions(const QString &command, const QString &synopsis, const QString &description)
     : m_command(command)
     , m_synopsis(synopsis)
@@ -102,6 +97,11 @@ void CommandOptions::addOption(const QCommandLineOption &option)
 void CommandOptions::addPositional(const QString &name, const QString &description)
 {
     m_parser.addPositionalArgument(name, description);
+}
+
+void CommandOptions::addDataFile()
+{
+    m_parser.addPositionalArgument(u"FILE"_s, u"The data file."_s);
 }
 
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
@@ -183,22 +183,24 @@ QByteArray CommandOptions::helpText() const
     return text.toUtf8();
 }
 
-void CommandOptions::applySettings(TData &settings) const
+std::unique_ptr<TData> CommandOptions::settings() const
 {
+    auto settings = std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
     for (const QString &assignment : m_parser.values(SetOption)) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)
             throw UsageError(u"--set needs Name=Value, not '%1'"_s.arg(assignment));
-        setByName(settings, assignment.left(equals), assignment.mid(equals + 1));
+        setByName(*settings, assignment.left(equals), assignment.mid(equals + 1));
     }
     for (const QString &name : m_parser.optionNames()) {
         for (const Switch &s : m_switches) {
             if (name == s.name)
-                setByName(settings, s.settingName, u"1"_s);
+                setByName(*settings, s.settingName, u"1"_s);
             else if (name == u"no-"_s + s.name)
-                setByName(settings, s.settingName, u"0"_s);
+                setByName(*settings, s.settingName, u"0"_s);
         }
     }
+    return settings;
 }
 
 int ParseDateArgument(const QString &text, const QString &option)

@@ -33,6 +33,8 @@ public:
 
     void addOption(const QCommandLineOption &option);
     void addPositional(const QString &name, const QString &description);
+    // The data file, FILE.
+    void addDataFile();
     // --name sets a flag setting on, --no-name sets it off; without either the
     // user's setting holds. The last of the two on the command line wins.
     void addSwitch(const QString &name, const QString &settingName, const QString &description);
@@ -57,9 +59,10 @@ public:
     // weeks when adjust (the setting as the options left it) is on.
     TPeriod period(int firstDayOfWeek, bool adjust) const;
 
-    // Puts the --set values into the settings, then the switches, in memory
+    // The user's settings, read without creating or changing anything on
+    // disk, with the --set values and then the switches put in, in memory
     // only. Nothing is ever written to the settings file.
-    void applySettings(TData &settings) const;
+    std::unique_ptr<TData> settings() const;
 
 private:
     struct Switch {
@@ -72,10 +75,6 @@ private:
     QCommandLineParser m_parser;
     QList<Switch> m_switches;
 };
-
-// The user's settings, read from the settings file without creating or
-// changing anything on disk.
-std::unique_ptr<TData> ReadSettings();
 
 // A date as the date fields read it (the regional order, month names, two-digit
 // years), or in ISO form yyyy-MM-dd, as a day number. Anything else is a

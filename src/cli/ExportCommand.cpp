@@ -40,7 +40,7 @@ QByteArray RunExport(const QStringList &arguments)
     CommandOptions options(u"export"_s, u"FILE"_s,
         u"Writes the CSV export of a period, as the Export command writes it, to a file or to\n"
         u"standard output."_s);
-    options.addPositional(u"FILE"_s, u"The data file."_s);
+    options.addDataFile();
     options.addOption(QCommandLineOption({ u"o"_s, u"output"_s },
         u"The CSV file to write, replaced once complete; - or none for standard output."_s, u"OUT"_s));
     options.addPeriodOptions(u"ExportAdjustDatesToFullWeek"_s);
@@ -57,8 +57,7 @@ QByteArray RunExport(const QStringList &arguments)
     if (!options.parse(arguments, 1, 1))
         return options.helpText();
 
-    const std::unique_ptr<TData> settings = ReadSettings();
-    options.applySettings(*settings);
+    const std::unique_ptr<TData> settings = options.settings();
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ExportAdjustDatesToFullWeek());
     TTimeRecorder recorder;

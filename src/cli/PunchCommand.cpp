@@ -22,7 +22,7 @@ QByteArray RunPunch(const QStringList &arguments)
         u"Current Time command rounds it, and saves the file. A field that already holds a time is\n"
         u"left alone unless --force is given."_s);
     options.addPositional(u"in|out"_s, u"in for Arrive, out for Depart."_s);
-    options.addPositional(u"FILE"_s, u"The data file."_s);
+    options.addDataFile();
     options.addOption(QCommandLineOption(
         u"at"_s, u"This time of day instead of the current time, such as 8:30."_s, u"TIME"_s));
     options.addOption(QCommandLineOption(u"force"_s, u"Replace a time the field already holds."_s));
@@ -35,8 +35,7 @@ QByteArray RunPunch(const QStringList &arguments)
         throw UsageError(u"'%1' is neither in nor out"_s.arg(direction));
     const bool arriving = direction == u"in";
     const QString path = options.positional().at(1);
-    const std::unique_ptr<TData> settings = ReadSettings();
-    options.applySettings(*settings);
+    const std::unique_ptr<TData> settings = options.settings();
     int minutes = options.isSet(u"at"_s) ? ParseTimeArgument(options.value(u"at"_s), u"--at"_s)
                                          : DayNumber::minutesNow();
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);

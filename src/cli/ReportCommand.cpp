@@ -13,7 +13,7 @@ QByteArray RunReport(const QStringList &arguments)
 {
     CommandOptions options(u"report"_s, u"FILE"_s,
         u"Prints the report of a period, the same lines as the report window shows."_s);
-    options.addPositional(u"FILE"_s, u"The data file."_s);
+    options.addDataFile();
     options.addPeriodOptions(u"ReportAdjustDatesToFullWeek"_s);
     options.addSwitch(u"blank-workdays"_s, u"ReportWorkDaysWithNoHours"_s, u"List workdays with no hours."_s);
     options.addSwitch(
@@ -25,8 +25,7 @@ QByteArray RunReport(const QStringList &arguments)
     if (!options.parse(arguments, 1, 1))
         return options.helpText();
 
-    const std::unique_ptr<TData> settings = ReadSettings();
-    options.applySettings(*settings);
+    const std::unique_ptr<TData> settings = options.settings();
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ReportAdjustDatesToFullWeek());
     TTimeRecorder recorder;

@@ -90,7 +90,7 @@ QByteArray RunWeek(const QStringList &arguments)
     CommandOptions options(u"week"_s, u"FILE"_s,
         u"Prints the week that contains a date with each day's hours and deviation, the weekly hours\n"
         u"and the hours short or extra, as the week sheet shows them."_s);
-    options.addPositional(u"FILE"_s, u"The data file."_s);
+    options.addDataFile();
     options.addOption(QCommandLineOption(u"date"_s,
         u"A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today)."_s,
         u"DATE"_s));
@@ -98,8 +98,7 @@ QByteArray RunWeek(const QStringList &arguments)
     if (!options.parse(arguments, 1, 1))
         return options.helpText();
 
-    const std::unique_ptr<TData> settings = ReadSettings();
-    options.applySettings(*settings);
+    const std::unique_ptr<TData> settings = options.settings();
     const int day = options.isSet(u"date"_s) ? ParseDateArgument(options.value(u"date"_s), u"--date"_s)
                                              : DayNumber::today();
     TTimeRecorder recorder;
