@@ -263,8 +263,6 @@ private Q_SLOTS:
             << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
         QTest::newRow("no file named")
             << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
-        QTest::newRow("unknown option") << QStringList { u"week"_s, u"week.hf"_s, u"--colour"_s } << 2
-                                        << QByteArray("hourframe week: Unknown option 'colour'.\n");
         QTest::newRow("period and dates") << QStringList {
             u"export"_s, u"week.hf"_s, u"--period"_s, u"2026-11"_s, u"--to"_s, u"6/12/2026"_s
         } << 2 << QByteArray("hourframe export: --period cannot be combined with --from and --to\n");
