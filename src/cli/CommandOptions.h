@@ -49,7 +49,6 @@ public:
     // UsageError. The number of positional arguments must lie in the range.
     bool parse(const QStringList &arguments, int minPositional, int maxPositional);
 
-    QString command() const { return m_command; }
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
