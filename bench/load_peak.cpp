@@ -1,5 +1,6 @@
 // Peak memory of loading a large data file.
-//   hourframe_load_peak --generate FILE LINES   writes a realistic file
+//   hourframe_load_peak --generate FILE LINES [FIRST_DAY]   writes a realistic file from
+//                                              FIRST_DAY (yyyy-MM-dd, default 1800-01-01)
 //   hourframe_load_peak FILE                    loads it and prints the peak resident size
 
 #include "RealisticData.h"
@@ -29,14 +30,16 @@ long peakKilobytes()
 int main(int argc, char **argv)
 {
     Regional::Override regional(BenchData::settings());
-    if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "--generate") == 0) {
+        const QDate first
+            = argc == 5 ? QDate::fromString(QString::fromLatin1(argv[4]), Qt::ISODate) : QDate(1800, 1, 1);
         TTimeRecorder store;
-        BenchData::fillRealistic(store, DayNumber::fromDate(QDate(1800, 1, 1)), std::atoll(argv[3]));
+        BenchData::fillRealistic(store, DayNumber::fromDate(first), std::atoll(argv[3]));
         store.SaveToFile(QString::fromLocal8Bit(argv[2]));
         return 0;
     }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s --generate FILE LINES | FILE\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --generate FILE LINES [FIRST_DAY] | FILE\n", argv[0]);
         return 2;
     }
     const long before = peakKilobytes();

@@ -9,7 +9,7 @@ packages=(
     libgl-dev               # looked for by Qt's CMake files
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics
     libbenchmark-dev        # Google Benchmark, for bench/
-    hyperfine strace        # whole-process benchmarks and their flush counts (bench/startup.sh)
+    hyperfine strace        # whole-process benchmarks (bench/startup.sh, bench/cli.sh), their flush counts
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
     libglib2.0-bin          # gio: how xdg-mime reads a file's type on most desktops (association tests)

@@ -1,28 +1,37 @@
-#include "BuildInfo.h"
-#include "settings/DataMod.h"
-#include "shell/Application.h"
-#include "shell/MainFrm.h"
+#include "cli/CommandLine.h"
 
-#include <QIcon>
+#include <QCoreApplication>
+#include <QString>
 
-#ifdef HOURFRAME_FIRST_PAINT_PROBE
-#include "FirstPaintProbe.h"
-#endif
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The window program, beside this one in the build tree and once installed.
+std::string windowProgram()
+{
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    const std::string path = length > 0 ? std::string(self, std::size_t(length)) : std::string();
+    return path.substr(0, path.rfind('/') + 1) + "hourframe-window";
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    THourframeApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
-
-    // Settings first: they name the application and are read once here.
-    TData data;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
-
-    TMainForm mainForm(data, QApplication::arguments().mid(1));
-    mainForm.show();
-#ifdef HOURFRAME_FIRST_PAINT_PROBE
-    // The start-up benchmark's build of this program (bench/) ends once the week is painted.
-    new TFirstPaintProbe(mainForm);
-#endif
-    return QApplication::exec();
+    if (argc > 1 && Cli::IsCommandLine(QString::fromLocal8Bit(argv[1]))) {
+        QCoreApplication app(argc, argv);
+        return Cli::Main(QCoreApplication::arguments().mid(1));
+    }
+    // The window gets the same arguments, a data file name among them.
+    const std::string window = windowProgram();
+    execv(window.c_str(), argv);
+    std::fprintf(stderr, "hourframe: cannot start %s: %s\n", window.c_str(), std::strerror(errno));
+    return 1;
 }

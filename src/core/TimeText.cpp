@@ -6,6 +6,7 @@
 #include "core/Utf8Text.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -94,14 +95,23 @@ void AppendClockText(std::string &out, qint64 minutes, const std::string &separa
 
 void AppendClockText(QString &out, qint64 minutes, QChar separator)
 {
-    // Digits and the separator as UTF-8, short enough for the string's own
-    // buffer; only a separator beyond ASCII needs a conversion.
-    std::string text;
-    AppendClockText(text, minutes, Utf8Of(separator));
-    if (separator.unicode() < 0x80)
-        out += QLatin1StringView(text.data(), qsizetype(text.size()));
-    else
-        out += QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (minutes < 0)
+        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
+    // Written from the end into a buffer of its own, then appended in one copy.
+    char16_t text[24];
+    qsizetype start = std::size(text);
+    const int rest = int(minutes % 60);
+    text[--start] = char16_t(u'0' + rest % 10);
+    text[--start] = char16_t(u'0' + rest / 10);
+    text[--start] = separator.unicode();
+    qint64 hours = minutes / 60;
+    do {
+        text[--start] = char16_t(u'0' + hours % 10);
+        hours /= 10;
+    } while (hours > 0);
+    if (minutes < 600)
+        text[--start] = u'0';
+    out += QStringView(text + start, qsizetype(std::size(text)) - start);
 }
 
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)

@@ -17,11 +17,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Columns are runs of blanks of fixed length; the layout is made for a
-// fixed-pitch font.
-constexpr QLatin1StringView Blanks(
-    "                                                                                                    ");
+// fixed-pitch font. UTF-16 already, so appending them is a plain copy.
+constexpr QStringView Blanks(
+    u"                                                                                                    ");
 
-QLatin1StringView blanks(qsizetype count)
+QStringView blanks(qsizetype count)
 {
     return Blanks.first(count);
 }
@@ -170,7 +170,7 @@ private:
             // The filler of a week's end on an unlisted day does not follow
             // the width of the date; it is one wider than a ten-character date.
             if (!included)
-                line = blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday)));
+                line = blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))).toString();
             AppendValue(line, m_weekSum, 0);
             line += blanks(4);
             if (m_deviation) {

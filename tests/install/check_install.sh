@@ -15,6 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Every file a desktop looks for, relative to the prefix.
 expected=(
     bin/hourframe
+    bin/hourframe-window
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
     share/mime/packages/$id.xml
@@ -34,6 +35,8 @@ tree)
     for file in "${expected[@]}"; do
         [ -f "$prefix/$file" ] || fail "not installed: $file"
     done
+    # The installed command line runs, without the window's libraries.
+    "$prefix/bin/hourframe" --version | grep -q '^Hourframe ' || fail "hourframe --version does not run"
     # desktop-file-validate prints hints and warnings without failing on them.
     report="$(desktop-file-validate "$prefix/share/applications/$id.desktop")"
     [ -z "$report" ] || fail "desktop entry: $report"

@@ -1,0 +1,28 @@
+#include "BuildInfo.h"
+#include "settings/DataMod.h"
+#include "shell/Application.h"
+#include "shell/MainFrm.h"
+
+#include <QIcon>
+
+#ifdef HOURFRAME_FIRST_PAINT_PROBE
+#include "FirstPaintProbe.h"
+#endif
+
+int main(int argc, char *argv[])
+{
+    THourframeApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
+
+    // Settings first: they name the application and are read once here.
+    TData data;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+
+    TMainForm mainForm(data, QApplication::arguments().mid(1));
+    mainForm.show();
+#ifdef HOURFRAME_FIRST_PAINT_PROBE
+    // The start-up benchmark's build of this program (bench/) ends once the week is painted.
+    new TFirstPaintProbe(mainForm);
+#endif
+    return QApplication::exec();
+}

@@ -1,0 +1,147 @@
+#include "cli/CommandLine.h"
+
+#include "BuildInfo.h"
+#include "cli/CommandOptions.h"
+#include "cli/Subcommands.h"
+#include "core/Regional.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace Cli {
+namespace {
+
+struct Subcommand {
+    QStringView name;
+    QStringView summary;
+    QByteArray (*run)(const QStringList &arguments);
+};
+
+constexpr Subcommand Subcommands[] = {
+    { u"report", u"Print the report of a period", RunReport },
+    { u"export", u"Write the CSV export of a period", RunExport },
+    { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
+    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch },
+};
+
+bool isHelp(QStringView argument)
+{
+    return argument == u"--help" || argument == u"-h";
+}
+
+bool isVersion(QStringView argument)
+{
+    return argument == u"--version" || argument == u"-v";
+}
+
+QByteArray programHelp()
+{
+    QString text = u"Usage: hourframe [FILE]\n"
+                   u"       hourframe COMMAND [options] FILE ...\n"
+                   u"\n"
+                   u"Without a command, opens the window with FILE, or with the file used last.\n"
+                   u"\n"
+                   u"Commands:\n"_s;
+    for (const Subcommand &command : Subcommands)
+        text += u"  "_s + command.name.toString().leftJustified(8) + command.summary.toString() + u'\n';
+    text += u"\n"
+            u"Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
+            u"like a command opens in the window as 'hourframe ./report'.\n"
+            u"\n"
+            u"Exit status: 0 done, 1 a file or its data could not be used, 2 a usage error.\n"_s;
+    return text.toUtf8();
+}
+
+QByteArray dispatch(const QStringList &arguments)
+{
+    const QString first = arguments.value(0);
+    if (isHelp(first))
+        return programHelp();
+    if (isVersion(first))
+        return QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n';
+    for (const Subcommand &command : Subcommands) {
+        if (first == command.name)
+            return command.run(arguments.mid(1));
+    }
+    throw UsageError(u"unknown command '%1'"_s.arg(first));
+}
+
+// One line, whatever the message holds.
+QByteArray errorLine(const QString &command, const QString &message)
+{
+    QString line = u"hourframe"_s;
+    if (!command.isEmpty())
+        line += u' ' + command;
+    line += u": "_s + message.simplified() + u'\n';
+    return line.toLocal8Bit();
+}
+
+} // namespace
+
+bool IsCommandLine(QStringView firstArgument)
+{
+    if (isHelp(firstArgument) || isVersion(firstArgument))
+        return true;
+    for (const Subcommand &command : Subcommands) {
+        if (firstArgument == command.name)
+            return true;
+    }
+    return false;
+}
+
+int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    const QString command = IsCommandLine(arguments.value(0)) && !arguments.value(0).startsWith(u'-')
+        ? arguments.value(0)
+        : QString();
+    QByteArray output;
+    int status = ExitSuccess;
+    QString message;
+    try {
+        output = dispatch(arguments);
+    } catch (const UsageError &error) {
+        status = ExitUsage;
+        message = error.message();
+    } catch (const HourframeError &error) {
+        status = ExitDataError;
+        message = error.message();
+    } catch (const std::exception &error) {
+        status = ExitDataError;
+        message = QString::fromLocal8Bit(error.what());
+    }
+    if (status == ExitSuccess && out.write(output) != output.size()) {
+        status = ExitDataError;
+        message = u"cannot write to standard output: "_s + out.errorString();
+    }
+    if (status != ExitSuccess)
+        err.write(errorLine(command, message));
+    return status;
+}
+
+int Main(const QStringList &arguments)
+{
+    std::optional<Clock::Fixed> fixedClock;
+    const QByteArray now = qgetenv("HOURFRAME_NOW");
+    if (!now.isEmpty()) {
+        const QDateTime fixed = QDateTime::fromString(QString::fromLatin1(now), Qt::ISODate);
+        if (!fixed.isValid()) {
+            std::fputs("hourframe: HOURFRAME_NOW is not an ISO 8601 date and time\n", stderr);
+            return ExitUsage;
+        }
+        fixedClock.emplace(fixed);
+    }
+    QFile out;
+    QFile err;
+    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return Run(arguments, out, err);
+}
+
+} // namespace Cli

@@ -1,0 +1,232 @@
+#include "cli/CommandOptions.h"
+
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "core/TimeText.h"
+#include "settings/DataMod.h"
+
+#include <QDate>
+
+using namespace Qt::StringLiterals;
+
+namespace Cli {
+namespace {
+
+const QString HelpOption = u"help"_s;
+const QString SetOption = u"set"_s;
+const QString FromOption = u"from"_s;
+const QString ToOption = u"to"_s;
+const QString PeriodOption = u"period"_s;
+
+// yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
+std::optional<QDate> isoDate(const QString &text)
+{
+    const QStringList parts = text.split(u'-');
+    if (parts.size() != 3 || parts[0].size() != 4)
+        return std::nullopt;
+    int numbers[3];
+    for (int i = 0; i < 3; ++i) {
+        if (parts[i].isEmpty() || parts[i].size() > 4)
+            return std::nullopt;
+        for (const QChar c : parts[i]) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+        }
+        numbers[i] = parts[i].toInt();
+    }
+    return QDate(numbers[0], numbers[1], numbers[2]);
+}
+
+std::optional<int> plainNumber(QStringView text, qsizetype digits)
+{
+    if (text.size() != digits)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return text.toInt();
+}
+
+// "this-week", "last-week", a year such as "2026", a month such as "2026-11",
+// or a name as the options dialogs list it ("November 2026").
+std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
+{
+    if (name == u"this-week")
+        return Period::ThisWeek(firstDayOfWeek);
+    if (name == u"last-week")
+        return Period::LastWeek(firstDayOfWeek);
+    const QStringView text(name);
+    if (const std::optional<int> year = plainNumber(text, 4); year && *year > 0)
+        return Period::YearPeriod(*year);
+    if (text.size() == 7 && text[4] == u'-') {
+        const std::optional<int> year = plainNumber(text.first(4), 4);
+        const std::optional<int> month = plainNumber(text.sliced(5), 2);
+        if (year && *year > 0 && month && *month >= 1 && *month <= 12)
+            return Period::MonthPeriod(*year, *month);
+    }
+    return Period::PeriodOfName(name, firstDayOfWeek);
+}
+
+// A setting named on the command line: an unknown name or a value of the
+// wrong form or range is a mistake of the command line.
+void setByName(TData &settings, const QString &name, const QString &value)
+{
+    try {
+        settings.SetByName(name, value);
+    } catch (const HourframeError &error) {
+        throw UsageError(u"--set: "_s + error.message());
+    }
+}
+
+} // namespace
+
+CommandOptions::CommandOptions(const QString &command, const QString &synopsis, const QString &description)
+    : m_command(command)
+    , m_synopsis(synopsis)
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
+}
+
+void CommandOptions::addOption(const QCommandLineOption &option)
+{
+    m_parser.addOption(option);
+}
+
+void CommandOptions::addPositional(const QString &name, const QString &description)
+{
+    m_parser.addPositionalArgument(name, description);
+}
+
+void CommandOptions::addDataFile()
+{
+    m_parser.addPositionalArgument(u"FILE"_s, u"The data file."_s);
+}
+
+void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
+{
+    m_parser.addOption(QCommandLineOption(name,
+        description + u" Default: the setting "_s + settingName + u"; --no-"_s + name
+            + u" for the opposite."_s));
+    QCommandLineOption off(u"no-"_s + name, QString());
+    off.setFlags(QCommandLineOption::HiddenFromHelp);
+    m_parser.addOption(off);
+    m_switches.append(Switch { name, settingName });
+}
+
+void CommandOptions::addSettingOption()
+{
+    m_parser.addOption(QCommandLineOption(SetOption,
+        u"Use this value of a setting, named as in the settings file, for this run only. "
+        u"May be given more than once."_s,
+        u"Name=Value"_s));
+}
+
+void CommandOptions::addPeriodOptions(const QString &adjustSetting)
+{
+    m_parser.addOption(QCommandLineOption(
+        FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
+    m_parser.addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
+    m_parser.addOption(QCommandLineOption(PeriodOption,
+        u"A named period instead: this-week, last-week, a year (2026) or a month (2026-11). "
+        u"Without --from, --to and --period: this week."_s,
+        u"NAME"_s));
+    addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
+}
+
+TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
+{
+    TPeriod period;
+    const bool dates = m_parser.isSet(FromOption) || m_parser.isSet(ToOption);
+    if (dates && m_parser.isSet(PeriodOption))
+        throw UsageError(u"--period cannot be combined with --from and --to"_s);
+    if (dates) {
+        if (!m_parser.isSet(FromOption) || !m_parser.isSet(ToOption))
+            throw UsageError(u"--from and --to go together"_s);
+        period = { ParseDateArgument(m_parser.value(FromOption), u"--from"_s),
+            ParseDateArgument(m_parser.value(ToOption), u"--to"_s) };
+        if (period.StartDate > period.EndDate)
+            throw UsageError(u"the period ends before it starts (--from %1 --to %2)"_s.arg(
+                m_parser.value(FromOption), m_parser.value(ToOption)));
+    } else if (m_parser.isSet(PeriodOption)) {
+        const std::optional<TPeriod> named = namedPeriod(m_parser.value(PeriodOption), firstDayOfWeek);
+        if (!named)
+            throw UsageError(u"--period: '%1' names no period"_s.arg(m_parser.value(PeriodOption)));
+        period = *named;
+    } else {
+        period = Period::ThisWeek(firstDayOfWeek);
+    }
+    return adjust ? Period::WidenToFullWeeks(period, firstDayOfWeek) : period;
+}
+
+bool CommandOptions::parse(const QStringList &arguments, int minPositional, int maxPositional)
+{
+    if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments))
+        throw UsageError(m_parser.errorText());
+    if (m_parser.isSet(HelpOption))
+        return false;
+    const QStringList positional = m_parser.positionalArguments();
+    if (positional.size() < minPositional)
+        throw UsageError(u"missing "_s + m_synopsis.split(u' ').value(positional.size()));
+    if (positional.size() > maxPositional)
+        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.value(maxPositional)));
+    return true;
+}
+
+QByteArray CommandOptions::helpText() const
+{
+    // Qt names the program file in the usage line; the subcommand belongs there too.
+    QString text = m_parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(u'\n');
+    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_synopsis));
+    return text.toUtf8();
+}
+
+std::unique_ptr<TData> CommandOptions::settings() const
+{
+    auto settings = std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
+    for (const QString &assignment : m_parser.values(SetOption)) {
+        const qsizetype equals = assignment.indexOf(u'=');
+        if (equals <= 0)
+            throw UsageError(u"--set needs Name=Value, not '%1'"_s.arg(assignment));
+        setByName(*settings, assignment.left(equals), assignment.mid(equals + 1));
+    }
+    for (const QString &name : m_parser.optionNames()) {
+        for (const Switch &s : m_switches) {
+            if (name == s.name)
+                setByName(*settings, s.settingName, u"1"_s);
+            else if (name == u"no-"_s + s.name)
+                setByName(*settings, s.settingName, u"0"_s);
+        }
+    }
+    return settings;
+}
+
+int ParseDateArgument(const QString &text, const QString &option)
+{
+    if (const std::optional<QDate> iso = isoDate(text)) {
+        if (!iso->isValid())
+            throw UsageError(u"%1: '%2' is not a valid date"_s.arg(option, text));
+        return DayNumber::fromDate(*iso);
+    }
+    try {
+        return ParseDateText(text);
+    } catch (const HourframeError &error) {
+        throw UsageError(option + u": "_s + error.message());
+    }
+}
+
+int ParseTimeArgument(const QString &text, const QString &option)
+{
+    ParsedTime time;
+    try {
+        time = ParseTimeText(text, tkTimeOfDay);
+    } catch (const HourframeError &) {
+    }
+    if (time.value < 0 || time.hours < 0 || time.hours > 23 || time.minutes < 0 || time.minutes > 59)
+        throw UsageError(u"%1: '%2' is not a valid time of day"_s.arg(option, text));
+    return time.value;
+}
+
+} // namespace Cli

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/Errors.h"
+#include "report/Period.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TData;
+
+namespace Cli {
+
+// A command line that cannot be carried out as written: an unknown option, a
+// missing argument, a bad date or time, an unknown setting or a value out of
+// its range. Every other HourframeError is a data or file error.
+class UsageError : public HourframeError {
+public:
+    using HourframeError::HourframeError;
+};
+
+// The options and arguments of one subcommand, parsed with QCommandLineParser.
+// Every subcommand has --help; the options several subcommands share are
+// added by the add functions, so they read alike everywhere.
+class CommandOptions {
+public:
+    // synopsis: what follows the options in the usage line, such as "FILE".
+    CommandOptions(const QString &command, const QString &synopsis, const QString &description);
+
+    void addOption(const QCommandLineOption &option);
+    void addPositional(const QString &name, const QString &description);
+    // The data file, FILE.
+    void addDataFile();
+    // --name sets a flag setting on, --no-name sets it off; without either the
+    // user's setting holds. The last of the two on the command line wins.
+    void addSwitch(const QString &name, const QString &settingName, const QString &description);
+    // --set Name=Value, any number of times.
+    void addSettingOption();
+    // --from and --to, or --period, and the switch --adjust for widening to
+    // whole weeks, bound to the given setting.
+    void addPeriodOptions(const QString &adjustSetting);
+
+    // Parses the arguments that follow the subcommand's name. Returns false
+    // when --help was asked for; a command line that does not fit throws
+    // UsageError. The number of positional arguments must lie in the range.
+    bool parse(const QStringList &arguments, int minPositional, int maxPositional);
+
+    QByteArray helpText() const;
+    bool isSet(const QString &name) const { return m_parser.isSet(name); }
+    QString value(const QString &name) const { return m_parser.value(name); }
+    QStringList positional() const { return m_parser.positionalArguments(); }
+
+    // The period the options name, this week without any; widened to whole
+    // weeks when adjust (the setting as the options left it) is on.
+    TPeriod period(int firstDayOfWeek, bool adjust) const;
+
+    // The user's settings, read without creating or changing anything on
+    // disk, with the --set values and then the switches put in, in memory
+    // only. Nothing is ever written to the settings file.
+    std::unique_ptr<TData> settings() const;
+
+private:
+    struct Switch {
+        QString name;
+        QString settingName;
+    };
+
+    QString m_command;
+    QString m_synopsis;
+    QCommandLineParser m_parser;
+    QList<Switch> m_switches;
+};
+
+// A date as the date fields read it (the regional order, month names, two-digit
+// years), or in ISO form yyyy-MM-dd, as a day number. Anything else is a
+// UsageError naming the option.
+int ParseDateArgument(const QString &text, const QString &option);
+
+// A time of day as a time field reads it ("8:30", "830", "8"), in minutes.
+// Anything that is not a valid time of day is a UsageError naming the option.
+int ParseTimeArgument(const QString &text, const QString &option);
+
+} // namespace Cli

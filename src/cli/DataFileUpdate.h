@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TTimeRecorder;
+
+// Changing a data file that someone else may be changing too: the window, a
+// second command, an editor.
+namespace Cli {
+
+// The file's bytes as they are now; a file that cannot be read is an IoError.
+QByteArray ReadDataFileBytes(const QString &path);
+
+// Saves the store to the file in one step, but only while the file still
+// holds asRead, the bytes the store was loaded from: a change made meanwhile
+// is never overwritten, and raises an IoError with the file left as it is.
+void SaveIfUnchanged(TTimeRecorder &recorder, const QString &path, const QByteArray &asRead);
+
+} // namespace Cli

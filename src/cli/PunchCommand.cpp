@@ -1,0 +1,68 @@
+#include "cli/CommandOptions.h"
+#include "cli/DataFileUpdate.h"
+#include "cli/Subcommands.h"
+
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+#include "settings/DataMod.h"
+#include "week/WeekFigures.h"
+
+#include <QBuffer>
+
+using namespace Qt::StringLiterals;
+
+namespace Cli {
+
+QByteArray RunPunch(const QStringList &arguments)
+{
+    CommandOptions options(u"punch"_s, u"in|out FILE"_s,
+        u"Puts the current time into today's Arrive (in) or Depart (out), rounded as the Enter\n"
+        u"Current Time command rounds it, and saves the file. A field that already holds a time is\n"
+        u"left alone unless --force is given."_s);
+    options.addPositional(u"in|out"_s, u"in for Arrive, out for Depart."_s);
+    options.addDataFile();
+    options.addOption(QCommandLineOption(
+        u"at"_s, u"This time of day instead of the current time, such as 8:30."_s, u"TIME"_s));
+    options.addOption(QCommandLineOption(u"force"_s, u"Replace a time the field already holds."_s));
+    options.addSettingOption();
+    if (!options.parse(arguments, 2, 2))
+        return options.helpText();
+
+    const QString direction = options.positional().at(0);
+    if (direction != u"in" && direction != u"out")
+        throw UsageError(u"'%1' is neither in nor out"_s.arg(direction));
+    const bool arriving = direction == u"in";
+    const QString path = options.positional().at(1);
+    const std::unique_ptr<TData> settings = options.settings();
+    int minutes = options.isSet(u"at"_s) ? ParseTimeArgument(options.value(u"at"_s), u"--at"_s)
+                                         : DayNumber::minutesNow();
+    minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
+
+    const int today = DayNumber::today();
+    const QByteArray content = ReadDataFileBytes(path);
+    TTimeRecorder recorder;
+    {
+        QBuffer buffer;
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
+        recorder.LoadFromDevice(buffer, path);
+    }
+    const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
+    const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
+    const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);
+    if (held >= 0 && !options.isSet(u"force"_s))
+        throw HourframeError(u"%1 of %2 already holds %3; nothing was changed (--force replaces it)"_s.arg(
+            field, day, ClockText(held)));
+
+    if (arriving)
+        recorder.SetArrive(today, minutes);
+    else
+        recorder.SetDepart(today, minutes);
+    if (recorder.Modified())
+        SaveIfUnchanged(recorder, path, content);
+    return (field + u' ' + ClockText(minutes) + u" on "_s + day + u'\n').toUtf8();
+}
+
+} // namespace Cli

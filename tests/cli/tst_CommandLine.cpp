@@ -1,0 +1,291 @@
+// Runs the built program as a user or a script would: no display, English
+// (United Kingdom) regional settings, a fixed clock and a settings file of
+// its own, which every test checks is byte for byte unchanged afterwards.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Wednesday 2 December 2026, 08:31:40.
+const QString Now = u"2026-12-02T08:31:40"_s;
+
+const QByteArray SettingsFile = "Windows Registry Editor Version 5.00\r\n\r\n"
+                                "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\r\n"
+                                "\"FirstDayOfWeek\"=dword:00000001\r\n"
+                                "\"ReportCalculateAverageHours\"=dword:00000000\r\n";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct Result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QStringList settingsFiles; // what the settings folder holds before the test runs anything
+
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
+
+    Result run(const QStringList &arguments, const QString &now = Now) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // No display of any kind: the command line must not need one.
+        for (const QString &name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANG"_s,
+                 u"LANGUAGE"_s, u"LC_TIME"_s })
+            environment.remove(name);
+        environment.insert(u"LC_ALL"_s, u"en_GB.UTF-8"_s);
+        environment.insert(u"XDG_CONFIG_HOME"_s, path(u"config"_s));
+        environment.insert(u"HOURFRAME_NOW"_s, now);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir->path());
+        process.start(QStringLiteral(HOURFRAME_PROGRAM), arguments);
+        Result result;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.status = process.exitCode();
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        writeFile(settingsPath(), SettingsFile);
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(readFile(settingsPath()), SettingsFile);
+        QCOMPARE(QDir(path(u"config/Orvane Software"_s)).entryList(QDir::Files),
+            QStringList { u"Hourframe.reg"_s });
+    }
+
+    // The data of both worked examples, in a file whose name is the one the
+    // report's title shows.
+    QString copyExampleData() const
+    {
+        const QString name = u"D:\\Times\\work.hf"_s;
+        QFile::copy(QStringLiteral(HOURFRAME_TEST_DATA "/export-example.hf"), path(name));
+        return name;
+    }
+
+    // Like every run here, without a display.
+    void workedReportExample()
+    {
+        const Result result = run({ u"report"_s, copyExampleData(), u"--from"_s, u"30/11/2026"_s, u"--to"_s,
+            u"2026-12-06"_s, u"--set"_s, u"FirstDayOfWeek=2"_s, u"--set"_s, u"ShowLunchTime=1"_s, u"--set"_s,
+            u"ShowDeviationFromWeeklyTarget=1"_s, u"--set"_s, u"WeeklyTarget=37:00"_s, u"--blank-workdays"_s,
+            u"--no-blank-weekends"_s, u"--totals"_s, u"--averages"_s });
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out,
+            "Hourframe [D:\\Times\\work.hf]\n"
+            "\n"
+            "Report from 30/11/2026 to 06/12/2026\n"
+            "\n"
+            "Date         Day   Arrive    Depart    Lunch    Holiday   Hours    Weekly   Deviation   "
+            "Comment\n"
+            "30/11/2026   Mon   08:30     17:00     00:30              08:00\n"
+            "01/12/2026   Tue   08:45     17:15     00:45              07:45                         Client "
+            "visit\n"
+            "02/12/2026   Wed\n"
+            "03/12/2026   Thu   09:00     18:00     01:00              08:00\n"
+            "04/12/2026   Fri                                07:00\n"
+            "                                                                   30:45      -06:15\n"
+            "\n"
+            "Total holidays for period 07:00\n"
+            "Total hours for period    30:45\n"
+            "\n"
+            "Average daily hours       06:09\n"
+            "Average weekly hours      30:45\n");
+
+        const Result crlf
+            = run({ u"report"_s, copyExampleData(), u"--period"_s, u"this-week"_s, u"--crlf"_s });
+        QCOMPARE(crlf.status, 0);
+        QCOMPARE(crlf.out.count("\r\n"), crlf.out.count('\n'));
+    }
+
+    void workedCsvExample_data()
+    {
+        QTest::addColumn<QStringList>("output");
+        QTest::newRow("standard output") << QStringList();
+        QTest::newRow("file in a new folder") << QStringList { u"-o"_s, u"exports/week.csv"_s };
+    }
+
+    void workedCsvExample()
+    {
+        QFETCH(QStringList, output);
+        const Result written
+            = run(QStringList { u"export"_s, copyExampleData(), u"--from"_s, u"2/12/2026"_s, u"--to"_s,
+                      u"4/12/2026"_s, u"--adjust"_s, u"--set"_s, u"FirstDayOfWeek=2"_s, u"--set"_s,
+                      u"FridayTarget=7:00"_s, u"--blank-workdays"_s, u"--no-blank-weekends"_s, u"--totals"_s,
+                      u"--headings"_s }
+                + output);
+        QCOMPARE(written.err, QByteArray());
+        QCOMPARE(written.status, 0);
+        const QByteArray example = readFile(QStringLiteral(HOURFRAME_TEST_DATA "/export-example.csv"));
+        QCOMPARE(output.isEmpty() ? written.out : readFile(path(output.last())), example);
+        if (!output.isEmpty())
+            QCOMPARE(written.out, QByteArray());
+    }
+
+    void weekAsTheSheetShowsIt()
+    {
+        writeFile(path(u"week.hf"_s),
+            "30/11/2026,8:30,17:,:30\r\n1/12/2026,22:,6:\r\n2/12/2026,,,,,8:\r\n3/12/2026,9:,9:15,:30\r\n");
+        const Result result = run({ u"week"_s, u"week.hf"_s, u"--date"_s, u"2026-12-03"_s, u"--set"_s,
+            u"FirstDayOfWeek=2"_s, u"--set"_s, u"MondayTarget=480"_s, u"--set"_s, u"TuesdayTarget=480"_s,
+            u"--set"_s, u"WednesdayTarget=480"_s, u"--set"_s, u"ThusdayTarget=480"_s, u"--set"_s,
+            u"FridayTarget=480"_s, u"--set"_s, u"WeeklyTarget=2400"_s });
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out,
+            "Week beginning 30/11/2026\n"
+            "\n"
+            "Day  Date        Arrive  Depart  Lunch  Extra  Holiday  Hours  Deviation  Comment\n"
+            "Mon  30/11/2026  08:30   17:00   00:30                   8:00\n"
+            "Tue  01/12/2026  22:00   06:00                           8:00\n"
+            "Wed  02/12/2026                                08:00     8:00\n"
+            "Thu  03/12/2026  09:00   09:15   00:30                             -8:00\n"
+            "Fri  04/12/2026                                                    -8:00\n"
+            "Sat  05/12/2026\n"
+            "Sun  06/12/2026\n"
+            "\n"
+            "Weekly hours   24:00\n"
+            "Hours short    16:00\n");
+    }
+
+    void punchInThenOut()
+    {
+        writeFile(path(u"times.hf"_s), "1/12/2026,8:,16:30\r\n");
+        Result result = run({ u"punch"_s, u"in"_s, u"times.hf"_s, u"--at"_s, u"7:55"_s });
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, "Arrive 07:55 on Wed 02/12/2026\n");
+        result = run({ u"punch"_s, u"out"_s, u"times.hf"_s, u"--at"_s, u"1610"_s });
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, "Depart 16:10 on Wed 02/12/2026\n");
+        QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55,16:10\r\n");
+    }
+
+    void punch_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QByteArray>("message");
+        const QByteArray arrived = "2/12/2026,8:30\r\n";
+        QTest::newRow("current time") << QByteArray() << QStringList { u"in"_s } << 0
+                                      << QByteArray("2/12/2026,8:32\r\n") << QByteArray();
+        QTest::newRow("rounded as Enter Current Time")
+            << QByteArray()
+            << QStringList { u"in"_s, u"--set"_s, u"RoundTimes=1"_s, u"--set"_s, u"RoundTimesTo=15"_s } << 0
+            << QByteArray("2/12/2026,8:30\r\n") << QByteArray();
+        QTest::newRow("filled field refused")
+            << arrived << QStringList { u"in"_s, u"--at"_s, u"9:00"_s } << 1 << arrived
+            << QByteArray(
+                   "hourframe punch: Arrive of Wed 02/12/2026 already holds 08:30; nothing was changed "
+                   "(--force replaces it)\n");
+        QTest::newRow("forced") << arrived << QStringList { u"in"_s, u"--at"_s, u"9:00"_s, u"--force"_s } << 0
+                                << QByteArray("2/12/2026,9:\r\n") << QByteArray();
+        QTest::newRow("unreadable file left alone")
+            << QByteArray("1/12/2026,8:30\r\n2/12/2026,x\r\n") << QStringList { u"in"_s } << 1
+            << QByteArray("1/12/2026,8:30\r\n2/12/2026,x\r\n") << QByteArray();
+        QTest::newRow("invalid time")
+            << arrived << QStringList { u"out"_s, u"--at"_s, u"17:75"_s } << 2 << arrived
+            << QByteArray("hourframe punch: --at: '17:75' is not a valid time of day\n");
+    }
+
+    void punch()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, after);
+        QFETCH(QByteArray, message);
+        writeFile(path(u"times.hf"_s), before);
+        arguments.insert(1, u"times.hf"_s);
+        const Result result = run(QStringList { u"punch"_s } + arguments);
+        QCOMPARE(result.status, status);
+        QCOMPARE(readFile(path(u"times.hf"_s)), after);
+        if (status != 0) {
+            QCOMPARE(result.out, QByteArray());
+            QCOMPARE(result.err.count('\n'), 1);
+        }
+        if (!message.isEmpty())
+            QCOMPARE(result.err, message);
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("missing file")
+            << QStringList { u"week"_s, u"missing.hf"_s } << 1
+            << QByteArray("hourframe week: Cannot open missing.hf: No such file or directory\n");
+        QTest::newRow("bad date") << QStringList { u"week"_s, u"week.hf"_s, u"--date"_s, u"31/2/2026"_s } << 2
+                                  << QByteArray("hourframe week: --date: '31/2/2026' is not a valid date\n");
+        QTest::newRow("unknown setting") << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s,
+            u"Colour=1"_s } << 2 << QByteArray("hourframe week: --set: There is no setting named 'Colour'\n");
+        QTest::newRow("value out of range")
+            << QStringList { u"report"_s, u"week.hf"_s, u"--set"_s, u"FirstDayOfWeek=9"_s } << 2
+            << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
+        QTest::newRow("no file named")
+            << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
+        QTest::newRow("period and dates") << QStringList {
+            u"export"_s, u"week.hf"_s, u"--period"_s, u"2026-11"_s, u"--to"_s, u"6/12/2026"_s
+        } << 2 << QByteArray("hourframe export: --period cannot be combined with --from and --to\n");
+        QTest::newRow("no such period") << QStringList { u"report"_s, u"week.hf"_s, u"--period"_s,
+            u"2026-13"_s } << 2 << QByteArray("hourframe report: --period: '2026-13' names no period\n");
+        QTest::newRow("unreadable data") << QStringList { u"week"_s, u"bad.hf"_s } << 1 << QByteArray();
+    }
+
+    void errors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
+        writeFile(path(u"bad.hf"_s), "2/12/2026,8:30\r\n3/13/2026,8:30\r\n");
+        const Result result = run(arguments);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(result.err.count('\n'), 1);
+        if (!message.isEmpty())
+            QCOMPARE(result.err, message);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_CommandLine.moc"
