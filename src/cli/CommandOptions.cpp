@@ -217,6 +217,26 @@ int ParseDateArgument(const QString &text, const QString &option)
     }
 }
 
+QString AlignedTable(const QList<QStringList> &rows, const QList<bool> &rightAligned)
+{
+    QList<qsizetype> widths(rightAligned.size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                line += u"  "_s;
+            line += rightAligned[i] ? row[i].rightJustified(widths[i]) : row[i].leftJustified(widths[i]);
+        }
+        text += TrimBlanks(line) + u'\n';
+    }
+    return text;
+}
+
 int ParseTimeArgument(const QString &text, const QString &option)
 {
     ParsedTime time;

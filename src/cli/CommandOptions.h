@@ -80,6 +80,11 @@ private:
 // UsageError naming the option.
 int ParseDateArgument(const QString &text, const QString &option);
 
+// Rows of cells as lines of text: columns separated by two blanks, each as
+// wide as its widest cell, right-aligned where asked and left-aligned
+// elsewhere; trailing blanks are cut.
+QString AlignedTable(const QList<QStringList> &rows, const QList<bool> &rightAligned);
+
 // A time of day as a time field reads it ("8:30", "830", "8"), in minutes.
 // Anything that is not a valid time of day is a UsageError naming the option.
 int ParseTimeArgument(const QString &text, const QString &option);

@@ -90,12 +90,16 @@ qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int
     return settings.Opening + counted.worked - TargetSum(settings.DayTargets, *counted.first, asOf);
 }
 
-QString BalanceText(qint64 minutes)
+QString HoursText(qint64 minutes)
 {
     const qint64 size = minutes < 0 ? -minutes : minutes;
-    const QString sign = minutes > 0 ? QStringLiteral("+") : minutes < 0 ? QStringLiteral("-") : QString();
-    return sign + QString::number(size / 60) + Regional::timeSeparator()
-        + QString::number(size % 60).rightJustified(2, u'0');
+    return (minutes < 0 ? QStringLiteral("-") : QString()) + QString::number(size / 60)
+        + Regional::timeSeparator() + QString::number(size % 60).rightJustified(2, u'0');
+}
+
+QString BalanceText(qint64 minutes)
+{
+    return (minutes > 0 ? QStringLiteral("+") : QString()) + HoursText(minutes);
 }
 
 int ParseBalanceText(const QString &text)

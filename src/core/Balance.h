@@ -41,6 +41,8 @@ qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int
 // A balance as signed hours and minutes with the regional time separator:
 // "+12:30", "-3:15", and "0:00" without a sign.
 QString BalanceText(qint64 minutes);
+// The same without the plus sign: "12:30", "-3:15", "0:00".
+QString HoursText(qint64 minutes);
 
 // Reads a balance typed as BalanceText writes it, or as a time of the
 // interval kind with an optional sign: "+12:30", "-3:15", "-45" (minutes);
