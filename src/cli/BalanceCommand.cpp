@@ -3,7 +3,6 @@
 
 #include "core/Balance.h"
 #include "core/DateText.h"
-#include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 
@@ -46,8 +45,7 @@ QByteArray RunBalance(const QStringList &arguments)
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();
-    const int asOf = options.isSet(u"as-of"_s) ? ParseDateArgument(options.value(u"as-of"_s), u"--as-of"_s)
-                                               : DayNumber::today();
+    const int asOf = options.dayOrToday(u"as-of"_s);
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.positional().at(0));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);

@@ -174,6 +174,12 @@ bool CommandOptions::parse(const QStringList &arguments, int minPositional, int 
     return true;
 }
 
+int CommandOptions::dayOrToday(const QString &name) const
+{
+    return m_parser.isSet(name) ? ParseDateArgument(m_parser.value(name), u"--"_s + name)
+                                : DayNumber::today();
+}
+
 QByteArray CommandOptions::helpText() const
 {
     // Qt names the program file in the usage line; the subcommand belongs there too.

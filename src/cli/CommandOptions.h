@@ -53,6 +53,8 @@ public:
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
+    // The day a date option names (see ParseDateArgument), or today without it.
+    int dayOrToday(const QString &name) const;
 
     // The period the options name, this week without any; widened to whole
     // weeks when adjust (the setting as the options left it) is on.

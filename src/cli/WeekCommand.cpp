@@ -77,8 +77,7 @@ QByteArray RunWeek(const QStringList &arguments)
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();
-    const int day = options.isSet(u"date"_s) ? ParseDateArgument(options.value(u"date"_s), u"--date"_s)
-                                             : DayNumber::today();
+    const int day = options.dayOrToday(u"date"_s);
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.positional().at(0));
     return weekTable(recorder, *settings, day).toUtf8();
