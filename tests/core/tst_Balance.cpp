@@ -158,24 +158,6 @@ private Q_SLOTS:
                 QCOMPARE(week.AsOf(asOf), Balance(store, settings, asOf));
         }
     }
-
-    void text_data()
-    {
-        QTest::addColumn<qint64>("minutes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ahead") << qint64(750) << u"+12:30"_s;
-        QTest::newRow("behind") << qint64(-195) << u"-3:15"_s;
-        QTest::newRow("behind by minutes") << qint64(-5) << u"-0:05"_s;
-        QTest::newRow("even") << qint64(0) << u"0:00"_s;
-        QTest::newRow("beyond 32 bits") << qint64(6000000000) << u"+100000000:00"_s;
-    }
-
-    void text()
-    {
-        QFETCH(qint64, minutes);
-        QFETCH(QString, text);
-        QCOMPARE(BalanceText(minutes), text);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBalance)

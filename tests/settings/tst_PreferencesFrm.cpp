@@ -278,8 +278,6 @@ private Q_SLOTS:
         QTest::newRow("size 0") << QString() << u"edFontSize"_s << u"0"_s << false;
         QTest::newRow("size 8") << QString() << u"edFontSize"_s << u"8"_s << true;
         QTest::newRow("opening ahead") << QString() << u"teBalanceOpening"_s << u"+12:30"_s << true;
-        QTest::newRow("opening behind in minutes") << QString() << u"teBalanceOpening"_s << u"-45"_s << true;
-        QTest::newRow("opening empty") << QString() << u"teBalanceOpening"_s << QString() << true;
         QTest::newRow("opening 3:75") << QString() << u"teBalanceOpening"_s << u"-3:75"_s << false;
         QTest::newRow("opening two signs") << QString() << u"teBalanceOpening"_s << u"--1:00"_s << false;
         QTest::newRow("opening sign alone") << QString() << u"teBalanceOpening"_s << u"-"_s << false;
