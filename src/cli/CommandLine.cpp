@@ -29,6 +29,7 @@ constexpr Subcommand Subcommands[] = {
     { u"export", u"Write the CSV export of a period", RunExport },
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
     { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch },
+    { u"balance", u"Print the running balance, or its account week by week", RunBalance },
 };
 
 bool isHelp(QStringView argument)

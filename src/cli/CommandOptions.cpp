@@ -174,6 +174,12 @@ bool CommandOptions::parse(const QStringList &arguments, int minPositional, int 
     return true;
 }
 
+int CommandOptions::dayOrToday(const QString &name) const
+{
+    return m_parser.isSet(name) ? ParseDateArgument(m_parser.value(name), u"--"_s + name)
+                                : DayNumber::today();
+}
+
 QByteArray CommandOptions::helpText() const
 {
     // Qt names the program file in the usage line; the subcommand belongs there too.
@@ -215,6 +221,26 @@ int ParseDateArgument(const QString &text, const QString &option)
     } catch (const HourframeError &error) {
         throw UsageError(option + u": "_s + error.message());
     }
+}
+
+QString AlignedTable(const QList<QStringList> &rows, const QList<bool> &rightAligned)
+{
+    QList<qsizetype> widths(rightAligned.size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                line += u"  "_s;
+            line += rightAligned[i] ? row[i].rightJustified(widths[i]) : row[i].leftJustified(widths[i]);
+        }
+        text += TrimBlanks(line) + u'\n';
+    }
+    return text;
 }
 
 int ParseTimeArgument(const QString &text, const QString &option)

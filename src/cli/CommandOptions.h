@@ -53,6 +53,8 @@ public:
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
+    // The day a date option names (see ParseDateArgument), or today without it.
+    int dayOrToday(const QString &name) const;
 
     // The period the options name, this week without any; widened to whole
     // weeks when adjust (the setting as the options left it) is on.
@@ -79,6 +81,11 @@ private:
 // years), or in ISO form yyyy-MM-dd, as a day number. Anything else is a
 // UsageError naming the option.
 int ParseDateArgument(const QString &text, const QString &option);
+
+// Rows of cells as lines of text: columns separated by two blanks, each as
+// wide as its widest cell, right-aligned where asked and left-aligned
+// elsewhere; trailing blanks are cut.
+QString AlignedTable(const QList<QStringList> &rows, const QList<bool> &rightAligned);
 
 // A time of day as a time field reads it ("8:30", "830", "8"), in minutes.
 // Anything that is not a valid time of day is a UsageError naming the option.

@@ -20,6 +20,8 @@ QByteArray RunReport(const QStringList &arguments)
         u"blank-weekends"_s, u"ReportWeekendDaysWithNoHours"_s, u"List weekend days with no hours."_s);
     options.addSwitch(u"totals"_s, u"ReportCalculateTotalHours"_s, u"Add the total hours."_s);
     options.addSwitch(u"averages"_s, u"ReportCalculateAverageHours"_s, u"Add the average hours."_s);
+    options.addSwitch(
+        u"balance"_s, u"ReportShowBalance"_s, u"Add the balance brought and carried forward."_s);
     options.addSettingOption();
     options.addOption(QCommandLineOption(u"crlf"_s, u"End lines with CR LF instead of LF."_s));
     if (!options.parse(arguments, 1, 1))

@@ -14,5 +14,6 @@ QByteArray RunReport(const QStringList &arguments);
 QByteArray RunExport(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
+QByteArray RunBalance(const QStringList &arguments);
 
 } // namespace Cli

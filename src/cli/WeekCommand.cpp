@@ -27,28 +27,6 @@ QString figureText(qint64 minutes, bool blankIfZero)
     return SignedHoursText(double(std::llabs(minutes)) / 1440.0, minutes < 0, blankIfZero, false);
 }
 
-// Columns separated by two blanks, each as wide as its widest cell; the
-// figures right-aligned, everything else left-aligned.
-QString alignedTable(const QList<QStringList> &rows, const QList<bool> &rightAligned)
-{
-    QList<qsizetype> widths(rightAligned.size(), 0);
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
-    }
-    QString text;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                line += u"  "_s;
-            line += rightAligned[i] ? row[i].rightJustified(widths[i]) : row[i].leftJustified(widths[i]);
-        }
-        text += TrimBlanks(line) + u'\n';
-    }
-    return text;
-}
-
 QString weekTable(const TTimeRecorder &recorder, const TData &settings, int day)
 {
     const int weekStart = DayNumber::weekStartOf(day, settings.FirstDayOfWeek());
@@ -79,8 +57,8 @@ QString weekTable(const TTimeRecorder &recorder, const TData &settings, int day)
         { u"Weekly hours"_s, figureText(week.weeklyHours, false) },
         { week.hoursShort ? u"Hours short"_s : u"Hours extra"_s, figureText(week.shortfall, false) },
     };
-    return u"Week beginning "_s + ShortDateText(weekStart) + u"\n\n"_s + alignedTable(rows, rightAligned)
-        + u'\n' + alignedTable(totals, { false, true });
+    return u"Week beginning "_s + ShortDateText(weekStart) + u"\n\n"_s + AlignedTable(rows, rightAligned)
+        + u'\n' + AlignedTable(totals, { false, true });
 }
 
 } // namespace
@@ -99,8 +77,7 @@ QByteArray RunWeek(const QStringList &arguments)
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();
-    const int day = options.isSet(u"date"_s) ? ParseDateArgument(options.value(u"date"_s), u"--date"_s)
-                                             : DayNumber::today();
+    const int day = options.dayOrToday(u"date"_s);
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.positional().at(0));
     return weekTable(recorder, *settings, day).toUtf8();

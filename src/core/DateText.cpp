@@ -244,6 +244,14 @@ QString ShortDateText(int day)
     return FormatDayNumber(day, Regional::shortDateFormat());
 }
 
+QString DateFieldFormat()
+{
+    QString format = Regional::shortDateFormat();
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
 QString DayCaption(int weekday)
 {
     const QString name = Regional::shortDayName(weekday);

@@ -22,6 +22,10 @@ QString FormatDayNumber(int day, const QString &pattern);
 // A day number in the regional short date format.
 QString ShortDateText(int day);
 
+// The regional short date pattern with the year always in four digits, for
+// date fields: a date field cannot guess the century of a two-digit year.
+QString DateFieldFormat();
+
 // The regional short name of a weekday (1 = Sunday to 7 = Saturday) with its
 // first character in upper case and the rest in lower case: "Mon".
 QString DayCaption(int weekday);

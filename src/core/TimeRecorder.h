@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 class QIODevice;
 
 // One stored day. Times are whole minutes; Arrive and Depart hold -1 for "no time".
@@ -129,6 +131,12 @@ public:
     // The record at an index from 0 to Count() - 1; another index is a RangeError.
     const DayRecord &Record(int index) const;
 
+    // Calls visit(const DayRecord &) once for every date from first to last
+    // (both included) that has a record, with the record the getters read
+    // for it; in ascending order of date for a sorted store. A long period
+    // costs one pass over its records, not one lookup per day.
+    template<class Visit> void VisitDays(int first, int last, Visit &&visit) const;
+
 Q_SIGNALS:
     void OnChange();
 
@@ -156,3 +164,25 @@ private:
     bool m_modified = false;
     double m_earliestDate = 0;
 };
+
+template<class Visit> void TTimeRecorder::VisitDays(int first, int last, Visit &&visit) const
+{
+    const auto begin = m_records.cbegin();
+    const auto sortedEnd = begin + m_sortedCount;
+    const auto before = [](const DayRecord &record, int day) { return record.Date < day; };
+    const auto sortedHas = [&](int day) {
+        const auto it = std::lower_bound(begin, sortedEnd, day, before);
+        return it != sortedEnd && it->Date == day;
+    };
+    // Of several records of one date in the sorted part, the first is the one read.
+    for (auto it = std::lower_bound(begin, sortedEnd, first, before); it != sortedEnd && it->Date <= last;
+         ++it) {
+        if (it == begin || (it - 1)->Date != it->Date)
+            visit(*it);
+    }
+    // A later record is read only for a date the sorted part lacks.
+    for (auto it = m_laterFirst.cbegin(); it != m_laterFirst.cend(); ++it) {
+        if (it.key() >= first && it.key() <= last && !sortedHas(it.key()))
+            visit(m_records[it.value()]);
+    }
+}

@@ -29,16 +29,6 @@ namespace {
 // user from typing a date over it.
 const QDate NoDate = DayNumber::toDate(0);
 
-// The regional short date pattern, with the year always in four digits:
-// a date field cannot guess the century of a two-digit year.
-QString DateFieldFormat()
-{
-    QString format = Regional::shortDateFormat();
-    if (!format.contains(u"yyyy"_s))
-        format.replace(u"yy"_s, u"yyyy"_s);
-    return format;
-}
-
 QDateEdit *NewDateField(const QString &name, int firstDayOfWeek, QWidget *parent)
 {
     auto *field = new QDateEdit(parent);

@@ -35,9 +35,12 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     ckShowTotalHours->setObjectName(u"ckShowTotalHours"_s);
     ckCalculateAverageHours = new QCheckBox(u"Calculate &average hours"_s, gbStatistics);
     ckCalculateAverageHours->setObjectName(u"ckCalculateAverageHours"_s);
+    ckShowBalance = new QCheckBox(u"Show &balance"_s, gbStatistics);
+    ckShowBalance->setObjectName(u"ckShowBalance"_s);
     auto *statisticsLayout = new QVBoxLayout(gbStatistics);
     statisticsLayout->addWidget(ckShowTotalHours);
     statisticsLayout->addWidget(ckCalculateAverageHours);
+    statisticsLayout->addWidget(ckShowBalance);
     statisticsLayout->addStretch();
 
     auto *options = new QHBoxLayout;
@@ -50,7 +53,7 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     const QList<QWidget *> tabOrder { cbPeriod, edStartDate, edEndDate, cbAdjustDates, cbBlankDays,
-        cbBlankWeekendDays, ckShowTotalHours, ckCalculateAverageHours, btOk, btCancel };
+        cbBlankWeekendDays, ckShowTotalHours, ckCalculateAverageHours, ckShowBalance, btOk, btCancel };
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -63,6 +66,7 @@ void TReportOptionsForm::FormShow()
     cbBlankWeekendDays->setChecked(Data().ReportWeekendDaysWithNoHours());
     ckCalculateAverageHours->setChecked(Data().ReportCalculateAverageHours());
     ckShowTotalHours->setChecked(Data().ReportCalculateTotalHours());
+    ckShowBalance->setChecked(Data().ReportShowBalance());
 }
 
 void TReportOptionsForm::StoreOptions()
@@ -72,6 +76,7 @@ void TReportOptionsForm::StoreOptions()
     Data().SetReportWeekendDaysWithNoHours(cbBlankWeekendDays->isChecked());
     Data().SetReportCalculateAverageHours(ckCalculateAverageHours->isChecked());
     Data().SetReportCalculateTotalHours(ckShowTotalHours->isChecked());
+    Data().SetReportShowBalance(ckShowBalance->isChecked());
 }
 
 bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)

@@ -4,8 +4,8 @@
 
 class QCheckBox;
 
-// The Report command's options: the period, the blank days and the totals
-// and averages. OK stores the five report settings.
+// The Report command's options: the period, the blank days, the totals,
+// averages and balance. OK stores the six report settings.
 class TReportOptionsForm : public TPeriodOptionsForm {
     Q_OBJECT
 
@@ -19,6 +19,7 @@ protected:
 private:
     QCheckBox *ckShowTotalHours;
     QCheckBox *ckCalculateAverageHours;
+    QCheckBox *ckShowBalance;
 };
 
 // Shows the report options over the owner. Returns whether the user left

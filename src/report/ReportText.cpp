@@ -47,6 +47,7 @@ public:
         for (size_t i = 0; i < m_records.size(); ++i)
             WriteDay(m_period.StartDate + static_cast<int>(i), m_records[i]);
         WriteTotals();
+        WriteBalance();
         WriteAverages();
         return m_lines;
     }
@@ -226,6 +227,19 @@ private:
         m_lines << ValueLine(u"Total hours for period    "_s, m_total);
     }
 
+    // The balance as the period finds it and as it leaves it; as of today
+    // where the period reaches beyond.
+    void WriteBalance()
+    {
+        if (!m_settings.ReportShowBalance)
+            return;
+        m_lines << QString();
+        m_lines << u"Balance brought forward   "_s
+                + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1));
+        m_lines << u"Balance carried forward   "_s
+                + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate));
+    }
+
     void WriteAverages()
     {
         if (!m_settings.ReportCalculateAverageHours)
@@ -305,6 +319,8 @@ TReportSettings ReportSettingsOf(const TData &data)
     s.ReportWeekendDaysWithNoHours = data.ReportWeekendDaysWithNoHours();
     s.ReportCalculateTotalHours = data.ReportCalculateTotalHours();
     s.ReportCalculateAverageHours = data.ReportCalculateAverageHours();
+    s.ReportShowBalance = data.ReportShowBalance();
+    s.Balance = BalanceSettingsOf(data);
     return s;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Balance.h"
 #include "report/Period.h"
 
 #include <QStringList>
@@ -23,6 +24,8 @@ struct TReportSettings {
     bool ReportWeekendDaysWithNoHours = false;
     bool ReportCalculateTotalHours = true;
     bool ReportCalculateAverageHours = true;
+    bool ReportShowBalance = false;
+    TBalanceSettings Balance;
 };
 
 // The values the settings object holds now.
@@ -30,7 +33,8 @@ TReportSettings ReportSettingsOf(const TData &data);
 
 // The report of a period as fixed-width text lines: the title with the
 // document's name, the period, the heading, one line per listed day with a
-// subtotal at each week's end, then totals and averages as the settings ask.
+// subtotal at each week's end, then totals, the running balance before and
+// after the period, and averages as the settings ask.
 // Dates, weekday names and the time separator follow the regional settings
 // in force at the call. The store is only read.
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings);

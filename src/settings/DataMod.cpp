@@ -1,6 +1,9 @@
 #include "settings/DataMod.h"
 
 #include "BuildInfo.h"
+#include "core/Balance.h"
+#include "core/DataFile.h"
+#include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/TimeText.h"
 #include "settings/RegFile.h"
@@ -8,6 +11,7 @@
 #include "settings/VersionData.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 
@@ -87,6 +91,8 @@ QString ExpectedForm(TSettingKind kind)
         return u"a whole number"_s;
     case TSettingKind::Minutes:
         return u"a number of minutes or hours:minutes"_s;
+    case TSettingKind::Day:
+        return u"a date yyyy-MM-dd or a day number"_s;
     case TSettingKind::Text:
         break;
     }
@@ -96,8 +102,12 @@ QString ExpectedForm(TSettingKind kind)
 std::optional<qint64> ParseNumber(TSettingKind kind, const QString &text)
 {
     try {
+        if (kind == TSettingKind::Day && text.size() == 10 && text[4] == u'-') {
+            const QDate date = QDate::fromString(text, Qt::ISODate);
+            return date.isValid() ? std::optional<qint64>(DayNumber::fromDate(date)) : std::nullopt;
+        }
         const qsizetype colon = text.indexOf(u':');
-        if (kind == TSettingKind::Integer || colon < 0)
+        if (kind != TSettingKind::Minutes || colon < 0)
             return ParseDecimalInt(text);
         const QStringView hours = QStringView(text).left(colon);
         const QStringView minutes = QStringView(text).mid(colon + 1);
@@ -130,6 +140,7 @@ TSettingValue ParseValue(const TSettingInfo &info, const QString &text)
     }
     case TSettingKind::Integer:
     case TSettingKind::Minutes:
+    case TSettingKind::Day:
         break;
     }
     const std::optional<qint64> number = ParseNumber(info.kind, text.trimmed());
@@ -198,6 +209,17 @@ int TData::DayTarget(int weekday) const
         TSetting::TuesdayTarget, TSetting::WednesdayTarget, TSetting::ThusdayTarget, TSetting::FridayTarget,
         TSetting::SaturdayTarget };
     return weekday >= 1 && weekday <= 7 ? std::get<int>(Value(days[weekday - 1])) : 0;
+}
+
+TBalanceSettings BalanceSettingsOf(const TData &data)
+{
+    TBalanceSettings settings;
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        settings.DayTargets[std::size_t(weekday - 1)] = data.DayTarget(weekday);
+    settings.IncludeHolsInTotal = data.IncludeHolsInTotal();
+    settings.StartDate = data.BalanceStartDate();
+    settings.Opening = data.BalanceOpening();
+    return settings;
 }
 
 int TData::WeeklyTargetDefault() const

@@ -12,13 +12,15 @@
 
 class TRegistryManager;
 class TVersionData;
+struct TBalanceSettings;
 
 // Every setting, one row each, in the order they are read at start-up:
 //   FLAG(name, default)
-//   NUMBER(name, Integer or Minutes, default, minimum, maximum)
+//   NUMBER(name, Integer, Minutes or Day, default, minimum, maximum)
 //   TEXT(name, default)
 // The name is the value name in the store, the getter's name and, after
-// "Set", the setter's. A number outside its range is refused by the setter
+// "Set", the setter's. A Day is a day number (0 for none); given as a text
+// it may also be a date in the form yyyy-MM-dd. A number outside its range is refused by the setter
 // and reads as the default. Adding a setting is adding its row.
 // clang-format off
 #define HOURFRAME_SETTINGS(FLAG, NUMBER, TEXT)                                        \
@@ -74,7 +76,11 @@ class TVersionData;
     FLAG(IncludeHolsInTotal,            true)                                         \
     NUMBER(DefaultLunchTime,            Minutes, 0,               0, INT_MAX)         \
     FLAG(UseDefaultLunchTime,           false)                                        \
-    NUMBER(NumberOfComments,            Integer, 50,              1, INT_MAX)
+    NUMBER(NumberOfComments,            Integer, 50,              1, INT_MAX)         \
+    NUMBER(BalanceStartDate,            Day,     0,  FirstFileDay(), LastFileDay())   \
+    NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
+    FLAG(ShowBalance,                   false)                                        \
+    FLAG(ReportShowBalance,             false)
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
@@ -92,9 +98,9 @@ inline constexpr int SettingCount
     = 0 HOURFRAME_SETTINGS(HOURFRAME_SETTING_COUNT, HOURFRAME_SETTING_COUNT, HOURFRAME_SETTING_COUNT);
 #undef HOURFRAME_SETTING_COUNT
 
-// A flag is stored as the number 1 or 0, an integer or a count of minutes as
-// a 32-bit number, a text as a string.
-enum class TSettingKind { Flag, Integer, Minutes, Text };
+// A flag is stored as the number 1 or 0, an integer, a count of minutes or a
+// day number as a 32-bit number, a text as a string.
+enum class TSettingKind { Flag, Integer, Minutes, Day, Text };
 
 // A flag holds a bool, an integer or minutes an int, a text a QString.
 using TSettingValue = std::variant<bool, int, QString>;
@@ -174,7 +180,8 @@ public:
     static std::optional<TSetting> Find(const QString &name);
     // Assigns a setting named by its value name (letter case aside) from a
     // text: a flag as 1 or 0, true or false; an integer in decimal; minutes
-    // in decimal or as hours:minutes; a text as it is. An unknown name or a
+    // in decimal or as hours:minutes, either with a sign; a day as a day
+    // number or a date yyyy-MM-dd; a text as it is. An unknown name or a
     // text of the wrong form is a ConversionError, a number outside the
     // setting's range a RangeError, each naming the setting.
     void SetByName(const QString &name, const QString &text);
@@ -208,6 +215,9 @@ private:
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
 };
+
+// The values the settings object holds now.
+TBalanceSettings BalanceSettingsOf(const TData &data);
 
 // The manual's first page for the program file: beside the program in the
 // build tree, else in the installed data folder; empty when neither exists.

@@ -1,5 +1,9 @@
 #include "settings/PreferencesFrm.h"
 
+#include "core/Balance.h"
+#include "core/DataFile.h"
+#include "core/DateText.h"
+#include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/TimeEdit.h"
 #include "core/TimeText.h"
@@ -9,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -263,9 +268,44 @@ void TPreferencesForm::CreateControls()
     auto *printerPage = new QVBoxLayout(tsPrinter);
     printerPage->addWidget(gbPrinterFont);
 
+    // Balance page
+    auto *tsBalance = new QWidget;
+    tsBalance->setObjectName(u"tsBalance"_s);
+    auto *gbBalance = new QGroupBox(u" Balance "_s, tsBalance);
+    gbBalance->setObjectName(u"gbBalance"_s);
+    edBalanceStartDate = new QDateEdit(gbBalance);
+    edBalanceStartDate->setObjectName(u"edBalanceStartDate"_s);
+    edBalanceStartDate->setCalendarPopup(true);
+    edBalanceStartDate->setDisplayFormat(DateFieldFormat());
+    edBalanceStartDate->setDateRange(DayNumber::toDate(FirstFileDay()), DayNumber::toDate(LastFileDay()));
+    ckBalanceFromFirstDay
+        = NewCheckBox(u"ckBalanceFromFirstDay"_s, u"From the first recorded day"_s, gbBalance);
+    teBalanceOpening = new QLineEdit(gbBalance);
+    teBalanceOpening->setObjectName(u"teBalanceOpening"_s);
+    teBalanceOpening->setFixedWidth(
+        QFontMetrics(teBalanceOpening->font()).horizontalAdvance(u"-00000:00"_s) + 12);
+
+    auto *balanceLayout = new QGridLayout(gbBalance);
+    balanceLayout->addWidget(
+        NewLabel(u"laBalanceStartDate"_s, u"&Start date"_s, edBalanceStartDate, gbBalance), 0, 0);
+    balanceLayout->addWidget(edBalanceStartDate, 0, 1, Qt::AlignLeft);
+    balanceLayout->addWidget(ckBalanceFromFirstDay, 1, 1);
+    balanceLayout->addWidget(
+        NewLabel(u"laBalanceOpening"_s, u"&Opening balance"_s, teBalanceOpening, gbBalance), 2, 0);
+    auto *openingRow = new QHBoxLayout;
+    openingRow->addWidget(teBalanceOpening);
+    openingRow->addWidget(NewLabel(u"laBalanceHours"_s, u"hours"_s, nullptr, gbBalance));
+    openingRow->addStretch();
+    balanceLayout->addLayout(openingRow, 2, 1);
+    balanceLayout->setColumnStretch(1, 1);
+    balanceLayout->setRowStretch(3, 1);
+    auto *balancePage = new QVBoxLayout(tsBalance);
+    balancePage->addWidget(gbBalance);
+
     pcPreferences->addTab(tsOptions, u"&Options"_s);
     pcPreferences->addTab(tsTargetHours, u"&Target Hours"_s);
     pcPreferences->addTab(tsPrinter, u"&Printer"_s);
+    pcPreferences->addTab(tsBalance, u"&Balance"_s);
 
     btOk = new QPushButton(u"OK"_s, this);
     btOk->setObjectName(u"btOk"_s);
@@ -287,7 +327,8 @@ void TPreferencesForm::CreateControls()
         ckShowHols, ckShowComment, ckIncludeHolsInTotal, cbFirstDayOfWeek, ckShowDeviationFromDailyTarget,
         teMondayTarget, teTuesdayTarget, teWednesdayTarget, teThursdayTarget, teFridayTarget,
         teSaturdayTarget, teSundayTarget, ckShowDeviationFromWeeklyTarget, teWeeklyTarget,
-        ckUseDefaultLunchTime, teDefaultLunchTime, cbFontName, edFontSize, btOk, btCancel };
+        ckUseDefaultLunchTime, teDefaultLunchTime, cbFontName, edFontSize, edBalanceStartDate,
+        ckBalanceFromFirstDay, teBalanceOpening, btOk, btCancel };
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -303,6 +344,8 @@ void TPreferencesForm::CreateControls()
     connect(teWeeklyTarget, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
     connect(teDefaultLunchTime, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
     connect(edFontSize, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
+    connect(ckBalanceFromFirstDay, &QCheckBox::toggled, this, &TPreferencesForm::ckBalanceFromFirstDayClick);
+    connect(teBalanceOpening, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
     connect(btOk, &QPushButton::clicked, this, &TPreferencesForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -355,6 +398,13 @@ void TPreferencesForm::FormShow()
     ckUseDefaultLunchTime->setChecked(m_data.UseDefaultLunchTime());
     teDefaultLunchTime->SetAsMinutes(m_data.DefaultLunchTime());
 
+    // Counting from the first recorded day, the date field offers today.
+    const int start = m_data.BalanceStartDate();
+    edBalanceStartDate->setDate(DayNumber::toDate(start != 0 ? start : DayNumber::today()));
+    ckBalanceFromFirstDay->setChecked(start == 0);
+    ckBalanceFromFirstDayClick();
+    teBalanceOpening->setText(BalanceText(m_data.BalanceOpening()));
+
     // A field set to the text it already showed raises no change, so judge
     // the loaded values once more as a whole.
     Validate();
@@ -386,6 +436,11 @@ void TPreferencesForm::DayTargetChange()
     Validate();
 }
 
+void TPreferencesForm::ckBalanceFromFirstDayClick()
+{
+    edBalanceStartDate->setEnabled(!ckBalanceFromFirstDay->isChecked());
+}
+
 void TPreferencesForm::Validate()
 {
     btOk->setEnabled(InputIsValid());
@@ -412,6 +467,12 @@ bool TPreferencesForm::InputIsValid() const
             return false;
     if (MinutesOf(teDefaultLunchTime) >= MinutesPerDay)
         return false;
+
+    try {
+        ParseBalanceText(teBalanceOpening->text());
+    } catch (const ConversionError &) {
+        return false;
+    }
 
     const std::optional<int> roundTo = IntegerOf(edRoundTimesTo->text());
     return roundTo && *roundTo > 0;
@@ -450,6 +511,9 @@ void TPreferencesForm::btOkClick()
         m_data.SetRoundTimes(ckRoundTimes->isChecked());
         m_data.SetIncludeHolsInTotal(ckIncludeHolsInTotal->isChecked());
         m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1);
+        m_data.SetBalanceStartDate(
+            ckBalanceFromFirstDay->isChecked() ? 0 : DayNumber::fromDate(edBalanceStartDate->date()));
+        m_data.SetBalanceOpening(ParseBalanceText(teBalanceOpening->text()));
     });
     accept();
 }

@@ -5,13 +5,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class TData;
 class TTimeEdit;
 
-// The Options dialog: start-up, view, rounding, target and printer settings.
+// The Options dialog: start-up, view, rounding, target, printer and balance settings.
 // Every control mirrors one setting; OK stores all of them, changed or not,
 // and Cancel stores nothing. Invalid input only keeps OK disabled.
 class TPreferencesForm : public QDialog {
@@ -33,6 +34,7 @@ private:
     void ckRoundTimesClick();
     void ckDeviationClick();
     void DayTargetChange();
+    void ckBalanceFromFirstDayClick();
     void Validate();
     bool InputIsValid() const;
     void btOkClick();
@@ -70,6 +72,10 @@ private:
 
     QComboBox *cbFontName;
     QLineEdit *edFontSize;
+
+    QCheckBox *ckBalanceFromFirstDay;
+    QDateEdit *edBalanceStartDate;
+    QLineEdit *teBalanceOpening;
 
     QPushButton *btOk;
     QPushButton *btCancel;

@@ -135,6 +135,7 @@ void TMainForm::CreateActions()
     acShowWeeklyDeviation
         = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
     acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
+    acShowBalance = CreateAction("acShowBalance", "Show &Balance", "Show balance");
     acOptions = CreateAction("acOptions", "&Options...", "Configure options");
     acShowForm = CreateAction("acShowForm", "Show &Form...", "Show form");
     acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
@@ -180,6 +181,7 @@ void TMainForm::CreateActions()
     toggle(acShowWeeklyDeviation, &TData::ShowDeviationFromWeeklyTarget,
         &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
+    toggle(acShowBalance, &TData::ShowBalance, &TData::SetShowBalance);
 
     acShowForm->setVisible(false);
 }
@@ -199,7 +201,7 @@ void TMainForm::CreateMenus()
     m_showMenu->addActions({ acShowMenu, acShowToolbar });
     m_showMenu->addSeparator();
     m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-        acShowWeeklyDeviation, acShowComment });
+        acShowWeeklyDeviation, acShowComment, acShowBalance });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
@@ -588,7 +590,7 @@ void TMainForm::ArrangeView()
     m_weekSheet->ArrangeRows(
         m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
     m_weekSheet->SetResultRowsVisible(
-        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
+        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
     m_toolBar->setVisible(m_data.ShowToolbar());
 
     const int sheetHeight = m_weekSheet->height();
@@ -607,6 +609,7 @@ void TMainForm::ArrangeView()
     caption(acShowDailyDeviation, m_data.ShowDeviationFromDailyTarget(), " &Daily Deviation");
     caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
     caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), " &Comments");
+    caption(acShowBalance, m_data.ShowBalance(), " &Balance");
 
     m_weekSheet->ArrangeDayColumns();
 }

@@ -69,6 +69,7 @@ public:
     QAction *acShowDailyDeviation = nullptr;
     QAction *acShowWeeklyDeviation = nullptr;
     QAction *acShowComment = nullptr;
+    QAction *acShowBalance = nullptr;
     QAction *acOptions = nullptr;
     QAction *acShowForm = nullptr;
     QAction *acTimeNow = nullptr;

@@ -64,6 +64,7 @@ constexpr int HoursRowHeight = 25;
 constexpr int DeviationRowHeight = 19;
 constexpr int WeeklyHoursRowHeight = 18;
 constexpr int ShortfallRowHeight = 21;
+constexpr int BalanceRowHeight = 21;
 
 constexpr int MaxFieldLength = 5;
 constexpr int MinutesPerDay = 1440;
@@ -281,6 +282,7 @@ void TWeekSheet::CreateResultRows()
     m_pnDeviation = panel(QStringLiteral("pnDeviation"), DeviationRowHeight);
     m_pnWeeklyHours = panel(QStringLiteral("pnWeeklyHours"), WeeklyHoursRowHeight);
     m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
+    m_pnBalance = panel(QStringLiteral("pnBalance"), BalanceRowHeight);
 
     const auto centred = [](int rowHeight) { return (rowHeight - RowLabelHeight) / 2; };
     CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), QString::fromUtf16(HoursCaption.text))
@@ -299,6 +301,8 @@ void TWeekSheet::CreateResultRows()
         = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
     m_laWeeklyShortfall->setGeometry(
         RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), QStringLiteral("Balance"))
+        ->setGeometry(RowLabelLeft, centred(BalanceRowHeight), weeklyCaptionWidth, RowLabelHeight);
 
     for (int weekday = 1; weekday <= 7; ++weekday) {
         Day &day = m_days[weekday];
@@ -318,6 +322,14 @@ void TWeekSheet::CreateResultRows()
     m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
     m_shortfall = figure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
     m_shortfall->move(weeklyLeft, centred(ShortfallRowHeight));
+    // The balance ends where the week's figures do, and may grow to the left
+    // up to its caption: it counts all the weeks.
+    m_balance = new QLabel(m_pnBalance);
+    m_balance->setObjectName(QStringLiteral("teBalance"));
+    m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
+    m_balance->setGeometry(
+        balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
 }
 
 void TWeekSheet::SetTabOrder()
@@ -362,6 +374,7 @@ void TWeekSheet::InitWeek()
             LoadDay(start + offset);
         m_loadingWeek = false;
     }
+    ForgetBalance();
 }
 
 void TWeekSheet::ShowWeek()
@@ -385,6 +398,7 @@ void TWeekSheet::ShowWeek()
             m_days[weekday].hasDate = false;
         for (int offset = 0; offset < 7; ++offset)
             LoadDay(start + offset);
+        ForgetBalance();
         ArrangeView();
     } catch (...) {
         failure = std::current_exception();
@@ -525,6 +539,30 @@ void TWeekSheet::RecalculateDay(int weekday)
         m_laWeeklyShortfall->setText(QStringLiteral("Hours extra"));
         m_shortfall->SetAsMinutes(static_cast<double>(weekly - target));
     }
+    UpdateBalance();
+}
+
+void TWeekSheet::ForgetBalance()
+{
+    m_weekBalanceCounted = false;
+}
+
+void TWeekSheet::UpdateBalance()
+{
+    if (!m_showBalance || m_loadingWeek)
+        return;
+    if (!m_weekBalanceCounted) {
+        m_weekBalance.Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
+        m_weekBalanceCounted = true;
+    }
+    const QString text = BalanceText(m_weekBalance.AsOf(m_weekStart + 6));
+    if (m_balance->text() != text)
+        m_balance->setText(text);
+}
+
+QString TWeekSheet::BalanceShown() const
+{
+    return m_pnBalance->isVisibleTo(this) ? m_balance->text() : QString();
 }
 
 void TWeekSheet::ArrangeDayColumns()
@@ -609,6 +647,8 @@ void TWeekSheet::UpdateCommentButton(QAbstractButton *button, const QString &com
     button->setToolTip(hint);
     button->setProperty(TagProperty, date);
     button->setText(hint.isEmpty() ? QStringLiteral("...") : QStringLiteral("C"));
+    // A comment alone makes a day hold data, which may be the first one counted.
+    UpdateBalance();
 }
 
 int TWeekSheet::DateOf(int weekday) const
@@ -703,11 +743,13 @@ bool TWeekSheet::IsRowShown(int row) const
     return m_rowLabels[row - 1]->isVisibleTo(this);
 }
 
-void TWeekSheet::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation)
+void TWeekSheet::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance)
 {
     m_showDailyDeviation = dailyDeviation;
     m_showWeeklyDeviation = weeklyDeviation;
+    m_showBalance = balance;
     StackResultRows();
+    UpdateBalance();
 }
 
 void TWeekSheet::StackResultRows()
@@ -728,6 +770,7 @@ void TWeekSheet::StackResultRows()
     stack(m_pnDeviation, m_showDailyDeviation);
     stack(m_pnWeeklyHours, true);
     stack(m_pnShortfall, m_showWeeklyDeviation);
+    stack(m_pnBalance, m_showBalance);
     setFixedHeight(top);
 }
 
@@ -749,7 +792,8 @@ void TWeekSheet::ArrangeView()
     }
     const DrawingLock lock(this);
     ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget());
+    SetResultRowsVisible(
+        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
     ArrangeDayColumns();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Balance.h"
 #include "core/TimeText.h"
 
 #include <QString>
@@ -71,7 +72,10 @@ public:
     // in it, stacks the rows and returns the grid height.
     int ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool showComment);
     bool IsRowShown(int row) const;
-    void SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation);
+    void SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance = false);
+    // The running balance as of the last shown day, or today if earlier, as
+    // the Balance row shows it; counted only while the row is shown.
+    QString BalanceShown() const;
 
     // Replaces the view layout run at the end of ShowWeek.
     void SetArrangeView(std::function<void()> arrangeView);
@@ -113,6 +117,9 @@ private:
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);
     void ArrangeView();
     void StackResultRows();
+    // Counts the days before the shown week again when the balance is next shown.
+    void ForgetBalance();
+    void UpdateBalance();
     // Shows the date's stored values in its weekday's fields and binds them to the date.
     void LoadDay(int date);
     // The list of the week box opens on the entry of the shown week, if it has one.
@@ -149,6 +156,8 @@ private:
     QWidget *m_pnDeviation = nullptr;
     QWidget *m_pnWeeklyHours = nullptr;
     QWidget *m_pnShortfall = nullptr;
+    QWidget *m_pnBalance = nullptr;
+    QLabel *m_balance = nullptr;
     QFrame *m_bevel = nullptr;
     TTimeLabel *m_weeklyHours = nullptr;
     TTimeLabel *m_shortfall = nullptr;
@@ -161,6 +170,12 @@ private:
     int m_gridHeight = 0;
     bool m_showDailyDeviation = false;
     bool m_showWeeklyDeviation = false;
+    bool m_showBalance = false;
+    // The days before the shown week are counted once, when the balance is
+    // first shown after the week or the settings changed; every edit of the
+    // week then counts only its seven days again.
+    TWeekBalance m_weekBalance;
+    bool m_weekBalanceCounted = false;
 
     std::function<void()> m_arrangeView;
     std::function<void(const QString &)> m_errorReporter;

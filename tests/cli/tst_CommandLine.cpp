@@ -185,6 +185,58 @@ private Q_SLOTS:
             "Hours short    16:00\n");
     }
 
+    // Weeks from Monday, day targets at their defaults (7:30 Monday to Thursday,
+    // 7:00 Friday), today Wednesday 2 December, an opening balance of -1:30.
+    // From the first day with data, Thursday 19 November:
+    //   week of 16/11: Thu 8:00 (+0:30), Fri holiday 7:00 (even): 15:00 against 14:30, +0:30;
+    //   week of 23/11: Mon night shift 8:00 (+0:30), Tue nothing (-7:30), Wed a lunch longer
+    //     than the span leaves the extra 1:00 (-6:30), Thu and Fri nothing: 9:00 against 37:00;
+    //   week of 30/11 to today: Mon 9:00 (+1:30), Tue and Wed nothing: 9:00 against 22:30.
+    void balance_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("as of today") << QStringList() << QByteArray("-42:30\n");
+        QTest::newRow("as of a day in the future")
+            << QStringList { u"--as-of"_s, u"2026-12-31"_s } << QByteArray("-42:30\n");
+        QTest::newRow("as of Friday 27 November")
+            << QStringList { u"--as-of"_s, u"27/11/2026"_s } << QByteArray("-29:00\n");
+        // From Monday 23 November: -1:30 - 28:00 - 13:30.
+        QTest::newRow("start as a date")
+            << QStringList { u"--set"_s, u"BalanceStartDate=2026-11-23"_s } << QByteArray("-43:00\n");
+        QTest::newRow("start and opening as numbers")
+            << QStringList { u"--set"_s, u"BalanceStartDate=46349"_s, u"--set"_s, u"BalanceOpening=-90"_s }
+            << QByteArray("-43:00\n");
+        QTest::newRow("week by week") << QStringList { u"--weeks"_s }
+                                      << QByteArray("Week        Worked  Target  Difference  Balance\n"
+                                                    "Opening                                   -1:30\n"
+                                                    "16/11/2026   15:00   14:30       +0:30    -1:00\n"
+                                                    "23/11/2026    9:00   37:00      -28:00   -29:00\n"
+                                                    "30/11/2026    9:00   22:30      -13:30   -42:30\n");
+    }
+
+    void balance()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, output);
+        writeFile(path(u"small.hf"_s),
+            "19/11/2026,8:,16:30,:30\r\n20/11/2026,,,,,7:\r\n23/11/2026,22:,6:\r\n"
+            "25/11/2026,9:,9:15,:30,1:\r\n30/11/2026,8:,17:\r\n");
+        const QStringList common { u"small.hf"_s, u"--set"_s, u"FirstDayOfWeek=2"_s, u"--set"_s,
+            u"BalanceOpening=-1:30"_s };
+        const Result result = run(QStringList { u"balance"_s } + common + arguments);
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, output);
+
+        // November's report, brought forward from before the first day, carried to its end.
+        const Result report = run(QStringList { u"report"_s } + common
+            + QStringList { u"--period"_s, u"2026-11"_s, u"--no-adjust"_s, u"--balance"_s });
+        QCOMPARE(report.status, 0);
+        QVERIFY(
+            report.out.endsWith("\n\nBalance brought forward   -1:30\nBalance carried forward   -27:30\n"));
+    }
+
     void punchInThenOut()
     {
         writeFile(path(u"times.hf"_s), "1/12/2026,8:,16:30\r\n");

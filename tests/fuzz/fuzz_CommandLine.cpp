@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const Clock::Fixed clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
     static const Regional::Override regional(TestSupport::englishSettings());
-    static const char *const commands[] = { "report", "export", "week" };
+    static const char *const commands[] = { "report", "export", "week", "balance" };
     if (size == 0)
         return 0;
-    QStringList arguments { QString::fromLatin1(commands[data[0] % 3]), dataFile() };
+    QStringList arguments { QString::fromLatin1(commands[data[0] % 4]), dataFile() };
     for (const QByteArray &part : FuzzSupport::Rest(data, size).split('\0')) {
         arguments << QString::fromUtf8(part);
         if (leftOut(arguments.last()))

@@ -62,7 +62,7 @@ private Q_SLOTS:
     }
 
     // Opens on this week with the stored options; the dates decide OK; OK
-    // widens the typed dates and stores the five options in their order.
+    // widens the typed dates and stores the six options in their order.
     void choosePeriodAndStoreOptions()
     {
         {
@@ -86,6 +86,7 @@ private Q_SLOTS:
         QVERIFY(reread.ReportWeekendDaysWithNoHours());
         QVERIFY(!reread.ReportCalculateTotalHours());
         QVERIFY(!reread.ReportCalculateAverageHours());
+        QVERIFY(reread.ReportShowBalance());
     }
 
 public:
@@ -105,6 +106,10 @@ public:
         QVERIFY(!child<QCheckBox>(dialog, u"cbBlankDays"_s)->isChecked());
         QVERIFY(!child<QCheckBox>(dialog, u"ckCalculateAverageHours"_s)->isChecked());
         QVERIFY(child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->isChecked());
+        auto *balance = child<QCheckBox>(dialog, u"ckShowBalance"_s);
+        QCOMPARE(balance->text(), u"Show &balance"_s);
+        QCOMPARE(balance->parentWidget()->objectName(), u"gbStatistics"_s);
+        QVERIFY(!balance->isChecked());
 
         // The lowest date of a field stands for no date: no weekday, no OK.
         typeDate(dialog, u"edStartDate"_s, u"30121899"_s);
@@ -127,6 +132,7 @@ public:
 
         child<QCheckBox>(dialog, u"cbBlankWeekendDays"_s)->click();
         child<QCheckBox>(dialog, u"ckShowTotalHours"_s)->click();
+        balance->click();
         ok->click();
     }
 };

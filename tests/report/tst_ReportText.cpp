@@ -44,6 +44,46 @@ private Q_SLOTS:
         QVERIFY(!store.Modified());
     }
 
+    // The balance block follows the totals; with it off the report is the
+    // worked example as it stands (above).
+    void balanceAfterTheTotals_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<QString>("broughtForward");
+        QTest::addColumn<QString>("carriedForward");
+        // From Monday: +0:30, +0:15, -7:30 (Wednesday), +0:30, Friday's holiday even.
+        QTest::newRow("whole week") << QDate(2026, 12, 7) << QDate() << 60 << u"+1:00"_s << u"-5:15"_s;
+        // Tuesday +0:15 and Wednesday -7:30; the rest of the week is not owed yet.
+        QTest::newRow("start in the period, today in it")
+            << QDate(2026, 12, 2) << QDate(2026, 12, 1) << 0 << u"0:00"_s << u"-7:15"_s;
+    }
+
+    void balanceAfterTheTotals()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QDate, start);
+        QFETCH(int, opening);
+        QFETCH(QString, broughtForward);
+        QFETCH(QString, carriedForward);
+        const Clock::Fixed clock(QDateTime(today, QTime(12, 0)));
+        TTimeRecorder store;
+        store.LoadFromFile(QStringLiteral(HOURFRAME_TEST_DATA "/report-example.hf"));
+        TReportSettings settings;
+        settings.FirstDayOfWeek = 2;
+        settings.ShowDeviationFromWeeklyTarget = true;
+        settings.ReportShowBalance = true;
+        settings.Balance.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
+        settings.Balance.Opening = opening;
+        QString expected = ReportExampleAfterTitle();
+        expected.replace(u"30:45\n\nAverage"_s,
+            u"30:45\n\nBalance brought forward   "_s + broughtForward + u"\nBalance carried forward   "_s
+                + carriedForward + u"\n\nAverage"_s);
+        const QStringList lines = ReportLines(store, { day(2026, 11, 30), day(2026, 12, 6) }, settings);
+        QCOMPARE(lines.mid(1).join(u'\n'), expected);
+    }
+
     void edgeCases_data()
     {
         QTest::addColumn<QByteArray>("file");

@@ -113,6 +113,10 @@ const std::vector<Setting> &settings()
         FLAG(ExportDeviation, true),
         FLAG(ExportComments, true),
         TEXT(ExportFileName, QString()),
+        NUMBER(BalanceStartDate, 0, 46000),
+        NUMBER(BalanceOpening, 0, -195),
+        FLAG(ShowBalance, false),
+        FLAG(ReportShowBalance, false),
     };
     return all;
 }
@@ -165,7 +169,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(53)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(57)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
@@ -351,6 +355,16 @@ private Q_SLOTS:
         QTest::newRow("integer as a time")
             << u"RoundTimesTo"_s << u"0:15"_s << QVariant()
             << u"'0:15' is not a valid value for RoundTimesTo: give a whole number"_s;
+        QTest::newRow("signed hours and minutes")
+            << u"BalanceOpening"_s << u"-3:15"_s << QVariant(-195) << QString();
+        QTest::newRow("day as a date")
+            << u"BalanceStartDate"_s << u"2026-01-05"_s << QVariant(46027) << QString();
+        QTest::newRow("day that does not exist")
+            << u"BalanceStartDate"_s << u"2026-02-30"_s << QVariant()
+            << u"'2026-02-30' is not a valid value for BalanceStartDate: give a date yyyy-MM-dd or a day number"_s;
+        QTest::newRow("day beyond a data file")
+            << u"BalanceStartDate"_s << u"3000000"_s << QVariant()
+            << u"3000000 is out of range for BalanceStartDate: give -657434 to 2958465"_s;
         QTest::newRow("text kept as given")
             << u"PrinterFontName"_s << u" Arial "_s << QVariant(u" Arial "_s) << QString();
         QTest::newRow("unknown") << u"ThursdayTarget"_s << u"1"_s << QVariant()

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -121,6 +122,7 @@ private Q_SLOTS:
         QCOMPARE(pages->tabText(0), u"&Options"_s);
         QCOMPARE(pages->tabText(1), u"&Target Hours"_s);
         QCOMPARE(pages->tabText(2), u"&Printer"_s);
+        QCOMPARE(pages->tabText(3), u"&Balance"_s);
 
         QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:00"_s);
         QVERIFY(!field(form, u"teWeeklyTarget"_s)->isEnabled());
@@ -138,7 +140,27 @@ private Q_SLOTS:
         QVERIFY(box(form, u"ckAutoEnterTime"_s)->isChecked());
         QVERIFY(box(form, u"ckIncludeHolsInTotal"_s)->isChecked());
         QVERIFY(!box(form, u"ckAutoSave"_s)->isChecked());
+        QVERIFY(box(form, u"ckBalanceFromFirstDay"_s)->isChecked());
+        QVERIFY(!child<QDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
+        QCOMPARE(field(form, u"teBalanceOpening"_s)->text(), u"0:00"_s);
         QVERIFY(ok(form)->isEnabled());
+    }
+
+    // A start date opens unticked with its date; the opening with its sign.
+    void storedBalanceSettingsOpenAsStored()
+    {
+        data().SetBalanceStartDate(46027);
+        data().SetBalanceOpening(-195);
+        TPreferencesForm form(data());
+        form.show();
+        QVERIFY(!box(form, u"ckBalanceFromFirstDay"_s)->isChecked());
+        QCOMPARE(child<QDateEdit>(form, u"edBalanceStartDate"_s)->date(), QDate(2026, 1, 5));
+        QCOMPARE(field(form, u"teBalanceOpening"_s)->text(), u"-3:15"_s);
+        box(form, u"ckBalanceFromFirstDay"_s)->click();
+        QVERIFY(!child<QDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(reread()->BalanceStartDate(), 0);
+        QCOMPARE(reread()->BalanceOpening(), -195);
     }
 
     void storedWeeklyTargetGivesWayToTheSumOfTheDays()
@@ -255,6 +277,11 @@ private Q_SLOTS:
         QTest::newRow("size empty") << QString() << u"edFontSize"_s << QString() << false;
         QTest::newRow("size 0") << QString() << u"edFontSize"_s << u"0"_s << false;
         QTest::newRow("size 8") << QString() << u"edFontSize"_s << u"8"_s << true;
+        QTest::newRow("opening ahead") << QString() << u"teBalanceOpening"_s << u"+12:30"_s << true;
+        QTest::newRow("opening 3:75") << QString() << u"teBalanceOpening"_s << u"-3:75"_s << false;
+        QTest::newRow("opening two signs") << QString() << u"teBalanceOpening"_s << u"--1:00"_s << false;
+        QTest::newRow("opening sign alone") << QString() << u"teBalanceOpening"_s << u"-"_s << false;
+        QTest::newRow("opening huge") << QString() << u"teBalanceOpening"_s << u"-35791395:00"_s << false;
     }
 
     void validationEnablesOk()
@@ -342,6 +369,9 @@ private Q_SLOTS:
         fonts->setCurrentIndex(fonts->count() - 1);
         const QString font = fonts->currentText();
         child<QComboBox>(form, u"cbFirstDayOfWeek"_s)->setCurrentIndex(3);
+        box(form, u"ckBalanceFromFirstDay"_s)->click();
+        child<QDateEdit>(form, u"edBalanceStartDate"_s)->setDate(QDate(2026, 1, 5));
+        retype(field(form, u"teBalanceOpening"_s), u"+12:30"_s);
         QTest::mouseClick(ok(form), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
 
@@ -373,6 +403,8 @@ private Q_SLOTS:
         QCOMPARE(s->PrinterFontSize(), 9);
         QCOMPARE(s->PrinterFontName(), font);
         QCOMPARE(s->FirstDayOfWeek(), 4);
+        QCOMPARE(s->BalanceStartDate(), 46027);
+        QCOMPARE(s->BalanceOpening(), 750);
     }
 
     void okKeepsWhatAnotherInstanceStored_data()

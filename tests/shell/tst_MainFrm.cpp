@@ -406,6 +406,38 @@ private Q_SLOTS:
         QVERIFY(!reread.ShowMenu()); // stored at once
     }
 
+    // From Monday 30 November (7:30 worked, 8:30 worked) to today, Monday
+    // 7 December: +1:00, three days at -7:30, Friday -7:00, the weekend
+    // nothing, and today -7:30 until it is typed in. The days of the shown
+    // week after today are not owed yet.
+    void balanceRow()
+    {
+        const QString name = path(u"week.hf"_s);
+        writeFile(name, "30/11/2026,8:,17:,:30\r\n");
+        prepareSettings([&](TData &d) { d.SetFilename(name); });
+        start();
+        QVERIFY(!form->findChild<QWidget *>(u"pnBalance"_s)->isVisible());
+        QCOMPARE(form->acShowBalance->text(), u"Show &Balance"_s);
+        QCOMPARE(
+            form->PopupMenu()->actions().constLast()->menu()->actions().constLast(), form->acShowBalance);
+
+        form->acShowBalance->trigger();
+        QVERIFY(TData().ShowBalance()); // stored at once
+        QCOMPARE(form->acShowBalance->text(), u"Hide &Balance"_s);
+        QCOMPARE(form->ClientHeight(), 207 + 21);
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-36:00"_s);
+        typeInto("teMonArrive", u"800"_s);
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-36:00"_s);
+        typeInto("teMonDepart", u"1630"_s);
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-27:30"_s);
+        form->acPreviousWeek->trigger(); // as of Saturday 5 December
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-28:30"_s);
+
+        form->acShowBalance->trigger();
+        QCOMPARE(form->acShowBalance->text(), u"Show &Balance"_s);
+        QCOMPARE(form->ClientHeight(), 207);
+    }
+
     void commentButtonOpensTheDialogAndStoresTheComment()
     {
         prepareSettings([](TData &d) { d.SetShowComment(true); });

@@ -1,0 +1,188 @@
+#include "core/Balance.h"
+
+#include "core/DayHours.h"
+#include "core/DayNumber.h"
+#include "core/Errors.h"
+#include "core/Regional.h"
+#include "core/TimeRecorder.h"
+#include "core/TimeText.h"
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+
+namespace {
+
+qint64 Worked(const DayRecord &record, bool includeHolidays)
+{
+    return DayHours(record) + (includeHolidays ? record.Holiday : 0);
+}
+
+// The targets of the days first to last without visiting them: whole weeks
+// at the week's sum, then the days left over.
+qint64 TargetSum(const std::array<int, 7> &targets, int first, int last)
+{
+    if (last < first)
+        return 0;
+    const qint64 days = qint64(last) - first + 1;
+    const qint64 week = std::accumulate(targets.cbegin(), targets.cend(), qint64(0));
+    qint64 sum = days / 7 * week;
+    const int weekday = DayNumber::dayOfWeek(first);
+    for (int i = 0; i < days % 7; ++i)
+        sum += targets[std::size_t((weekday - 1 + i) % 7)];
+    return sum;
+}
+
+// The first day up to last that holds data, and the minutes worked up to
+// last. Days before the first that holds data are empty and count nothing
+// worked, so one pass gives both.
+struct TFirstAndWorked {
+    std::optional<int> first;
+    qint64 worked = 0;
+};
+
+TFirstAndWorked FirstAndWorked(const TTimeRecorder &store, bool includeHolidays, int last)
+{
+    TFirstAndWorked result;
+    store.VisitDays(INT_MIN, last, [&](const DayRecord &record) {
+        if ((!result.first || record.Date < *result.first) && !IsEmptyRecord(record))
+            result.first = record.Date;
+        result.worked += Worked(record, includeHolidays);
+    });
+    return result;
+}
+
+int Today()
+{
+    return DayNumber::today();
+}
+
+} // namespace
+
+std::optional<int> BalanceStart(const TTimeRecorder &store, const TBalanceSettings &settings)
+{
+    if (settings.StartDate != 0)
+        return settings.StartDate;
+    return FirstAndWorked(store, settings.IncludeHolsInTotal, INT_MAX).first;
+}
+
+TBalanceSums BalanceSums(const TTimeRecorder &store, const TBalanceSettings &settings, int first, int last)
+{
+    TBalanceSums sums;
+    if (last < first)
+        return sums;
+    store.VisitDays(first, last,
+        [&](const DayRecord &record) { sums.Worked += Worked(record, settings.IncludeHolsInTotal); });
+    sums.Target = TargetSum(settings.DayTargets, first, last);
+    return sums;
+}
+
+qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int asOf)
+{
+    asOf = std::min(asOf, Today());
+    if (settings.StartDate != 0) {
+        const TBalanceSums sums = BalanceSums(store, settings, settings.StartDate, asOf);
+        return settings.Opening + sums.Worked - sums.Target;
+    }
+    const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, asOf);
+    if (!counted.first)
+        return settings.Opening;
+    return settings.Opening + counted.worked - TargetSum(settings.DayTargets, *counted.first, asOf);
+}
+
+QString HoursText(qint64 minutes)
+{
+    const qint64 size = minutes < 0 ? -minutes : minutes;
+    return (minutes < 0 ? QStringLiteral("-") : QString()) + QString::number(size / 60)
+        + Regional::timeSeparator() + QString::number(size % 60).rightJustified(2, u'0');
+}
+
+QString BalanceText(qint64 minutes)
+{
+    return (minutes > 0 ? QStringLiteral("+") : QString()) + HoursText(minutes);
+}
+
+int ParseBalanceText(const QString &text)
+{
+    QStringView rest = TrimmedView(text);
+    if (rest.isEmpty())
+        return 0;
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = TrimmedView(rest.sliced(1));
+    const auto refuse
+        = [&] { return ConversionError(QuotedText(text) + QStringLiteral(" is not a valid balance")); };
+    if (rest.isEmpty() || rest.startsWith(u'-') || rest.startsWith(u'+'))
+        throw refuse();
+    const ParsedTime parsed = ParseTimeText(rest.toString(), tkInterval);
+    if (parsed.hours < 0 || parsed.minutes < 0 || parsed.minutes > 59)
+        throw refuse();
+    return negative ? -parsed.value : parsed.value;
+}
+
+std::vector<TBalanceWeek> BalanceLedger(
+    const TTimeRecorder &store, const TBalanceSettings &settings, int asOf, int firstDayOfWeek)
+{
+    std::vector<TBalanceWeek> weeks;
+    asOf = std::min(asOf, Today());
+    const std::optional<int> start = BalanceStart(store, settings);
+    if (!start || *start > asOf)
+        return weeks;
+    qint64 balance = settings.Opening;
+    for (qint64 week = DayNumber::weekStartOf(*start, firstDayOfWeek); week <= asOf; week += 7) {
+        const int from = std::max(int(week), *start);
+        const int to = int(std::min<qint64>(week + 6, asOf));
+        const TBalanceSums sums = BalanceSums(store, settings, from, to);
+        balance += sums.Worked - sums.Target;
+        weeks.push_back({ int(week), sums.Worked, sums.Target, balance });
+    }
+    return weeks;
+}
+
+void TWeekBalance::Reset(const TTimeRecorder &store, const TBalanceSettings &settings, int weekStart)
+{
+    m_store = &store;
+    m_settings = settings;
+    m_weekStart = weekStart;
+    m_earlier.reset();
+    m_startBefore.reset();
+    m_beforeWeek = settings.Opening;
+    if (settings.StartDate != 0) {
+        if (settings.StartDate < weekStart) {
+            m_startBefore = settings.StartDate;
+            const TBalanceSums sums = BalanceSums(store, settings, settings.StartDate, weekStart - 1);
+            m_beforeWeek += sums.Worked - sums.Target;
+        }
+        return;
+    }
+    const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, weekStart - 1);
+    if (counted.first) {
+        m_startBefore = counted.first;
+        m_beforeWeek += counted.worked - TargetSum(settings.DayTargets, *counted.first, weekStart - 1);
+    }
+}
+
+qint64 TWeekBalance::AsOf(int asOf) const
+{
+    if (!m_store)
+        return m_settings.Opening;
+    asOf = std::min(asOf, Today());
+    if (asOf < m_weekStart) {
+        // Nothing of the week is counted, and the days before it stay as they are.
+        if (!m_earlier || m_earlier->first != asOf)
+            m_earlier = std::pair(asOf, Balance(*m_store, m_settings, asOf));
+        return m_earlier->second;
+    }
+    std::optional<int> start = m_startBefore;
+    if (m_settings.StartDate != 0)
+        start = m_settings.StartDate;
+    else if (!start)
+        m_store->VisitDays(m_weekStart, asOf, [&](const DayRecord &record) {
+            if ((!start || record.Date < *start) && !IsEmptyRecord(record))
+                start = record.Date;
+        });
+    if (!start || *start > asOf)
+        return m_settings.Opening;
+    const TBalanceSums week = BalanceSums(*m_store, m_settings, std::max(*start, m_weekStart), asOf);
+    return m_beforeWeek + week.Worked - week.Target;
+}

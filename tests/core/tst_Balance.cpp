@@ -1,0 +1,164 @@
+#include "core/Balance.h"
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int day(int y, int m, int d)
+{
+    return DayNumber::fromDate(QDate(y, m, d));
+}
+
+void load(TTimeRecorder &store, QByteArray file)
+{
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    store.LoadFromDevice(buffer);
+}
+
+// Default targets; a null start counts from the first day holding data.
+TBalanceSettings settingsFrom(const QDate &start, int opening, bool holidaysWorked = true)
+{
+    TBalanceSettings settings;
+    settings.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
+    settings.Opening = opening;
+    settings.IncludeHolsInTotal = holidaysWorked;
+    return settings;
+}
+
+} // namespace
+
+// Targets are the defaults: 7:30 Monday to Thursday, 7:00 Friday, none at the
+// weekend. Today is Monday 7 December 2026.
+class TestBalance : public QObject {
+    Q_OBJECT
+
+    Regional::Override regional { TestSupport::englishSettings() };
+    Clock::Fixed clock { QDateTime(QDate(2026, 12, 7), QTime(12, 0)) };
+
+private Q_SLOTS:
+    void rule_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDate>("start"); // null: from the first day holding data
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<bool>("holidaysWorked");
+        QTest::addColumn<QDate>("asOf");
+        QTest::addColumn<qint64>("balance");
+
+        const QDate none;
+        // Mon 7:30 worked; Tue and Wed have no record and cost their targets.
+        QTest::newRow("days with no record") << QByteArray("30/11/2026,8:,16:,:30\r\n") << none << 0 << true
+                                             << QDate(2026, 12, 2) << qint64(-900);
+        QTest::newRow("holiday only, counted as worked")
+            << QByteArray("1/12/2026,,,,,7:30\r\n") << none << 0 << true << QDate(2026, 12, 1) << qint64(0);
+        QTest::newRow("holiday only, not counted") << QByteArray("1/12/2026,,,,,7:30\r\n") << none << 0
+                                                   << false << QDate(2026, 12, 1) << qint64(-450);
+        // 22:00 to 6:00 is 8:00 against Thursday's 7:30.
+        QTest::newRow("night shift") << QByteArray("3/12/2026,22:,6:\r\n") << none << 0 << true
+                                     << QDate(2026, 12, 3) << qint64(30);
+        // Only the extra hour counts: 1:00 against 7:30.
+        QTest::newRow("lunch longer than the span") << QByteArray("2/12/2026,9:,9:15,:30,1:\r\n") << none << 0
+                                                    << true << QDate(2026, 12, 2) << qint64(-390);
+        // Wednesday to Sunday: 7:30 + 7:00 worked against 7:30 + 7:30 + 7:00.
+        const QByteArray midWeek("2/12/2026,8:,15:30\r\n4/12/2026,8:,15:\r\n");
+        QTest::newRow("first record mid-week")
+            << midWeek << none << 0 << true << QDate(2026, 12, 6) << qint64(-450);
+        QTest::newRow("opening balance")
+            << midWeek << none << 120 << true << QDate(2026, 12, 6) << qint64(-330);
+        // Monday and Tuesday before the first record are owed too.
+        QTest::newRow("start before the first record")
+            << midWeek << QDate(2026, 11, 30) << 120 << true << QDate(2026, 12, 6) << qint64(-1230);
+        QTest::newRow("start after the first record")
+            << midWeek << QDate(2026, 12, 4) << 0 << true << QDate(2026, 12, 6) << qint64(0);
+        // Counted as of today, Monday 7 December, which owes its 7:30.
+        QTest::newRow("as of a day in the future")
+            << midWeek << none << 0 << true << QDate(2026, 12, 31) << qint64(-900);
+        QTest::newRow("as of a day before the start")
+            << midWeek << none << 45 << true << QDate(2026, 12, 1) << qint64(45);
+        QTest::newRow("no data at all")
+            << QByteArray() << none << -45 << true << QDate(2026, 12, 6) << qint64(-45);
+        QTest::newRow("a lunch alone holds data")
+            << QByteArray("3/12/2026,,,:30\r\n") << none << 0 << true << QDate(2026, 12, 4) << qint64(-870);
+        // The first of two lines of one day counts; the file is out of order.
+        QTest::newRow("unsorted file, a day twice")
+            << QByteArray("3/12/2026,22:,6:\r\n1/12/2026,8:,16:\r\n1/12/2026,,,,9:\r\n") << none << 0 << true
+            << QDate(2026, 12, 3) << qint64(-390);
+        QTest::newRow("beyond 32 bits")
+            << QByteArray("1/12/2026,,,,33333333:20\r\n2/12/2026,,,,33333333:20\r\n") << none << 0 << true
+            << QDate(2026, 12, 2) << qint64(3999999100);
+        // 100 weeks of 37:00 owed from a Sunday.
+        QTest::newRow("long period") << QByteArray() << QDate(2024, 12, 15) << 0 << true
+                                     << QDate(2026, 11, 14) << qint64(-222000);
+    }
+
+    void rule()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QDate, start);
+        QFETCH(int, opening);
+        QFETCH(bool, holidaysWorked);
+        QFETCH(QDate, asOf);
+        QFETCH(qint64, balance);
+        TTimeRecorder store;
+        load(store, file);
+        const TBalanceSettings settings = settingsFrom(start, opening, holidaysWorked);
+        const int asOfDay = DayNumber::fromDate(asOf);
+        QCOMPARE(Balance(store, settings, asOfDay), balance);
+
+        // The sheet's count of its week and the week-by-week account agree.
+        TWeekBalance week;
+        week.Reset(store, settings, DayNumber::weekStartOf(std::min(asOfDay, DayNumber::today()), 2));
+        QCOMPARE(week.AsOf(asOfDay), balance);
+        const std::vector<TBalanceWeek> ledger = BalanceLedger(store, settings, asOfDay, 2);
+        QCOMPARE(ledger.empty() ? qint64(opening) : ledger.back().Balance, balance);
+    }
+
+    // The sheet's count follows every edit of its week, also one that moves
+    // the first day holding data.
+    void weekBalanceFollowsEditsOfItsWeek_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("opening");
+        QTest::newRow("no data before the week") << QByteArray() << QDate() << 60;
+        QTest::newRow("data before the week") << QByteArray("23/11/2026,,,,,,\"before\"\r\n") << QDate() << 0;
+        QTest::newRow("start in the week") << QByteArray("23/11/2026,8:,9:\r\n") << QDate(2026, 12, 3) << 0;
+        QTest::newRow("start before the week") << QByteArray() << QDate(2026, 11, 20) << -30;
+    }
+
+    void weekBalanceFollowsEditsOfItsWeek()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QDate, start);
+        QFETCH(int, opening);
+        TTimeRecorder store;
+        load(store, file);
+        const TBalanceSettings settings = settingsFrom(start, opening);
+        const int weekStart = day(2026, 11, 30);
+        const auto times = [&](int offset, int arrive, int depart) {
+            store.SetArrive(weekStart + offset, arrive);
+            store.SetDepart(weekStart + offset, depart);
+        };
+        const std::vector<std::function<void()>> edits { [&] { times(1, 480, 960); },
+            [&] { times(4, 1320, 360); }, [&] { times(1, -1, -1); },
+            [&] { store.SetHoliday(weekStart, 450); }, [&] { store.SetHoliday(weekStart, 0); },
+            [&] { times(6, 0, 600); } };
+        TWeekBalance week;
+        week.Reset(store, settings, weekStart);
+        for (const auto &change : edits) {
+            change();
+            for (int asOf = weekStart - 1; asOf <= weekStart + 8; ++asOf)
+                QCOMPARE(week.AsOf(asOf), Balance(store, settings, asOf));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBalance)
+#include "tst_Balance.moc"
