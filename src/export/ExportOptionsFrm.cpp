@@ -4,6 +4,7 @@
 #include "core/TimeText.h"
 #include "export/CsvExport.h"
 #include "settings/DataMod.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
 #include <QCheckBox>
@@ -20,25 +21,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent)
     : TPeriodOptionsForm(data, store, parent)

@@ -5,6 +5,7 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "ui/NamedWidgets.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -43,20 +44,6 @@ QDateEdit *NewDateField(const QString &name, int firstDayOfWeek, QWidget *parent
     return field;
 }
 
-QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLabel *NewLabel(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 // The long weekday name of a date field's day, or nothing for the absent date.
 QString WeekdayText(int day)
 {
@@ -80,8 +67,8 @@ TPeriodOptionsForm::TPeriodOptionsForm(TData &data, TTimeRecorder *store, QWidge
     cbPeriod->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     edStartDate = NewDateField(u"edStartDate"_s, data.FirstDayOfWeek(), this);
     edEndDate = NewDateField(u"edEndDate"_s, data.FirstDayOfWeek(), this);
-    lbStartDay = NewLabel(u"lbStartDay"_s, QString(), this);
-    lbEndDay = NewLabel(u"lbEndDay"_s, QString(), this);
+    lbStartDay = NewLabel(u"lbStartDay"_s, QString(), nullptr, this);
+    lbEndDay = NewLabel(u"lbEndDay"_s, QString(), nullptr, this);
     // Room for the longest weekday name, so that the dialog does not move.
     int weekday = 0;
     for (int day = 1; day <= 7; ++day)
@@ -124,18 +111,13 @@ int TPeriodOptionsForm::EndDate() const
 QGroupBox *TPeriodOptionsForm::CreateDatesGroup(const QString &caption)
 {
     auto *group = new QGroupBox(caption, this);
-    const auto buddyLabel = [group](const QString &name, const QString &text, QWidget *buddy) {
-        QLabel *label = NewLabel(name, text, group);
-        label->setBuddy(buddy);
-        return label;
-    };
     auto *grid = new QGridLayout(group);
-    grid->addWidget(buddyLabel(u"laPeriod"_s, u"&Period"_s, cbPeriod), 0, 0);
+    grid->addWidget(NewLabel(u"laPeriod"_s, u"&Period"_s, cbPeriod, group), 0, 0);
     grid->addWidget(cbPeriod, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(buddyLabel(u"laStartDate"_s, u"&Start date"_s, edStartDate), 1, 0);
+    grid->addWidget(NewLabel(u"laStartDate"_s, u"&Start date"_s, edStartDate, group), 1, 0);
     grid->addWidget(edStartDate, 1, 1);
     grid->addWidget(lbStartDay, 1, 2);
-    grid->addWidget(buddyLabel(u"laEndDate"_s, u"E&nd date"_s, edEndDate), 2, 0);
+    grid->addWidget(NewLabel(u"laEndDate"_s, u"E&nd date"_s, edEndDate, group), 2, 0);
     grid->addWidget(edEndDate, 2, 1);
     grid->addWidget(lbEndDay, 2, 2);
     grid->addWidget(cbAdjustDates, 3, 0, 1, 3);

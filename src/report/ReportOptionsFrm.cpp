@@ -1,6 +1,7 @@
 #include "report/ReportOptionsFrm.h"
 
 #include "settings/DataMod.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
 #include <QCheckBox>
@@ -31,12 +32,10 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
 
     auto *gbStatistics = new QGroupBox(u" Statistics "_s, this);
     gbStatistics->setObjectName(u"gbStatistics"_s);
-    ckShowTotalHours = new QCheckBox(u"Calculate &total hours"_s, gbStatistics);
-    ckShowTotalHours->setObjectName(u"ckShowTotalHours"_s);
-    ckCalculateAverageHours = new QCheckBox(u"Calculate &average hours"_s, gbStatistics);
-    ckCalculateAverageHours->setObjectName(u"ckCalculateAverageHours"_s);
-    ckShowBalance = new QCheckBox(u"Show &balance"_s, gbStatistics);
-    ckShowBalance->setObjectName(u"ckShowBalance"_s);
+    ckShowTotalHours = NewCheckBox(u"ckShowTotalHours"_s, u"Calculate &total hours"_s, gbStatistics);
+    ckCalculateAverageHours
+        = NewCheckBox(u"ckCalculateAverageHours"_s, u"Calculate &average hours"_s, gbStatistics);
+    ckShowBalance = NewCheckBox(u"ckShowBalance"_s, u"Show &balance"_s, gbStatistics);
     auto *statisticsLayout = new QVBoxLayout(gbStatistics);
     statisticsLayout->addWidget(ckShowTotalHours);
     statisticsLayout->addWidget(ckCalculateAverageHours);

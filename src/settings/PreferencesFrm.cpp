@@ -9,6 +9,7 @@
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
 #include <QCheckBox>
@@ -71,22 +72,6 @@ TTimeEdit *NewIntervalField(const QString &name, QWidget *parent)
     const QFontMetrics metrics(field->font());
     field->setFixedWidth(metrics.horizontalAdvance(u"0000:00"_s) + 12);
     return field;
-}
-
-QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
