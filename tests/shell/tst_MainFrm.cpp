@@ -14,12 +14,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolBar>
 
@@ -146,13 +148,26 @@ private Q_SLOTS:
         QCOMPARE(form->focusWidget(), reopen ? field("teMonDepart") : field("teMonArrive"));
     }
 
+    // A name typed in a terminal is relative to its folder; the file is
+    // known by its full path, so that the next start finds it from anywhere.
+    void startWithArgumentOpensItEvenWithReopenOff_data()
+    {
+        QTest::addColumn<bool>("relative");
+        QTest::newRow("full path") << false;
+        QTest::newRow("relative to the current folder") << true;
+    }
+
     void startWithArgumentOpensItEvenWithReopenOff()
     {
+        QFETCH(bool, relative);
         writeFile(path(u"other.hf"_s), "8/12/2026,9:,17:\r\n");
         prepareSettings([](TData &d) { d.SetReopenLastUsedFile(false); });
-        start({ path(u"other.hf"_s), u"ignored"_s });
+        const auto back = qScopeGuard([current = QDir::currentPath()] { QDir::setCurrent(current); });
+        QVERIFY(QDir::setCurrent(home->path()));
+        start({ relative ? u"other.hf"_s : path(u"other.hf"_s), u"ignored"_s });
         QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
         QCOMPARE(data->Filename(), path(u"other.hf"_s));
+        QCOMPARE(form->TimeRecorder().FileName(), path(u"other.hf"_s));
         QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
     }
 
