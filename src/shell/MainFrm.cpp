@@ -305,9 +305,13 @@ void TMainForm::CompleteStartUp()
     m_startUpDone = true;
 
     QString path;
-    if (!m_arguments.isEmpty())
+    // A name typed in a terminal is relative to that terminal's folder; kept
+    // as the last used file it would not be found from any other folder.
+    if (!m_arguments.isEmpty()) {
         path = m_arguments.constFirst();
-    else if (m_data.ReopenLastUsedFile())
+        if (!path.isEmpty() && QFileInfo(path).isRelative())
+            path = QFileInfo(path).absoluteFilePath();
+    } else if (m_data.ReopenLastUsedFile())
         path = m_data.Filename();
     // A file that cannot be read is reported, and start-up goes on: the week
     // must be shown, or nothing typed into it would reach the document.
