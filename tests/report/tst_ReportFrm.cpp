@@ -24,7 +24,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -201,6 +203,50 @@ private Q_SLOTS:
         QCOMPARE(words(printed), words(form.Lines().join(u'\n')));
         QVERIFY(form.isEnabled());
         QVERIFY(!form.findChild<TBusyForm *>());
+    }
+
+    // The report is laid out in columns of characters, whatever printer font
+    // the preferences hold: with no printer installed they store no font name,
+    // and a saved PDF still lines up.
+    void pdfColumnsLineUp_data()
+    {
+        QTest::addColumn<QString>("fontName");
+        QTest::newRow("the default font") << u"Courier New"_s;
+        QTest::newRow("no font, as stored without a printer") << QString();
+    }
+
+    void pdfColumnsLineUp()
+    {
+        QFETCH(QString, fontName);
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        TData data;
+        data.SetPrinterFontName(fontName);
+        TTimeRecorder store;
+        fillYear(store);
+        const TScopedPrinterCheck noPrinters(false);
+        TReportForm form(data, &store);
+        form.BuildReport(day(2026, 3, 2), day(2026, 3, 8));
+        env->script.saveFileNames << path(u"week.pdf"_s);
+        form.acSaveAsPdf->trigger();
+
+        // Where each word of the first page begins, from pdftotext's boxes.
+        QProcess process;
+        process.start(u"pdftotext"_s, { u"-bbox"_s, u"-l"_s, u"1"_s, path(u"week.pdf"_s), u"-"_s });
+        QVERIFY(process.waitForFinished());
+        static const QRegularExpression word(uR"re(<word xMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_s);
+        QList<std::pair<QString, double>> boxes;
+        for (const QRegularExpressionMatch &match :
+            word.globalMatch(QString::fromUtf8(process.readAllStandardOutput())))
+            boxes.append({ match.captured(2), match.captured(1).toDouble() });
+        // The heading's "Arrive" and Monday's arrival, the next time on the page.
+        const auto heading = std::find_if(
+            boxes.cbegin(), boxes.cend(), [](const auto &w) { return w.first == u"Arrive"_s; });
+        QVERIFY(heading != boxes.cend());
+        const auto arrival
+            = std::find_if(heading, boxes.cend(), [](const auto &w) { return w.first.contains(u':'); });
+        QVERIFY(arrival != boxes.cend());
+        QCOMPARE(qRound(arrival->second * 10), qRound(heading->second * 10));
     }
 
     // Cancel on the busy dialog, or an output that cannot be written: no
