@@ -56,6 +56,19 @@ QFont ReportFont()
     return font;
 }
 
+// The printer font of the preferences. Their font list holds the printer's
+// fonts, so without a printer they store no name; the report is laid out in
+// columns of characters, and a PDF saved then takes the system's fixed-pitch
+// font rather than whatever proportional font an empty name falls back to.
+QFont PrinterFont(const TData &data)
+{
+    QFont font = data.PrinterFontName().isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                                  : QFont(data.PrinterFontName());
+    font.setPointSize(data.PrinterFontSize());
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
 // Disables a window for as long as it lives.
 class WindowDisabled {
 public:
@@ -278,9 +291,7 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
     busy->show();
     QCoreApplication::processEvents();
 
-    QFont font(m_data.PrinterFontName());
-    font.setPointSize(m_data.PrinterFontSize());
-    font.setStyleHint(QFont::TypeWriter);
+    const QFont font = PrinterFont(m_data);
     const QFontMetrics metrics(font, &device);
     const int lineHeight = metrics.size(Qt::TextSingleLine, u"Hy"_s).height();
     const int pageHeight = device.height();
