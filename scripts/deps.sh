@@ -11,6 +11,7 @@ packages=(
     libbenchmark-dev        # Google Benchmark, for bench/
     hyperfine strace        # whole-process benchmarks (bench/startup.sh, bench/cli.sh), their flush counts
     xvfb xauth xdotool imagemagick  # running the real window headless and taking screenshots
+    twm                     # a window manager that frames the real window in the window-position test
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
     libglib2.0-bin          # gio: how xdg-mime reads a file's type on most desktops (association tests)
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The real window under a real window manager (twm on Xvfb) opens where it was
+# left: started twice from a stored position, its frame stays there, and
+# neither start stores another position. Usage: window_position.sh WINDOW_PROGRAM
+set -euo pipefail
+program="$1"
+for tool in xvfb-run twm xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+unset QT_QPA_PLATFORM
+
+store="$XDG_CONFIG_HOME/Orvane Software/Hourframe.reg"
+mkdir -p "$(dirname "$store")"
+printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Orvane Software\Hourframe]' \
+    '"AutoEnterTime"=dword:00000000' '"MainFormWindowRect"="400,200,785,559"' >"$store"
+# twm's default fonts are not on a bare X server; its built-in "fixed" is.
+for font in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do
+    echo "$font \"fixed\""
+done >"$work/twmrc"
+
+# Each start: wait for the window, let its placement settle (a quarter of a
+# second after the last move), then note the stored rectangle.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    LANG=C twm -f "$1/twmrc" 2>/dev/null &
+    sleep 1
+    for run in 1 2; do
+        "$2" 2>>"$1/program.log" &
+        window=$!
+        xdotool search --sync --onlyvisible --name "^Hourframe" >/dev/null
+        sleep 2
+        kill "$window"
+        wait "$window" || true
+        grep -o "\"MainFormWindowRect\"=\"[0-9-]*,[0-9-]*" "$3"
+    done
+' _ "$work" "$program" "$store" >"$work/stored"
+
+expected='"MainFormWindowRect"="400,200'
+if [ "$(grep -c -x -F "$expected" "$work/stored")" != 2 ]; then
+    echo "FAIL: the window moved; stored after each start:" >&2
+    cat "$work/stored" "$work/program.log" >&2
+    exit 1
+fi
