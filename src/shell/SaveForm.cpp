@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -77,7 +78,7 @@ TSaveFormPosition::TSaveFormPosition(QObject *owner)
     m_owner->setAttribute(Qt::WA_Moved);
     m_settle.setSingleShot(true);
     m_settle.setInterval(SettleTime);
-    connect(&m_settle, &QTimer::timeout, this, &TSaveFormPosition::Store);
+    connect(&m_settle, &QTimer::timeout, this, &TSaveFormPosition::Settled);
 }
 
 TSaveFormPosition::~TSaveFormPosition()
@@ -145,6 +146,22 @@ QString TSaveFormPosition::StateName() const
     return m_owner->objectName() + u"WindowState"_s;
 }
 
+// On X11 a window resized after it was placed but before its window manager
+// framed it (the main window sets its height as it is shown) lands with its
+// client area where its frame should be: its frame ends up higher by the
+// title bar, and the next start would open it higher again. Once the first
+// placement has settled, the window goes back to where it was put.
+void TSaveFormPosition::Settled()
+{
+    const std::optional<QPoint> placed = std::exchange(m_placed, std::nullopt);
+    if (placed && m_owner->isVisible() && m_owner->windowState() == Qt::WindowNoState
+        && m_owner->frameGeometry().topLeft() != *placed) {
+        m_owner->move(*placed); // stored once this move has settled
+        return;
+    }
+    Store();
+}
+
 void TSaveFormPosition::Store()
 {
     m_settle.stop();
@@ -197,6 +214,7 @@ void TSaveFormPosition::Restore()
         }
     }
 
+    m_placed = m_owner->pos();
     const Qt::WindowFlags flags = m_owner->windowFlags();
     if (state == wsMaximized && flags & Qt::WindowMaximizeButtonHint)
         m_owner->setWindowState(m_owner->windowState() | Qt::WindowMaximized);

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -76,6 +77,7 @@ protected:
 
 private:
     void Changed();
+    void Settled();
     QString RectName() const;
     QString StateName() const;
 
@@ -87,4 +89,7 @@ private:
     // A window being dragged moves dozens of times a second, and each store
     // is a file written to disk: store once the moves have settled.
     QTimer m_settle;
+    // Where the window's frame was put before it was first shown, until that
+    // placement has settled.
+    std::optional<QPoint> m_placed;
 };
