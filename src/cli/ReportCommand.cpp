@@ -33,11 +33,15 @@ QByteArray RunReport(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.positional().at(0));
 
-    const QString lineEnd = options.isSet(u"crlf"_s) ? u"\r\n"_s : u"\n"_s;
-    QString text;
-    for (const QString &line : ReportLines(recorder, period, ReportSettingsOf(*settings)))
-        text += line + lineEnd;
-    return text.toUtf8();
+    // Each line goes into the output as it is made; the report is never held
+    // whole as lines or as UTF-16 text.
+    const QByteArray lineEnd = options.isSet(u"crlf"_s) ? "\r\n"_ba : "\n"_ba;
+    QByteArray text;
+    ForEachReportLine(recorder, period, ReportSettingsOf(*settings), [&](QStringView line) {
+        text += line.toUtf8();
+        text += lineEnd;
+    });
+    return text;
 }
 
 } // namespace Cli

@@ -10,6 +10,7 @@
 
 #include <QDate>
 
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -29,16 +30,19 @@ QStringView blanks(qsizetype count)
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
-    TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+    TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
+        const std::function<void(QStringView)> &write)
         : m_store(store)
         , m_period(period)
         , m_settings(settings)
         , m_regional(Regional::current())
+        , m_date(m_regional.shortDateFormat, m_regional)
         , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
+        , m_write(write)
     {
     }
 
-    QStringList Lines()
+    void Write()
     {
         ReadDays();
         ChooseColumns();
@@ -49,22 +53,19 @@ public:
         WriteTotals();
         WriteBalance();
         WriteAverages();
-        return m_lines;
     }
 
 private:
-    // The record of every day of the period, or null, looked up once.
+    // The record of every day of the period, or null, in one pass over the store.
     void ReadDays()
     {
         if (m_period.EndDate < m_period.StartDate)
             return;
         const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
-        m_records.reserve(static_cast<size_t>(days));
-        m_lines.reserve(days + days / 7 + 16);
-        for (qint64 i = 0; i < days; ++i) {
-            const int index = m_store.FindDay(m_period.StartDate + static_cast<int>(i));
-            m_records.push_back(index < 0 ? nullptr : &m_store.Record(index));
-        }
+        m_records.assign(static_cast<size_t>(days), nullptr);
+        m_store.VisitDays(m_period.StartDate, m_period.EndDate, [&](const DayRecord &record) {
+            m_records[static_cast<size_t>(qint64(record.Date) - m_period.StartDate)] = &record;
+        });
     }
 
     // A column the settings hide is still shown when some day of the period
@@ -90,13 +91,17 @@ private:
         }
     }
 
+    // Any text the report makes, built with + or not.
+    void AddLine(const QString &line) { m_write(line); }
+
     void WriteTitle()
     {
         const QString fileName = m_store.FileName();
-        m_lines << u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']';
-        m_lines << QString();
-        m_lines << u"Report from "_s + DateText(m_period.StartDate) + u" to "_s + DateText(m_period.EndDate);
-        m_lines << QString();
+        AddLine(u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']');
+        AddLine({});
+        AddLine(
+            u"Report from "_s + m_date.Text(m_period.StartDate) + u" to "_s + m_date.Text(m_period.EndDate));
+        AddLine({});
     }
 
     void WriteHeading()
@@ -104,7 +109,7 @@ private:
         // The date column is as wide as a date whose day and month have two
         // digits, and one more.
         QString line = u"Date"_s;
-        const qsizetype width = DateText(DayNumber::fromDate(QDate(2000, 11, 11))).size();
+        const qsizetype width = m_date.Text(DayNumber::fromDate(QDate(2000, 11, 11))).size();
         if (width >= 4)
             line += blanks(width - 4 + 1);
         line += u"  Day   Arrive    Depart    "_s;
@@ -119,7 +124,7 @@ private:
             line += u"   Deviation"_s;
         if (m_comment)
             line += u"   Comment"_s;
-        m_lines << line;
+        AddLine(line);
     }
 
     void WriteDay(int day, const DayRecord *record)
@@ -134,14 +139,14 @@ private:
             || (weekend && m_settings.ReportWeekendDaysWithNoHours);
         const DayRecord &values = hasData ? *record : Blank;
 
-        // Lines are built in one buffer that keeps its room from day to day;
-        // the report keeps an exact copy of each.
+        // Lines are built in one buffer that keeps its room from day to day
+        // (clear() would give it up).
         QString &line = m_line;
-        line.clear();
+        line.resize(0);
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values.Holiday, hours);
-            line += DateText(day);
+            m_date.AppendTo(line, day);
             line += blanks(3);
             line += m_regional.shortDayNames.value(weekday - 1);
             line += blanks(3);
@@ -192,7 +197,7 @@ private:
         while (end > 0 && line[end - 1].unicode() <= u' ')
             --end;
         if (end > 0)
-            m_lines << QStringView(line).first(end).toString();
+            m_write(QStringView(line).first(end));
     }
 
     // With holidays counted as time worked every listed day counts for the
@@ -221,10 +226,10 @@ private:
     {
         if (!m_settings.ReportCalculateTotalHours)
             return;
-        m_lines << QString();
+        AddLine({});
         if (m_holiday)
-            m_lines << ValueLine(u"Total holidays for period "_s, m_holidayTotal);
-        m_lines << ValueLine(u"Total hours for period    "_s, m_total);
+            AddLine(ValueLine(u"Total holidays for period "_s, m_holidayTotal));
+        AddLine(ValueLine(u"Total hours for period    "_s, m_total));
     }
 
     // The balance as the period finds it and as it leaves it; as of today
@@ -233,23 +238,23 @@ private:
     {
         if (!m_settings.ReportShowBalance)
             return;
-        m_lines << QString();
-        m_lines << u"Balance brought forward   "_s
-                + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1));
-        m_lines << u"Balance carried forward   "_s
-                + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate));
+        AddLine({});
+        AddLine(u"Balance brought forward   "_s
+            + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
+        AddLine(u"Balance carried forward   "_s
+            + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
     }
 
     void WriteAverages()
     {
         if (!m_settings.ReportCalculateAverageHours)
             return;
-        m_lines << QString();
+        AddLine({});
         if (m_dayCount > 0)
-            m_lines << ValueLine(u"Average daily hours       "_s, m_total / m_dayCount);
+            AddLine(ValueLine(u"Average daily hours       "_s, m_total / m_dayCount));
         if (m_weeks > 0 && DayNumber::dayOfWeek(m_period.StartDate) == m_settings.FirstDayOfWeek
             && DayNumber::dayOfWeek(m_period.EndDate) == m_lastDayOfWeek)
-            m_lines << ValueLine(u"Average weekly hours      "_s, m_total / m_weeks);
+            AddLine(ValueLine(u"Average weekly hours      "_s, m_total / m_weeks));
     }
 
     QString ValueLine(const QString &label, qint64 value) const
@@ -275,13 +280,13 @@ private:
         AppendClockText(line, value, m_regional.timeSeparator);
     }
 
-    QString DateText(int day) const { return FormatDayNumber(day, m_regional.shortDateFormat); }
-
     const TTimeRecorder &m_store;
     const TPeriod m_period;
     const TReportSettings m_settings;
     const Regional::Settings m_regional;
+    const DatePattern m_date;
     const int m_lastDayOfWeek;
+    const std::function<void(QStringView)> &m_write;
 
     std::vector<const DayRecord *> m_records;
     bool m_lunch = false;
@@ -299,7 +304,6 @@ private:
     qint64 m_holidayTotal = 0;
 
     QString m_line;
-    QStringList m_lines;
 };
 
 } // namespace
@@ -324,7 +328,19 @@ TReportSettings ReportSettingsOf(const TData &data)
     return s;
 }
 
+void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
+    const std::function<void(QStringView line)> &write)
+{
+    TReportWriter(store, period, settings, write).Write();
+}
+
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
 {
-    return TReportWriter(store, period, settings).Lines();
+    QStringList lines;
+    if (period.EndDate >= period.StartDate) {
+        const qint64 days = qint64(period.EndDate) - period.StartDate + 1;
+        lines.reserve(days + days / 7 + 16);
+    }
+    ForEachReportLine(store, period, settings, [&](QStringView line) { lines << line.toString(); });
+    return lines;
 }
