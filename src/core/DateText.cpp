@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/TimeText.h"
+#include "core/Utf8Text.h"
 
 #include <QDate>
 
@@ -99,23 +100,21 @@ int firstPosition(const QString &format, QChar letter)
     return static_cast<int>(format.indexOf(letter)) + 1;
 }
 
-// n in decimal with at least width digits, written from the end into a
-// buffer of its own and appended in one copy: reports and exports format a
-// date for every line.
-void appendPadded(QString &out, int n, int width)
+// n in decimal with at least width digits.
+void appendPadded(std::u16string &out, int n, int width)
 {
     char16_t text[16];
-    qsizetype start = std::size(text);
+    std::size_t start = std::size(text);
     qint64 rest = n < 0 ? -qint64(n) : qint64(n);
     do {
         text[--start] = char16_t(u'0' + rest % 10);
         rest /= 10;
     } while (rest > 0);
-    while (qsizetype(std::size(text)) - start < width)
+    while (std::size(text) - start < std::size_t(width))
         text[--start] = u'0';
     if (n < 0)
         text[--start] = u'-';
-    out += QStringView(text + start, qsizetype(std::size(text)) - start);
+    out.append(text + start, std::size(text) - start);
 }
 
 qsizetype runLength(const QString &pattern, qsizetype from)
@@ -173,11 +172,11 @@ int ParseDateText(const QString &text)
 
 DatePattern::DatePattern(const QString &pattern)
 {
-    QString literal;
+    std::u16string literal;
     const auto add = [&](Field field) {
-        if (!literal.isEmpty())
-            m_parts.push_back({ Field::Literal, std::exchange(literal, QString()) });
-        m_parts.push_back({ field, QString() });
+        if (!literal.empty())
+            m_parts.push_back({ Field::Literal, std::exchange(literal, std::u16string()) });
+        m_parts.push_back({ field, {} });
     };
     // A run of more letters than a field takes starts another field.
     static constexpr Field DayFields[] = { Field::Day, Field::Day2, Field::ShortDayName, Field::LongDayName };
@@ -203,7 +202,7 @@ DatePattern::DatePattern(const QString &pattern)
                     ++i;
                     break;
                 }
-                literal += pattern[i++];
+                literal += pattern[i++].unicode();
             }
             continue;
         }
@@ -222,11 +221,11 @@ DatePattern::DatePattern(const QString &pattern)
             add(Field::Year2);
             i += 2;
         } else {
-            literal += c;
+            literal += c.unicode();
             ++i;
         }
     }
-    if (!literal.isEmpty())
+    if (!literal.empty())
         m_parts.push_back({ Field::Literal, literal });
 }
 
@@ -254,7 +253,7 @@ QString DatePattern::name(Field field, int number) const
     return Regional::longMonthName(number);
 }
 
-void DatePattern::AppendTo(QString &out, int day) const
+void DatePattern::AppendTo(std::u16string &out, int day) const
 {
     int year = 0;
     int month = 0;
@@ -273,7 +272,7 @@ void DatePattern::AppendTo(QString &out, int day) const
             break;
         case Field::ShortDayName:
         case Field::LongDayName:
-            out += name(part.field, DayNumber::dayOfWeek(day));
+            AppendText(out, name(part.field, DayNumber::dayOfWeek(day)));
             break;
         case Field::Month:
             appendPadded(out, month, 1);
@@ -283,7 +282,7 @@ void DatePattern::AppendTo(QString &out, int day) const
             break;
         case Field::ShortMonthName:
         case Field::LongMonthName:
-            out += name(part.field, month);
+            AppendText(out, name(part.field, month));
             break;
         case Field::Year2:
             appendPadded(out, year % 100, 2);
@@ -297,9 +296,9 @@ void DatePattern::AppendTo(QString &out, int day) const
 
 QString DatePattern::Text(int day) const
 {
-    QString out;
+    std::u16string out;
     AppendTo(out, day);
-    return out;
+    return QString::fromStdU16String(out);
 }
 
 QString FormatDayNumber(int day, const QString &pattern)

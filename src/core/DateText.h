@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // Dates as the user reads and types them, in the regional short date format.
@@ -33,7 +34,7 @@ public:
     explicit DatePattern(const QString &pattern);
     DatePattern(const QString &pattern, const Regional::Settings &names);
 
-    void AppendTo(QString &out, int day) const;
+    void AppendTo(std::u16string &out, int day) const;
     QString Text(int day) const;
 
 private:
@@ -52,7 +53,7 @@ private:
     };
     struct Part {
         Field field;
-        QString literal;
+        std::u16string literal;
     };
 
     QString name(Field field, int number) const;

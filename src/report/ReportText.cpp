@@ -6,11 +6,13 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/Utf8Text.h"
 #include "settings/DataMod.h"
 
 #include <QDate>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -139,35 +141,34 @@ private:
             || (weekend && m_settings.ReportWeekendDaysWithNoHours);
         const DayRecord &values = hasData ? *record : Blank;
 
-        // Lines are built in one buffer that keeps its room from day to day
-        // (clear() would give it up).
-        QString &line = m_line;
-        line.resize(0);
+        // Lines are built in one buffer that keeps its room from day to day.
+        std::u16string &line = m_line;
+        line.clear();
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values.Holiday, hours);
             m_date.AppendTo(line, day);
-            line += blanks(3);
-            line += m_regional.shortDayNames.value(weekday - 1);
-            line += blanks(3);
+            AppendText(line, blanks(3));
+            AppendText(line, m_regional.shortDayNames.value(weekday - 1));
+            AppendText(line, blanks(3));
             AppendValue(line, values.Arrive, -1);
-            line += blanks(5);
+            AppendText(line, blanks(5));
             AppendValue(line, values.Depart, -1);
-            line += blanks(5);
+            AppendText(line, blanks(5));
             if (m_lunch) {
                 AppendValue(line, values.Lunch, 0);
-                line += blanks(4);
+                AppendText(line, blanks(4));
             }
             if (m_extra) {
                 AppendValue(line, values.Extra, 0);
-                line += blanks(5);
+                AppendText(line, blanks(5));
             }
             if (m_holiday) {
                 AppendValue(line, values.Holiday, 0);
-                line += blanks(5);
+                AppendText(line, blanks(5));
             }
             AppendValue(line, hours, 0);
-            line += blanks(4);
+            AppendText(line, blanks(4));
         }
 
         if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
@@ -175,29 +176,29 @@ private:
             // The filler of a week's end on an unlisted day does not follow
             // the width of the date; it is one wider than a ten-character date.
             if (!included)
-                line = blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))).toString();
+                AppendText(line, blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))));
             AppendValue(line, m_weekSum, 0);
-            line += blanks(4);
+            AppendText(line, blanks(4));
             if (m_deviation) {
                 const qint64 deviation = m_weekSum - m_settings.WeeklyTarget;
-                line += blanks(2);
+                AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
             }
             m_weekSum = 0;
             m_weekDays = 0;
         } else {
-            line += blanks(21);
+            AppendText(line, blanks(21));
         }
 
         if (included && m_comment)
-            line += values.Comment;
+            AppendText(line, values.Comment);
 
-        qsizetype end = line.size();
-        while (end > 0 && line[end - 1].unicode() <= u' ')
+        std::size_t end = line.size();
+        while (end > 0 && line[end - 1] <= u' ')
             --end;
         if (end > 0)
-            m_write(QStringView(line).first(end));
+            m_write(QStringView(line.data(), qsizetype(end)));
     }
 
     // With holidays counted as time worked every listed day counts for the
@@ -257,20 +258,21 @@ private:
             AddLine(ValueLine(u"Average weekly hours      "_s, m_total / m_weeks));
     }
 
-    QString ValueLine(const QString &label, qint64 value) const
+    QString ValueLine(QStringView label, qint64 value) const
     {
-        QString line = label;
+        std::u16string line;
+        AppendText(line, label);
         AppendValue(line, value, 0);
-        return line;
+        return QString::fromStdU16String(line);
     }
 
     // A value equal to its column's blank value is five blanks. The store
     // holds no negative durations, but a hand-edited file might: such a
     // value prints with a minus sign rather than stopping the report.
-    void AppendValue(QString &line, qint64 value, qint64 blankValue) const
+    void AppendValue(std::u16string &line, qint64 value, qint64 blankValue) const
     {
         if (value == blankValue) {
-            line += blanks(5);
+            AppendText(line, blanks(5));
             return;
         }
         if (value < 0) {
@@ -303,7 +305,7 @@ private:
     qint64 m_weeks = 0;
     qint64 m_holidayTotal = 0;
 
-    QString m_line;
+    std::u16string m_line;
 };
 
 } // namespace
