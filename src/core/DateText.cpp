@@ -172,6 +172,8 @@ int ParseDateText(const QString &text)
 
 DatePattern::DatePattern(const QString &pattern)
 {
+    // No pattern has more parts than characters.
+    m_parts.reserve(static_cast<std::size_t>(pattern.size()));
     std::u16string literal;
     const auto add = [&](Field field) {
         if (!literal.empty())
