@@ -2,8 +2,11 @@
 #include "cli/Subcommands.h"
 
 #include "core/TimeRecorder.h"
+#include "core/Utf8Text.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
+
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -33,11 +36,31 @@ QByteArray RunReport(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.positional().at(0));
 
-    const QString lineEnd = options.isSet(u"crlf"_s) ? u"\r\n"_s : u"\n"_s;
-    QString text;
-    for (const QString &line : ReportLines(recorder, period, ReportSettingsOf(*settings)))
-        text += line + lineEnd;
-    return text.toUtf8();
+    // The lines are gathered as they are made and turned into UTF-8 a chunk
+    // of whole lines at a time: the report is never held whole as lines or
+    // as UTF-16 text, and one conversion per line would cost as much as
+    // making the line.
+    const QStringView lineEnd = options.isSet(u"crlf"_s) ? u"\r\n" : u"\n";
+    constexpr std::size_t ChunkSize = 1 << 13;
+    std::u16string chunk;
+    chunk.reserve(ChunkSize + 1024);
+    QByteArray text;
+    // Room for the whole text from the start, about 80 bytes a day: grown
+    // step by step, a long report would be copied on the way, each copy into
+    // fresh memory.
+    text.reserve(qMin<qint64>(qint64(period.EndDate) - period.StartDate + 1, 1 << 20) * 80);
+    const auto convert = [&] {
+        text += QStringView(chunk).toUtf8();
+        chunk.clear();
+    };
+    ForEachReportLine(recorder, period, ReportSettingsOf(*settings), [&](QStringView line) {
+        AppendText(chunk, line);
+        AppendText(chunk, lineEnd);
+        if (chunk.size() >= ChunkSize)
+            convert();
+    });
+    convert();
+    return text;
 }
 
 } // namespace Cli

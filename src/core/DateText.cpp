@@ -4,8 +4,12 @@
 #include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/TimeText.h"
+#include "core/Utf8Text.h"
 
 #include <QDate>
+
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -96,23 +100,21 @@ int firstPosition(const QString &format, QChar letter)
     return static_cast<int>(format.indexOf(letter)) + 1;
 }
 
-// n in decimal with at least width digits, appended without temporary
-// strings: reports format a date for every line.
-void appendPadded(QString &out, int n, int width)
+// n in decimal with at least width digits.
+void appendPadded(std::u16string &out, int n, int width)
 {
-    if (n < 0)
-        out += u'-';
+    char16_t text[16];
+    std::size_t start = std::size(text);
     qint64 rest = n < 0 ? -qint64(n) : qint64(n);
-    char16_t digits[16];
-    int count = 0;
     do {
-        digits[count++] = char16_t(u'0' + rest % 10);
+        text[--start] = char16_t(u'0' + rest % 10);
         rest /= 10;
     } while (rest > 0);
-    for (int i = count; i < width; ++i)
-        out += u'0';
-    while (count > 0)
-        out += QChar(digits[--count]);
+    while (std::size(text) - start < std::size_t(width))
+        text[--start] = u'0';
+    if (n < 0)
+        text[--start] = u'-';
+    out.append(text + start, std::size(text) - start);
 }
 
 qsizetype runLength(const QString &pattern, qsizetype from)
@@ -168,75 +170,142 @@ int ParseDateText(const QString &text)
     return DayNumber::fromDate(date);
 }
 
-QString FormatDayNumber(int day, const QString &pattern)
+DatePattern::DatePattern(const QString &pattern)
 {
-    int year = 0;
-    int month = 0;
-    int dayOfMonth = 0;
-    DayNumber::toDate(day).getDate(&year, &month, &dayOfMonth);
-    QString out;
-    out.reserve(pattern.size() + 16);
+    // No pattern has more parts than characters.
+    m_parts.reserve(static_cast<std::size_t>(pattern.size()));
+    std::u16string literal;
+    const auto add = [&](Field field) {
+        if (!literal.empty())
+            m_parts.push_back({ Field::Literal, std::exchange(literal, std::u16string()) });
+        m_parts.push_back({ field, {} });
+    };
+    // A run of more letters than a field takes starts another field.
+    static constexpr Field DayFields[] = { Field::Day, Field::Day2, Field::ShortDayName, Field::LongDayName };
+    static constexpr Field MonthFields[]
+        = { Field::Month, Field::Month2, Field::ShortMonthName, Field::LongMonthName };
     qsizetype i = 0;
     while (i < pattern.size()) {
         const QChar c = pattern[i];
         if (c == u'\'') {
             ++i;
             if (i < pattern.size() && pattern[i] == u'\'') {
-                out += u'\'';
+                literal += u'\'';
                 ++i;
                 continue;
             }
             while (i < pattern.size()) {
                 if (pattern[i] == u'\'') {
                     if (i + 1 < pattern.size() && pattern[i + 1] == u'\'') {
-                        out += u'\'';
+                        literal += u'\'';
                         i += 2;
                         continue;
                     }
                     ++i;
                     break;
                 }
-                out += pattern[i++];
+                literal += pattern[i++].unicode();
             }
             continue;
         }
 
-        const qsizetype repeat = runLength(pattern, i);
+        const qsizetype used = qMin<qsizetype>(runLength(pattern, i), 4);
         if (c == u'd') {
-            const qsizetype used = qMin<qsizetype>(repeat, 4);
-            const int weekday = DayNumber::dayOfWeek(day);
-            if (used == 1)
-                out += QString::number(dayOfMonth);
-            else if (used == 2)
-                appendPadded(out, dayOfMonth, 2);
-            else if (used == 3)
-                out += Regional::shortDayName(weekday);
-            else
-                out += Regional::longDayName(weekday);
+            add(DayFields[used - 1]);
             i += used;
         } else if (c == u'M') {
-            const qsizetype used = qMin<qsizetype>(repeat, 4);
-            if (used == 1)
-                out += QString::number(month);
-            else if (used == 2)
-                appendPadded(out, month, 2);
-            else if (used == 3)
-                out += Regional::shortMonthName(month);
-            else
-                out += Regional::longMonthName(month);
+            add(MonthFields[used - 1]);
             i += used;
-        } else if (c == u'y' && repeat >= 4) {
-            appendPadded(out, year, 4);
+        } else if (c == u'y' && used == 4) {
+            add(Field::Year4);
             i += 4;
-        } else if (c == u'y' && repeat >= 2) {
-            appendPadded(out, year % 100, 2);
+        } else if (c == u'y' && used >= 2) {
+            add(Field::Year2);
             i += 2;
         } else {
-            out += c;
+            literal += c.unicode();
             ++i;
         }
     }
-    return out;
+    if (!literal.empty())
+        m_parts.push_back({ Field::Literal, literal });
+}
+
+DatePattern::DatePattern(const QString &pattern, const Regional::Settings &names)
+    : DatePattern(pattern)
+{
+    m_names = names;
+}
+
+QString DatePattern::name(Field field, int number) const
+{
+    if (m_names) {
+        const QStringList &names = field == Field::ShortDayName ? m_names->shortDayNames
+            : field == Field::LongDayName                       ? m_names->longDayNames
+            : field == Field::ShortMonthName                    ? m_names->shortMonthNames
+                                                                : m_names->longMonthNames;
+        return names.value(number - 1);
+    }
+    if (field == Field::ShortDayName)
+        return Regional::shortDayName(number);
+    if (field == Field::LongDayName)
+        return Regional::longDayName(number);
+    if (field == Field::ShortMonthName)
+        return Regional::shortMonthName(number);
+    return Regional::longMonthName(number);
+}
+
+void DatePattern::AppendTo(std::u16string &out, int day) const
+{
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+    DayNumber::toDate(day).getDate(&year, &month, &dayOfMonth);
+    for (const Part &part : m_parts) {
+        switch (part.field) {
+        case Field::Literal:
+            out += part.literal;
+            break;
+        case Field::Day:
+            appendPadded(out, dayOfMonth, 1);
+            break;
+        case Field::Day2:
+            appendPadded(out, dayOfMonth, 2);
+            break;
+        case Field::ShortDayName:
+        case Field::LongDayName:
+            AppendText(out, name(part.field, DayNumber::dayOfWeek(day)));
+            break;
+        case Field::Month:
+            appendPadded(out, month, 1);
+            break;
+        case Field::Month2:
+            appendPadded(out, month, 2);
+            break;
+        case Field::ShortMonthName:
+        case Field::LongMonthName:
+            AppendText(out, name(part.field, month));
+            break;
+        case Field::Year2:
+            appendPadded(out, year % 100, 2);
+            break;
+        case Field::Year4:
+            appendPadded(out, year, 4);
+            break;
+        }
+    }
+}
+
+QString DatePattern::Text(int day) const
+{
+    std::u16string out;
+    AppendTo(out, day);
+    return QString::fromStdU16String(out);
+}
+
+QString FormatDayNumber(int day, const QString &pattern)
+{
+    return DatePattern(pattern).Text(day);
 }
 
 QString ShortDateText(int day)

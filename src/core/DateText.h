@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/Regional.h"
+
 #include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 // Dates as the user reads and types them, in the regional short date format.
 // Every function reads the regional settings at the moment it runs.
@@ -18,6 +24,43 @@ int ParseDateText(const QString &text);
 // and full day name), M, MM (month), MMM, MMMM (short and full month name),
 // yy, yyyy (year), 'quoted text' ('' for a quote). Names are the regional ones.
 QString FormatDayNumber(int day, const QString &pattern);
+
+// A date pattern of FormatDayNumber taken apart once, for writers that put a
+// date on every line of a long text. Made with regional settings, it takes
+// the day and month names from them, so one report uses one set of names
+// throughout; made without, it reads each name when it writes it.
+class DatePattern {
+public:
+    explicit DatePattern(const QString &pattern);
+    DatePattern(const QString &pattern, const Regional::Settings &names);
+
+    void AppendTo(std::u16string &out, int day) const;
+    QString Text(int day) const;
+
+private:
+    enum class Field : quint8 {
+        Literal,
+        Day,
+        Day2,
+        ShortDayName,
+        LongDayName,
+        Month,
+        Month2,
+        ShortMonthName,
+        LongMonthName,
+        Year2,
+        Year4,
+    };
+    struct Part {
+        Field field;
+        std::u16string literal;
+    };
+
+    QString name(Field field, int number) const;
+
+    std::vector<Part> m_parts;
+    std::optional<Regional::Settings> m_names;
+};
 
 // A day number in the regional short date format.
 QString ShortDateText(int day);

@@ -93,7 +93,7 @@ void AppendClockText(std::string &out, qint64 minutes, const std::string &separa
     out += char('0' + rest % 10);
 }
 
-void AppendClockText(QString &out, qint64 minutes, QChar separator)
+void AppendClockText(std::u16string &out, qint64 minutes, QChar separator)
 {
     if (minutes < 0)
         throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
@@ -111,7 +111,7 @@ void AppendClockText(QString &out, qint64 minutes, QChar separator)
     } while (hours > 0);
     if (minutes < 600)
         text[--start] = u'0';
-    out += QStringView(text + start, qsizetype(std::size(text)) - start);
+    out.append(text + start, std::size(text) - static_cast<std::size_t>(start));
 }
 
 QString SplitAtDelimiter(QString &rest, QStringView delimiters)

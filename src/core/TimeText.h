@@ -28,8 +28,8 @@ QString ClockText(int minutes);
 // for writers of whole files. It takes 64 bits, so that totals beyond 32-bit
 // minutes are written whole. A negative argument is a RangeError.
 void AppendClockText(std::string &out, qint64 minutes, const std::string &separator);
-// The same, appended to a text, for writers of lines that stay text.
-void AppendClockText(QString &out, qint64 minutes, QChar separator);
+// The same, appended to a UTF-16 text, for writers of lines that stay text.
+void AppendClockText(std::u16string &out, qint64 minutes, QChar separator);
 
 // Cuts rest at the first character that belongs to delimiters: returns the
 // characters before it and leaves rest holding the characters after it (the

@@ -21,6 +21,14 @@ void AppendUtf8Text(std::string &out, QStringView text);
 // Appends a decimal number, with "-" when negative.
 void AppendDecimal(std::string &out, qint64 n);
 
+// The UTF-16 counterpart, for long texts that stay text (report lines): a
+// std::u16string keeps its room from line to line, and appending to it is a
+// copy, where appending to a QString is a call into QtCore for every piece.
+inline void AppendText(std::u16string &out, QStringView text)
+{
+    out.append(reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
 // One character as UTF-8.
 std::string Utf8Of(QChar c);
 

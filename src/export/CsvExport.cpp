@@ -134,6 +134,8 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
     qint64 totalHolidays = 0;
     // Days without a row worth of data are written blank.
     const DayRecord blank;
+    const DatePattern datePattern(options.ShortDateFormat);
+    std::u16string dateText;
     // 64 bits, so that a period ending on the last day number still ends.
     for (qint64 date = startDate; date <= endDate; ++date) {
         const int day = int(date);
@@ -148,7 +150,9 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
 
         if (row.present(Date)) {
             row.cell(out, Date);
-            AppendUtf8Text(out, FormatDayNumber(day, options.ShortDateFormat));
+            dateText.clear();
+            datePattern.AppendTo(dateText, day);
+            AppendUtf8Text(out, dateText);
         }
         row.time(out, Arrive, r->Arrive, -1);
         row.time(out, Depart, r->Depart, -1);

@@ -6,10 +6,13 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/Utf8Text.h"
 #include "settings/DataMod.h"
 
 #include <QDate>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -29,16 +32,19 @@ QStringView blanks(qsizetype count)
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
-    TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+    TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
+        const std::function<void(QStringView)> &write)
         : m_store(store)
         , m_period(period)
         , m_settings(settings)
         , m_regional(Regional::current())
+        , m_date(m_regional.shortDateFormat, m_regional)
         , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
+        , m_write(write)
     {
     }
 
-    QStringList Lines()
+    void Write()
     {
         ReadDays();
         ChooseColumns();
@@ -49,22 +55,19 @@ public:
         WriteTotals();
         WriteBalance();
         WriteAverages();
-        return m_lines;
     }
 
 private:
-    // The record of every day of the period, or null, looked up once.
+    // The record of every day of the period, or null, in one pass over the store.
     void ReadDays()
     {
         if (m_period.EndDate < m_period.StartDate)
             return;
         const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
-        m_records.reserve(static_cast<size_t>(days));
-        m_lines.reserve(days + days / 7 + 16);
-        for (qint64 i = 0; i < days; ++i) {
-            const int index = m_store.FindDay(m_period.StartDate + static_cast<int>(i));
-            m_records.push_back(index < 0 ? nullptr : &m_store.Record(index));
-        }
+        m_records.assign(static_cast<size_t>(days), nullptr);
+        m_store.VisitDays(m_period.StartDate, m_period.EndDate, [&](const DayRecord &record) {
+            m_records[static_cast<size_t>(qint64(record.Date) - m_period.StartDate)] = &record;
+        });
     }
 
     // A column the settings hide is still shown when some day of the period
@@ -90,13 +93,17 @@ private:
         }
     }
 
+    // Any text the report makes, built with + or not.
+    void AddLine(const QString &line) { m_write(line); }
+
     void WriteTitle()
     {
         const QString fileName = m_store.FileName();
-        m_lines << u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']';
-        m_lines << QString();
-        m_lines << u"Report from "_s + DateText(m_period.StartDate) + u" to "_s + DateText(m_period.EndDate);
-        m_lines << QString();
+        AddLine(u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']');
+        AddLine({});
+        AddLine(
+            u"Report from "_s + m_date.Text(m_period.StartDate) + u" to "_s + m_date.Text(m_period.EndDate));
+        AddLine({});
     }
 
     void WriteHeading()
@@ -104,7 +111,7 @@ private:
         // The date column is as wide as a date whose day and month have two
         // digits, and one more.
         QString line = u"Date"_s;
-        const qsizetype width = DateText(DayNumber::fromDate(QDate(2000, 11, 11))).size();
+        const qsizetype width = m_date.Text(DayNumber::fromDate(QDate(2000, 11, 11))).size();
         if (width >= 4)
             line += blanks(width - 4 + 1);
         line += u"  Day   Arrive    Depart    "_s;
@@ -119,7 +126,7 @@ private:
             line += u"   Deviation"_s;
         if (m_comment)
             line += u"   Comment"_s;
-        m_lines << line;
+        AddLine(line);
     }
 
     void WriteDay(int day, const DayRecord *record)
@@ -134,35 +141,34 @@ private:
             || (weekend && m_settings.ReportWeekendDaysWithNoHours);
         const DayRecord &values = hasData ? *record : Blank;
 
-        // Lines are built in one buffer that keeps its room from day to day;
-        // the report keeps an exact copy of each.
-        QString &line = m_line;
+        // Lines are built in one buffer that keeps its room from day to day.
+        std::u16string &line = m_line;
         line.clear();
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values.Holiday, hours);
-            line += DateText(day);
-            line += blanks(3);
-            line += m_regional.shortDayNames.value(weekday - 1);
-            line += blanks(3);
+            m_date.AppendTo(line, day);
+            AppendText(line, blanks(3));
+            AppendText(line, m_regional.shortDayNames.value(weekday - 1));
+            AppendText(line, blanks(3));
             AppendValue(line, values.Arrive, -1);
-            line += blanks(5);
+            AppendText(line, blanks(5));
             AppendValue(line, values.Depart, -1);
-            line += blanks(5);
+            AppendText(line, blanks(5));
             if (m_lunch) {
                 AppendValue(line, values.Lunch, 0);
-                line += blanks(4);
+                AppendText(line, blanks(4));
             }
             if (m_extra) {
                 AppendValue(line, values.Extra, 0);
-                line += blanks(5);
+                AppendText(line, blanks(5));
             }
             if (m_holiday) {
                 AppendValue(line, values.Holiday, 0);
-                line += blanks(5);
+                AppendText(line, blanks(5));
             }
             AppendValue(line, hours, 0);
-            line += blanks(4);
+            AppendText(line, blanks(4));
         }
 
         if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
@@ -170,29 +176,29 @@ private:
             // The filler of a week's end on an unlisted day does not follow
             // the width of the date; it is one wider than a ten-character date.
             if (!included)
-                line = blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))).toString();
+                AppendText(line, blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))));
             AppendValue(line, m_weekSum, 0);
-            line += blanks(4);
+            AppendText(line, blanks(4));
             if (m_deviation) {
                 const qint64 deviation = m_weekSum - m_settings.WeeklyTarget;
-                line += blanks(2);
+                AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
             }
             m_weekSum = 0;
             m_weekDays = 0;
         } else {
-            line += blanks(21);
+            AppendText(line, blanks(21));
         }
 
         if (included && m_comment)
-            line += values.Comment;
+            AppendText(line, values.Comment);
 
-        qsizetype end = line.size();
-        while (end > 0 && line[end - 1].unicode() <= u' ')
+        std::size_t end = line.size();
+        while (end > 0 && line[end - 1] <= u' ')
             --end;
         if (end > 0)
-            m_lines << QStringView(line).first(end).toString();
+            m_write(QStringView(line.data(), qsizetype(end)));
     }
 
     // With holidays counted as time worked every listed day counts for the
@@ -221,10 +227,10 @@ private:
     {
         if (!m_settings.ReportCalculateTotalHours)
             return;
-        m_lines << QString();
+        AddLine({});
         if (m_holiday)
-            m_lines << ValueLine(u"Total holidays for period "_s, m_holidayTotal);
-        m_lines << ValueLine(u"Total hours for period    "_s, m_total);
+            AddLine(ValueLine(u"Total holidays for period "_s, m_holidayTotal));
+        AddLine(ValueLine(u"Total hours for period    "_s, m_total));
     }
 
     // The balance as the period finds it and as it leaves it; as of today
@@ -233,39 +239,40 @@ private:
     {
         if (!m_settings.ReportShowBalance)
             return;
-        m_lines << QString();
-        m_lines << u"Balance brought forward   "_s
-                + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1));
-        m_lines << u"Balance carried forward   "_s
-                + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate));
+        AddLine({});
+        AddLine(u"Balance brought forward   "_s
+            + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
+        AddLine(u"Balance carried forward   "_s
+            + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
     }
 
     void WriteAverages()
     {
         if (!m_settings.ReportCalculateAverageHours)
             return;
-        m_lines << QString();
+        AddLine({});
         if (m_dayCount > 0)
-            m_lines << ValueLine(u"Average daily hours       "_s, m_total / m_dayCount);
+            AddLine(ValueLine(u"Average daily hours       "_s, m_total / m_dayCount));
         if (m_weeks > 0 && DayNumber::dayOfWeek(m_period.StartDate) == m_settings.FirstDayOfWeek
             && DayNumber::dayOfWeek(m_period.EndDate) == m_lastDayOfWeek)
-            m_lines << ValueLine(u"Average weekly hours      "_s, m_total / m_weeks);
+            AddLine(ValueLine(u"Average weekly hours      "_s, m_total / m_weeks));
     }
 
-    QString ValueLine(const QString &label, qint64 value) const
+    QString ValueLine(QStringView label, qint64 value) const
     {
-        QString line = label;
+        std::u16string line;
+        AppendText(line, label);
         AppendValue(line, value, 0);
-        return line;
+        return QString::fromStdU16String(line);
     }
 
     // A value equal to its column's blank value is five blanks. The store
     // holds no negative durations, but a hand-edited file might: such a
     // value prints with a minus sign rather than stopping the report.
-    void AppendValue(QString &line, qint64 value, qint64 blankValue) const
+    void AppendValue(std::u16string &line, qint64 value, qint64 blankValue) const
     {
         if (value == blankValue) {
-            line += blanks(5);
+            AppendText(line, blanks(5));
             return;
         }
         if (value < 0) {
@@ -275,13 +282,13 @@ private:
         AppendClockText(line, value, m_regional.timeSeparator);
     }
 
-    QString DateText(int day) const { return FormatDayNumber(day, m_regional.shortDateFormat); }
-
     const TTimeRecorder &m_store;
     const TPeriod m_period;
     const TReportSettings m_settings;
     const Regional::Settings m_regional;
+    const DatePattern m_date;
     const int m_lastDayOfWeek;
+    const std::function<void(QStringView)> &m_write;
 
     std::vector<const DayRecord *> m_records;
     bool m_lunch = false;
@@ -298,8 +305,7 @@ private:
     qint64 m_weeks = 0;
     qint64 m_holidayTotal = 0;
 
-    QString m_line;
-    QStringList m_lines;
+    std::u16string m_line;
 };
 
 } // namespace
@@ -324,7 +330,19 @@ TReportSettings ReportSettingsOf(const TData &data)
     return s;
 }
 
+void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
+    const std::function<void(QStringView line)> &write)
+{
+    TReportWriter(store, period, settings, write).Write();
+}
+
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
 {
-    return TReportWriter(store, period, settings).Lines();
+    QStringList lines;
+    if (period.EndDate >= period.StartDate) {
+        const qint64 days = qint64(period.EndDate) - period.StartDate + 1;
+        lines.reserve(days + days / 7 + 16);
+    }
+    ForEachReportLine(store, period, settings, [&](QStringView line) { lines << line.toString(); });
+    return lines;
 }

@@ -4,6 +4,9 @@
 #include "report/Period.h"
 
 #include <QStringList>
+#include <QStringView>
+
+#include <functional>
 
 class TData;
 class TTimeRecorder;
@@ -38,3 +41,8 @@ TReportSettings ReportSettingsOf(const TData &data);
 // Dates, weekday names and the time separator follow the regional settings
 // in force at the call. The store is only read.
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings);
+
+// The same lines handed to write one at a time as they are made, for a writer
+// that need not hold a long report whole. A line is valid during the call only.
+void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
+    const std::function<void(QStringView line)> &write);

@@ -186,7 +186,6 @@ void TData::HourframeDataCreate()
 {
     m_applicationTitle = m_versionData->VersionInfo().ProductName;
     QCoreApplication::setApplicationName(m_applicationTitle);
-    m_helpFile = ManualPathFor(QCoreApplication::applicationFilePath());
     m_registryManager->SetApplicationName(m_versionData->VersionInfo().ProductName);
 
     // Every value from one look at the file, by the same rule as the typed
@@ -201,6 +200,11 @@ void TData::HourframeDataCreate()
             m_values[i] = Decode(info, key ? key->find(info.name) : nullptr).value_or(byDefault);
         }
     });
+}
+
+QString TData::HelpFile() const
+{
+    return ManualPathFor(QCoreApplication::applicationFilePath());
 }
 
 int TData::DayTarget(int weekday) const

@@ -142,8 +142,9 @@ public:
 
     // The product name; also the application's name for Qt.
     QString ApplicationTitle() const { return m_applicationTitle; }
-    // The manual's first page; empty when there is no manual.
-    QString HelpFile() const { return m_helpFile; }
+    // The manual's first page; empty when there is no manual. Looked up when
+    // asked: the command line, which never opens it, does not pay for the look.
+    QString HelpFile() const;
 
     // One getter and one setter for every row of the table:
     // bool AutoSave() and SetAutoSave(bool), int MondayTarget() and
@@ -210,7 +211,6 @@ private:
     TVersionData *m_versionData;
     TRegistryManager *m_registryManager;
     QString m_applicationTitle;
-    QString m_helpFile;
     std::array<TSettingValue, SettingCount> m_values;
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
