@@ -1,11 +1,11 @@
 #include "cli/DataFileUpdate.h"
 
 #include "core/Errors.h"
+#include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -24,18 +24,14 @@ QByteArray ReadDataFileBytes(const QString &path)
 
 void SaveIfUnchanged(TTimeRecorder &recorder, const QString &path, const QByteArray &asRead)
 {
-    const QString name = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(u"Cannot create %1: %2"_s.arg(name, file.errorString()));
-    recorder.SaveToDevice(file, path);
-    // Compared as late as possible: only the rename of the commit follows.
-    if (ReadDataFileBytes(path) != asRead) {
-        file.cancelWriting();
-        throw IoError(u"%1 changed on disk while it was being updated; nothing was written"_s.arg(name));
-    }
-    if (!file.commit())
-        throw IoError(u"Cannot save %1: %2"_s.arg(name, file.errorString()));
+    ReplaceFile(path, [&](QIODevice &file) {
+        recorder.SaveToDevice(file, path);
+        // Compared as late as possible: only the rename of the commit follows.
+        if (ReadDataFileBytes(path) != asRead)
+            throw IoError(u"%1 changed on disk while it was being updated; nothing was written"_s.arg(
+                QDir::toNativeSeparators(path)));
+        return true;
+    });
 }
 
 } // namespace Cli

@@ -2,11 +2,11 @@
 
 #include "core/DataFile.h"
 #include "core/Errors.h"
+#include "core/ReplaceFile.h"
 #include "core/Rounding.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -297,17 +297,13 @@ void TTimeRecorder::SaveToFile(const QString &path)
     if (!path.isEmpty())
         m_fileName = path;
     SortByDate();
-    const QString name = QDir::toNativeSeparators(m_fileName);
     if (m_fileName.isEmpty())
         throw IoError(QStringLiteral("Cannot save a document that has no file name"));
-    // The new content goes to a temporary file that replaces the old one only
-    // once it is complete, so a failed save never costs the previous file.
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
-    WriteDataFile(file, m_fileName, m_records);
-    if (!file.commit())
-        throw IoError(QStringLiteral("Cannot save %1: %2").arg(name, file.errorString()));
+    // A failed save never costs the previous file.
+    ReplaceFile(m_fileName, [this](QIODevice &file) {
+        WriteDataFile(file, m_fileName, m_records);
+        return true;
+    });
     m_modified = false;
 }
 

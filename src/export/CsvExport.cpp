@@ -5,6 +5,7 @@
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Regional.h"
+#include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "core/Utf8Text.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <string>
@@ -220,13 +220,10 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
 void ExportCsvFile(const QString &path, const TTimeRecorder &store, int startDate, int endDate,
     const TCsvExportOptions &options)
 {
-    const QString name = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
-    WriteCsvExport(file, store, startDate, endDate, options, path);
-    if (!file.commit())
-        throw IoError(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
+    ReplaceFile(path, [&](QIODevice &file) {
+        WriteCsvExport(file, store, startDate, endDate, options, path);
+        return true;
+    });
 }
 
 QString ExportFilePath(const QString &exportFileName, const QString &dataFileName)
