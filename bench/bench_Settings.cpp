@@ -12,6 +12,7 @@
 #include "settings/NtRegistry.h"
 #include "settings/PreferencesFrm.h"
 #include "settings/RegFile.h"
+#include "ui/Printers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,11 +33,6 @@
 #include <vector>
 
 namespace {
-
-bool noPrinters()
-{
-    return false;
-}
 
 // Opens the Options dialog, lets edit change it, and returns the dialog
 // ready for OK.
@@ -183,7 +179,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    TPreferencesForm::SetPrinterCheck(&noPrinters);
+    const TScopedPrinterCheck noPrinters(false);
     if (argc == 2 && std::strcmp(argv[1], "--one-ok") == 0) {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());

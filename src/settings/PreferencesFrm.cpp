@@ -10,6 +10,7 @@
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
+#include "ui/Printers.h"
 #include "ui/Presenter.h"
 
 #include <QCheckBox>
@@ -23,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -38,13 +38,6 @@ namespace {
 
 constexpr int MinutesPerWeek = 7 * 24 * 60;
 constexpr int MinutesPerDay = 24 * 60;
-
-bool AskPrintingSystem()
-{
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
-}
-
-TPreferencesForm::PrinterCheck printerCheck = &AskPrintingSystem;
 
 std::optional<int> IntegerOf(const QString &text)
 {
@@ -75,11 +68,6 @@ TTimeEdit *NewIntervalField(const QString &name, QWidget *parent)
 }
 
 } // namespace
-
-void TPreferencesForm::SetPrinterCheck(PrinterCheck check)
-{
-    printerCheck = check ? check : &AskPrintingSystem;
-}
 
 TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
     : QDialog(parent)
@@ -342,7 +330,7 @@ void TPreferencesForm::FormShow()
 {
     pcPreferences->setCurrentIndex(0);
 
-    if (printerCheck()) {
+    if (PrintersInstalled()) {
         QStringList families = QFontDatabase::families();
         families.sort(Qt::CaseInsensitive);
         cbFontName->addItems(families);

@@ -21,12 +21,6 @@ class TPreferencesForm : public QDialog {
 public:
     explicit TPreferencesForm(TData &data, QWidget *parent = nullptr);
 
-    // Whether at least one printer is installed, which decides whether the
-    // font list is filled. Tests answer the question themselves; nullptr
-    // asks the printing system again.
-    using PrinterCheck = bool (*)();
-    static void SetPrinterCheck(PrinterCheck check);
-
 private:
     void CreateControls();
     void FormShow();

@@ -2,6 +2,7 @@
 #include "core/TimeEdit.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
+#include "ui/Printers.h"
 
 #include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -26,26 +28,13 @@ using InstanceAction = std::function<void(TData &)>;
 Q_DECLARE_METATYPE(FormEdit)
 Q_DECLARE_METATYPE(InstanceAction)
 
-namespace {
-
-bool printersInstalled()
-{
-    return true;
-}
-
-bool noPrinters()
-{
-    return false;
-}
-
-} // namespace
-
 class TestPreferencesForm : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<Regional::Override> m_regional;
     std::unique_ptr<TestSupport::TemporaryHome> m_home;
+    std::optional<TScopedPrinterCheck> m_printers;
     std::unique_ptr<TData> m_data;
 
     TData &data() { return *m_data; }
@@ -101,12 +90,12 @@ private Q_SLOTS:
         m_regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
         m_home = std::make_unique<TestSupport::TemporaryHome>();
         m_data = std::make_unique<TData>();
-        TPreferencesForm::SetPrinterCheck(&noPrinters);
+        m_printers.emplace(false);
     }
 
     void cleanup()
     {
-        TPreferencesForm::SetPrinterCheck(nullptr);
+        m_printers.reset();
         m_data.reset();
         m_home.reset();
         m_regional.reset();
@@ -346,7 +335,7 @@ private Q_SLOTS:
 
     void okStoresEveryControl()
     {
-        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        m_printers.emplace(true);
         TPreferencesForm form(data());
         form.show();
         // Turn every check box the other way.
@@ -491,7 +480,7 @@ private Q_SLOTS:
 
     void printerFontListHoldsTheSortedFamilies()
     {
-        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        m_printers.emplace(true);
         QStringList families = QFontDatabase::families();
         QVERIFY(!families.isEmpty());
         families.sort(Qt::CaseInsensitive);
@@ -510,7 +499,7 @@ private Q_SLOTS:
 
     void unknownPrinterFontOpensOnTheFirstFont()
     {
-        TPreferencesForm::SetPrinterCheck(&printersInstalled);
+        m_printers.emplace(true);
         data().SetPrinterFontName(u"No Such Font Family"_s);
         TPreferencesForm form(data());
         form.show();
