@@ -2,8 +2,7 @@
 #include "settings/DataMod.h"
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
-
-#include <QIcon>
+#include "ui/Images.h"
 
 #ifdef HOURFRAME_FIRST_PAINT_PROBE
 #include "FirstPaintProbe.h"
@@ -16,7 +15,7 @@ int main(int argc, char *argv[])
 
     // Settings first: they name the application and are read once here.
     TData data;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     TMainForm mainForm(data, QApplication::arguments().mid(1));
     mainForm.show();

@@ -1,13 +1,11 @@
 #include "help/GoToWebsite.h"
 
 #include "settings/VersionData.h"
+#include "ui/Images.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QBitmap>
-#include <QColor>
 #include <QDesktopServices>
-#include <QPixmap>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -90,13 +88,8 @@ void TGoToWebsite::SetUpWebsite()
     action->setStatusTip(u"Show Orvane Software web site"_s);
     disconnect(m_websiteExecute);
     m_websiteExecute = connect(action, &QAction::triggered, this, &TGoToWebsite::GoToOrvaneSoftwareWebsite);
-    if (action->icon().isNull()) {
-        QPixmap image(u":/images/OrvaneSoftwareWebSite.xpm"_s);
-        if (!image.isNull()) {
-            image.setMask(image.createMaskFromColor(QColor(255, 0, 255)));
-            action->setIcon(QIcon(image));
-        }
-    }
+    if (action->icon().isNull())
+        action->setIcon(CommandIcon(u"OrvaneSoftwareWebSite"));
 }
 
 void TGoToWebsite::GoToHomePage()

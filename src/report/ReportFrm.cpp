@@ -6,6 +6,7 @@
 #include "report/BusyFrm.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
+#include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 #include "ui/Printers.h"
@@ -150,11 +151,7 @@ QAction *TReportForm::CreateAction(const char *name, const char *caption, const 
     auto *action = new QAction(QString::fromLatin1(caption), this);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(QString::fromLatin1(hint));
-    QPixmap pixmap(u":/images/%1.xpm"_s.arg(QLatin1String(image)));
-    if (!pixmap.isNull()) {
-        pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255)));
-        action->setIcon(QIcon(pixmap));
-    }
+    action->setIcon(CommandIcon(QString::fromLatin1(image)));
     return action;
 }
 

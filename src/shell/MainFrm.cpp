@@ -17,6 +17,7 @@
 #include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
 #include "ui/DrawingLock.h"
+#include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 #include "ui/WaitCursor.h"
@@ -58,7 +59,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     // A fixed window with a minimise box and a close box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/images/hourframe.xpm")));
+    setWindowIcon(ApplicationIcon());
     move(DesignPosition);
 
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
@@ -268,12 +269,11 @@ void TMainForm::LoadActionImages()
         { "HELP", acHelp },
     };
     for (const auto &[name, action] : images) {
-        QPixmap image(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(name)));
+        const QIcon image = CommandIcon(QString::fromLatin1(name));
         if (image.isNull())
             continue; // the action goes without an image
-        image.setMask(image.createMaskFromColor(QColor(255, 0, 255)));
-        m_images.append(QIcon(image));
-        action->setIcon(m_images.constLast());
+        m_images.append(image);
+        action->setIcon(image);
     }
 }
 

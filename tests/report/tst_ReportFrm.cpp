@@ -303,6 +303,8 @@ public:
         QCOMPARE(tools.indexOf(report.acCopyToClipboard), 1);
         QCOMPARE(tools.indexOf(report.acPrint), 3);
         QCOMPARE(tools.indexOf(report.acPrintSetup), 4);
+        for (const QAction *tool : tools)
+            QVERIFY2(tool->isSeparator() || !tool->icon().isNull(), qPrintable(tool->objectName()));
         QVERIFY(!report.acPrint->isEnabled());
         QVERIFY(!report.acPrintSetup->isEnabled());
         QVERIFY(report.acSaveAsPdf->isEnabled());

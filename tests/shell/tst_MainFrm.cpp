@@ -236,11 +236,14 @@ private Q_SLOTS:
         QCOMPARE(form->acSave->isEnabled(), modified);
     }
 
-    void everyWindowShowsItsOwnCaption()
+    void everyWindowShowsItsOwnCaptionAndImages()
     {
         writeFile(path(u"week.hf"_s), "7/12/2026,8:30\r\n");
         start({ path(u"week.hf"_s) });
         QCOMPARE(form->windowTitle(), u"Hourframe [week.hf]"_s);
+        QVERIFY(!form->windowIcon().isNull());
+        for (const QAction *tool : form->findChild<QToolBar *>()->actions())
+            QVERIFY2(tool->isSeparator() || !tool->icon().isNull(), qPrintable(tool->objectName()));
         QCOMPARE(TCommentForm(*data).windowTitle(), u"Comment"_s);
         // The application title follows the caption, but is not the display name Qt
         // would append to the caption of every other window.
