@@ -99,14 +99,12 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     formLayout->addLayout(CreateButtonRow());
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> tabOrder { edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate,
-        cbAdjustDates, cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
+    SetTabOrder({ edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate, cbAdjustDates,
+        cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
         cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
-        cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+        cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel });
 
-    connect(edFilename, &QLineEdit::textChanged, this, &TExportOptionsForm::Changed);
+    connect(edFilename, &QLineEdit::textChanged, this, &TExportOptionsForm::UpdateOkState);
     connect(btFilename, &QToolButton::clicked, this, &TExportOptionsForm::edFilenameButtonClick);
 }
 
@@ -134,11 +132,6 @@ void TExportOptionsForm::FormShow()
 bool TExportOptionsForm::CanAccept() const
 {
     return !TrimmedView(edFilename->text()).isEmpty();
-}
-
-void TExportOptionsForm::Changed()
-{
-    UpdateOkState();
 }
 
 bool TExportOptionsForm::eventFilter(QObject *watched, QEvent *event)
@@ -197,9 +190,5 @@ void TExportOptionsForm::StoreOptions()
 
 bool EditExportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)
 {
-    TExportOptionsForm form(data, store, owner);
-    if (Presenter().ExecDialog(form) != QDialog::Accepted)
-        return false;
-    period = form.ChosenPeriod();
-    return true;
+    return TExportOptionsForm(data, store, owner).Edit(period);
 }

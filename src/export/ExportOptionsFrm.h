@@ -27,7 +27,6 @@ private:
     // Whether a key typed into the file-name field is dropped.
     bool edFilenameKeyPress(const QKeyEvent &key) const;
     void edFilenameButtonClick();
-    void Changed();
 
     QLineEdit *edFilename;
     QToolButton *btFilename;
@@ -45,6 +44,5 @@ private:
     QCheckBox *cbShowTotalHours;
 };
 
-// Shows the export options over the owner. Returns whether the user left
-// them with OK; period then holds the chosen, possibly widened, dates.
+// Shows the export options over the owner (see TPeriodOptionsForm::Edit).
 bool EditExportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period);

@@ -6,6 +6,7 @@
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "ui/NamedWidgets.h"
+#include "ui/Presenter.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -134,6 +135,12 @@ QLayout *TPeriodOptionsForm::CreateButtonRow()
     return row;
 }
 
+void TPeriodOptionsForm::SetTabOrder(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 void TPeriodOptionsForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -196,4 +203,12 @@ void TPeriodOptionsForm::btOkClick()
     // One write of the settings file for all the options.
     m_data.Batch([this] { StoreOptions(); });
     accept();
+}
+
+bool TPeriodOptionsForm::Edit(TPeriod &period)
+{
+    if (Presenter().ExecDialog(*this) != QDialog::Accepted)
+        return false;
+    period = ChosenPeriod();
+    return true;
 }

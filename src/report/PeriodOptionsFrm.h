@@ -3,6 +3,7 @@
 #include "report/Period.h"
 
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 
 class QCheckBox;
@@ -40,6 +41,10 @@ public:
     int EndDate() const;
     TPeriod ChosenPeriod() const { return { StartDate(), EndDate() }; }
 
+    // Shows the dialog modally over its parent. Returns whether the user left
+    // it with OK; period then holds the chosen, possibly widened, dates.
+    bool Edit(TPeriod &period);
+
 protected:
     TData &Data() const { return m_data; }
 
@@ -61,6 +66,8 @@ protected:
     QGroupBox *CreateDatesGroup(const QString &caption);
     // OK and Cancel, right-aligned.
     QLayout *CreateButtonRow();
+    // Tab moves through the widgets in the order given.
+    void SetTabOrder(const QList<QWidget *> &widgets);
 
     void showEvent(QShowEvent *event) override;
 

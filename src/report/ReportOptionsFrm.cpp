@@ -2,7 +2,6 @@
 
 #include "settings/DataMod.h"
 #include "ui/NamedWidgets.h"
-#include "ui/Presenter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,10 +50,8 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     formLayout->addLayout(CreateButtonRow());
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> tabOrder { cbPeriod, edStartDate, edEndDate, cbAdjustDates, cbBlankDays,
-        cbBlankWeekendDays, ckShowTotalHours, ckCalculateAverageHours, ckShowBalance, btOk, btCancel };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabOrder({ cbPeriod, edStartDate, edEndDate, cbAdjustDates, cbBlankDays, cbBlankWeekendDays,
+        ckShowTotalHours, ckCalculateAverageHours, ckShowBalance, btOk, btCancel });
 }
 
 void TReportOptionsForm::FormShow()
@@ -80,9 +77,5 @@ void TReportOptionsForm::StoreOptions()
 
 bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)
 {
-    TReportOptionsForm form(data, store, owner);
-    if (Presenter().ExecDialog(form) != QDialog::Accepted)
-        return false;
-    period = form.ChosenPeriod();
-    return true;
+    return TReportOptionsForm(data, store, owner).Edit(period);
 }

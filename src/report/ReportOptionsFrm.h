@@ -22,6 +22,5 @@ private:
     QCheckBox *ckShowBalance;
 };
 
-// Shows the report options over the owner. Returns whether the user left
-// them with OK; period then holds the chosen, possibly widened, dates.
+// Shows the report options over the owner (see TPeriodOptionsForm::Edit).
 bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period);
