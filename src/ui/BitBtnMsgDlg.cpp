@@ -40,6 +40,25 @@ constexpr std::array<ButtonInfo, 11> Buttons { {
     { mbHelp, "&Help", QStyle::SP_DialogHelpButton, true },
 } };
 
+// The caption and icon of each kind of box but the custom one, which has
+// the application title and no icon.
+struct KindInfo {
+    const char *caption;
+    QStyle::StandardPixmap icon;
+};
+
+constexpr std::array<KindInfo, mtCustom> Kinds { {
+    { "Warning", QStyle::SP_MessageBoxWarning },
+    { "Error", QStyle::SP_MessageBoxCritical },
+    { "Information", QStyle::SP_MessageBoxInformation },
+    { "Confirm", QStyle::SP_MessageBoxQuestion },
+} };
+
+const KindInfo *kindInfo(TMsgDlgType kind)
+{
+    return static_cast<unsigned>(kind) < Kinds.size() ? &Kinds[kind] : nullptr;
+}
+
 TMsgDlgBtn defaultButtonOf(TMsgDlgButtons buttons)
 {
     for (const TMsgDlgBtn b : { mbOK, mbYes, mbRetry })
@@ -126,19 +145,8 @@ TMsgDlgBtn cancelButtonOf(TMsgDlgButtons buttons)
 
 QString TMessageForm::Caption(TMsgDlgType kind)
 {
-    switch (kind) {
-    case mtWarning:
-        return QStringLiteral("Warning");
-    case mtError:
-        return QStringLiteral("Error");
-    case mtInformation:
-        return QStringLiteral("Information");
-    case mtConfirmation:
-        return QStringLiteral("Confirm");
-    case mtCustom:
-        break;
-    }
-    return ApplicationTitle();
+    const KindInfo *info = kindInfo(kind);
+    return info ? QString::fromLatin1(info->caption) : ApplicationTitle();
 }
 
 QString TMessageForm::ButtonCaption(TMsgDlgBtn button)
@@ -162,28 +170,11 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
     auto *textRow = new QHBoxLayout;
     textRow->setSpacing(12);
     int iconWidth = 0;
-    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
-    switch (kind) {
-    case mtWarning:
-        icon = QStyle::SP_MessageBoxWarning;
-        break;
-    case mtError:
-        icon = QStyle::SP_MessageBoxCritical;
-        break;
-    case mtInformation:
-        icon = QStyle::SP_MessageBoxInformation;
-        break;
-    case mtConfirmation:
-        icon = QStyle::SP_MessageBoxQuestion;
-        break;
-    case mtCustom:
-        break;
-    }
-    if (icon != QStyle::SP_CustomBase) {
+    if (const KindInfo *info = kindInfo(kind)) {
         auto *iconLabel = new QLabel(this);
         iconLabel->setObjectName(QStringLiteral("Image"));
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-        iconLabel->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
+        iconLabel->setPixmap(style()->standardIcon(info->icon, nullptr, this).pixmap(size, size));
         iconLabel->setAlignment(Qt::AlignTop);
         textRow->addWidget(iconLabel);
         iconWidth = size + textRow->spacing();
