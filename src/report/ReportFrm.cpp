@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
+#include "core/Utf8Text.h"
 #include "report/BusyFrm.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
@@ -28,6 +29,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -217,10 +219,9 @@ void TReportForm::acSaveExecute()
         u"Save Report"_s, u"Text Files (*.txt);;All Files (*)"_s, u"txt"_s, m_data.ReportFileName(), false);
     if (path.isEmpty())
         return;
-    const QByteArray bytes = CrLfText(m_lines).toUtf8();
+    const std::string bytes = CrLfText(m_lines).toStdString();
     ReplaceFile(path, [&](QIODevice &file) {
-        if (file.write(bytes) != bytes.size())
-            throw IoError(u"Cannot write %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+        WriteUtf8(file, bytes, QDir::toNativeSeparators(path));
         return true;
     });
     m_data.SetReportFileName(path);
@@ -278,14 +279,14 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
 {
     const WindowDisabled disabled(this);
     const QScopedValueRollback printing(m_printing, true);
-    const std::unique_ptr<TBusyForm> busy = std::make_unique<TBusyForm>(this);
+    TBusyForm busy(this);
     // A window made over a disabled owner starts disabled; Cancel must work.
-    busy->setEnabled(true);
-    busy->SetOperation(u"Printing Report"_s);
-    busy->SetPosition(0);
-    busy->SetMin(0);
-    busy->SetMax(static_cast<int>(m_lines.size()));
-    busy->show();
+    busy.setEnabled(true);
+    busy.SetOperation(u"Printing Report"_s);
+    busy.SetPosition(0);
+    busy.SetMin(0);
+    busy.SetMax(static_cast<int>(m_lines.size()));
+    busy.show();
     QCoreApplication::processEvents();
 
     const QFont font = PrinterFont(m_data);
@@ -306,14 +307,14 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
         }
         tops[i] = y;
         y += lineHeight;
-        busy->SetPosition(static_cast<int>(i));
+        busy.SetPosition(static_cast<int>(i));
         QCoreApplication::processEvents();
-        if (QCoreApplication::closingDown() || busy->Cancelled())
+        if (QCoreApplication::closingDown() || busy.Cancelled())
             return false;
     }
 
-    busy->CancelButton()->setEnabled(false);
-    busy->repaint();
+    busy.CancelButton()->setEnabled(false);
+    busy.repaint();
     QPainter painter;
     if (!painter.begin(&device))
         throw IoError(u"The report could not be printed"_s);
