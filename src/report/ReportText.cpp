@@ -29,6 +29,13 @@ QStringView blanks(qsizetype count)
     return Blanks.first(count);
 }
 
+// Whether a day holds anything besides a lunch break.
+bool HasMoreThanLunch(const DayRecord &record)
+{
+    return record.Arrive >= 0 || record.Depart >= 0 || record.Extra > 0 || record.Holiday > 0
+        || !record.Comment.isEmpty();
+}
+
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
@@ -84,9 +91,7 @@ private:
                 break;
             if (!record)
                 continue;
-            const bool otherContent = record->Arrive >= 0 || record->Depart >= 0 || record->Extra > 0
-                || record->Holiday > 0 || !record->Comment.isEmpty();
-            m_lunch = m_lunch || (otherContent && record->Lunch > 0);
+            m_lunch = m_lunch || (HasMoreThanLunch(*record) && record->Lunch > 0);
             m_extra = m_extra || record->Extra > 0;
             m_holiday = m_holiday || record->Holiday > 0;
             m_comment = m_comment || !record->Comment.isEmpty();
@@ -132,9 +137,7 @@ private:
     void WriteDay(int day, const DayRecord *record)
     {
         static const DayRecord Blank;
-        const bool hasData = record
-            && (record->Arrive >= 0 || record->Depart >= 0 || record->Lunch > 0 || record->Extra > 0
-                || record->Holiday > 0 || !record->Comment.isEmpty());
+        const bool hasData = record && (record->Lunch > 0 || HasMoreThanLunch(*record));
         const int weekday = DayNumber::dayOfWeek(day);
         const bool weekend = DayNumber::isWeekend(day);
         const bool included = hasData || (!weekend && m_settings.ReportWorkDaysWithNoHours)
