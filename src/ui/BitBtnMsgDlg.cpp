@@ -149,14 +149,6 @@ QString TMessageForm::Caption(TMsgDlgType kind)
     return info ? QString::fromLatin1(info->caption) : ApplicationTitle();
 }
 
-QString TMessageForm::ButtonCaption(TMsgDlgBtn button)
-{
-    for (const ButtonInfo &info : Buttons)
-        if (info.button == button)
-            return QString::fromLatin1(info.caption);
-    return QString();
-}
-
 TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons, QWidget *parent)
     : QDialog(parent)
     , m_default(defaultButtonOf(buttons))

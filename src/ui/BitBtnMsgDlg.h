@@ -45,7 +45,6 @@ public:
     TMsgDlgBtn CancelButton() const { return m_cancel; }
 
     static QString Caption(TMsgDlgType kind);
-    static QString ButtonCaption(TMsgDlgBtn button);
 
     void reject() override;
 
