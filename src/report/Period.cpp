@@ -37,37 +37,31 @@ std::optional<int> yearOf(QStringView text)
     }
 }
 
+constexpr QStringView ThisWeekName = u"This Week";
+constexpr QStringView LastWeekName = u"Last Week";
+
+// The first day of the week that holds today.
+int weekStartOfToday(int firstDayOfWeek)
+{
+    return DayNumber::weekStartOf(DayNumber::today(), firstDayOfWeek);
+}
+
 } // namespace
-
-QString ThisWeekName()
-{
-    return u"This Week"_s;
-}
-
-QString LastWeekName()
-{
-    return u"Last Week"_s;
-}
 
 int LastDayOfWeek(int firstDayOfWeek)
 {
     return firstDayOfWeek == 1 ? 7 : firstDayOfWeek - 1;
 }
 
-int WeekStartOfToday(int firstDayOfWeek)
-{
-    return DayNumber::weekStartOf(DayNumber::today(), firstDayOfWeek);
-}
-
 TPeriod ThisWeek(int firstDayOfWeek)
 {
-    const int start = WeekStartOfToday(firstDayOfWeek);
+    const int start = weekStartOfToday(firstDayOfWeek);
     return { start, start + 6 };
 }
 
 TPeriod LastWeek(int firstDayOfWeek)
 {
-    const int start = WeekStartOfToday(firstDayOfWeek);
+    const int start = weekStartOfToday(firstDayOfWeek);
     return { start - 7, start - 1 };
 }
 
@@ -85,7 +79,7 @@ QStringList PeriodNames(int earliestDate)
 {
     const QDate today = Clock::today();
     const int year = today.year();
-    QStringList names { ThisWeekName(), LastWeekName(), QString::number(year) };
+    QStringList names { ThisWeekName.toString(), LastWeekName.toString(), QString::number(year) };
     for (int month = today.month(); month >= 1; --month) {
         if (lastDayOfMonth(year, month) >= earliestDate)
             names << monthName(year, month);
@@ -101,9 +95,9 @@ QStringList PeriodNames(int earliestDate)
 
 std::optional<TPeriod> PeriodOfName(const QString &name, int firstDayOfWeek)
 {
-    if (name == ThisWeekName())
+    if (name == ThisWeekName)
         return ThisWeek(firstDayOfWeek);
-    if (name == LastWeekName())
+    if (name == LastWeekName)
         return LastWeek(firstDayOfWeek);
     const int year = Clock::today().year();
     for (const int y : { year, year - 1 }) {

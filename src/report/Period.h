@@ -20,14 +20,8 @@ struct TPeriod {
 // injectable clock, names from the regional settings, both read at the call.
 namespace Period {
 
-QString ThisWeekName(); // "This Week"
-QString LastWeekName(); // "Last Week"
-
 // The day before firstDayOfWeek: Saturday (7) for a week that begins on Sunday.
 int LastDayOfWeek(int firstDayOfWeek);
-
-// The first day of the week that holds today.
-int WeekStartOfToday(int firstDayOfWeek);
 
 TPeriod ThisWeek(int firstDayOfWeek);
 TPeriod LastWeek(int firstDayOfWeek);
