@@ -24,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QToolBar>
@@ -71,22 +72,6 @@ QFont PrinterFont(const TData &data)
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }
-
-// Disables a window for as long as it lives.
-class WindowDisabled {
-public:
-    explicit WindowDisabled(QWidget *window)
-        : m_window(window)
-    {
-        m_window->setEnabled(false);
-    }
-    ~WindowDisabled() { m_window->setEnabled(true); }
-    WindowDisabled(const WindowDisabled &) = delete;
-    WindowDisabled &operator=(const WindowDisabled &) = delete;
-
-private:
-    QWidget *m_window;
-};
 
 } // namespace
 
@@ -277,7 +262,8 @@ void TReportForm::acSaveAsPdfExecute()
 // engines do not abort), so a cancelled print must not begin one at all.
 bool TReportForm::PrintPages(QPagedPaintDevice &device)
 {
-    const WindowDisabled disabled(this);
+    setEnabled(false);
+    const auto enable = qScopeGuard([this] { setEnabled(true); });
     const QScopedValueRollback printing(m_printing, true);
     TBusyForm busy(this);
     // A window made over a disabled owner starts disabled; Cancel must work.
