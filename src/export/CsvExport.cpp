@@ -3,7 +3,6 @@
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
-#include "core/Errors.h"
 #include "core/Regional.h"
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
