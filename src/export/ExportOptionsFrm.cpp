@@ -99,6 +99,19 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     formLayout->addLayout(CreateButtonRow());
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // In the order OK stores them, after the file name.
+    SetOptionBoxes({ { cbAdjustDates, TSetting::ExportAdjustDatesToFullWeek },
+        { cbBlankDays, TSetting::ExportWorkDaysWithNoHours },
+        { cbBlankWeekendDays, TSetting::ExportWeekendDaysWithNoHours },
+        { cbShowTotalHours, TSetting::ExportCalculateTotalHours },
+        { cbIncludeColumnHeadings, TSetting::ExportColumnHeadings },
+        { cbIncludeArrivalTime, TSetting::ExportArrivalTime },
+        { cbIncludeDepartureTime, TSetting::ExportDepartureTime },
+        { cbIncludeLunchTime, TSetting::ExportLunchTime },
+        { cbIncludeExtraHours, TSetting::ExportExtraHours }, { cbIncludeHolidays, TSetting::ExportHolidays },
+        { cbIncludeDailyHours, TSetting::ExportDailyHours }, { cbIncludeDate, TSetting::ExportDate },
+        { cbExportDeviations, TSetting::ExportDeviation }, { cbIncludeComments, TSetting::ExportComments } });
+
     SetTabOrder({ edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate, cbAdjustDates,
         cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
         cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
@@ -112,21 +125,7 @@ void TExportOptionsForm::FormShow()
 {
     edFilename->setText(Data().ExportFileName());
     cbFormat->setCurrentIndex(0);
-    BuildPeriodList();
-    cbAdjustDates->setChecked(Data().ExportAdjustDatesToFullWeek());
-    cbIncludeColumnHeadings->setChecked(Data().ExportColumnHeadings());
-    cbIncludeDate->setChecked(Data().ExportDate());
-    cbIncludeArrivalTime->setChecked(Data().ExportArrivalTime());
-    cbIncludeDepartureTime->setChecked(Data().ExportDepartureTime());
-    cbIncludeLunchTime->setChecked(Data().ExportLunchTime());
-    cbIncludeExtraHours->setChecked(Data().ExportExtraHours());
-    cbIncludeDailyHours->setChecked(Data().ExportDailyHours());
-    cbIncludeHolidays->setChecked(Data().ExportHolidays());
-    cbIncludeComments->setChecked(Data().ExportComments());
-    cbExportDeviations->setChecked(Data().ExportDeviation());
-    cbBlankDays->setChecked(Data().ExportWorkDaysWithNoHours());
-    cbBlankWeekendDays->setChecked(Data().ExportWeekendDaysWithNoHours());
-    cbShowTotalHours->setChecked(Data().ExportCalculateTotalHours());
+    TPeriodOptionsForm::FormShow();
 }
 
 bool TExportOptionsForm::CanAccept() const
@@ -172,20 +171,7 @@ void TExportOptionsForm::edFilenameButtonClick()
 void TExportOptionsForm::StoreOptions()
 {
     Data().SetExportFileName(edFilename->text());
-    Data().SetExportAdjustDatesToFullWeek(cbAdjustDates->isChecked());
-    Data().SetExportWorkDaysWithNoHours(cbBlankDays->isChecked());
-    Data().SetExportWeekendDaysWithNoHours(cbBlankWeekendDays->isChecked());
-    Data().SetExportCalculateTotalHours(cbShowTotalHours->isChecked());
-    Data().SetExportColumnHeadings(cbIncludeColumnHeadings->isChecked());
-    Data().SetExportArrivalTime(cbIncludeArrivalTime->isChecked());
-    Data().SetExportDepartureTime(cbIncludeDepartureTime->isChecked());
-    Data().SetExportLunchTime(cbIncludeLunchTime->isChecked());
-    Data().SetExportExtraHours(cbIncludeExtraHours->isChecked());
-    Data().SetExportHolidays(cbIncludeHolidays->isChecked());
-    Data().SetExportDailyHours(cbIncludeDailyHours->isChecked());
-    Data().SetExportDate(cbIncludeDate->isChecked());
-    Data().SetExportDeviation(cbExportDeviations->isChecked());
-    Data().SetExportComments(cbIncludeComments->isChecked());
+    TPeriodOptionsForm::StoreOptions();
 }
 
 bool EditExportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)

@@ -148,9 +148,22 @@ void TPeriodOptionsForm::showEvent(QShowEvent *event)
         FormShow();
 }
 
+void TPeriodOptionsForm::SetOptionBoxes(QList<std::pair<QCheckBox *, TSetting>> boxes)
+{
+    m_optionBoxes = std::move(boxes);
+}
+
 void TPeriodOptionsForm::FormShow()
 {
     BuildPeriodList();
+    for (const auto &[box, setting] : m_optionBoxes)
+        box->setChecked(std::get<bool>(m_data.Value(setting)));
+}
+
+void TPeriodOptionsForm::StoreOptions()
+{
+    for (const auto &[box, setting] : m_optionBoxes)
+        m_data.Assign(setting, TSettingValue(std::in_place_type<bool>, box->isChecked()));
 }
 
 void TPeriodOptionsForm::BuildPeriodList()

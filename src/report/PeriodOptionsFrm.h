@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <utility>
+
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -15,13 +17,14 @@ class QLayout;
 class QPushButton;
 class TData;
 class TTimeRecorder;
+enum class TSetting;
 
 // What the report and export options dialogs share: the list of named
 // periods, the two date fields with their weekday labels, widening to whole
 // weeks, the blank-day check boxes, and OK and Cancel. A dialog derived from
 // it places these controls in its own layout (CreateDatesGroup holds the
-// period part), loads its options in FormShow and stores them in
-// StoreOptions.
+// period part) and names the setting each of its check boxes shows
+// (SetOptionBoxes); those are loaded when the dialog is shown and stored on OK.
 //
 // OK is enabled exactly when both dates are present, the start is not after
 // the end, and CanAccept agrees. OK widens the dates to whole weeks when
@@ -48,17 +51,19 @@ public:
 protected:
     TData &Data() const { return m_data; }
 
-    // Runs each time the dialog is shown. The default builds the period list
-    // and applies its first entry; a derived dialog loads its options around
-    // that with BuildPeriodList.
+    // Runs each time the dialog is shown: builds the period list, applies
+    // its first entry and ticks the option boxes as the settings say. A
+    // derived dialog loads its other options before.
     virtual void FormShow();
     // An extra condition for OK; call UpdateOkState when it may have changed.
     virtual bool CanAccept() const { return true; }
-    // Stores the options into the settings through their setters; runs on
-    // OK after the widening, as one batch.
-    virtual void StoreOptions() = 0;
+    // Stores the option boxes, in their order, into the settings; runs on OK
+    // after the widening, as one batch. A derived dialog stores its other
+    // options before.
+    virtual void StoreOptions();
 
-    void BuildPeriodList();
+    // The check boxes of the dialog's flag settings, with their settings.
+    void SetOptionBoxes(QList<std::pair<QCheckBox *, TSetting>> boxes);
     void UpdateOkState();
 
     // A group box with the period list, the date fields and their weekday
@@ -83,6 +88,7 @@ protected:
     QPushButton *btCancel;
 
 private:
+    void BuildPeriodList();
     void cbPeriodClick();
     void edStartDateChange();
     void edEndDateChange();
@@ -91,4 +97,5 @@ private:
 
     TData &m_data;
     QPointer<TTimeRecorder> m_timeRecorder;
+    QList<std::pair<QCheckBox *, TSetting>> m_optionBoxes;
 };

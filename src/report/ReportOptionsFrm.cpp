@@ -50,29 +50,16 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     formLayout->addLayout(CreateButtonRow());
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // In the order OK stores them.
+    SetOptionBoxes({ { cbAdjustDates, TSetting::ReportAdjustDatesToFullWeek },
+        { cbBlankDays, TSetting::ReportWorkDaysWithNoHours },
+        { cbBlankWeekendDays, TSetting::ReportWeekendDaysWithNoHours },
+        { ckCalculateAverageHours, TSetting::ReportCalculateAverageHours },
+        { ckShowTotalHours, TSetting::ReportCalculateTotalHours },
+        { ckShowBalance, TSetting::ReportShowBalance } });
+
     SetTabOrder({ cbPeriod, edStartDate, edEndDate, cbAdjustDates, cbBlankDays, cbBlankWeekendDays,
         ckShowTotalHours, ckCalculateAverageHours, ckShowBalance, btOk, btCancel });
-}
-
-void TReportOptionsForm::FormShow()
-{
-    BuildPeriodList();
-    cbAdjustDates->setChecked(Data().ReportAdjustDatesToFullWeek());
-    cbBlankDays->setChecked(Data().ReportWorkDaysWithNoHours());
-    cbBlankWeekendDays->setChecked(Data().ReportWeekendDaysWithNoHours());
-    ckCalculateAverageHours->setChecked(Data().ReportCalculateAverageHours());
-    ckShowTotalHours->setChecked(Data().ReportCalculateTotalHours());
-    ckShowBalance->setChecked(Data().ReportShowBalance());
-}
-
-void TReportOptionsForm::StoreOptions()
-{
-    Data().SetReportAdjustDatesToFullWeek(cbAdjustDates->isChecked());
-    Data().SetReportWorkDaysWithNoHours(cbBlankDays->isChecked());
-    Data().SetReportWeekendDaysWithNoHours(cbBlankWeekendDays->isChecked());
-    Data().SetReportCalculateAverageHours(ckCalculateAverageHours->isChecked());
-    Data().SetReportCalculateTotalHours(ckShowTotalHours->isChecked());
-    Data().SetReportShowBalance(ckShowBalance->isChecked());
 }
 
 bool EditReportOptions(QWidget *owner, TData &data, TTimeRecorder *store, TPeriod &period)

@@ -12,10 +12,6 @@ class TReportOptionsForm : public TPeriodOptionsForm {
 public:
     TReportOptionsForm(TData &data, TTimeRecorder *store, QWidget *parent = nullptr);
 
-protected:
-    void FormShow() override;
-    void StoreOptions() override;
-
 private:
     QCheckBox *ckShowTotalHours;
     QCheckBox *ckCalculateAverageHours;
