@@ -87,6 +87,24 @@ int wholeMinutes(double minutes)
     return static_cast<int>(roundHalfEven(minutes));
 }
 
+// Where the store keeps each entry row of a day, Arrive to Holiday.
+struct StoredRow {
+    int (TTimeRecorder::*get)(double) const;
+    void (TTimeRecorder::*set)(double, int);
+};
+
+const StoredRow &storedRow(int row)
+{
+    static constexpr std::array<StoredRow, 5> rows { {
+        { &TTimeRecorder::GetArrive, &TTimeRecorder::SetArrive },
+        { &TTimeRecorder::GetDepart, &TTimeRecorder::SetDepart },
+        { &TTimeRecorder::GetLunch, &TTimeRecorder::SetLunch },
+        { &TTimeRecorder::GetExtra, &TTimeRecorder::SetExtra },
+        { &TTimeRecorder::GetHoliday, &TTimeRecorder::SetHoliday },
+    } };
+    return rows.at(static_cast<std::size_t>(row - TWeekSheet::rwArrive));
+}
+
 struct Caption {
     const char16_t *name;
     const char16_t *text;
@@ -418,38 +436,18 @@ void TWeekSheet::FieldEdited(int weekday, int row)
         return;
     Day &day = m_days[weekday];
     day.edited[row] = true;
-    TTimeEdit *const field = Field(weekday, row);
-    if (day.hasDate && field->IsValidTime()) {
-        const int minutes = wholeMinutes(field->AsMinutes());
-        switch (row) {
-        case rwArrive:
-            m_recorder.SetArrive(day.date, minutes);
-            break;
-        case rwDepart:
-            m_recorder.SetDepart(day.date, minutes);
-            break;
-        case rwLunch:
-            m_recorder.SetLunch(day.date, minutes);
-            break;
-        case rwExtra:
-            m_recorder.SetExtra(day.date, minutes);
-            break;
-        default:
-            m_recorder.SetHoliday(day.date, minutes);
-            break;
-        }
-    }
+    const TTimeEdit *field = Field(weekday, row);
+    if (day.hasDate && field->IsValidTime())
+        (m_recorder.*storedRow(row).set)(day.date, wholeMinutes(field->AsMinutes()));
     RecalculateDay(weekday);
 }
 
 void TWeekSheet::LoadDay(int date)
 {
-    Day &day = m_days[DayNumber::dayOfWeek(date)];
-    day.arrive->SetAsMinutes(m_recorder.GetArrive(date));
-    day.depart->SetAsMinutes(m_recorder.GetDepart(date));
-    day.lunch->SetAsMinutes(m_recorder.GetLunch(date));
-    day.extra->SetAsMinutes(m_recorder.GetExtra(date));
-    day.hols->SetAsMinutes(m_recorder.GetHoliday(date));
+    const int weekday = DayNumber::dayOfWeek(date);
+    Day &day = m_days[weekday];
+    for (int row = rwArrive; row <= rwHols; ++row)
+        Field(weekday, row)->SetAsMinutes((m_recorder.*storedRow(row).get)(date));
     UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
     day.date = date;
     day.hasDate = true;
