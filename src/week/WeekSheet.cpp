@@ -10,6 +10,7 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "week/WeekFigures.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -67,7 +68,6 @@ constexpr int ShortfallRowHeight = 21;
 constexpr int BalanceRowHeight = 21;
 
 constexpr int MaxFieldLength = 5;
-constexpr int MinutesPerDay = 1440;
 
 // Weekdays in the order the week is recalculated and tabbed through: Monday first.
 constexpr std::array<int, 7> MondayFirst { DayNumber::Monday, DayNumber::Tuesday, DayNumber::Wednesday,
@@ -470,59 +470,27 @@ void TWeekSheet::RecalculateDay(int weekday)
     if (m_loadingWeek || weekday < 1 || weekday > 7)
         return;
     const Day &day = m_days[weekday];
-    TTimeEdit *const a = day.arrive;
-    TTimeEdit *const d = day.depart;
-    TTimeEdit *const l = day.lunch;
-    TTimeEdit *const x = day.extra;
-    TTimeEdit *const h = day.hols;
-
-    const bool aValid = a->IsValidTime();
-    const bool dValid = d->IsValidTime();
-    const bool lValid = l->IsValidTime();
-    const bool xValid = x->IsValidTime();
-    const bool hValid = h->IsValidTime();
-    Colour(a, aValid);
-    Colour(d, dValid);
-    Colour(l, lValid);
-    Colour(x, xValid);
-    Colour(h, hValid);
-
     // A valid field holds what the store holds, except where the field cannot
     // hold the stored value (an arrival of 25:00 reads back as 01:00): the
     // figures take the stored values, as the report does.
-    qint64 arrive = wholeMinutes(a->AsMinutes());
-    qint64 depart = wholeMinutes(d->AsMinutes());
-    qint64 lunch = wholeMinutes(l->AsMinutes());
-    qint64 extra = wholeMinutes(x->AsMinutes());
-    qint64 holiday = wholeMinutes(h->AsMinutes());
-    if (day.hasDate) {
-        arrive = m_recorder.GetArrive(day.date);
-        depart = m_recorder.GetDepart(day.date);
-        lunch = m_recorder.GetLunch(day.date);
-        extra = m_recorder.GetExtra(day.date);
-        holiday = m_recorder.GetHoliday(day.date);
+    std::array<SheetField, rwHols> entries;
+    for (int row = rwArrive; row <= rwHols; ++row) {
+        const TTimeEdit *field = Field(weekday, row);
+        entries[static_cast<std::size_t>(row - rwArrive)]
+            = SheetField { day.hasDate ? (m_recorder.*storedRow(row).get)(day.date)
+                                       : wholeMinutes(field->AsMinutes()),
+                  field->IsValidTime() };
     }
-
-    bool ok = true;
-    qint64 hours = 0;
-    if (!(a->IsBlank() || !aValid || d->IsBlank() || !dValid || !lValid)) {
-        qint64 span = depart - arrive;
-        if (span < 0)
-            span += MinutesPerDay; // departed after midnight
-        ok = span - lunch >= 0;
-        Colour(a, ok);
-        Colour(d, ok);
-        Colour(l, ok);
-        if (lunch > 0)
-            span -= lunch;
-        hours = ok ? span : 0;
-    }
-    if (ok && xValid && extra > 0)
-        hours += extra;
-    if (ok && hValid && holiday > 0 && m_data.IncludeHolsInTotal())
-        hours += holiday;
-    day.hours->SetAsMinutes(static_cast<double>(hours));
-    day.deviation->SetAsMinutes(static_cast<double>(hours - m_data.DayTarget(weekday)));
+    const auto [arrive, depart, lunch, extra, holiday] = entries;
+    const SheetDayFigures figures = CalculateSheetDay(SheetDay { arrive, depart, lunch, extra, holiday },
+        m_data.DayTarget(weekday), m_data.IncludeHolsInTotal());
+    // Arrive, Depart and Lunch are red also when the lunch is longer than the day.
+    for (int row = rwArrive; row <= rwHols; ++row)
+        Colour(Field(weekday, row),
+            entries[static_cast<std::size_t>(row - rwArrive)].valid
+                && (row > rwLunch || figures.spanFitsLunch));
+    day.hours->SetAsMinutes(static_cast<double>(figures.hours));
+    day.deviation->SetAsMinutes(static_cast<double>(figures.deviation));
 
     qint64 weekly = 0;
     for (int w = 1; w <= 7; ++w)
