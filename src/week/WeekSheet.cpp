@@ -392,7 +392,7 @@ void TWeekSheet::InitWeek()
             LoadDay(start + offset);
         m_loadingWeek = false;
     }
-    ForgetBalance();
+    m_weekBalance.reset();
 }
 
 void TWeekSheet::ShowWeek()
@@ -416,7 +416,7 @@ void TWeekSheet::ShowWeek()
             m_days[weekday].hasDate = false;
         for (int offset = 0; offset < 7; ++offset)
             LoadDay(start + offset);
-        ForgetBalance();
+        m_weekBalance.reset();
         ArrangeView();
     } catch (...) {
         failure = std::current_exception();
@@ -508,20 +508,13 @@ void TWeekSheet::RecalculateDay(int weekday)
     UpdateBalance();
 }
 
-void TWeekSheet::ForgetBalance()
-{
-    m_weekBalanceCounted = false;
-}
-
 void TWeekSheet::UpdateBalance()
 {
     if (!m_showBalance || m_loadingWeek)
         return;
-    if (!m_weekBalanceCounted) {
-        m_weekBalance.Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
-        m_weekBalanceCounted = true;
-    }
-    const QString text = BalanceText(m_weekBalance.AsOf(m_weekStart + 6));
+    if (!m_weekBalance)
+        m_weekBalance.emplace().Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
+    const QString text = BalanceText(m_weekBalance->AsOf(m_weekStart + 6));
     if (m_balance->text() != text)
         m_balance->setText(text);
 }
