@@ -780,10 +780,7 @@ int TWeekSheet::BoxWeekStart(int days) const
 
 void TWeekSheet::MoveWeek(int days)
 {
-    BoxWeekStart(days);
-    const int start = ParseDateText(m_weekBox->currentText()) + days;
-    m_weekStart = start;
-    m_weekBox->setEditText(ShortDateText(start));
+    m_weekBox->setEditText(ShortDateText(BoxWeekStart(days)));
     ShowWeek();
 }
 
