@@ -472,7 +472,8 @@ void TWeekSheet::RecalculateDay(int weekday)
     const Day &day = m_days[weekday];
     // A valid field holds what the store holds, except where the field cannot
     // hold the stored value (an arrival of 25:00 reads back as 01:00): the
-    // figures take the stored values, as the report does.
+    // figures take the stored values, as the report does. A blank Arrive or
+    // Depart holds -1 in the field and in the store alike.
     std::array<SheetField, rwHols> entries;
     for (int row = rwArrive; row <= rwHols; ++row) {
         const TTimeEdit *field = Field(weekday, row);
