@@ -81,9 +81,8 @@ void setByName(TData &settings, const QString &name, const QString &value)
 
 } // namespace
 
-CommandOptions::CommandOptions(const QString &command, const QString &synopsis, const QString &description)
+CommandOptions::CommandOptions(const QString &command, const QString &description)
     : m_command(command)
-    , m_synopsis(synopsis)
 {
     m_parser.setApplicationDescription(description);
     m_parser.addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
@@ -97,11 +96,12 @@ void CommandOptions::addOption(const QCommandLineOption &option)
 void CommandOptions::addPositional(const QString &name, const QString &description)
 {
     m_parser.addPositionalArgument(name, description);
+    m_positionals.append(name);
 }
 
 void CommandOptions::addDataFile()
 {
-    m_parser.addPositionalArgument(u"FILE"_s, u"The data file."_s);
+    addPositional(u"FILE"_s, u"The data file."_s);
 }
 
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
@@ -160,17 +160,17 @@ TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
     return adjust ? Period::WidenToFullWeeks(period, firstDayOfWeek) : period;
 }
 
-bool CommandOptions::parse(const QStringList &arguments, int minPositional, int maxPositional)
+bool CommandOptions::parse(const QStringList &arguments)
 {
     if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments))
         throw UsageError(m_parser.errorText());
     if (m_parser.isSet(HelpOption))
         return false;
     const QStringList positional = m_parser.positionalArguments();
-    if (positional.size() < minPositional)
-        throw UsageError(u"missing "_s + m_synopsis.split(u' ').value(positional.size()));
-    if (positional.size() > maxPositional)
-        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.value(maxPositional)));
+    if (positional.size() < m_positionals.size())
+        throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
+    if (positional.size() > m_positionals.size())
+        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
     return true;
 }
 
@@ -185,7 +185,8 @@ QByteArray CommandOptions::helpText() const
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
-    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_synopsis));
+    text.replace(
+        0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_positionals.join(u' ')));
     return text.toUtf8();
 }
 
