@@ -9,8 +9,6 @@
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
-#include <QBuffer>
-
 using namespace Qt::StringLiterals;
 
 namespace Cli {
@@ -41,14 +39,8 @@ QByteArray RunPunch(const QStringList &arguments)
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
     const int today = DayNumber::today();
-    const QByteArray content = ReadDataFileBytes(path);
     TTimeRecorder recorder;
-    {
-        QBuffer buffer;
-        buffer.setData(content);
-        buffer.open(QIODevice::ReadOnly);
-        recorder.LoadFromDevice(buffer, path);
-    }
+    const QByteArray content = LoadForUpdate(recorder, path);
     const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
     const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
     const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);
