@@ -18,34 +18,30 @@ const QString FromOption = u"from"_s;
 const QString ToOption = u"to"_s;
 const QString PeriodOption = u"period"_s;
 
-// yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
-std::optional<QDate> isoDate(const QString &text)
+// A number of minDigits to maxDigits plain digits; nothing for any other text.
+std::optional<int> plainNumber(QStringView text, qsizetype minDigits, qsizetype maxDigits)
 {
-    const QStringList parts = text.split(u'-');
-    if (parts.size() != 3 || parts[0].size() != 4)
-        return std::nullopt;
-    int numbers[3];
-    for (int i = 0; i < 3; ++i) {
-        if (parts[i].isEmpty() || parts[i].size() > 4)
-            return std::nullopt;
-        for (const QChar c : parts[i]) {
-            if (c < u'0' || c > u'9')
-                return std::nullopt;
-        }
-        numbers[i] = parts[i].toInt();
-    }
-    return QDate(numbers[0], numbers[1], numbers[2]);
-}
-
-std::optional<int> plainNumber(QStringView text, qsizetype digits)
-{
-    if (text.size() != digits)
+    if (text.size() < minDigits || text.size() > maxDigits)
         return std::nullopt;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
     return text.toInt();
+}
+
+// yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
+std::optional<QDate> isoDate(const QString &text)
+{
+    const QStringList parts = text.split(u'-');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const std::optional<int> year = plainNumber(parts[0], 4, 4);
+    const std::optional<int> month = plainNumber(parts[1], 1, 4);
+    const std::optional<int> day = plainNumber(parts[2], 1, 4);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return QDate(*year, *month, *day);
 }
 
 // "this-week", "last-week", a year such as "2026", a month such as "2026-11",
@@ -57,11 +53,11 @@ std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
     if (name == u"last-week")
         return Period::LastWeek(firstDayOfWeek);
     const QStringView text(name);
-    if (const std::optional<int> year = plainNumber(text, 4); year && *year > 0)
+    if (const std::optional<int> year = plainNumber(text, 4, 4); year && *year > 0)
         return Period::YearPeriod(*year);
     if (text.size() == 7 && text[4] == u'-') {
-        const std::optional<int> year = plainNumber(text.first(4), 4);
-        const std::optional<int> month = plainNumber(text.sliced(5), 2);
+        const std::optional<int> year = plainNumber(text.first(4), 4, 4);
+        const std::optional<int> month = plainNumber(text.sliced(5), 2, 2);
         if (year && *year > 0 && month && *month >= 1 && *month <= 12)
             return Period::MonthPeriod(*year, *month);
     }
