@@ -4,7 +4,6 @@
 #include "core/TimeRecorder.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
