@@ -1,4 +1,3 @@
-#include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
@@ -20,10 +19,7 @@ namespace {
 QByteArray exportOf(const QByteArray &lines, const QString &columns, const QString &flags)
 {
     TTimeRecorder store;
-    QBuffer in;
-    in.setData(lines);
-    in.open(QIODevice::ReadOnly);
-    store.LoadFromDevice(in);
+    TestSupport::load(store, lines);
     TCsvExportOptions o;
     const bool all = columns == u"all"_s;
     bool *const switches[] = { &o.Date, &o.ArrivalTime, &o.DepartureTime, &o.LunchTime, &o.ExtraHours,
@@ -42,8 +38,7 @@ QByteArray exportOf(const QByteArray &lines, const QString &columns, const QStri
     }
     QBuffer out;
     out.open(QIODevice::WriteOnly);
-    WriteCsvExport(
-        out, store, DayNumber::fromDate(QDate(2026, 11, 30)), DayNumber::fromDate(QDate(2026, 12, 6)), o);
+    WriteCsvExport(out, store, TestSupport::day(2026, 11, 30), TestSupport::day(2026, 12, 6), o);
     return out.data();
 }
 

@@ -8,10 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
+using TestSupport::day;
 
 QStringList months(int year, int from, int to)
 {

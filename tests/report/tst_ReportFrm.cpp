@@ -5,6 +5,7 @@
 #include "report/ReportFrm.h"
 #include "settings/DataMod.h"
 #include "shell/MainFrm.h"
+#include "support/TestSupport.h"
 #include "support/WindowTestEnvironment.h"
 #include "ui/Printers.h"
 
@@ -30,10 +31,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
+using TestSupport::day;
 
 QByteArray readFile(const QString &path)
 {

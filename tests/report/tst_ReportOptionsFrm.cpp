@@ -1,7 +1,7 @@
-#include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "report/ReportOptionsFrm.h"
 #include "settings/DataMod.h"
+#include "support/TestSupport.h"
 #include "support/WindowTestEnvironment.h"
 
 #include <QCheckBox>
@@ -18,10 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
+using TestSupport::day;
 
 template<typename T> T *child(QDialog &dialog, const QString &name)
 {

@@ -4,7 +4,6 @@
 #include "report/ReportText.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -13,10 +12,7 @@ Q_DECLARE_METATYPE(TReportSettings)
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
+using TestSupport::day;
 
 QString blanks(int count)
 {
@@ -146,9 +142,7 @@ private Q_SLOTS:
         QFETCH(TReportSettings, settings);
         QFETCH(QStringList, lines);
         TTimeRecorder store;
-        QBuffer buffer(&file);
-        buffer.open(QIODevice::ReadOnly);
-        store.LoadFromDevice(buffer);
+        TestSupport::load(store, file);
         const QStringList report
             = ReportLines(store, { DayNumber::fromDate(start), DayNumber::fromDate(end) }, settings);
         const QStringList title { u"Hourframe [Untitled]"_s, QString(),
