@@ -267,13 +267,9 @@ void TMainForm::LoadActionImages()
         { "CLOCK", acTimeNow },
         { "HELP", acHelp },
     };
-    for (const auto &[name, action] : images) {
-        const QIcon image = CommandIcon(QString::fromLatin1(name));
-        if (image.isNull())
-            continue; // the action goes without an image
-        m_images.append(image);
-        action->setIcon(image);
-    }
+    // A command whose image is missing goes without one (a null icon).
+    for (const auto &[name, action] : images)
+        action->setIcon(CommandIcon(QString::fromLatin1(name)));
 }
 
 void TMainForm::showEvent(QShowEvent *event)

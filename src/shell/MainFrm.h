@@ -127,6 +127,5 @@ private:
     QMenu *m_popupMenu = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_exitSeparator = nullptr;
-    QList<QIcon> m_images;
     bool m_startUpDone = false;
 };
