@@ -162,15 +162,14 @@ bool UpdateFileAssociation(bool associate, const QString &programPath, const TAs
     const QString application = QLatin1String(BuildInfo::ProductName);
     const QString desktopFileName = AppId() + u".desktop"_s;
     const QString desktopFile = places.dataHome + u"/applications/"_s + desktopFileName;
-    const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s
-        + MimeType().replace(u'/', u'-') + u".svg"_s;
+    const QString iconName = MimeType().replace(u'/', u'-') + u".svg"_s;
+    const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s + iconName;
     const QString mimeFile = places.dataHome + u"/mime/packages/"_s + AppId() + u".xml"_s;
     const QString mimeappsFile = places.configHome + u"/mimeapps.list"_s;
 
     if (associate) {
         if (WriteOrReport(u'\\' + application, desktopFile, DesktopEntry(programPath)))
-            WriteOrReport(application + u"\\DefaultIcon"_s, iconFile,
-                ReadFile(u":/icons/%1.svg"_s.arg(MimeType().replace(u'/', u'-'))));
+            WriteOrReport(application + u"\\DefaultIcon"_s, iconFile, ReadFile(u":/icons/"_s + iconName));
     } else {
         QFile::remove(desktopFile);
         QFile::remove(iconFile);
