@@ -164,9 +164,7 @@ BENCHMARK(BM_ReadAllSettings)->Unit(benchmark::kMicrosecond);
 void BM_ParseSettingsFile(benchmark::State &state)
 {
     Settings settings;
-    QFile stored(TNTRegistry::DefaultStorePath());
-    stored.open(QIODevice::ReadOnly);
-    const QByteArray content = stored.readAll();
+    const QByteArray content = StoredSettings();
     for (auto _ : state)
         benchmark::DoNotOptimize(RegFile::parse(content));
 }

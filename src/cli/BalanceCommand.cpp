@@ -27,7 +27,7 @@ QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceW
 
 QByteArray RunBalance(const QStringList &arguments)
 {
-    CommandOptions options(u"balance"_s, u"FILE"_s,
+    CommandOptions options(u"balance"_s,
         u"Prints the running balance: the opening balance plus, for every day from the start date\n"
         u"(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
         u"worked less that weekday's target. Days after today are not counted."_s);
@@ -41,7 +41,7 @@ QByteArray RunBalance(const QStringList &arguments)
         u"shows them), hours worked, target, difference and the balance at its end, after the "
         u"opening balance."_s));
     options.addSettingOption();
-    if (!options.parse(arguments, 1, 1))
+    if (!options.parse(arguments))
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();

@@ -32,6 +32,15 @@ constexpr Subcommand Subcommands[] = {
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
 };
 
+const Subcommand *subcommandNamed(QStringView name)
+{
+    for (const Subcommand &command : Subcommands) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
+}
+
 bool isHelp(QStringView argument)
 {
     return argument == u"--help" || argument == u"-h";
@@ -67,10 +76,8 @@ QByteArray dispatch(const QStringList &arguments)
         return programHelp();
     if (isVersion(first))
         return QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n';
-    for (const Subcommand &command : Subcommands) {
-        if (first == command.name)
-            return command.run(arguments.mid(1));
-    }
+    if (const Subcommand *command = subcommandNamed(first))
+        return command->run(arguments.mid(1));
     throw UsageError(u"unknown command '%1'"_s.arg(first));
 }
 
@@ -88,20 +95,13 @@ QByteArray errorLine(const QString &command, const QString &message)
 
 bool IsCommandLine(QStringView firstArgument)
 {
-    if (isHelp(firstArgument) || isVersion(firstArgument))
-        return true;
-    for (const Subcommand &command : Subcommands) {
-        if (firstArgument == command.name)
-            return true;
-    }
-    return false;
+    return isHelp(firstArgument) || isVersion(firstArgument) || subcommandNamed(firstArgument);
 }
 
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
-    const QString command = IsCommandLine(arguments.value(0)) && !arguments.value(0).startsWith(u'-')
-        ? arguments.value(0)
-        : QString();
+    // Messages name the subcommand they come from.
+    const QString command = subcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
     QByteArray output;
     int status = ExitSuccess;
     QString message;

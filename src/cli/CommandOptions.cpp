@@ -18,34 +18,30 @@ const QString FromOption = u"from"_s;
 const QString ToOption = u"to"_s;
 const QString PeriodOption = u"period"_s;
 
-// yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
-std::optional<QDate> isoDate(const QString &text)
+// A number of minDigits to maxDigits plain digits; nothing for any other text.
+std::optional<int> plainNumber(QStringView text, qsizetype minDigits, qsizetype maxDigits)
 {
-    const QStringList parts = text.split(u'-');
-    if (parts.size() != 3 || parts[0].size() != 4)
-        return std::nullopt;
-    int numbers[3];
-    for (int i = 0; i < 3; ++i) {
-        if (parts[i].isEmpty() || parts[i].size() > 4)
-            return std::nullopt;
-        for (const QChar c : parts[i]) {
-            if (c < u'0' || c > u'9')
-                return std::nullopt;
-        }
-        numbers[i] = parts[i].toInt();
-    }
-    return QDate(numbers[0], numbers[1], numbers[2]);
-}
-
-std::optional<int> plainNumber(QStringView text, qsizetype digits)
-{
-    if (text.size() != digits)
+    if (text.size() < minDigits || text.size() > maxDigits)
         return std::nullopt;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
     return text.toInt();
+}
+
+// yyyy-MM-dd with a four-digit year; nothing when the text has another shape.
+std::optional<QDate> isoDate(const QString &text)
+{
+    const QStringList parts = text.split(u'-');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const std::optional<int> year = plainNumber(parts[0], 4, 4);
+    const std::optional<int> month = plainNumber(parts[1], 1, 4);
+    const std::optional<int> day = plainNumber(parts[2], 1, 4);
+    if (!year || !month || !day)
+        return std::nullopt;
+    return QDate(*year, *month, *day);
 }
 
 // "this-week", "last-week", a year such as "2026", a month such as "2026-11",
@@ -57,11 +53,11 @@ std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
     if (name == u"last-week")
         return Period::LastWeek(firstDayOfWeek);
     const QStringView text(name);
-    if (const std::optional<int> year = plainNumber(text, 4); year && *year > 0)
+    if (const std::optional<int> year = plainNumber(text, 4, 4); year && *year > 0)
         return Period::YearPeriod(*year);
     if (text.size() == 7 && text[4] == u'-') {
-        const std::optional<int> year = plainNumber(text.first(4), 4);
-        const std::optional<int> month = plainNumber(text.sliced(5), 2);
+        const std::optional<int> year = plainNumber(text.first(4), 4, 4);
+        const std::optional<int> month = plainNumber(text.sliced(5), 2, 2);
         if (year && *year > 0 && month && *month >= 1 && *month <= 12)
             return Period::MonthPeriod(*year, *month);
     }
@@ -81,9 +77,8 @@ void setByName(TData &settings, const QString &name, const QString &value)
 
 } // namespace
 
-CommandOptions::CommandOptions(const QString &command, const QString &synopsis, const QString &description)
+CommandOptions::CommandOptions(const QString &command, const QString &description)
     : m_command(command)
-    , m_synopsis(synopsis)
 {
     m_parser.setApplicationDescription(description);
     m_parser.addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
@@ -97,11 +92,12 @@ void CommandOptions::addOption(const QCommandLineOption &option)
 void CommandOptions::addPositional(const QString &name, const QString &description)
 {
     m_parser.addPositionalArgument(name, description);
+    m_positionals.append(name);
 }
 
 void CommandOptions::addDataFile()
 {
-    m_parser.addPositionalArgument(u"FILE"_s, u"The data file."_s);
+    addPositional(u"FILE"_s, u"The data file."_s);
 }
 
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
@@ -160,17 +156,17 @@ TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
     return adjust ? Period::WidenToFullWeeks(period, firstDayOfWeek) : period;
 }
 
-bool CommandOptions::parse(const QStringList &arguments, int minPositional, int maxPositional)
+bool CommandOptions::parse(const QStringList &arguments)
 {
     if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments))
         throw UsageError(m_parser.errorText());
     if (m_parser.isSet(HelpOption))
         return false;
     const QStringList positional = m_parser.positionalArguments();
-    if (positional.size() < minPositional)
-        throw UsageError(u"missing "_s + m_synopsis.split(u' ').value(positional.size()));
-    if (positional.size() > maxPositional)
-        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.value(maxPositional)));
+    if (positional.size() < m_positionals.size())
+        throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
+    if (positional.size() > m_positionals.size())
+        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
     return true;
 }
 
@@ -185,7 +181,8 @@ QByteArray CommandOptions::helpText() const
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
-    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_synopsis));
+    text.replace(
+        0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_positionals.join(u' ')));
     return text.toUtf8();
 }
 

@@ -28,10 +28,11 @@ public:
 // added by the add functions, so they read alike everywhere.
 class CommandOptions {
 public:
-    // synopsis: what follows the options in the usage line, such as "FILE".
-    CommandOptions(const QString &command, const QString &synopsis, const QString &description);
+    CommandOptions(const QString &command, const QString &description);
 
     void addOption(const QCommandLineOption &option);
+    // Positional arguments are all required, in the order they are added; their
+    // names make up what follows the options in the usage line.
     void addPositional(const QString &name, const QString &description);
     // The data file, FILE.
     void addDataFile();
@@ -46,8 +47,8 @@ public:
 
     // Parses the arguments that follow the subcommand's name. Returns false
     // when --help was asked for; a command line that does not fit throws
-    // UsageError. The number of positional arguments must lie in the range.
-    bool parse(const QStringList &arguments, int minPositional, int maxPositional);
+    // UsageError, as does a missing or an extra positional argument.
+    bool parse(const QStringList &arguments);
 
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
@@ -72,7 +73,7 @@ private:
     };
 
     QString m_command;
-    QString m_synopsis;
+    QStringList m_positionals;
     QCommandLineParser m_parser;
     QList<Switch> m_switches;
 };

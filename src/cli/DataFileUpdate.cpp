@@ -4,6 +4,7 @@
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -19,6 +20,16 @@ QByteArray ReadDataFileBytes(const QString &path)
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw IoError(u"Cannot read %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+    return content;
+}
+
+QByteArray LoadForUpdate(TTimeRecorder &recorder, const QString &path)
+{
+    const QByteArray content = ReadDataFileBytes(path);
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    recorder.LoadFromDevice(buffer, path);
     return content;
 }
 

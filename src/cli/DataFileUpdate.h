@@ -12,6 +12,10 @@ namespace Cli {
 // The file's bytes as they are now; a file that cannot be read is an IoError.
 QByteArray ReadDataFileBytes(const QString &path);
 
+// Loads the store from the file and returns the bytes it was loaded from,
+// for SaveIfUnchanged: the file is read once, so the two cannot differ.
+QByteArray LoadForUpdate(TTimeRecorder &recorder, const QString &path);
+
 // Saves the store to the file in one step, but only while the file still
 // holds asRead, the bytes the store was loaded from: a change made meanwhile
 // is never overwritten, and raises an IoError with the file left as it is.

@@ -37,7 +37,7 @@ constexpr ColumnSwitch ColumnSwitches[] = {
 
 QByteArray RunExport(const QStringList &arguments)
 {
-    CommandOptions options(u"export"_s, u"FILE"_s,
+    CommandOptions options(u"export"_s,
         u"Writes the CSV export of a period, as the Export command writes it, to a file or to\n"
         u"standard output."_s);
     options.addDataFile();
@@ -54,7 +54,7 @@ QByteArray RunExport(const QStringList &arguments)
             QString::fromUtf16(column.description));
     }
     options.addSettingOption();
-    if (!options.parse(arguments, 1, 1))
+    if (!options.parse(arguments))
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();

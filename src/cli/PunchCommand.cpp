@@ -9,15 +9,13 @@
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
-#include <QBuffer>
-
 using namespace Qt::StringLiterals;
 
 namespace Cli {
 
 QByteArray RunPunch(const QStringList &arguments)
 {
-    CommandOptions options(u"punch"_s, u"in|out FILE"_s,
+    CommandOptions options(u"punch"_s,
         u"Puts the current time into today's Arrive (in) or Depart (out), rounded as the Enter\n"
         u"Current Time command rounds it, and saves the file. A field that already holds a time is\n"
         u"left alone unless --force is given."_s);
@@ -27,7 +25,7 @@ QByteArray RunPunch(const QStringList &arguments)
         u"at"_s, u"This time of day instead of the current time, such as 8:30."_s, u"TIME"_s));
     options.addOption(QCommandLineOption(u"force"_s, u"Replace a time the field already holds."_s));
     options.addSettingOption();
-    if (!options.parse(arguments, 2, 2))
+    if (!options.parse(arguments))
         return options.helpText();
 
     const QString direction = options.positional().at(0);
@@ -41,14 +39,8 @@ QByteArray RunPunch(const QStringList &arguments)
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
     const int today = DayNumber::today();
-    const QByteArray content = ReadDataFileBytes(path);
     TTimeRecorder recorder;
-    {
-        QBuffer buffer;
-        buffer.setData(content);
-        buffer.open(QIODevice::ReadOnly);
-        recorder.LoadFromDevice(buffer, path);
-    }
+    const QByteArray content = LoadForUpdate(recorder, path);
     const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
     const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
     const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);

@@ -14,8 +14,8 @@ namespace Cli {
 
 QByteArray RunReport(const QStringList &arguments)
 {
-    CommandOptions options(u"report"_s, u"FILE"_s,
-        u"Prints the report of a period, the same lines as the report window shows."_s);
+    CommandOptions options(
+        u"report"_s, u"Prints the report of a period, the same lines as the report window shows."_s);
     options.addDataFile();
     options.addPeriodOptions(u"ReportAdjustDatesToFullWeek"_s);
     options.addSwitch(u"blank-workdays"_s, u"ReportWorkDaysWithNoHours"_s, u"List workdays with no hours."_s);
@@ -27,7 +27,7 @@ QByteArray RunReport(const QStringList &arguments)
         u"balance"_s, u"ReportShowBalance"_s, u"Add the balance brought and carried forward."_s);
     options.addSettingOption();
     options.addOption(QCommandLineOption(u"crlf"_s, u"End lines with CR LF instead of LF."_s));
-    if (!options.parse(arguments, 1, 1))
+    if (!options.parse(arguments))
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();

@@ -65,7 +65,7 @@ QString weekTable(const TTimeRecorder &recorder, const TData &settings, int day)
 
 QByteArray RunWeek(const QStringList &arguments)
 {
-    CommandOptions options(u"week"_s, u"FILE"_s,
+    CommandOptions options(u"week"_s,
         u"Prints the week that contains a date with each day's hours and deviation, the weekly hours\n"
         u"and the hours short or extra, as the week sheet shows them."_s);
     options.addDataFile();
@@ -73,7 +73,7 @@ QByteArray RunWeek(const QStringList &arguments)
         u"A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today)."_s,
         u"DATE"_s));
     options.addSettingOption();
-    if (!options.parse(arguments, 1, 1))
+    if (!options.parse(arguments))
         return options.helpText();
 
     const std::unique_ptr<TData> settings = options.settings();

@@ -52,9 +52,23 @@ TFirstAndWorked FirstAndWorked(const TTimeRecorder &store, bool includeHolidays,
     return result;
 }
 
-int Today()
+// The first day counted up to last, from the start date or from the first
+// day holding data, and the minutes worked less the targets from it to last.
+struct TCounted {
+    std::optional<int> start;
+    qint64 difference = 0;
+};
+
+TCounted CountUpTo(const TTimeRecorder &store, const TBalanceSettings &settings, int last)
 {
-    return DayNumber::today();
+    if (settings.StartDate != 0) {
+        const TBalanceSums sums = BalanceSums(store, settings, settings.StartDate, last);
+        return { settings.StartDate, sums.Worked - sums.Target };
+    }
+    const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, last);
+    if (!counted.first)
+        return {};
+    return { counted.first, counted.worked - TargetSum(settings.DayTargets, *counted.first, last) };
 }
 
 } // namespace
@@ -79,15 +93,7 @@ TBalanceSums BalanceSums(const TTimeRecorder &store, const TBalanceSettings &set
 
 qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int asOf)
 {
-    asOf = std::min(asOf, Today());
-    if (settings.StartDate != 0) {
-        const TBalanceSums sums = BalanceSums(store, settings, settings.StartDate, asOf);
-        return settings.Opening + sums.Worked - sums.Target;
-    }
-    const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, asOf);
-    if (!counted.first)
-        return settings.Opening;
-    return settings.Opening + counted.worked - TargetSum(settings.DayTargets, *counted.first, asOf);
+    return settings.Opening + CountUpTo(store, settings, std::min(asOf, DayNumber::today())).difference;
 }
 
 QString HoursText(qint64 minutes)
@@ -124,7 +130,7 @@ std::vector<TBalanceWeek> BalanceLedger(
     const TTimeRecorder &store, const TBalanceSettings &settings, int asOf, int firstDayOfWeek)
 {
     std::vector<TBalanceWeek> weeks;
-    asOf = std::min(asOf, Today());
+    asOf = std::min(asOf, DayNumber::today());
     const std::optional<int> start = BalanceStart(store, settings);
     if (!start || *start > asOf)
         return weeks;
@@ -145,38 +151,24 @@ void TWeekBalance::Reset(const TTimeRecorder &store, const TBalanceSettings &set
     m_settings = settings;
     m_weekStart = weekStart;
     m_earlier.reset();
-    m_startBefore.reset();
-    m_beforeWeek = settings.Opening;
-    if (settings.StartDate != 0) {
-        if (settings.StartDate < weekStart) {
-            m_startBefore = settings.StartDate;
-            const TBalanceSums sums = BalanceSums(store, settings, settings.StartDate, weekStart - 1);
-            m_beforeWeek += sums.Worked - sums.Target;
-        }
-        return;
-    }
-    const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, weekStart - 1);
-    if (counted.first) {
-        m_startBefore = counted.first;
-        m_beforeWeek += counted.worked - TargetSum(settings.DayTargets, *counted.first, weekStart - 1);
-    }
+    const TCounted before = CountUpTo(store, settings, weekStart - 1);
+    m_start = before.start;
+    m_beforeWeek = settings.Opening + before.difference;
 }
 
 qint64 TWeekBalance::AsOf(int asOf) const
 {
     if (!m_store)
         return m_settings.Opening;
-    asOf = std::min(asOf, Today());
+    asOf = std::min(asOf, DayNumber::today());
     if (asOf < m_weekStart) {
         // Nothing of the week is counted, and the days before it stay as they are.
         if (!m_earlier || m_earlier->first != asOf)
             m_earlier = std::pair(asOf, Balance(*m_store, m_settings, asOf));
         return m_earlier->second;
     }
-    std::optional<int> start = m_startBefore;
-    if (m_settings.StartDate != 0)
-        start = m_settings.StartDate;
-    else if (!start)
+    std::optional<int> start = m_start;
+    if (!start)
         m_store->VisitDays(m_weekStart, asOf, [&](const DayRecord &record) {
             if ((!start || record.Date < *start) && !IsEmptyRecord(record))
                 start = record.Date;

@@ -77,9 +77,9 @@ private:
     const TTimeRecorder *m_store = nullptr;
     TBalanceSettings m_settings;
     int m_weekStart = 0;
-    // The start when it lies before the week, and the balance the days
-    // before the week leave.
-    std::optional<int> m_startBefore;
+    // The start date, or the first day holding data when one lies before the
+    // week; and the balance the days before the week leave.
+    std::optional<int> m_start;
     qint64 m_beforeWeek = 0;
     // A balance taken as of a day before the week does not change.
     mutable std::optional<std::pair<int, qint64>> m_earlier;

@@ -264,10 +264,10 @@ QString displayName(const QString &name)
     return QDir::toNativeSeparators(name);
 }
 
-void writeAll(QIODevice &device, const std::string &bytes, const QString &targetName)
+// The file as messages about reading or writing it name it.
+QString fileInMessages(const QString &name)
 {
-    WriteUtf8(
-        device, bytes, targetName.isEmpty() ? QStringLiteral("the data file") : displayName(targetName));
+    return name.isEmpty() ? QStringLiteral("the data file") : displayName(name);
 }
 
 // ---- reading ----------------------------------------------------------------
@@ -282,11 +282,9 @@ QByteArray readAllBytes(QIODevice &device, const QString &sourceName)
         if (used == data.size())
             data.resize(std::max<qsizetype>(data.capacity(), used + std::max<qsizetype>(used, 65536)));
         const qint64 n = device.read(data.data() + used, data.size() - used);
-        if (n < 0) {
-            const QString what
-                = sourceName.isEmpty() ? QStringLiteral("the data file") : displayName(sourceName);
-            throw IoError(QStringLiteral("Cannot read %1: %2").arg(what, device.errorString()));
-        }
+        if (n < 0)
+            throw IoError(
+                QStringLiteral("Cannot read %1: %2").arg(fileInMessages(sourceName), device.errorString()));
         if (n == 0)
             break;
         used += n;
@@ -542,15 +540,16 @@ void WriteDataFile(QIODevice &device, const QString &targetName, const QList<Day
     constexpr std::size_t ChunkSize = 1 << 16;
     std::string chunk;
     chunk.reserve(ChunkSize + 1024);
+    const QString what = fileInMessages(targetName);
     WrittenMonth months;
     for (const DayRecord &record : records) {
         if (IsEmptyRecord(record))
             continue;
         appendLine(chunk, record, dateSep, timeSep, months);
         if (chunk.size() >= ChunkSize) {
-            writeAll(device, chunk, targetName);
+            WriteUtf8(device, chunk, what);
             chunk.clear();
         }
     }
-    writeAll(device, chunk, targetName);
+    WriteUtf8(device, chunk, what);
 }

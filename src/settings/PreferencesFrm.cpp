@@ -10,8 +10,8 @@
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
-#include "ui/Printers.h"
 #include "ui/Presenter.h"
+#include "ui/Printers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,6 +67,20 @@ TTimeEdit *NewIntervalField(const QString &name, QWidget *parent)
     return field;
 }
 
+// A page of the dialog: one framed group that fills it.
+QGroupBox *NewPage(QTabWidget *pages, const QString &pageName, const QString &tabCaption,
+    const QString &groupName, const QString &groupCaption)
+{
+    auto *page = new QWidget;
+    page->setObjectName(pageName);
+    auto *group = new QGroupBox(groupCaption, page);
+    group->setObjectName(groupName);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(group);
+    pages->addTab(page, tabCaption);
+    return group;
+}
+
 } // namespace
 
 TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
@@ -86,11 +100,7 @@ void TPreferencesForm::CreateControls()
     pcPreferences = new QTabWidget(this);
     pcPreferences->setObjectName(u"pcPreferences"_s);
 
-    // Options page
-    auto *tsOptions = new QWidget;
-    tsOptions->setObjectName(u"tsOptions"_s);
-    auto *gbOptions = new QGroupBox(u" Options "_s, tsOptions);
-    gbOptions->setObjectName(u"gbOptions"_s);
+    auto *gbOptions = NewPage(pcPreferences, u"tsOptions"_s, u"&Options"_s, u"gbOptions"_s, u" Options "_s);
     ckAssociateHfFiles
         = NewCheckBox(u"ckAssociateHfFiles"_s, u"&Associate .HF files with Hourframe"_s, gbOptions);
     ckReopenLastUsedFile
@@ -143,14 +153,9 @@ void TPreferencesForm::CreateControls()
     firstDayRow->addStretch();
     optionsLayout->addLayout(firstDayRow);
     optionsLayout->addStretch();
-    auto *optionsPage = new QVBoxLayout(tsOptions);
-    optionsPage->addWidget(gbOptions);
 
-    // Target Hours page
-    auto *tsTargetHours = new QWidget;
-    tsTargetHours->setObjectName(u"tsTargetHours"_s);
-    auto *gbTargetHours = new QGroupBox(u" Target Hours "_s, tsTargetHours);
-    gbTargetHours->setObjectName(u"gbTargetHours"_s);
+    auto *gbTargetHours = NewPage(
+        pcPreferences, u"tsTargetHours"_s, u"&Target Hours"_s, u"gbTargetHours"_s, u" Target Hours "_s);
     ckShowDeviationFromDailyTarget = NewCheckBox(
         u"ckShowDeviationFromDailyTarget"_s, u"Show &daily deviation from target"_s, gbTargetHours);
     teMondayTarget = NewIntervalField(u"teMondayTarget"_s, gbTargetHours);
@@ -213,14 +218,9 @@ void TPreferencesForm::CreateControls()
     targetLayout->addLayout(weeklyRow);
     targetLayout->addLayout(lunchRow);
     targetLayout->addStretch();
-    auto *targetPage = new QVBoxLayout(tsTargetHours);
-    targetPage->addWidget(gbTargetHours);
 
-    // Printer page
-    auto *tsPrinter = new QWidget;
-    tsPrinter->setObjectName(u"tsPrinter"_s);
-    auto *gbPrinterFont = new QGroupBox(u" Printer Font "_s, tsPrinter);
-    gbPrinterFont->setObjectName(u"gbPrinterFont"_s);
+    auto *gbPrinterFont
+        = NewPage(pcPreferences, u"tsPrinter"_s, u"&Printer"_s, u"gbPrinterFont"_s, u" Printer Font "_s);
     cbFontName = new QComboBox(gbPrinterFont);
     cbFontName->setObjectName(u"cbFontName"_s);
     cbFontName->setEditable(false);
@@ -238,14 +238,8 @@ void TPreferencesForm::CreateControls()
     printerLayout->addWidget(edFontSize, 1, 1, Qt::AlignLeft);
     printerLayout->setColumnStretch(1, 1);
     printerLayout->setRowStretch(2, 1);
-    auto *printerPage = new QVBoxLayout(tsPrinter);
-    printerPage->addWidget(gbPrinterFont);
 
-    // Balance page
-    auto *tsBalance = new QWidget;
-    tsBalance->setObjectName(u"tsBalance"_s);
-    auto *gbBalance = new QGroupBox(u" Balance "_s, tsBalance);
-    gbBalance->setObjectName(u"gbBalance"_s);
+    auto *gbBalance = NewPage(pcPreferences, u"tsBalance"_s, u"&Balance"_s, u"gbBalance"_s, u" Balance "_s);
     edBalanceStartDate = new QDateEdit(gbBalance);
     edBalanceStartDate->setObjectName(u"edBalanceStartDate"_s);
     edBalanceStartDate->setCalendarPopup(true);
@@ -272,13 +266,6 @@ void TPreferencesForm::CreateControls()
     balanceLayout->addLayout(openingRow, 2, 1);
     balanceLayout->setColumnStretch(1, 1);
     balanceLayout->setRowStretch(3, 1);
-    auto *balancePage = new QVBoxLayout(tsBalance);
-    balancePage->addWidget(gbBalance);
-
-    pcPreferences->addTab(tsOptions, u"&Options"_s);
-    pcPreferences->addTab(tsTargetHours, u"&Target Hours"_s);
-    pcPreferences->addTab(tsPrinter, u"&Printer"_s);
-    pcPreferences->addTab(tsBalance, u"&Balance"_s);
 
     btOk = new QPushButton(u"OK"_s, this);
     btOk->setObjectName(u"btOk"_s);

@@ -10,6 +10,7 @@
 #include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "week/WeekFigures.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -67,7 +68,6 @@ constexpr int ShortfallRowHeight = 21;
 constexpr int BalanceRowHeight = 21;
 
 constexpr int MaxFieldLength = 5;
-constexpr int MinutesPerDay = 1440;
 
 // Weekdays in the order the week is recalculated and tabbed through: Monday first.
 constexpr std::array<int, 7> MondayFirst { DayNumber::Monday, DayNumber::Tuesday, DayNumber::Wednesday,
@@ -85,6 +85,24 @@ QString dayPrefix(int weekday)
 int wholeMinutes(double minutes)
 {
     return static_cast<int>(roundHalfEven(minutes));
+}
+
+// Where the store keeps each entry row of a day, Arrive to Holiday.
+struct StoredRow {
+    int (TTimeRecorder::*get)(double) const;
+    void (TTimeRecorder::*set)(double, int);
+};
+
+const StoredRow &storedRow(int row)
+{
+    static constexpr std::array<StoredRow, 5> rows { {
+        { &TTimeRecorder::GetArrive, &TTimeRecorder::SetArrive },
+        { &TTimeRecorder::GetDepart, &TTimeRecorder::SetDepart },
+        { &TTimeRecorder::GetLunch, &TTimeRecorder::SetLunch },
+        { &TTimeRecorder::GetExtra, &TTimeRecorder::SetExtra },
+        { &TTimeRecorder::GetHoliday, &TTimeRecorder::SetHoliday },
+    } };
+    return rows.at(static_cast<std::size_t>(row - TWeekSheet::rwArrive));
 }
 
 struct Caption {
@@ -374,7 +392,7 @@ void TWeekSheet::InitWeek()
             LoadDay(start + offset);
         m_loadingWeek = false;
     }
-    ForgetBalance();
+    m_weekBalance.reset();
 }
 
 void TWeekSheet::ShowWeek()
@@ -398,7 +416,7 @@ void TWeekSheet::ShowWeek()
             m_days[weekday].hasDate = false;
         for (int offset = 0; offset < 7; ++offset)
             LoadDay(start + offset);
-        ForgetBalance();
+        m_weekBalance.reset();
         ArrangeView();
     } catch (...) {
         failure = std::current_exception();
@@ -418,38 +436,18 @@ void TWeekSheet::FieldEdited(int weekday, int row)
         return;
     Day &day = m_days[weekday];
     day.edited[row] = true;
-    TTimeEdit *const field = Field(weekday, row);
-    if (day.hasDate && field->IsValidTime()) {
-        const int minutes = wholeMinutes(field->AsMinutes());
-        switch (row) {
-        case rwArrive:
-            m_recorder.SetArrive(day.date, minutes);
-            break;
-        case rwDepart:
-            m_recorder.SetDepart(day.date, minutes);
-            break;
-        case rwLunch:
-            m_recorder.SetLunch(day.date, minutes);
-            break;
-        case rwExtra:
-            m_recorder.SetExtra(day.date, minutes);
-            break;
-        default:
-            m_recorder.SetHoliday(day.date, minutes);
-            break;
-        }
-    }
+    const TTimeEdit *field = Field(weekday, row);
+    if (day.hasDate && field->IsValidTime())
+        (m_recorder.*storedRow(row).set)(day.date, wholeMinutes(field->AsMinutes()));
     RecalculateDay(weekday);
 }
 
 void TWeekSheet::LoadDay(int date)
 {
-    Day &day = m_days[DayNumber::dayOfWeek(date)];
-    day.arrive->SetAsMinutes(m_recorder.GetArrive(date));
-    day.depart->SetAsMinutes(m_recorder.GetDepart(date));
-    day.lunch->SetAsMinutes(m_recorder.GetLunch(date));
-    day.extra->SetAsMinutes(m_recorder.GetExtra(date));
-    day.hols->SetAsMinutes(m_recorder.GetHoliday(date));
+    const int weekday = DayNumber::dayOfWeek(date);
+    Day &day = m_days[weekday];
+    for (int row = rwArrive; row <= rwHols; ++row)
+        Field(weekday, row)->SetAsMinutes((m_recorder.*storedRow(row).get)(date));
     UpdateCommentButton(day.comment, m_recorder.GetComment(date), date);
     day.date = date;
     day.hasDate = true;
@@ -472,59 +470,28 @@ void TWeekSheet::RecalculateDay(int weekday)
     if (m_loadingWeek || weekday < 1 || weekday > 7)
         return;
     const Day &day = m_days[weekday];
-    TTimeEdit *const a = day.arrive;
-    TTimeEdit *const d = day.depart;
-    TTimeEdit *const l = day.lunch;
-    TTimeEdit *const x = day.extra;
-    TTimeEdit *const h = day.hols;
-
-    const bool aValid = a->IsValidTime();
-    const bool dValid = d->IsValidTime();
-    const bool lValid = l->IsValidTime();
-    const bool xValid = x->IsValidTime();
-    const bool hValid = h->IsValidTime();
-    Colour(a, aValid);
-    Colour(d, dValid);
-    Colour(l, lValid);
-    Colour(x, xValid);
-    Colour(h, hValid);
-
     // A valid field holds what the store holds, except where the field cannot
     // hold the stored value (an arrival of 25:00 reads back as 01:00): the
-    // figures take the stored values, as the report does.
-    qint64 arrive = wholeMinutes(a->AsMinutes());
-    qint64 depart = wholeMinutes(d->AsMinutes());
-    qint64 lunch = wholeMinutes(l->AsMinutes());
-    qint64 extra = wholeMinutes(x->AsMinutes());
-    qint64 holiday = wholeMinutes(h->AsMinutes());
-    if (day.hasDate) {
-        arrive = m_recorder.GetArrive(day.date);
-        depart = m_recorder.GetDepart(day.date);
-        lunch = m_recorder.GetLunch(day.date);
-        extra = m_recorder.GetExtra(day.date);
-        holiday = m_recorder.GetHoliday(day.date);
+    // figures take the stored values, as the report does. A blank Arrive or
+    // Depart holds -1 in the field and in the store alike.
+    std::array<SheetField, rwHols> entries;
+    for (int row = rwArrive; row <= rwHols; ++row) {
+        const TTimeEdit *field = Field(weekday, row);
+        entries[static_cast<std::size_t>(row - rwArrive)]
+            = SheetField { day.hasDate ? (m_recorder.*storedRow(row).get)(day.date)
+                                       : wholeMinutes(field->AsMinutes()),
+                  field->IsValidTime() };
     }
-
-    bool ok = true;
-    qint64 hours = 0;
-    if (!(a->IsBlank() || !aValid || d->IsBlank() || !dValid || !lValid)) {
-        qint64 span = depart - arrive;
-        if (span < 0)
-            span += MinutesPerDay; // departed after midnight
-        ok = span - lunch >= 0;
-        Colour(a, ok);
-        Colour(d, ok);
-        Colour(l, ok);
-        if (lunch > 0)
-            span -= lunch;
-        hours = ok ? span : 0;
-    }
-    if (ok && xValid && extra > 0)
-        hours += extra;
-    if (ok && hValid && holiday > 0 && m_data.IncludeHolsInTotal())
-        hours += holiday;
-    day.hours->SetAsMinutes(static_cast<double>(hours));
-    day.deviation->SetAsMinutes(static_cast<double>(hours - m_data.DayTarget(weekday)));
+    const auto [arrive, depart, lunch, extra, holiday] = entries;
+    const SheetDayFigures figures = CalculateSheetDay(SheetDay { arrive, depart, lunch, extra, holiday },
+        m_data.DayTarget(weekday), m_data.IncludeHolsInTotal());
+    // Arrive, Depart and Lunch are red also when the lunch is longer than the day.
+    for (int row = rwArrive; row <= rwHols; ++row)
+        Colour(Field(weekday, row),
+            entries[static_cast<std::size_t>(row - rwArrive)].valid
+                && (row > rwLunch || figures.spanFitsLunch));
+    day.hours->SetAsMinutes(static_cast<double>(figures.hours));
+    day.deviation->SetAsMinutes(static_cast<double>(figures.deviation));
 
     qint64 weekly = 0;
     for (int w = 1; w <= 7; ++w)
@@ -542,20 +509,13 @@ void TWeekSheet::RecalculateDay(int weekday)
     UpdateBalance();
 }
 
-void TWeekSheet::ForgetBalance()
-{
-    m_weekBalanceCounted = false;
-}
-
 void TWeekSheet::UpdateBalance()
 {
     if (!m_showBalance || m_loadingWeek)
         return;
-    if (!m_weekBalanceCounted) {
-        m_weekBalance.Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
-        m_weekBalanceCounted = true;
-    }
-    const QString text = BalanceText(m_weekBalance.AsOf(m_weekStart + 6));
+    if (!m_weekBalance)
+        m_weekBalance.emplace().Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
+    const QString text = BalanceText(m_weekBalance->AsOf(m_weekStart + 6));
     if (m_balance->text() != text)
         m_balance->setText(text);
 }
@@ -821,10 +781,7 @@ int TWeekSheet::BoxWeekStart(int days) const
 
 void TWeekSheet::MoveWeek(int days)
 {
-    BoxWeekStart(days);
-    const int start = ParseDateText(m_weekBox->currentText()) + days;
-    m_weekStart = start;
-    m_weekBox->setEditText(ShortDateText(start));
+    m_weekBox->setEditText(ShortDateText(BoxWeekStart(days)));
     ShowWeek();
 }
 

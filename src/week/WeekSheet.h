@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -117,8 +118,6 @@ private:
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);
     void ArrangeView();
     void StackResultRows();
-    // Counts the days before the shown week again when the balance is next shown.
-    void ForgetBalance();
     void UpdateBalance();
     // Shows the date's stored values in its weekday's fields and binds them to the date.
     void LoadDay(int date);
@@ -173,9 +172,8 @@ private:
     bool m_showBalance = false;
     // The days before the shown week are counted once, when the balance is
     // first shown after the week or the settings changed; every edit of the
-    // week then counts only its seven days again.
-    TWeekBalance m_weekBalance;
-    bool m_weekBalanceCounted = false;
+    // week then counts only its seven days again. Empty until then.
+    std::optional<TWeekBalance> m_weekBalance;
 
     std::function<void()> m_arrangeView;
     std::function<void(const QString &)> m_errorReporter;

@@ -4,7 +4,6 @@
 #include "core/TimeRecorder.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -38,12 +37,8 @@ private Q_SLOTS:
         file.write("2/12/2026,8:30\r\n");
         file.close();
 
-        const QByteArray asRead = Cli::ReadDataFileBytes(path);
         TTimeRecorder recorder;
-        QBuffer buffer;
-        buffer.setData(asRead);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        recorder.LoadFromDevice(buffer, path);
+        const QByteArray asRead = Cli::LoadForUpdate(recorder, path);
         recorder.SetDepart(DayNumber::fromDate(QDate(2026, 12, 2)), 1020);
         if (!meanwhile.isEmpty()) {
             QVERIFY(file.open(QIODevice::WriteOnly));

@@ -3,24 +3,14 @@
 #include "core/TimeRecorder.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
-
-void load(TTimeRecorder &store, QByteArray file)
-{
-    QBuffer buffer(&file);
-    buffer.open(QIODevice::ReadOnly);
-    store.LoadFromDevice(buffer);
-}
+using TestSupport::day;
+using TestSupport::load;
 
 // Default targets; a null start counts from the first day holding data.
 TBalanceSettings settingsFrom(const QDate &start, int opening, bool holidaysWorked = true)

@@ -4,7 +4,6 @@
 #include "core/TimeRecorder.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -20,10 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int day(int y, int m, int d)
-{
-    return DayNumber::fromDate(QDate(y, m, d));
-}
+using TestSupport::day;
+using TestSupport::load;
+using TestSupport::saved;
 
 QString dataPath(const char *name)
 {
@@ -43,22 +41,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray saved(TTimeRecorder &store)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    store.SaveToDevice(buffer);
-    return buffer.data();
-}
-
-void load(TTimeRecorder &store, const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    store.LoadFromDevice(buffer);
 }
 
 // A device whose reads and writes fail after a number of bytes, as a full

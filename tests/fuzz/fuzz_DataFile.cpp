@@ -5,25 +5,12 @@
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 
-#include <QBuffer>
-
 namespace {
-
-QByteArray save(TTimeRecorder &store)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    store.SaveToDevice(buffer);
-    return buffer.data();
-}
 
 bool load(TTimeRecorder &store, const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
     try {
-        store.LoadFromDevice(buffer);
+        TestSupport::load(store, bytes);
         return true;
     } catch (const HourframeError &) {
         return false;
@@ -40,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Regional::Override regional(FuzzSupport::SettingsFor(choices, data));
     TTimeRecorder store;
     load(store, FuzzSupport::Rest(data, size));
-    const QByteArray first = save(store);
+    const QByteArray first = TestSupport::saved(store);
     TTimeRecorder reread;
     if (!load(reread, first))
         FuzzSupport::Fail("a file the program saved does not load");
-    if (save(reread) != first)
+    if (TestSupport::saved(reread) != first)
         FuzzSupport::Fail("a file the program saved saves differently after loading");
     return 0;
 }

@@ -29,18 +29,15 @@ inline void writeAppKey(const QByteArray &valueLines)
         + valueLines);
 }
 
-inline QString text()
-{
-    QFile file(path());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
 inline QByteArray bytes()
 {
     QFile file(path());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QString text()
+{
+    return QString::fromUtf8(bytes());
 }
 
 // Sets the file's modification time far back, so that a replacement shows

@@ -1,8 +1,34 @@
 #include "support/TestSupport.h"
 
+#include "core/DayNumber.h"
+#include "core/TimeRecorder.h"
+
+#include <QBuffer>
+#include <QDate>
 #include <QDir>
 
 namespace TestSupport {
+
+int day(int year, int month, int dayOfMonth)
+{
+    return DayNumber::fromDate(QDate(year, month, dayOfMonth));
+}
+
+QByteArray saved(TTimeRecorder &store)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    store.SaveToDevice(buffer);
+    return buffer.data();
+}
+
+void load(TTimeRecorder &store, const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    store.LoadFromDevice(buffer);
+}
 
 Regional::Settings englishSettings()
 {

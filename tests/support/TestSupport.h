@@ -6,7 +6,17 @@
 
 #include <memory>
 
+class TTimeRecorder;
+
 namespace TestSupport {
+
+// The day number of a calendar date.
+int day(int year, int month, int dayOfMonth);
+
+// The store's data file as saved to a device, and a store loaded from data
+// file bytes; a file that cannot be read throws as loading a file does.
+QByteArray saved(TTimeRecorder &store);
+void load(TTimeRecorder &store, const QByteArray &bytes);
 
 // Day/month/four-digit year with "/", ":" between hours and minutes, English names.
 Regional::Settings englishSettings();
