@@ -1,10 +1,10 @@
 #include "shell/CommentFrm.h"
 
 #include "core/DateText.h"
-#include "ui/DigitKeyFilter.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
+#include "ui/DigitKeyFilter.h"
 #include "ui/Presenter.h"
 
 #include <QComboBox>

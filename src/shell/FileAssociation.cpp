@@ -1,13 +1,14 @@
 #include "shell/FileAssociation.h"
 
 #include "BuildInfo.h"
+#include "core/Errors.h"
+#include "core/ReplaceFile.h"
 #include "ui/BitBtnMsgDlg.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -28,9 +29,10 @@ QString MimeType()
     return QLatin1String(DataFileMimeType);
 }
 
-QByteArray Resource(const QString &name)
+// A file of the program's resources or of the desktop's; empty when there is none.
+QByteArray ReadFile(const QString &path)
 {
-    QFile file(name);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -38,17 +40,11 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    try {
+        return ReplaceFile(path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    } catch (const IoError &) {
         return false;
-    file.write(bytes);
-    return file.commit();
-}
-
-QString ReadText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
 }
 
 // The registration keeps the words of the registry it stands in for: each
@@ -65,7 +61,7 @@ bool WriteOrReport(const QString &key, const QString &path, const QByteArray &by
 // The desktop entry of the installed program, run through this program file.
 QByteArray DesktopEntry(const QString &programPath)
 {
-    QStringList lines = QString::fromUtf8(Resource(u":/desktop/%1.desktop"_s.arg(AppId()))).split(u'\n');
+    QStringList lines = QString::fromUtf8(ReadFile(u":/desktop/%1.desktop"_s.arg(AppId()))).split(u'\n');
     for (QString &line : lines) {
         if (line.startsWith(u"Exec="_s))
             line = u"Exec="_s + DesktopExecArgument(programPath) + u" %f"_s;
@@ -166,15 +162,14 @@ bool UpdateFileAssociation(bool associate, const QString &programPath, const TAs
     const QString application = QLatin1String(BuildInfo::ProductName);
     const QString desktopFileName = AppId() + u".desktop"_s;
     const QString desktopFile = places.dataHome + u"/applications/"_s + desktopFileName;
-    const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s
-        + MimeType().replace(u'/', u'-') + u".svg"_s;
+    const QString iconName = MimeType().replace(u'/', u'-') + u".svg"_s;
+    const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s + iconName;
     const QString mimeFile = places.dataHome + u"/mime/packages/"_s + AppId() + u".xml"_s;
     const QString mimeappsFile = places.configHome + u"/mimeapps.list"_s;
 
     if (associate) {
         if (WriteOrReport(u'\\' + application, desktopFile, DesktopEntry(programPath)))
-            WriteOrReport(application + u"\\DefaultIcon"_s, iconFile,
-                Resource(u":/icons/%1.svg"_s.arg(MimeType().replace(u'/', u'-'))));
+            WriteOrReport(application + u"\\DefaultIcon"_s, iconFile, ReadFile(u":/icons/"_s + iconName));
     } else {
         QFile::remove(desktopFile);
         QFile::remove(iconFile);
@@ -182,8 +177,8 @@ bool UpdateFileAssociation(bool associate, const QString &programPath, const TAs
 
     bool changed = false;
     const QString typeKey = u"\\.hf"_s;
-    if (!associate || WriteOrReport(typeKey, mimeFile, Resource(u":/desktop/%1.xml"_s.arg(AppId())))) {
-        const QStringList mimeapps = ReadText(mimeappsFile).split(u'\n');
+    if (!associate || WriteOrReport(typeKey, mimeFile, ReadFile(u":/desktop/%1.xml"_s.arg(AppId())))) {
+        const QStringList mimeapps = QString::fromUtf8(ReadFile(mimeappsFile)).split(u'\n');
         const bool ours = DefaultApplication(mimeapps) == desktopFileName;
         changed = ours != associate;
         if (associate) {

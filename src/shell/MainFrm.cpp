@@ -32,7 +32,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -149,12 +148,12 @@ void TMainForm::CreateActions()
 
     auto command = [this](QAction *action, auto handler) {
         connect(action, &QAction::triggered, this,
-            [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+            [this, handler] { RunReportingErrors([this, handler] { (this->*handler)(); }); });
     };
     command(acNew, &TMainForm::acNewExecute);
     command(acLoad, &TMainForm::acLoadExecute);
-    connect(acSave, &QAction::triggered, this, [this] { RunCommand([this] { acSaveExecute(); }); });
-    connect(acSaveAs, &QAction::triggered, this, [this] { RunCommand([this] { acSaveAsExecute(); }); });
+    command(acSave, &TMainForm::acSaveExecute);
+    command(acSaveAs, &TMainForm::acSaveAsExecute);
     connect(acExit, &QAction::triggered, this, &QWidget::close);
     command(acHelp, &TMainForm::acHelpExecute);
     command(acHideForm, &TMainForm::acHideFormExecute);
@@ -163,14 +162,14 @@ void TMainForm::CreateActions()
     command(acOptions, &TMainForm::acOptionsExecute);
     command(acReport, &TMainForm::acReportExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
-        RunCommand([=, this] { btCommentClick(button, date); });
+        RunReportingErrors([=, this] { btCommentClick(button, date); });
     });
     connect(acTimeNow, &QAction::triggered, this,
-        [this] { RunCommand([this] { m_weekSheet->EnterCurrentTime(); }); });
+        [this] { RunReportingErrors([this] { m_weekSheet->EnterCurrentTime(); }); });
 
     const auto toggle = [this](QAction *action, bool (TData::*getter)() const, void (TData::*setter)(bool)) {
         connect(action, &QAction::triggered, this,
-            [this, getter, setter] { RunCommand([=, this] { ToggleShowSetting(getter, setter); }); });
+            [this, getter, setter] { RunReportingErrors([=, this] { ToggleShowSetting(getter, setter); }); });
     };
     toggle(acShowMenu, &TData::ShowMenu, &TData::SetShowMenu);
     toggle(acShowToolbar, &TData::ShowToolbar, &TData::SetShowToolbar);
@@ -268,18 +267,9 @@ void TMainForm::LoadActionImages()
         { "CLOCK", acTimeNow },
         { "HELP", acHelp },
     };
-    for (const auto &[name, action] : images) {
-        const QIcon image = CommandIcon(QString::fromLatin1(name));
-        if (image.isNull())
-            continue; // the action goes without an image
-        m_images.append(image);
-        action->setIcon(image);
-    }
-}
-
-void TMainForm::RunCommand(const std::function<void()> &command)
-{
-    RunReportingErrors(command);
+    // A command whose image is missing goes without one (a null icon).
+    for (const auto &[name, action] : images)
+        action->setIcon(CommandIcon(QString::fromLatin1(name)));
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -287,15 +277,15 @@ void TMainForm::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    RunCommand([this] {
+    RunReportingErrors([this] {
         ArrangeView();
         m_weekSheet->InitWeek();
     });
     // The rest of start-up runs once the window is on screen.
     QMetaObject::invokeMethod(
-        this, [this] { RunCommand([this] { CompleteStartUp(); }); }, Qt::QueuedConnection);
+        this, [this] { RunReportingErrors([this] { CompleteStartUp(); }); }, Qt::QueuedConnection);
     if (m_startUpDone)
-        RunCommand([this] { m_weekSheet->ShowWeek(); });
+        RunReportingErrors([this] { m_weekSheet->ShowWeek(); });
 }
 
 void TMainForm::CompleteStartUp()
@@ -316,7 +306,7 @@ void TMainForm::CompleteStartUp()
     // A file that cannot be read is reported, and start-up goes on: the week
     // must be shown, or nothing typed into it would reach the document.
     if (!path.isEmpty())
-        RunCommand([&] { OpenFile(path); });
+        RunReportingErrors([&] { OpenFile(path); });
 
     ArrangeView();
     m_weekSheet->FocusToday();
@@ -568,7 +558,7 @@ void TMainForm::ToggleShowSetting(bool (TData::*getter)() const, void (TData::*s
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
-    RunCommand([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
+    RunReportingErrors([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
     if (goOn) {
         m_trayIcon->SetActive(false);
         event->accept();

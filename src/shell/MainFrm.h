@@ -5,8 +5,6 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include <functional>
-
 class QAbstractButton;
 class QAction;
 class QMenu;
@@ -49,9 +47,6 @@ public:
 
     // The inside height of the window below the menu bar: toolbar and sheet.
     int ClientHeight() const;
-
-    // Runs a command and shows any failure it raises in the general error report.
-    void RunCommand(const std::function<void()> &command);
 
     QAction *acNew = nullptr;
     QAction *acLoad = nullptr;
@@ -132,6 +127,5 @@ private:
     QMenu *m_popupMenu = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_exitSeparator = nullptr;
-    QList<QIcon> m_images;
     bool m_startUpDone = false;
 };

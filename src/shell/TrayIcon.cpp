@@ -54,9 +54,8 @@ void TTrayIcon::SetHost(std::unique_ptr<TTrayHost> host)
 
 void TTrayIcon::SetActive(bool active)
 {
-    if (active == m_active)
+    if (active == Active())
         return;
-    m_active = active;
     if (active)
         m_trayWatch.start();
     else
@@ -90,7 +89,7 @@ void TTrayIcon::SetPopupMenu(QMenu *menu)
 
 void TTrayIcon::CheckTray()
 {
-    if (!m_host || (m_active && m_host->IsAvailable()) == m_shown)
+    if (!m_host || (Active() && m_host->IsAvailable()) == m_shown)
         return;
     Update();
     Q_EMIT OnTrayChange();
@@ -100,7 +99,7 @@ void TTrayIcon::Update()
 {
     if (!m_host)
         return;
-    const bool show = m_active && m_host->IsAvailable();
+    const bool show = Active() && m_host->IsAvailable();
     if (show)
         m_host->Show(m_icon, m_hint, m_popupMenu);
     else if (m_shown)

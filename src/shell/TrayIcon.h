@@ -44,7 +44,7 @@ public:
     // Replaces the desktop's notification area (tests).
     void SetHost(std::unique_ptr<TTrayHost> host);
 
-    bool Active() const { return m_active; }
+    bool Active() const { return m_trayWatch.isActive(); }
     void SetActive(bool active);
     // Whether the icon is in the notification area now.
     bool Shown() const { return m_shown; }
@@ -74,7 +74,6 @@ private:
     void HostActivated(QSystemTrayIcon::ActivationReason reason);
 
     std::unique_ptr<TTrayHost> m_host;
-    bool m_active = false;
     bool m_shown = false;
     QIcon m_icon;
     QString m_hint;

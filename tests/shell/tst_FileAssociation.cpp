@@ -1,6 +1,5 @@
 #include "shell/FileAssociation.h"
-#include "support/ScriptedPresenter.h"
-#include "support/TestSupport.h"
+#include "support/WindowTestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,12 +36,10 @@ void writeFile(const QString &path, const QString &text)
 class TestFileAssociation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TemporaryHome> home;
-    std::unique_ptr<ScriptedPresenter> script;
-    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<WindowTestEnvironment> env;
 
-    QString mimeapps() const { return home->configHome() + u"/mimeapps.list"_s; }
-    QString desktopEntry() const { return home->dataHome() + u"/applications/"_s + DesktopFile; }
+    QString mimeapps() const { return env->home.configHome() + u"/mimeapps.list"_s; }
+    QString desktopEntry() const { return env->home.dataHome() + u"/applications/"_s + DesktopFile; }
 
     QString xdgMime(const QStringList &arguments) const
     {
@@ -58,7 +55,7 @@ class TestFileAssociation : public QObject {
 
     QString fileType() const
     {
-        const QString data = home->path() + u"/week.hf"_s;
+        const QString data = env->home.path() + u"/week.hf"_s;
         writeFile(data, u"1/12/2026,8:30,17:00\r\n"_s);
         return xdgMime({ u"query"_s, u"filetype"_s, data });
     }
@@ -71,17 +68,13 @@ class TestFileAssociation : public QObject {
 private Q_SLOTS:
     void init()
     {
-        home = std::make_unique<TestSupport::TemporaryHome>();
-        script = std::make_unique<ScriptedPresenter>();
-        presenter = std::make_unique<TScopedPresenter>(*script);
+        env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
     }
 
     void cleanup()
     {
-        QVERIFY(!script->unexpected);
-        presenter.reset();
-        script.reset();
-        home.reset();
+        QVERIFY(!env->script.unexpected);
+        env.reset();
     }
 
     void onThenOnAgainThenOff()
@@ -91,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(defaultApplication(), DesktopFile);
         QVERIFY(readFile(desktopEntry()).contains(u"\nExec=\"/opt/Hour frame/bin/hourframe\" %f\n"_s));
         QVERIFY(QFile::exists(
-            home->dataHome() + u"/icons/hicolor/scalable/mimetypes/application-x-hourframe.svg"_s));
+            env->home.dataHome() + u"/icons/hicolor/scalable/mimetypes/application-x-hourframe.svg"_s));
 
         // Written again, but the desktop's databases are not rebuilt.
         QVERIFY(!UpdateFileAssociation(true, Program));
@@ -101,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(fileType() != QLatin1String(DataFileMimeType));
         QCOMPARE(defaultApplication(), QString());
         QVERIFY(!QFile::exists(desktopEntry()));
-        QVERIFY(script->questions.isEmpty());
+        QVERIFY(env->script.questions.isEmpty());
     }
 
     // Another program's default, and the user's other defaults, stay as
@@ -128,13 +121,13 @@ private Q_SLOTS:
     // stands for and the file; what depends on it is skipped.
     void unwritableFilesAreReported()
     {
-        writeFile(home->dataHome() + u"/applications"_s, u"not a folder"_s);
-        writeFile(home->dataHome() + u"/mime"_s, u"not a folder"_s);
-        script->answers << mbOK << mbOK;
+        writeFile(env->home.dataHome() + u"/applications"_s, u"not a folder"_s);
+        writeFile(env->home.dataHome() + u"/mime"_s, u"not a folder"_s);
+        env->script.answers << mbOK << mbOK;
         QVERIFY(!UpdateFileAssociation(true, Program));
-        QCOMPARE(script->questionTexts(),
+        QCOMPARE(env->script.questionTexts(),
             (QStringList { u"Unable to open registry key \\Hourframe\n"_s + desktopEntry(),
-                u"Unable to open registry key \\.hf\n"_s + home->dataHome()
+                u"Unable to open registry key \\.hf\n"_s + env->home.dataHome()
                     + u"/mime/packages/com.orvanesoftware.Hourframe.xml"_s }));
         QVERIFY(!QFile::exists(mimeapps()));
     }

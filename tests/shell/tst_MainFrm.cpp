@@ -5,8 +5,7 @@
 #include "settings/NtRegistry.h"
 #include "shell/CommentFrm.h"
 #include "shell/MainFrm.h"
-#include "support/ScriptedPresenter.h"
-#include "support/TestSupport.h"
+#include "support/WindowTestEnvironment.h"
 #include "ui/BitBtnMsgDlg.h"
 #include "week/WeekSheet.h"
 
@@ -52,15 +51,11 @@ void writeFile(const QString &path, const QByteArray &bytes)
 class TestMainForm : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TemporaryHome> home;
-    std::unique_ptr<Regional::Override> regional;
-    std::unique_ptr<Clock::Fixed> clock;
-    std::unique_ptr<ScriptedPresenter> script;
-    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<WindowTestEnvironment> env;
     std::unique_ptr<TData> data;
     std::unique_ptr<TMainForm> form;
 
-    QString path(const QString &name) const { return home->path() + u'/' + name; }
+    QString path(const QString &name) const { return env->home.path() + u'/' + name; }
 
     // Settings as a previous run left them; read by the next TData.
     void prepareSettings(const std::function<void(TData &)> &prepare)
@@ -91,11 +86,7 @@ class TestMainForm : public QObject {
 private Q_SLOTS:
     void init()
     {
-        home = std::make_unique<TestSupport::TemporaryHome>();
-        regional = std::make_unique<Regional::Override>(TestSupport::englishSettings());
-        clock = std::make_unique<Clock::Fixed>(Now);
-        script = std::make_unique<ScriptedPresenter>();
-        presenter = std::make_unique<TScopedPresenter>(*script);
+        env = std::make_unique<WindowTestEnvironment>(Now);
         // Nothing typed by the clock unless a test asks for it.
         prepareSettings([](TData &d) { d.SetAutoEnterTime(false); });
     }
@@ -106,12 +97,8 @@ private Q_SLOTS:
             form->setAttribute(Qt::WA_DeleteOnClose, false);
         form.reset();
         data.reset();
-        QVERIFY2(!script->unexpected, "a question was asked that the test did not expect");
-        presenter.reset();
-        script.reset();
-        clock.reset();
-        regional.reset();
-        home.reset();
+        QVERIFY2(!env->script.unexpected, "a question was asked that the test did not expect");
+        env.reset();
     }
 
     void startWithoutArgument_data()
@@ -163,7 +150,7 @@ private Q_SLOTS:
         writeFile(path(u"other.hf"_s), "8/12/2026,9:,17:\r\n");
         prepareSettings([](TData &d) { d.SetReopenLastUsedFile(false); });
         const auto back = qScopeGuard([current = QDir::currentPath()] { QDir::setCurrent(current); });
-        QVERIFY(QDir::setCurrent(home->path()));
+        QVERIFY(QDir::setCurrent(env->home.path()));
         start({ relative ? u"other.hf"_s : path(u"other.hf"_s), u"ignored"_s });
         QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
         QCOMPARE(data->Filename(), path(u"other.hf"_s));
@@ -175,13 +162,13 @@ private Q_SLOTS:
     {
         const QString missing = path(u"gone.hf"_s);
         prepareSettings([&](TData &d) { d.SetFilename(missing); });
-        script->answers.enqueue(mbNo);
+        env->script.answers.enqueue(mbNo);
         start();
-        QCOMPARE(script->questions.size(), 1);
-        QCOMPARE(script->questions[0].text,
+        QCOMPARE(env->script.questions.size(), 1);
+        QCOMPARE(env->script.questions[0].text,
             u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
-        QCOMPARE(script->questions[0].kind, mtError);
-        QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
+        QCOMPARE(env->script.questions[0].kind, mtError);
+        QCOMPARE(env->script.questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
         QCOMPARE(data->Filename(), missing); // tried again at the next start
         QCOMPARE(form->TimeRecorder().FileName(), QString());
@@ -191,8 +178,8 @@ private Q_SLOTS:
     {
         writeFile(path(u"broken.hf"_s), "7/12/2026,8:30,17:\r\n31/4/2026,9:\r\n");
         start({ path(u"broken.hf"_s) });
-        QCOMPARE(script->errors.size(), 1);
-        QVERIFY2(script->errors[0].contains(u"line 2"_s), qPrintable(script->errors[0]));
+        QCOMPARE(env->script.errors.size(), 1);
+        QVERIFY2(env->script.errors[0].contains(u"line 2"_s), qPrintable(env->script.errors[0]));
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
         QCOMPARE(field("teMonArrive")->text(), u"08:30"_s); // what was read before the bad line
         typeInto("teTueArrive", u"9"_s);
@@ -258,19 +245,19 @@ private Q_SLOTS:
         typeInto("teMonArrive", u"8"_s);
         QVERIFY(form->TimeRecorder().Modified());
 
-        script->openFileNames.enqueue(path(u"other.hf"_s));
-        script->answers.enqueue(mbCancel);
+        env->script.openFileNames.enqueue(path(u"other.hf"_s));
+        env->script.answers.enqueue(mbCancel);
         form->acLoad->trigger();
-        QCOMPARE(script->fileDialogs.size(), 1);
-        QCOMPARE(script->fileDialogs[0].title, u"Open Hourframe"_s);
-        QCOMPARE(
-            script->questionTexts(), QStringList { u"Hourframe has changed.\nSave data before loading?"_s });
-        QCOMPARE(script->questions[0].buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
+        QCOMPARE(env->script.fileDialogs.size(), 1);
+        QCOMPARE(env->script.fileDialogs[0].title, u"Open Hourframe"_s);
+        QCOMPARE(env->script.questionTexts(),
+            QStringList { u"Hourframe has changed.\nSave data before loading?"_s });
+        QCOMPARE(env->script.questions[0].buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
         QCOMPARE(form->windowTitle(), u"Hourframe"_s);
 
-        script->openFileNames.enqueue(path(u"other.hf"_s));
-        script->answers.enqueue(mbNo);
+        env->script.openFileNames.enqueue(path(u"other.hf"_s));
+        env->script.answers.enqueue(mbNo);
         form->acLoad->trigger();
         QCOMPARE(form->windowTitle(), u"Hourframe [other.hf]"_s);
         QVERIFY(!form->TimeRecorder().Modified());
@@ -281,18 +268,18 @@ private Q_SLOTS:
     {
         start();
         typeInto("teMonArrive", u"8:30"_s);
-        script->saveFileNames.enqueue(path(u"new.hf"_s));
+        env->script.saveFileNames.enqueue(path(u"new.hf"_s));
         form->acSave->trigger(); // untitled: Save goes to Save As
-        QCOMPARE(script->fileDialogs.size(), 1);
-        QCOMPARE(script->fileDialogs[0].title, u"Save Hourframe"_s);
-        QVERIFY(script->fileDialogs[0].confirmOverwrite);
+        QCOMPARE(env->script.fileDialogs.size(), 1);
+        QCOMPARE(env->script.fileDialogs[0].title, u"Save Hourframe"_s);
+        QVERIFY(env->script.fileDialogs[0].confirmOverwrite);
         QCOMPARE(form->windowTitle(), u"Hourframe [new.hf]"_s);
         QCOMPARE(data->Filename(), path(u"new.hf"_s));
         QCOMPARE(readFile(path(u"new.hf"_s)), QByteArray("7/12/2026,8:30\r\n"));
 
         typeInto("teMonDepart", u"17"_s);
         form->acSave->trigger(); // named: no dialog
-        QCOMPARE(script->fileDialogs.size(), 1);
+        QCOMPARE(env->script.fileDialogs.size(), 1);
         QCOMPARE(readFile(path(u"new.hf"_s)), QByteArray("7/12/2026,8:30,17:\r\n"));
         QVERIFY(!form->TimeRecorder().Modified());
     }
@@ -311,9 +298,9 @@ private Q_SLOTS:
         QFETCH(bool, cleared);
         start();
         typeInto("teMonArrive", u"8"_s);
-        script->answers.enqueue(answer);
+        env->script.answers.enqueue(answer);
         form->acNew->trigger();
-        QCOMPARE(script->questionTexts(),
+        QCOMPARE(env->script.questionTexts(),
             QStringList { u"Hourframe has changed.\nSave data before creating a new hourframe?"_s });
         QCOMPARE(field("teMonArrive")->text().isEmpty(), cleared);
         QCOMPARE(form->windowTitle(), cleared ? u"Hourframe [Untitled]"_s : u"Hourframe"_s);
@@ -343,11 +330,11 @@ private Q_SLOTS:
         start();
         typeInto("teMonArrive", u"8"_s);
         for (TMsgDlgBtn a : answers)
-            script->answers.enqueue(a);
+            env->script.answers.enqueue(a);
         for (const QString &n : saveNames)
-            script->saveFileNames.enqueue(n);
+            env->script.saveFileNames.enqueue(n);
         form->acExit->trigger();
-        QCOMPARE(script->questionTexts(),
+        QCOMPARE(env->script.questionTexts(),
             autoSave ? QStringList {}
                      : QStringList { u"Hourframe has changed.\nSave data before exiting?"_s });
         QCOMPARE(!form->isVisible(), closed);
@@ -462,7 +449,7 @@ private Q_SLOTS:
         start();
         auto *button = form->findChild<QAbstractButton *>(u"btMonComment"_s);
         QCOMPARE(button->text(), u"..."_s);
-        script->dialogScripts.enqueue([](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([](QDialog &dialog) {
             auto *box = dialog.findChild<QComboBox *>(u"cbComment"_s);
             box->setFocus();
             QTest::keyClicks(box, u"  Client visit  "_s);
@@ -481,7 +468,7 @@ private Q_SLOTS:
         start();
         form->acNextWeek->trigger();
         QCOMPARE(DayNumber::toDate(form->WeekSheet().WeekStart()), QDate(2026, 12, 13));
-        script->dialogScripts.enqueue([](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([](QDialog &dialog) {
             auto *firstDay = dialog.findChild<QComboBox *>(u"cbFirstDayOfWeek"_s);
             firstDay->setCurrentIndex(1); // Monday
             dialog.findChild<QPushButton *>(u"btOk"_s)->click();
@@ -558,7 +545,7 @@ private Q_SLOTS:
         box->lineEdit()->selectAll();
         QTest::keyClicks(box, u"9/12/2026"_s);
         QTest::keyClick(box, Qt::Key_Return);
-        script->dialogScripts.enqueue([](QDialog &dialog) {
+        env->script.dialogScripts.enqueue([](QDialog &dialog) {
             dialog.findChild<QPushButton *>(u"btOk"_s)->click();
             return dialog.result();
         });

@@ -1,8 +1,7 @@
 #include "settings/DataMod.h"
 #include "shell/MainFrm.h"
 #include "shell/TrayIcon.h"
-#include "support/ScriptedPresenter.h"
-#include "support/TestSupport.h"
+#include "support/WindowTestEnvironment.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -54,9 +53,7 @@ QStringList visibleEntries(const QMenu *menu)
 class TestTrayIcon : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSupport::TemporaryHome> home;
-    std::unique_ptr<ScriptedPresenter> script;
-    std::unique_ptr<TScopedPresenter> presenter;
+    std::unique_ptr<WindowTestEnvironment> env;
     std::unique_ptr<TData> data;
     std::unique_ptr<TMainForm> form;
     FakeTrayHost *tray = nullptr;
@@ -92,19 +89,15 @@ class TestTrayIcon : public QObject {
 private Q_SLOTS:
     void init()
     {
-        home = std::make_unique<TestSupport::TemporaryHome>();
-        script = std::make_unique<ScriptedPresenter>();
-        presenter = std::make_unique<TScopedPresenter>(*script);
+        env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
     }
 
     void cleanup()
     {
         form.reset();
         data.reset();
-        QVERIFY(!script->unexpected);
-        presenter.reset();
-        script.reset();
-        home.reset();
+        QVERIFY(!env->script.unexpected);
+        env.reset();
     }
 
     void hintKeepsAtMost62Characters()
