@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
     data.SetReportWeekendDaysWithNoHours(data.ReportWeekendDaysWithNoHours());
     data.SetReportCalculateAverageHours(data.ReportCalculateAverageHours());
     data.SetReportCalculateTotalHours(data.ReportCalculateTotalHours());
-    std::printf("storing the five options: %.1f ms\n", static_cast<double>(part.nsecsElapsed()) / 1e6);
+    std::printf("storing the options: %.1f ms\n", static_cast<double>(part.nsecsElapsed()) / 1e6);
     part.restart();
     const QStringList lines = ReportLines(store, presenter.period, ReportSettingsOf(data));
     std::printf("report text: %.1f ms\n", static_cast<double>(part.nsecsElapsed()) / 1e6);

@@ -80,6 +80,12 @@ bool IsEmptyRecord(const DayRecord &record)
         && record.Holiday == 0 && isBlank(record.Comment);
 }
 
+bool HasMoreThanLunch(const DayRecord &record)
+{
+    return record.Arrive >= 0 || record.Depart >= 0 || record.Extra > 0 || record.Holiday > 0
+        || !record.Comment.isEmpty();
+}
+
 TTimeRecorder::TTimeRecorder(QObject *parent)
     : QObject(parent)
 {

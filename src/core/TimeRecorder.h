@@ -28,6 +28,10 @@ Q_DECLARE_TYPEINFO(DayRecord, Q_RELOCATABLE_TYPE);
 // are never written to the data file.
 bool IsEmptyRecord(const DayRecord &record);
 
+// Whether a day holds anything besides a lunch break: a lunch alone does not
+// make a day worth a line of a report or a row of an export.
+bool HasMoreThanLunch(const DayRecord &record);
+
 namespace TimeRecorderDetail {
 
 // A comment of the history, compared and hashed ignoring the case of A-Z only.

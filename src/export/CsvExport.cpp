@@ -77,12 +77,6 @@ void appendComment(std::string &out, const QString &comment)
     out += '"';
 }
 
-bool hasData(const DayRecord &r)
-{
-    // A lunch break alone does not make a day worth a row.
-    return r.Arrive >= 0 || r.Depart >= 0 || r.Extra > 0 || r.Holiday > 0 || !r.Comment.isEmpty();
-}
-
 } // namespace
 
 TCsvExportOptions CsvExportOptionsFrom(const TData &data)
@@ -140,7 +134,7 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
         const int day = int(date);
         const int index = store.FindDay(day);
         const DayRecord *r = index >= 0 ? &store.Record(index) : &blank;
-        if (!hasData(*r)) {
+        if (!HasMoreThanLunch(*r)) {
             if (!(DayNumber::isWeekend(day) ? options.WeekendDaysWithNoHours : options.WorkDaysWithNoHours))
                 continue;
             r = &blank;

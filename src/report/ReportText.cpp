@@ -29,13 +29,6 @@ QStringView blanks(qsizetype count)
     return Blanks.first(count);
 }
 
-// Whether a day holds anything besides a lunch break.
-bool HasMoreThanLunch(const DayRecord &record)
-{
-    return record.Arrive >= 0 || record.Depart >= 0 || record.Extra > 0 || record.Holiday > 0
-        || !record.Comment.isEmpty();
-}
-
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
