@@ -2,6 +2,8 @@
 // (United Kingdom) regional settings, a fixed clock and a settings file of
 // its own, which every test checks is byte for byte unchanged afterwards.
 
+#include "support/TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,6 +16,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
 // Wednesday 2 December 2026, 08:31:40.
 const QString Now = u"2026-12-02T08:31:40"_s;
 
@@ -21,20 +26,6 @@ const QByteArray SettingsFile = "Windows Registry Editor Version 5.00\r\n\r\n"
                                 "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\r\n"
                                 "\"FirstDayOfWeek\"=dword:00000001\r\n"
                                 "\"ReportCalculateAverageHours\"=dword:00000000\r\n";
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 struct Result {
     int status = -1;

@@ -27,11 +27,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestSupport::readFile;
 
 template<typename T = QWidget> T *child(QDialog &dialog, const char *name)
 {

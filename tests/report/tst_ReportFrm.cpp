@@ -31,13 +31,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using TestSupport::day;
+using TestSupport::readFile;
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestSupport::day;
 
 // The text of a PDF as pdftotext lays it out: pages end with a form feed.
 QString pdfText(const QString &path)

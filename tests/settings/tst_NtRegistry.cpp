@@ -1,7 +1,6 @@
 #include "settings/NtRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,23 +9,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
 const QString AppKey = u"\\Software\\Orvane Software\\Hourframe"_s;
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 } // namespace
 

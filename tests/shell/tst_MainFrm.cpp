@@ -30,21 +30,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
 // Monday 7 December 2026, 08:30.
 const QDateTime Now(QDate(2026, 12, 7), QTime(8, 30));
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 

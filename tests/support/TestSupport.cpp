@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 namespace TestSupport {
 
@@ -28,6 +31,20 @@ void load(TTimeRecorder &store, const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     store.LoadFromDevice(buffer);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 Regional::Settings englishSettings()

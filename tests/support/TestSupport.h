@@ -18,6 +18,11 @@ int day(int year, int month, int dayOfMonth);
 QByteArray saved(TTimeRecorder &store);
 void load(TTimeRecorder &store, const QByteArray &bytes);
 
+// A file's bytes, empty when it cannot be read; and a file written with the
+// given bytes, its folders created first.
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
 // Day/month/four-digit year with "/", ":" between hours and minutes, English names.
 Regional::Settings englishSettings();
 
