@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Balance.h"
-#include "report/Period.h"
+#include "period/Period.h"
 
 #include <QStringList>
 #include <QStringView>

@@ -5,13 +5,13 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 #include "ui/Printers.h"
+#include "ui/TimeEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

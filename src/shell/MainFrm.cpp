@@ -1,7 +1,6 @@
 #include "shell/MainFrm.h"
 
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
 #include "export/ExportOptionsFrm.h"
@@ -20,6 +19,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 

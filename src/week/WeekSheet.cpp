@@ -7,9 +7,9 @@
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Rounding.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekFigures.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "StoreFile.h"
-#include "core/TimeEdit.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "ui/Printers.h"
+#include "ui/TimeEdit.h"
 
 #include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"

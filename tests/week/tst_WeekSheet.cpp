@@ -2,10 +2,10 @@
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Regional.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "support/TestSupport.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
