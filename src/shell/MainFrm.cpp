@@ -65,7 +65,6 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
-    m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
 
     CreateActions();
     CreateMenus();

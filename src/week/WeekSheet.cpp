@@ -8,6 +8,7 @@
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "ui/Presenter.h"
 #include "ui/TimeEdit.h"
 #include "week/WeekFigures.h"
 
@@ -165,11 +166,6 @@ void TWeekSheet::SetArrangeView(std::function<void()> arrangeView)
     m_arrangeView = std::move(arrangeView);
 }
 
-void TWeekSheet::SetErrorReporter(std::function<void(const QString &)> reporter)
-{
-    m_errorReporter = std::move(reporter);
-}
-
 void TWeekSheet::ArrangeView()
 {
     if (m_arrangeView) {
@@ -202,23 +198,6 @@ void TWeekSheet::MoveWeek(int days)
     ShowWeek();
 }
 
-template<class Operation> void TWeekSheet::RunReportingErrors(Operation operation)
-{
-    try {
-        operation();
-    } catch (const HourframeError &error) {
-        ReportError(error.message());
-    }
-}
-
-void TWeekSheet::ReportError(const QString &message) const
-{
-    if (m_errorReporter)
-        m_errorReporter(message);
-    else
-        qWarning("%s", qUtf8Printable(message));
-}
-
 void TWeekSheet::FieldChanged(int weekday, int row)
 {
     if (m_binder.IsLoading())
@@ -248,6 +227,7 @@ void TWeekSheet::WeekBoxEdited()
     Colour(WeekBox()->lineEdit(), isDate);
 }
 
+// The box and the week commands have no caller to catch their errors.
 void TWeekSheet::WeekBoxCommitted()
 {
     RunReportingErrors([this] { ShowWeek(); });

@@ -43,8 +43,6 @@ public:
 
     // Replaces the view layout run at the end of ShowWeek.
     void SetArrangeView(std::function<void()> arrangeView);
-    // Where errors of the box and week commands go; they have no caller to catch them.
-    void SetErrorReporter(std::function<void(const QString &)> reporter);
 
 protected:
     void FieldChanged(int weekday, int row) override;
@@ -70,8 +68,6 @@ private:
     // not a date, or a week with a day the data file cannot hold, throws.
     int BoxWeekStart(int days) const;
     void MoveWeek(int days);
-    void ReportError(const QString &message) const;
-    template<class Operation> void RunReportingErrors(Operation operation);
 
     TTimeRecorder &m_recorder;
     TData &m_data;
@@ -84,5 +80,4 @@ private:
     std::optional<TWeekBalance> m_weekBalance;
 
     std::function<void()> m_arrangeView;
-    std::function<void(const QString &)> m_errorReporter;
 };

@@ -4,6 +4,7 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
 #include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
@@ -42,7 +43,9 @@ struct Environment {
     TData data;
     TTimeRecorder recorder;
     std::unique_ptr<TWeekSheet> sheet;
-    QStringList errors;
+    ScriptedPresenter presenter;
+    TScopedPresenter scopedPresenter { presenter };
+    QStringList &errors = presenter.errors;
 };
 
 bool isRed(const QWidget *widget)
@@ -69,7 +72,6 @@ private:
     bool start()
     {
         m_env->sheet = std::make_unique<TWeekSheet>(m_env->recorder, m_env->data);
-        m_env->sheet->SetErrorReporter([this](const QString &message) { m_env->errors << message; });
         sheet().InitWeek();
         sheet().ShowWeek();
         sheet().show();
