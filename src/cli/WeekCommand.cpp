@@ -3,6 +3,7 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
@@ -30,16 +31,17 @@ QString figureText(qint64 minutes, bool blankIfZero)
 QString weekTable(const TTimeRecorder &recorder, const TData &settings, int day)
 {
     const int weekStart = DayNumber::weekStartOf(day, settings.FirstDayOfWeek());
+    const TTargets targets = settings.Targets();
     std::array<SheetDay, 7> days;
-    std::array<int, 7> targets;
+    std::array<int, 7> dayTargets;
     for (int i = 0; i < 7; ++i) {
         const int date = weekStart + i;
         days[i] = SheetDayFromStored(recorder.GetArrive(date), recorder.GetDepart(date),
             recorder.GetLunch(date), recorder.GetExtra(date), recorder.GetHoliday(date));
-        targets[i] = settings.DayTarget(DayNumber::dayOfWeek(date));
+        dayTargets[i] = targets.OfDay(date);
     }
     const SheetWeekFigures week
-        = CalculateSheetWeek(days, targets, settings.WeeklyTarget(), settings.IncludeHolsInTotal());
+        = CalculateSheetWeek(days, dayTargets, targets.OfWeek(weekStart), settings.IncludeHolsInTotal());
 
     QList<QStringList> rows { { u"Day"_s, u"Date"_s, u"Arrive"_s, u"Depart"_s, u"Lunch"_s, u"Extra"_s,
         u"Holiday"_s, u"Hours"_s, u"Deviation"_s, u"Comment"_s } };

@@ -80,7 +80,7 @@ public:
         time(out, Hours, hours, 0);
         if (m_present[Deviation]) {
             cell(out, Deviation);
-            appendSigned(out, hours - m_options.DayTargets[DayNumber::dayOfWeek(day) - 1]);
+            appendSigned(out, hours - m_options.Targets.OfDay(day));
         }
         if (m_present[Comment]) {
             cell(out, Comment);
@@ -185,8 +185,7 @@ TCsvExportOptions CsvExportOptionsFrom(const TData &data)
     o.WeekendDaysWithNoHours = data.ExportWeekendDaysWithNoHours();
     o.CalculateTotalHours = data.ExportCalculateTotalHours();
     o.IncludeHolsInTotal = data.IncludeHolsInTotal();
-    for (int weekday = DayNumber::Sunday; weekday <= DayNumber::Saturday; ++weekday)
-        o.DayTargets[weekday - 1] = data.DayTarget(weekday);
+    o.Targets = data.Targets();
     o.ShortDateFormat = Regional::shortDateFormat();
     o.TimeSeparator = Regional::timeSeparator();
     return o;

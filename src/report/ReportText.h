@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Balance.h"
+#include "core/Targets.h"
 #include "period/Period.h"
 
 #include <QStringList>
@@ -16,7 +17,7 @@ class TTimeRecorder;
 // The defaults are those of a first start.
 struct TReportSettings {
     int FirstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
-    int WeeklyTarget = 2220; // minutes
+    TTargets Targets;
     bool IncludeHolsInTotal = true;
     bool ShowLunchTime = true;
     bool ShowExtraHours = false;

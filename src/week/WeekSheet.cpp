@@ -6,6 +6,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "ui/Presenter.h"
@@ -115,14 +116,15 @@ void TWeekSheet::Recalculate(int firstWeekday, int lastWeekday)
 {
     if (m_binder.IsLoading())
         return;
+    const TTargets targets = m_data.Targets();
     std::array<SheetDay, 7> days;
-    std::array<int, 7> targets {};
+    std::array<int, 7> dayTargets {};
     for (int weekday = 1; weekday <= 7; ++weekday) {
         days[weekday - 1] = m_binder.DayValues(weekday);
-        targets[weekday - 1] = m_data.DayTarget(DayNumber::dayOfWeek(TargetDate(weekday)));
+        dayTargets[weekday - 1] = targets.OfDay(TargetDate(weekday));
     }
     const SheetWeekFigures week
-        = CalculateSheetWeek(days, targets, m_data.WeeklyTarget(), m_data.IncludeHolsInTotal());
+        = CalculateSheetWeek(days, dayTargets, targets.OfWeek(m_weekStart), m_data.IncludeHolsInTotal());
 
     for (int weekday = firstWeekday; weekday <= lastWeekday; ++weekday) {
         const SheetDay &day = days[weekday - 1];
