@@ -4,11 +4,6 @@
 
 #include <numeric>
 
-int TTargets::OfDay(int date) const
-{
-    return Days[std::size_t(DayNumber::dayOfWeek(date) - 1)];
-}
-
 // Whole weeks at the week's sum, then the days left over, without visiting
 // every day: a balance may count a century.
 qint64 TTargets::SumOfDays(int first, int last) const
@@ -22,9 +17,4 @@ qint64 TTargets::SumOfDays(int first, int last) const
     for (int i = 0; i < days % 7; ++i)
         sum += Days[std::size_t((weekday - 1 + i) % 7)];
     return sum;
-}
-
-int TTargets::OfWeek(int) const
-{
-    return Weekly;
 }
