@@ -3,8 +3,11 @@
 #include "BuildInfo.h"
 #include "cli/CommandOptions.h"
 #include "cli/Subcommands.h"
+#include "core/ChunkedWriter.h"
+#include "core/Errors.h"
 #include "core/Regional.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -22,13 +25,16 @@ struct Subcommand {
     QStringView name;
     QStringView summary;
     QByteArray (*run)(const QStringList &arguments);
+    // Whether the command's work is a change of a file, done once it returns:
+    // what it prints then only tells about it.
+    bool changesFile = false;
 };
 
 constexpr Subcommand Subcommands[] = {
     { u"report", u"Print the report of a period", RunReport },
     { u"export", u"Write the CSV export of a period", RunExport },
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
-    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch },
+    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch, true },
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
 };
 
@@ -101,7 +107,8 @@ bool IsCommandLine(QStringView firstArgument)
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     // Messages name the subcommand they come from.
-    const QString command = subcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
+    const Subcommand *const subcommand = subcommandNamed(arguments.value(0));
+    const QString command = subcommand ? arguments.value(0) : QString();
     QByteArray output;
     int status = ExitSuccess;
     QString message;
@@ -117,11 +124,21 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
         status = ExitDataError;
         message = QString::fromLocal8Bit(error.what());
     }
-    if (status == ExitSuccess && out.write(output) != output.size()) {
-        status = ExitDataError;
-        message = u"cannot write to standard output: "_s + out.errorString();
+    if (status == ExitSuccess) {
+        try {
+            WriteAll(out, output.constData(), output.size(), u"standard output"_s);
+        } catch (const IoError &error) {
+            message = error.message();
+            // A change that was made is not reported as failed: run again,
+            // a punch would find its field filled.
+            if (subcommand && subcommand->changesFile)
+                message
+                    = QCoreApplication::translate("CommandLine", "%1 (the change was saved)").arg(message);
+            else
+                status = ExitDataError;
+        }
     }
-    if (status != ExitSuccess)
+    if (status != ExitSuccess || !message.isEmpty())
         err.write(errorLine(command, message));
     return status;
 }

@@ -1,9 +1,5 @@
 #include "core/Utf8Text.h"
 
-#include "core/Errors.h"
-
-#include <QIODevice>
-
 namespace {
 
 void appendCodePoint(std::string &out, char32_t c)
@@ -25,15 +21,29 @@ void appendCodePoint(std::string &out, char32_t c)
     }
 }
 
+char asciiByte(char16_t c)
+{
+    return c == u'\r' || c == u'\n' || c == 0 ? ' ' : static_cast<char>(c);
+}
+
 } // namespace
 
 void AppendUtf8Text(std::string &out, QStringView text)
 {
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    // Most text is ASCII: copied a character at a time without the checks
+    // of appending, up to the first character that is not.
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t(n));
+    char *ascii = out.data() + start;
+    qsizetype i = 0;
+    for (; i < n && text[i].unicode() < 0x80; ++i)
+        *ascii++ = asciiByte(text[i].unicode());
+    out.resize(std::size_t(ascii - out.data()));
+    for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80) {
-            out += (c == u'\r' || c == u'\n') ? ' ' : static_cast<char>(c);
+            out += asciiByte(c);
         } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
             appendCodePoint(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
             ++i;
@@ -65,19 +75,4 @@ std::string Utf8Of(QChar c)
     std::string s;
     AppendUtf8Text(s, QStringView(&c, 1));
     return s;
-}
-
-void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what)
-{
-    // A file that fills the disk takes part of a write without an error; only
-    // the next write tells why ("No space left on device").
-    const char *data = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 written = device.write(data, left);
-        if (written <= 0)
-            throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
-        data += written;
-        left -= written;
-    }
 }

@@ -66,6 +66,12 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
     m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
+    // Settings that cannot be saved are told once, after the command that
+    // changed them, which goes on: a data file still opens, a view still changes.
+    m_data.RegistryManager().SetProblemReporter([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this, [message] { ShowMessageBox(message, mtError, mbOK); }, Qt::QueuedConnection);
+    });
 
     CreateActions();
     CreateMenus();
@@ -104,7 +110,12 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The window's last settings are written as its parts go, with no one
+    // left to tell about a failure.
+    m_data.RegistryManager().SetProblemReporter({});
+}
 
 QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
 {
@@ -530,9 +541,12 @@ void TMainForm::ExportToCsv(int StartDate, int EndDate)
         } else {
             try {
                 ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
-            } catch (const IoError &) {
+            } catch (const IoError &error) {
                 failure = QStringLiteral("Unable to create export file \"") + fileName
                     + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+                // What the system said, such as "No space left on device".
+                if (!error.reason().isEmpty())
+                    failure += u'\r' + error.reason();
             }
         }
     }
