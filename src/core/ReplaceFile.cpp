@@ -99,8 +99,13 @@ bool ReplaceFile(const QString &path, const std::function<bool(QIODevice &)> &wr
     const QString writtenAs = shortName ? shortTemporaryName(folder) : target;
 
     QSaveFile file(writtenAs);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failure(Text::tr("Cannot create %1: %2"), path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // For a file it may not replace, Qt says only that it is not
+        // writable; the system says why ("Read-only file system").
+        const bool refused = exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0;
+        throw failure(
+            Text::tr("Cannot create %1: %2"), path, refused ? systemReason(errno) : file.errorString());
+    }
     if (shortName && exists)
         ::fchmod(file.handle(), existing.st_mode & 07777);
     if (!write(file))

@@ -209,7 +209,7 @@ private Q_SLOTS:
         QTest::newRow("read-only file") << u"old.csv"_s
                                         << u"Unable to create export file \"~/old.csv\"\rPlease ensure it "
                                            u"isn't in use by another application."
-                                           u"\rExisting file ~/old.csv is not writable"_s;
+                                           u"\rOperation not permitted"_s;
     }
 
     void failures()
