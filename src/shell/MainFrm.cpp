@@ -68,10 +68,14 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
     // Settings that cannot be saved are told once, after the command that
     // changed them, which goes on: a data file still opens, a view still changes.
+    // A failure as the window goes (its position is stored then) is not told:
+    // the queued call goes with the window.
     m_data.RegistryManager().SetProblemReporter([this](const QString &message) {
         QMetaObject::invokeMethod(
             this, [message] { ShowMessageBox(message, mtError, mbOK); }, Qt::QueuedConnection);
     });
+    connect(this, &QObject::destroyed, &m_data,
+        [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
 
     CreateActions();
     CreateMenus();
@@ -110,12 +114,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
 }
 
-TMainForm::~TMainForm()
-{
-    // The window's last settings are written as its parts go, with no one
-    // left to tell about a failure.
-    m_data.RegistryManager().SetProblemReporter({});
-}
+TMainForm::~TMainForm() = default;
 
 QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
 {

@@ -2,6 +2,8 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -276,6 +278,43 @@ private Q_SLOTS:
         QCOMPARE(readFile(path + u".bad"_s), content);
         QCOMPARE(registry.ReadInteger(u"AutoSave"_s), std::optional<qint32>(0));
         QVERIFY(readFile(path).startsWith("Windows Registry Editor Version 5.00\n"));
+    }
+
+    // A lock its writer left behind, killed before it wrote its process
+    // number into it or after, is taken over at once: waiting for it would
+    // fail the write.
+    void staleLockIsTakenOver_data()
+    {
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("empty") << true;
+        QTest::newRow("process gone") << false;
+    }
+
+    void staleLockIsTakenOver()
+    {
+        QFETCH(bool, empty);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Hourframe.reg"_s);
+        const QString lockPath = path + u".lock"_s;
+        QByteArray lock;
+        if (!empty) {
+            QProcess gone;
+            gone.start(u"true"_s);
+            QVERIFY(gone.waitForStarted());
+            const qint64 pid = gone.processId();
+            QVERIFY(gone.waitForFinished());
+            QLockFile own(lockPath);
+            QVERIFY(own.lock());
+            lock = readFile(lockPath);
+            own.unlock();
+            lock.replace(0, lock.indexOf('\n'), QByteArray::number(pid));
+        }
+        writeFile(lockPath, lock);
+        TNTRegistry registry(path);
+        QVERIFY(registry.OpenKey(AppKey, true));
+        registry.WriteInteger(u"AutoSave"_s, 1);
+        QCOMPARE(registry.ReadInteger(u"AutoSave"_s), std::optional<qint32>(1));
+        QVERIFY(!QFile::exists(lockPath));
     }
 
     void refusedWritesThrow()

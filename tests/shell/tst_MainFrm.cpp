@@ -26,6 +26,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -148,9 +150,24 @@ private Q_SLOTS:
         QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
     }
 
+    // Also what is no file to read: a named pipe would block the window at
+    // every start, since it is kept as the last file.
+    void startWithDeletedLastFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("deleted") << u"deleted"_s;
+        QTest::newRow("named pipe") << u"pipe"_s;
+        QTest::newRow("folder") << u"folder"_s;
+    }
+
     void startWithDeletedLastFile()
     {
+        QFETCH(QString, kind);
         const QString missing = path(u"gone.hf"_s);
+        if (kind == u"pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(missing).constData(), 0644), 0);
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkdir(missing));
         prepareSettings([&](TData &d) { d.SetFilename(missing); });
         env->script.answers.enqueue(mbNo);
         start();
@@ -162,6 +179,29 @@ private Q_SLOTS:
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
         QCOMPARE(data->Filename(), missing); // tried again at the next start
         QCOMPARE(form->TimeRecorder().FileName(), QString());
+    }
+
+    // Settings that cannot be saved, here because a file stands where their
+    // folder should be, are told once; the file named on the command line
+    // opens all the same, and the program goes on.
+    void unsavableSettingsAreToldOnce()
+    {
+        writeFile(path(u"week.hf"_s), "7/12/2026,8:30\r\n");
+        const QString folder = QFileInfo(TNTRegistry::DefaultStorePath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        writeFile(folder, "not a folder");
+        env->script.answers.enqueue(mbOK);
+        start({ path(u"week.hf"_s) });
+        QCOMPARE(form->windowTitle(), u"Hourframe [week.hf]"_s);
+        QCOMPARE(field("teMonArrive")->text(), u"08:30"_s);
+        form->acShowToolbar->trigger();
+        QVERIFY(!data->ShowToolbar());
+        QTRY_COMPARE(env->script.questions.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(env->script.questions.size(), 1);
+        QCOMPARE(env->script.questions[0].kind, mtError);
+        QVERIFY2(env->script.questions[0].text.contains(folder + u" is a file"_s),
+            qPrintable(env->script.questions[0].text));
     }
 
     void unreadableFileIsReportedAndTheWeekStillWorks()
