@@ -85,9 +85,13 @@ QString LockFailure(const QLockFile &lock, const QString &lockPath, int error)
 QString FolderFailure(const QString &folder, int error)
 {
     for (QFileInfo level(folder); !level.isRoot(); level.setFile(level.absolutePath())) {
-        if (level.exists() && !level.isDir())
+        if (level.exists() && !level.isDir()) {
+            if (level.filePath() == folder)
+                return Text::tr("Cannot create the folder %1: a file of that name is in its place")
+                    .arg(native(folder));
             return Text::tr("Cannot create the folder %1: %2 is a file")
                 .arg(native(folder), native(level.filePath()));
+        }
     }
     return Text::tr("Cannot create the folder %1: %2")
         .arg(native(folder), QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)));

@@ -45,6 +45,14 @@ std::optional<QString> readQuoted(QStringView line, qsizetype &pos)
 {
     if (pos >= line.size() || line[pos] != u'"')
         return std::nullopt;
+    // Most texts hold no escape: taken whole.
+    const qsizetype start = pos + 1;
+    for (qsizetype end = start; end < line.size() && line[end] != u'\\'; ++end) {
+        if (line[end] == u'"') {
+            pos = end + 1;
+            return line.sliced(start, end - start).toString();
+        }
+    }
     QString text;
     for (++pos; pos < line.size(); ++pos) {
         const QChar c = line[pos];
@@ -96,8 +104,7 @@ QString utf16Text(const QByteArray &bytes)
 // Fills the value's kind and content from the text after "=".
 bool decodeData(Value &value)
 {
-    const QString data = value.data.trimmed();
-    value.data = data;
+    const QString &data = value.data;
     if (data.startsWith(u'"')) {
         qsizetype pos = 0;
         const std::optional<QString> text = readQuoted(data, pos);
@@ -318,10 +325,7 @@ std::optional<Document> parse(const QByteArray &content)
     Key *key = nullptr;
     bool headerSeen = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        line = line.trimmed();
+        const QStringView line = QStringView(lines[i]).trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (!headerSeen) {
@@ -333,7 +337,7 @@ std::optional<Document> parse(const QByteArray &content)
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']'))
                 return std::nullopt;
-            QStringList levels = line.mid(1, line.size() - 2).split(u'\\');
+            QStringList levels = line.mid(1, line.size() - 2).toString().split(u'\\');
             levels[0] = canonicalRoot(levels[0]);
             if (levels[0].isEmpty())
                 return std::nullopt;
@@ -360,7 +364,7 @@ std::optional<Document> parse(const QByteArray &content)
             ++pos;
         if (pos >= line.size() || line[pos] != u'=')
             return std::nullopt;
-        value.data = line.mid(pos + 1).trimmed();
+        value.data = line.mid(pos + 1).trimmed().toString();
         // Long binary values go on over several lines, each ending in a backslash.
         while (value.data.startsWith(u"hex"_s, Qt::CaseInsensitive) && value.data.endsWith(u'\\')
             && i + 1 < lines.size()) {

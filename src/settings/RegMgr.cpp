@@ -197,7 +197,7 @@ void TRegistryManager::Write(const std::function<void()> &write)
             m_writeFailureTold = true;
             const QString why = m_registry.ErrorString();
             m_report(
-                tr("Hourframe cannot save its settings: %1\nSettings you change apply until Hourframe ends.")
+                tr("Hourframe cannot save its settings.\n%1\nSettings you change apply until Hourframe ends.")
                     .arg(why.isEmpty() ? tr("no settings key is open") : why));
         }
         return;

@@ -124,8 +124,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told"); // <folder> and <file> stand for the settings folder and file
         QTest::newRow("settings that cannot be saved")
             << true
-            << u"Hourframe cannot save its settings: Cannot create the folder <folder>: <folder> is a file\n"
-               u"Settings you change apply until Hourframe ends."_s;
+            << u"Hourframe cannot save its settings.\nCannot create the folder <folder>: a file of that name "
+               u"is in its place\nSettings you change apply until Hourframe ends."_s;
         QTest::newRow("settings file that cannot be read")
             << false
             << u"Hourframe could not read its settings file <file> and has kept it as <file>.bad. The "

@@ -200,7 +200,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(env->script.questions.size(), 1);
         QCOMPARE(env->script.questions[0].kind, mtError);
-        QVERIFY2(env->script.questions[0].text.contains(folder + u" is a file"_s),
+        QVERIFY2(env->script.questions[0].text.contains(folder + u": a file of that name is in its place"_s),
             qPrintable(env->script.questions[0].text));
     }
 
