@@ -31,16 +31,24 @@ char asciiByte(char16_t c)
 void AppendUtf8Text(std::string &out, QStringView text)
 {
     const qsizetype n = text.size();
-    // Most text is ASCII: copied a character at a time without the checks
-    // of appending, up to the first character that is not.
+    // Most texts are ASCII without a line break or NUL. They are copied as
+    // such in one pass that checks every character on the way, simple enough
+    // for the compiler to do many characters at a time; a text that is not
+    // is written again below, a character at a time.
     const std::size_t start = out.size();
     out.resize(start + std::size_t(n));
-    char *ascii = out.data() + start;
-    qsizetype i = 0;
-    for (; i < n && text[i].unicode() < 0x80; ++i)
-        *ascii++ = asciiByte(text[i].unicode());
-    out.resize(std::size_t(ascii - out.data()));
-    for (; i < n; ++i) {
+    char *const ascii = out.data() + start;
+    const char16_t *const units = text.utf16();
+    unsigned other = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = units[i];
+        other |= unsigned(c >= 0x80) | unsigned(c == u'\r') | unsigned(c == u'\n') | unsigned(c == 0);
+        ascii[i] = static_cast<char>(c);
+    }
+    if (!other)
+        return;
+    out.resize(start);
+    for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80) {
             out += asciiByte(c);
