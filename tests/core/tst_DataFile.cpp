@@ -299,6 +299,9 @@ private Q_SLOTS:
         QTest::newRow("line feed") << QStringLiteral("two\nlines") << QStringLiteral("two lines");
         QTest::newRow("CR LF") << QStringLiteral("two\r\nlines\r") << QStringLiteral("two  lines ");
         QTest::newRow("tab") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
+        // A file holding NUL is no data file, so it would not load again.
+        QTest::newRow("NUL") << u"a"_s + QChar(0) + u"b"_s << QStringLiteral("a b");
+        QTest::newRow("lone surrogate") << u"a"_s + QChar(0xD800) << u"a\uFFFD"_s;
         QTest::newRow("beyond Latin-1")
             << QStringLiteral("Dienstreise → Köln 😀") << QStringLiteral("Dienstreise → Köln 😀");
     }
