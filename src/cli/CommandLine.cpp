@@ -134,19 +134,29 @@ QString mistakeMessage(const QString &argument)
 QByteArray programHelp()
 {
     QString text = u"Usage: hourframe [FILE]\n"
-                   u"       hourframe COMMAND [options] [FILE]\n"
-                   u"\n"
-                   u"Without a command, opens the window with FILE, or with the file used last.\n"
-                   u"A command without FILE takes the file used last.\n"
+                   u"  or:  hourframe COMMAND [options] [FILE]\n"
+                   u"Opens the window with FILE, or with the file used last; or runs a command, which\n"
+                   u"without FILE takes the file used last.\n"
                    u"\n"
                    u"Commands:\n"_s;
+    qsizetype width = 0;
     for (const Subcommand &command : Subcommands)
-        text += u"  "_s + command.name.toString().leftJustified(8) + command.summary.toString() + u'\n';
+        width = std::max(width, command.name.size());
+    for (const Subcommand &command : Subcommands)
+        text += u"  "_s + command.name.toString().leftJustified(width + 2) + command.summary.toString()
+            + u'\n';
     text += u"\n"
             u"Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
             u"like a command opens in the window as 'hourframe ./report'.\n"
             u"\n"
-            u"Exit status: 0 done, 1 a file or its data could not be used, 2 a usage error.\n"_s;
+            u"Options:\n"
+            u"  -h, --help     Show this help.\n"
+            u"  -v, --version  Show the version.\n"
+            u"\n"
+            u"Exit status:\n"
+            u"  0  done\n"
+            u"  1  a file or its data could not be used\n"
+            u"  2  a usage error\n"_s;
     return text.toUtf8();
 }
 
