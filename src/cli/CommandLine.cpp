@@ -5,6 +5,7 @@
 #include "cli/Subcommands.h"
 #include "core/Regional.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -121,42 +122,48 @@ bool isMistake(const QString &argument)
     return !argument.contains(u'/') && !nearestName(argument).isEmpty() && !QFileInfo::exists(argument);
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Cli", text);
+}
+
 QString mistakeMessage(const QString &argument)
 {
     QString message = argument.startsWith(u'-')
-        ? u"unknown option '%1'"_s.arg(argument)
-        : u"'%1' is neither a command nor an existing file"_s.arg(argument);
+        ? translated("unknown option '%1'").arg(argument)
+        : translated("'%1' is neither a command nor an existing file").arg(argument);
     if (const QString nearest = nearestName(argument); !nearest.isEmpty())
-        message += u". Did you mean '%1'?"_s.arg(nearest);
+        message += translated(". Did you mean '%1'?").arg(nearest);
     return message;
 }
 
 QByteArray programHelp()
 {
-    QString text = u"Usage: hourframe [FILE]\n"
-                   u"  or:  hourframe COMMAND [options] [FILE]\n"
-                   u"Opens the window with FILE, or with the file used last; or runs a command, which\n"
-                   u"without FILE takes the file used last.\n"
-                   u"\n"
-                   u"Commands:\n"_s;
+    QString text
+        = translated("Usage: hourframe [FILE]\n"
+                     "  or:  hourframe COMMAND [options] [FILE]\n"
+                     "Opens the window with FILE, or with the file used last; or runs a command, which\n"
+                     "without FILE takes the file used last.\n"
+                     "\n"
+                     "Commands:\n");
     qsizetype width = 0;
     for (const Subcommand &command : Subcommands)
         width = std::max(width, command.name.size());
     for (const Subcommand &command : Subcommands)
         text += u"  "_s + command.name.toString().leftJustified(width + 2) + command.summary.toString()
             + u'\n';
-    text += u"\n"
-            u"Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
-            u"like a command opens in the window as 'hourframe ./report'.\n"
-            u"\n"
-            u"Options:\n"
-            u"  -h, --help     Show this help.\n"
-            u"  -v, --version  Show the version.\n"
-            u"\n"
-            u"Exit status:\n"
-            u"  0  done\n"
-            u"  1  a file or its data could not be used\n"
-            u"  2  a usage error\n"_s;
+    text += u'\n'
+        + translated("Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
+                     "like a command opens in the window as 'hourframe ./report'.\n"
+                     "\n"
+                     "Options:\n"
+                     "  -h, --help     Show this help.\n"
+                     "  -v, --version  Show the version.\n"
+                     "\n"
+                     "Exit status:\n"
+                     "  0  done\n"
+                     "  1  a file or its data could not be used\n"
+                     "  2  a usage error\n");
     return text.toUtf8();
 }
 

@@ -6,6 +6,7 @@
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 using namespace Qt::StringLiterals;
@@ -125,7 +126,9 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
 void CommandOptions::addDataFile()
 {
     m_parser.addPositionalArgument(DataFileName,
-        u"The data file; without it, the file last opened or saved in the window."_s, u"[FILE]"_s);
+        QCoreApplication::translate(
+            "Cli", "The data file; without it, the file last opened or saved in the window."),
+        u"[FILE]"_s);
     m_positionals.append(DataFileName);
     m_optionalFile = true;
 }
@@ -144,8 +147,9 @@ void CommandOptions::addSwitch(const QString &name, const QString &settingName, 
 void CommandOptions::addJsonOption()
 {
     addOption(QCommandLineOption(u"json"_s,
-        u"Print one JSON object instead, for scripts: each figure as a number of minutes (null for "
-        u"a blank field) and, under the same name with Text added, as the text shown."_s));
+        QCoreApplication::translate("Cli",
+            "Print one JSON object instead, for scripts: each figure as a number of minutes (null for a "
+            "blank field) and, under the same name with Text added, as the text shown.")));
 }
 
 void CommandOptions::addSettingOption()
@@ -162,8 +166,10 @@ void CommandOptions::addPeriodOptions(const QString &adjustSetting)
         FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
     addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
     addOption(QCommandLineOption(PeriodOption,
-        u"A named period instead: "_s + PeriodWords().join(u", "_s)
-            + u", a year (2026) or a month (2026-11). Without --from, --to and --period: this week."_s,
+        QCoreApplication::translate("Cli",
+            "A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and "
+            "--period: this week.")
+            .arg(PeriodWords().join(u", "_s)),
         u"NAME"_s));
     addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
 }
@@ -235,9 +241,10 @@ QString CommandOptions::dataFile(const TData &settings, FileUse use) const
         return positional.last();
     const QString lastUsed = settings.Filename();
     if (lastUsed.isEmpty())
-        throw UsageError(u"missing FILE, and no file was used last to take instead"_s);
+        throw UsageError(
+            QCoreApplication::translate("Cli", "missing FILE, and no file was used last to take instead"));
     if (use == FileUse::Change)
-        Note(u"the file used last, "_s + lastUsed);
+        Note(QCoreApplication::translate("Cli", "the file used last, %1").arg(lastUsed));
     return lastUsed;
 }
 
