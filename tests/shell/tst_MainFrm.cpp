@@ -150,34 +150,41 @@ private Q_SLOTS:
         QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
     }
 
-    // Also what is no file to read: a named pipe would block the window at
-    // every start, since it is kept as the last file.
-    void startWithDeletedLastFile_data()
+    // Only a file that was opened becomes the last file; one that is gone
+    // stays the last file, to be tried again at the next start. What is no
+    // file to read is refused the same way, at once: a named pipe would
+    // block the window at every start.
+    void startWithAFileThatCannotBeOpened_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("deleted") << u"deleted"_s;
-        QTest::newRow("named pipe") << u"pipe"_s;
-        QTest::newRow("folder") << u"folder"_s;
+        QTest::addColumn<bool>("named"); // on the command line, else as the last file
+        QTest::addColumn<QString>("lastFile"); // afterwards
+        QTest::addColumn<QString>("kind"); // what gone.hf is
+        QTest::newRow("deleted last file") << false << u"gone.hf"_s << u"deleted"_s;
+        QTest::newRow("mistyped argument") << true << u"week.hf"_s << u"deleted"_s;
+        QTest::newRow("named pipe as the last file") << false << u"gone.hf"_s << u"pipe"_s;
+        QTest::newRow("folder as the argument") << true << u"week.hf"_s << u"folder"_s;
     }
 
-    void startWithDeletedLastFile()
+    void startWithAFileThatCannotBeOpened()
     {
+        QFETCH(bool, named);
+        QFETCH(QString, lastFile);
         QFETCH(QString, kind);
         const QString missing = path(u"gone.hf"_s);
         if (kind == u"pipe")
             QCOMPARE(mkfifo(QFile::encodeName(missing).constData(), 0644), 0);
         else if (kind == u"folder")
             QVERIFY(QDir().mkdir(missing));
-        prepareSettings([&](TData &d) { d.SetFilename(missing); });
+        prepareSettings([&](TData &d) { d.SetFilename(path(named ? u"week.hf"_s : u"gone.hf"_s)); });
         env->script.answers.enqueue(mbNo);
-        start();
+        start(named ? QStringList { missing } : QStringList());
         QCOMPARE(env->script.questions.size(), 1);
         QCOMPARE(env->script.questions[0].text,
             u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
         QCOMPARE(env->script.questions[0].kind, mtError);
         QCOMPARE(env->script.questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
-        QCOMPARE(data->Filename(), missing); // tried again at the next start
+        QCOMPARE(data->Filename(), path(lastFile));
         QCOMPARE(form->TimeRecorder().FileName(), QString());
     }
 
