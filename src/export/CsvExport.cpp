@@ -1,5 +1,6 @@
 #include "export/CsvExport.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
@@ -109,9 +110,8 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
     const QString what
         = targetName.isEmpty() ? QStringLiteral("the export file") : QDir::toNativeSeparators(targetName);
     RowWriter row(options);
-    constexpr std::size_t ChunkSize = 1 << 16;
-    std::string out;
-    out.reserve(ChunkSize + 1024);
+    TChunkedWriter writer(device, what);
+    std::string &out = writer.Buffer();
 
     if (options.ColumnHeadings) {
         for (int c = 0; c < ColumnCount; ++c) {
@@ -176,10 +176,7 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
         if (!row.present(Holiday) && options.IncludeHolsInTotal)
             totalHours += r->Holiday;
 
-        if (out.size() >= ChunkSize) {
-            WriteUtf8(device, out, what);
-            out.clear();
-        }
+        writer.LineDone();
     }
 
     if (options.CalculateTotalHours) {
@@ -207,7 +204,7 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
         }
         out += "\r\n";
     }
-    WriteUtf8(device, out, what);
+    writer.Flush();
 }
 
 void ExportCsvFile(const QString &path, const TTimeRecorder &store, int startDate, int endDate,

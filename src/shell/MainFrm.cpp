@@ -66,6 +66,16 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
     m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
+    // Settings that cannot be saved are told once, after the command that
+    // changed them, which goes on: a data file still opens, a view still changes.
+    // A failure as the window goes (its position is stored then) is not told:
+    // the queued call goes with the window.
+    m_data.RegistryManager().SetProblemReporter([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this, [message] { ShowMessageBox(message, mtError, mbOK); }, Qt::QueuedConnection);
+    });
+    connect(this, &QObject::destroyed, &m_data,
+        [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
 
     CreateActions();
     CreateMenus();
@@ -536,9 +546,12 @@ void TMainForm::ExportToCsv(int StartDate, int EndDate)
         } else {
             try {
                 ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
-            } catch (const IoError &) {
+            } catch (const IoError &error) {
                 failure = QStringLiteral("Unable to create export file \"") + fileName
                     + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+                // What the system said, such as "No space left on device".
+                if (!error.reason().isEmpty())
+                    failure += u'\r' + error.reason();
             }
         }
     }
