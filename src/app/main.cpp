@@ -1,3 +1,4 @@
+#include "BuildInfo.h"
 #include "cli/CommandLine.h"
 
 #include <QCoreApplication>
@@ -5,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,19 +14,24 @@
 
 namespace {
 
-// The window program, beside this one in the build tree and once installed.
+// The window program, at the same place relative to this one in the build
+// tree and once installed.
 std::string windowProgram()
 {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     const std::string path = length > 0 ? std::string(self, std::size_t(length)) : std::string();
-    return path.substr(0, path.rfind('/') + 1) + "hourframe-window";
+    return path.substr(0, path.rfind('/') + 1) + BuildInfo::WindowFromLauncher;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // A file size limit then fails the write that passes it, which is
+    // reported, instead of ending the program without a word; the window
+    // program started below inherits this.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 1 && Cli::IsCommandLine(QString::fromLocal8Bit(argv[1]))) {
         QCoreApplication app(argc, argv);
         return Cli::Main(QCoreApplication::arguments().mid(1));

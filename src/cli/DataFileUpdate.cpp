@@ -1,27 +1,16 @@
 #include "cli/DataFileUpdate.h"
 
+#include "core/DataFile.h"
 #include "core/Errors.h"
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
 namespace Cli {
-
-QByteArray ReadDataFileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(u"Cannot open %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(u"Cannot read %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    return content;
-}
 
 QByteArray LoadForUpdate(TTimeRecorder &recorder, const QString &path)
 {

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QStringView>
+
+#include <span>
 
 // The subcommands. Each parses the arguments that follow its name, carries
 // the command out and returns what belongs on standard output; failures are
@@ -15,5 +18,24 @@ QByteArray RunExport(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
+
+struct Subcommand {
+    QStringView name;
+    QStringView summary;
+    QByteArray (*run)(const QStringList &arguments);
+    // Whether the command's work is a change of a file, done once it returns:
+    // what it prints then only tells about it.
+    bool changesFile = false;
+};
+
+// The table of CommandLine.cpp, in the order --help lists the commands.
+std::span<const Subcommand> AllSubcommands();
+const Subcommand *SubcommandNamed(QStringView name);
+
+// What the shell completion offers for the last of words, the arguments
+// typed so far after the program name (the last one possibly empty), one per
+// line: words to choose from, or ":hf" for data files and ":file" for any
+// file, which the shell lists itself.
+QStringList Completions(const QStringList &words);
 
 } // namespace Cli

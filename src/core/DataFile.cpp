@@ -1,11 +1,14 @@
 #include "core/DataFile.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Regional.h"
+#include "core/ReplaceFile.h"
 #include "core/TimeText.h"
 #include "core/Utf8Text.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QIODevice>
@@ -272,6 +275,16 @@ QString fileInMessages(const QString &name)
 
 // ---- reading ----------------------------------------------------------------
 
+// A file of NUL bytes (what a crash can leave of a file, or a device) would
+// read as an empty week without a word, and be replaced by one at the next save.
+void refuseNulBytes(const QByteArray &bytes, const QString &sourceName)
+{
+    if (std::memchr(bytes.constData(), 0, std::size_t(bytes.size())))
+        throw ConversionError(
+            QCoreApplication::translate("DataFile", "%1 is not a data file: it holds NUL bytes")
+                .arg(fileInMessages(sourceName)));
+}
+
 QByteArray readAllBytes(QIODevice &device, const QString &sourceName)
 {
     QByteArray data;
@@ -454,7 +467,20 @@ QString DateFieldText(int day)
 
 void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add)
 {
-    const QByteArray bytes = readAllBytes(device, sourceName);
+    ReadDataFile(readAllBytes(device, sourceName), sourceName, add);
+}
+
+QByteArray ReadDataFileBytes(const QString &path)
+{
+    QByteArray bytes = ReadRegularFile(path, MaxDataFileBytes);
+    refuseNulBytes(bytes, path);
+    return bytes;
+}
+
+void ReadDataFile(
+    const QByteArray &bytes, const QString &sourceName, const std::function<void(DayRecord &)> &add)
+{
+    refuseNulBytes(bytes, sourceName);
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *const end = p + bytes.size();
     if (end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
@@ -537,19 +563,13 @@ void WriteDataFile(QIODevice &device, const QString &targetName, const QList<Day
 {
     const std::string dateSep = Utf8Of(Regional::dateSeparator());
     const std::string timeSep = Utf8Of(Regional::timeSeparator());
-    constexpr std::size_t ChunkSize = 1 << 16;
-    std::string chunk;
-    chunk.reserve(ChunkSize + 1024);
-    const QString what = fileInMessages(targetName);
+    TChunkedWriter out(device, fileInMessages(targetName));
     WrittenMonth months;
     for (const DayRecord &record : records) {
         if (IsEmptyRecord(record))
             continue;
-        appendLine(chunk, record, dateSep, timeSep, months);
-        if (chunk.size() >= ChunkSize) {
-            WriteUtf8(device, chunk, what);
-            chunk.clear();
-        }
+        appendLine(out.Buffer(), record, dateSep, timeSep, months);
+        out.LineDone();
     }
-    WriteUtf8(device, chunk, what);
+    out.Flush();
 }

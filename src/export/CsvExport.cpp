@@ -1,5 +1,6 @@
 #include "export/CsvExport.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
@@ -196,13 +197,12 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
 {
     const QString what
         = targetName.isEmpty() ? QStringLiteral("the export file") : QDir::toNativeSeparators(targetName);
-    CsvWriter writer(options);
-    constexpr std::size_t ChunkSize = 1 << 16;
-    std::string out;
-    out.reserve(ChunkSize + 1024);
+    CsvWriter rows(options);
+    TChunkedWriter writer(device, what);
+    std::string &out = writer.Buffer();
 
     if (options.ColumnHeadings)
-        writer.WriteHeading(out);
+        rows.WriteHeading(out);
     // Days without a row worth of data are written blank.
     const DayRecord blank;
     // 64 bits, so that a period ending on the last day number still ends.
@@ -215,15 +215,12 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
                 continue;
             r = &blank;
         }
-        writer.WriteDay(out, day, *r);
-        if (out.size() >= ChunkSize) {
-            WriteUtf8(device, out, what);
-            out.clear();
-        }
+        rows.WriteDay(out, day, *r);
+        writer.LineDone();
     }
     if (options.CalculateTotalHours)
-        writer.WriteTotal(out);
-    WriteUtf8(device, out, what);
+        rows.WriteTotal(out);
+    writer.Flush();
 }
 
 void ExportCsvFile(const QString &path, const TTimeRecorder &store, int startDate, int endDate,

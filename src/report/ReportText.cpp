@@ -1,5 +1,6 @@
 #include "report/ReportText.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
@@ -10,6 +11,7 @@
 #include "settings/DataMod.h"
 
 #include <QDate>
+#include <QDir>
 
 #include <functional>
 #include <string>
@@ -341,4 +343,16 @@ QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const
     }
     ForEachReportLine(store, period, settings, [&](QStringView line) { lines << line.toString(); });
     return lines;
+}
+
+void WriteReportText(
+    QIODevice &device, const QStringList &lines, const char *lineEnd, const QString &targetName)
+{
+    TChunkedWriter out(device, QDir::toNativeSeparators(targetName));
+    for (const QString &line : lines) {
+        AppendUtf8Text(out.Buffer(), line);
+        out.Buffer() += lineEnd;
+        out.LineDone();
+    }
+    out.Flush();
 }

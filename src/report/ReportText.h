@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QIODevice;
 class TData;
 class TTimeRecorder;
 
@@ -47,3 +48,9 @@ QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const
 // that need not hold a long report whole. A line is valid during the call only.
 void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
     const std::function<void(QStringView line)> &write);
+
+// The lines as a text file on a device open for writing: UTF-8, each line
+// followed by lineEnd, the last one too. A write failure is an IoError
+// naming targetName.
+void WriteReportText(
+    QIODevice &device, const QStringList &lines, const char *lineEnd, const QString &targetName);

@@ -65,6 +65,16 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
+    // Settings that cannot be saved are told once, after the command that
+    // changed them, which goes on: a data file still opens, a view still changes.
+    // A failure as the window goes (its position is stored then) is not told:
+    // the queued call goes with the window.
+    m_data.RegistryManager().SetProblemReporter([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this, [message] { ShowMessageBox(message, mtError, mbOK); }, Qt::QueuedConnection);
+    });
+    connect(this, &QObject::destroyed, &m_data,
+        [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
 
     CreateActions();
     CreateMenus();
@@ -318,11 +328,15 @@ void TMainForm::CompleteStartUp()
 
 void TMainForm::OpenFile(const QString &path)
 {
-    m_data.SetFilename(path);
+    // Only a file that could be opened becomes the last file: kept, a name
+    // that cannot be opened (a mistyped argument) would come back with its
+    // message at every start.
+    bool opened = true;
     std::exception_ptr unreadable;
     try {
         m_timeRecorder->LoadFromFile(path);
     } catch (const IoError &) {
+        opened = false;
         const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
                 + QStringLiteral("\rDo you want to try to find it yourself?"),
             mtError, mbYes | mbNo);
@@ -336,6 +350,8 @@ void TMainForm::OpenFile(const QString &path)
     }
     UpdateCaption();
     m_weekSheet->ShowWeek();
+    if (opened)
+        m_data.SetFilename(path);
     if (unreadable)
         std::rethrow_exception(unreadable);
 }
@@ -487,7 +503,7 @@ void TMainForm::changeEvent(QEvent *event)
 
 void TMainForm::UpdateFileAssociation()
 {
-    ::UpdateFileAssociation(m_data.AssociateHfFiles(), QCoreApplication::applicationFilePath());
+    ::UpdateFileAssociation(m_data.AssociateHfFiles(), LauncherFor(QCoreApplication::applicationFilePath()));
 }
 
 void TMainForm::acOptionsExecute()
@@ -529,9 +545,12 @@ void TMainForm::ExportToCsv(int StartDate, int EndDate)
         } else {
             try {
                 ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
-            } catch (const IoError &) {
+            } catch (const IoError &error) {
                 failure = QStringLiteral("Unable to create export file \"") + fileName
                     + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+                // What the system said, such as "No space left on device".
+                if (!error.reason().isEmpty())
+                    failure += u'\r' + error.reason();
             }
         }
     }

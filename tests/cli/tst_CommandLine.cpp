@@ -2,6 +2,8 @@
 // (United Kingdom) regional settings, a fixed clock and a settings file of
 // its own, which every test checks is byte for byte unchanged afterwards.
 
+#include "BuildInfo.h"
+#include "core/DataFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -10,7 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -39,12 +48,21 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList settingsFiles; // what the settings folder holds before the test runs anything
+    QByteArray settings; // what the settings file holds, before and after every test
 
     QString path(const QString &name) const { return dir->filePath(name); }
     QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
 
-    Result run(const QStringList &arguments, const QString &now = Now) const
+    // The settings with a file used last, as the window leaves them.
+    void useLastFile(const QString &name)
+    {
+        settings = SettingsFile + "\"Filename\"=\"" + path(name).toUtf8() + "\"\r\n";
+        writeFile(settingsPath(), settings);
+    }
+
+    // A run that has not ended after timeoutMs is ended, with status -1.
+    Result run(const QStringList &arguments, const QString &now = Now,
+        const QString &program = QStringLiteral(HOURFRAME_PROGRAM), int timeoutMs = 60000) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // No display of any kind: the command line must not need one.
@@ -57,9 +75,9 @@ class TestCommandLine : public QObject {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir->path());
-        process.start(QStringLiteral(HOURFRAME_PROGRAM), arguments);
+        process.start(program, arguments);
         Result result;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit)
             return result;
         result.status = process.exitCode();
         result.out = process.readAllStandardOutput();
@@ -71,12 +89,13 @@ private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        writeFile(settingsPath(), SettingsFile);
+        settings = SettingsFile;
+        writeFile(settingsPath(), settings);
     }
 
     void cleanup()
     {
-        QCOMPARE(readFile(settingsPath()), SettingsFile);
+        QCOMPARE(readFile(settingsPath()), settings);
         QCOMPARE(QDir(path(u"config/Orvane Software"_s)).entryList(QDir::Files),
             QStringList { u"Hourframe.reg"_s });
     }
@@ -156,7 +175,7 @@ private Q_SLOTS:
             "30/11/2026,8:30,17:,:30\r\n1/12/2026,22:,6:\r\n2/12/2026,,,,,8:\r\n3/12/2026,9:,9:15,:30\r\n");
         const Result result = run({ u"week"_s, u"week.hf"_s, u"--date"_s, u"2026-12-03"_s, u"--set"_s,
             u"FirstDayOfWeek=2"_s, u"--set"_s, u"MondayTarget=480"_s, u"--set"_s, u"TuesdayTarget=480"_s,
-            u"--set"_s, u"WednesdayTarget=480"_s, u"--set"_s, u"ThusdayTarget=480"_s, u"--set"_s,
+            u"--set"_s, u"WednesdayTarget=480"_s, u"--set"_s, u"ThursdayTarget=8:00"_s, u"--set"_s,
             u"FridayTarget=480"_s, u"--set"_s, u"WeeklyTarget=2400"_s });
         QCOMPARE(result.err, QByteArray());
         QCOMPARE(result.status, 0);
@@ -304,8 +323,10 @@ private Q_SLOTS:
         QTest::newRow("value out of range")
             << QStringList { u"report"_s, u"week.hf"_s, u"--set"_s, u"FirstDayOfWeek=9"_s } << 2
             << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
-        QTest::newRow("no file named")
-            << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
+        QTest::newRow("no file named, none used last")
+            << QStringList { u"week"_s } << 2
+            << QByteArray("hourframe week: missing FILE, and no file "
+                          "was used last to take instead\n");
         QTest::newRow("period and dates") << QStringList {
             u"export"_s, u"week.hf"_s, u"--period"_s, u"2026-11"_s, u"--to"_s, u"6/12/2026"_s
         } << 2 << QByteArray("hourframe export: --period cannot be combined with --from and --to\n");
@@ -327,6 +348,233 @@ private Q_SLOTS:
         QCOMPARE(result.err.count('\n'), 1);
         if (!message.isEmpty())
             QCOMPARE(result.err, message);
+    }
+
+    // What is not a data file, where one is read or written: refused at once
+    // with the reason (a named pipe would block its reader for ever), and
+    // left as it was.
+    void whatIsNotADataFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("named pipe") << u"pipe"_s << QByteArray("it is a named pipe, not a file");
+        QTest::newRow("device") << u"device"_s << QByteArray("it is a device, not a file");
+        QTest::newRow("socket") << u"socket"_s << QByteArray("it is a socket, not a file");
+        QTest::newRow("folder") << u"folder"_s << QByteArray("it is a folder, not a file");
+        QTest::newRow("NUL bytes") << u"nul"_s << QByteArray("odd.hf is not a data file: it holds NUL bytes");
+        QTest::newRow("over 1 GiB") << u"large"_s << QByteArray("it is larger than 1024 MB");
+    }
+
+    void whatIsNotADataFileIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, reason);
+        const QByteArray name = QFile::encodeName(path(u"odd.hf"_s));
+        int made = 0;
+        if (kind == u"pipe") {
+            made = mkfifo(name.constData(), 0644);
+        } else if (kind == u"device") {
+            if (geteuid() != 0)
+                QSKIP("only root can make a device node");
+            made = mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)); // what /dev/null is
+        } else if (kind == u"socket") {
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+            made = bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+            close(fd);
+        } else if (kind == u"folder") {
+            made = mkdir(name.constData(), 0755);
+        } else if (kind == u"nul") {
+            writeFile(path(u"odd.hf"_s), QByteArray(66, '\0'));
+        } else {
+            writeFile(path(u"odd.hf"_s), {});
+            made = truncate(name.constData(), MaxDataFileBytes + 1); // sparse: takes no room
+        }
+        QCOMPARE(made, 0);
+        struct stat before { };
+        QCOMPARE(stat(name.constData(), &before), 0);
+        writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
+        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s } };
+        if (!S_ISREG(before.st_mode))
+            commands.append({ u"export"_s, u"week.hf"_s, u"-o"_s, u"odd.hf"_s });
+        for (const QStringList &arguments : std::as_const(commands)) {
+            const Result result = run(arguments, Now, QStringLiteral(HOURFRAME_PROGRAM), 5000);
+            QCOMPARE(result.status, 1);
+            QVERIFY2(result.err.contains(reason), result.err.constData());
+            struct stat after { };
+            QCOMPARE(stat(name.constData(), &after), 0);
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+    }
+
+    // What a script sees of the first argument: a command, a usage error
+    // (status 2, one line, and the window never starts), or the window with
+    // the arguments. The launcher runs a stand-in for the window program,
+    // which notes its arguments.
+    void firstArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("existing"); // a file made first
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("window"); // the window's arguments; empty when it did not start
+        QTest::newRow("unknown option")
+            << QStringList { u"--bogus"_s } << QString() << 2
+            << QByteArray("hourframe: unknown option '--bogus'\n") << QByteArray();
+        QTest::newRow("near miss of --version")
+            << QStringList { u"verison"_s } << QString() << 2
+            << QByteArray("hourframe: 'verison' is neither a command nor an existing file. Did you mean "
+                          "'--version'?\n")
+            << QByteArray();
+        QTest::newRow("-V") << QStringList { u"-V"_s } << QString() << 2
+                            << QByteArray("hourframe: unknown option '-V'. Did you mean '--version'?\n")
+                            << QByteArray();
+        QTest::newRow("near miss of a command")
+            << QStringList { u"reprot"_s, u"week.hf"_s } << QString() << 2
+            << QByteArray("hourframe: 'reprot' is neither a command nor an existing file. Did you mean "
+                          "'report'?\n")
+            << QByteArray();
+        QTest::newRow("existing file named like a near miss")
+            << QStringList { u"reprot"_s } << u"reprot"_s << 0 << QByteArray() << QByteArray("reprot\n");
+        QTest::newRow("existing file named like a command, with its folder")
+            << QStringList { u"./report"_s } << u"report"_s << 0 << QByteArray() << QByteArray("./report\n");
+        QTest::newRow("file that does not exist") << QStringList { u"missing.hf"_s } << QString() << 0
+                                                  << QByteArray() << QByteArray("missing.hf\n");
+        QTest::newRow("two letters are no near miss")
+            << QStringList { u"we"_s } << QString() << 0 << QByteArray() << QByteArray("we\n");
+        QTest::newRow("option of Qt's for the window")
+            << QStringList { u"-style=fusion"_s, u"week.hf"_s } << QString() << 0 << QByteArray()
+            << QByteArray("-style=fusion\nweek.hf\n");
+    }
+
+    void firstArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, existing);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        QFETCH(QByteArray, window);
+        const QString launcher = path(u"bin/hourframe"_s);
+        const QString started = path(u"started"_s);
+        writeFile(launcher, readFile(QStringLiteral(HOURFRAME_PROGRAM)));
+        const QString stand_in = QDir(path(u"bin"_s)).filePath(QLatin1String(BuildInfo::WindowFromLauncher));
+        writeFile(stand_in, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + started.toUtf8() + "'\n");
+        for (const QString &program : { launcher, stand_in })
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (!existing.isEmpty())
+            writeFile(path(existing), "2/12/2026,8:30\r\n");
+        const Result result = run(arguments, Now, launcher);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.err, message);
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(readFile(started), window);
+    }
+
+    // Without FILE a command takes the file the window used last; one that
+    // changes it says so.
+    void lastFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<bool>("noted");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray before = "2/12/2026,8:30\r\n";
+        QTest::newRow("balance") << QStringList { u"balance"_s, u"--set"_s, u"BalanceStartDate=2026-12-02"_s }
+                                 << QByteArray("-7:30\n") << false << before;
+        QTest::newRow("punch") << QStringList { u"punch"_s, u"out"_s, u"--at"_s, u"16:00"_s }
+                               << QByteArray("Depart 16:00 on Wed 02/12/2026\n") << true
+                               << QByteArray("2/12/2026,8:30,16:\r\n");
+    }
+
+    void lastFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, output);
+        QFETCH(bool, noted);
+        QFETCH(QByteArray, after);
+        writeFile(path(u"times.hf"_s), "2/12/2026,8:30\r\n");
+        useLastFile(u"times.hf"_s);
+        const Result result = run(arguments);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, output);
+        const QByteArray note = "hourframe punch: the file used last, " + path(u"times.hf"_s).toUtf8() + '\n';
+        QCOMPARE(result.err, noted ? note : QByteArray());
+        QCOMPARE(readFile(path(u"times.hf"_s)), after);
+    }
+
+    void namedPeriods_data()
+    {
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("period");
+        QTest::newRow("today") << Now << u"today"_s << QByteArray("02/12/2026 to 02/12/2026");
+        QTest::newRow("yesterday") << Now << u"yesterday"_s << QByteArray("01/12/2026 to 01/12/2026");
+        QTest::newRow("yesterday, new year's day")
+            << u"2027-01-01T09:00:00"_s << u"yesterday"_s << QByteArray("31/12/2026 to 31/12/2026");
+        QTest::newRow("this month") << Now << u"this-month"_s << QByteArray("01/12/2026 to 31/12/2026");
+        QTest::newRow("last month") << Now << u"last-month"_s << QByteArray("01/11/2026 to 30/11/2026");
+        QTest::newRow("last month, in January")
+            << u"2027-01-15T09:00:00"_s << u"last-month"_s << QByteArray("01/12/2026 to 31/12/2026");
+        QTest::newRow("this year") << Now << u"this-year"_s << QByteArray("01/01/2026 to 31/12/2026");
+        QTest::newRow("last year") << Now << u"last-year"_s << QByteArray("01/01/2025 to 31/12/2025");
+    }
+
+    void namedPeriods()
+    {
+        QFETCH(QString, now);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, period);
+        writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
+        const Result result = run({ u"report"_s, u"week.hf"_s, u"--period"_s, name, u"--no-adjust"_s }, now);
+        QCOMPARE(result.status, 0);
+        QVERIFY2(result.out.contains(QByteArray("\nReport from " + period + "\n")), result.out.constData());
+    }
+
+    // Scripts read --json with their own parser; here Python's json module.
+    void json_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("read"); // a Python expression of the parsed object d
+        QTest::addColumn<QString>("value"); // its repr()
+        QTest::newRow("week")
+            << QStringList { u"week"_s, u"--date"_s, u"2026-12-01"_s }
+            << u"[d['weekBeginning'], d['days'][1]['date'], d['days'][1]['arrive'], "
+               "d['days'][1]['departText'], d['days'][1]['lunch'], d['days'][1]['hours'], "
+               "d['days'][1]['deviationText'], d['days'][3]['hoursText'], d['weeklyHours'], "
+               "d['shortfallCaption'], d['shortfallText']]"_s
+            << u"['2026-11-29', '2026-11-30', 510, '17:00', None, 510, '1:00', '', 990, "
+               "'Hours short', '20:30']"_s;
+        QTest::newRow("balance") << QStringList { u"balance"_s }
+                                 << u"[d['asOf'], d['balance'], d['balanceText']]"_s
+                                 << u"['2026-12-02', -360, '-6:00']"_s;
+        QTest::newRow("balance week by week")
+            << QStringList { u"balance"_s, u"--weeks"_s }
+            << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "
+               "d['weeks']]]"_s
+            << u"['0:00', [('29/11/2026', 990, '-6:00')]]"_s;
+    }
+
+    void json()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, read);
+        QFETCH(QString, value);
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n1/12/2026,22:,6:\r\n");
+        const Result result = run(arguments + QStringList { u"week.hf"_s, u"--json"_s });
+        QCOMPARE(result.status, 0);
+        QProcess python;
+        python.start(u"python3"_s,
+            { u"-c"_s, u"import json, sys\nd = json.load(sys.stdin)\nprint(repr("_s + read + u"))"_s });
+        QVERIFY2(python.waitForStarted(), "python3 comes from scripts/deps.sh");
+        python.write(result.out);
+        python.closeWriteChannel();
+        QVERIFY(python.waitForFinished());
+        QCOMPARE(python.readAllStandardError(), QByteArray());
+        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), value);
     }
 };
 
