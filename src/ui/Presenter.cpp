@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFileDialog>
 
-
 namespace {
 
 TPresenter *&installed()
