@@ -402,6 +402,33 @@ QChar *decodeCp1252(QChar *out, const unsigned char *p, const unsigned char *end
     return out;
 }
 
+// The line's bytes as text in buffer, which grows as needed: plain ASCII
+// copied, else UTF-8 decoded in a UTF-8 file and Windows-1252 read in any other.
+QStringView decodeLine(const unsigned char *p, const unsigned char *lineEnd, bool utf8,
+    QStringDecoder &decoder, std::vector<QChar> &buffer)
+{
+    const qsizetype length = lineEnd - p;
+    const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
+    if (buffer.size() < needed)
+        buffer.resize(std::max(needed, buffer.size() * 2));
+    unsigned char highBits = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        highBits |= p[i];
+    QChar *decodedEnd;
+    if (highBits < 0x80) {
+        QChar *out = buffer.data();
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = QChar(char16_t(p[i]));
+        decodedEnd = out + length;
+    } else if (utf8) {
+        decodedEnd = decoder.appendToBuffer(
+            buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length));
+    } else {
+        decodedEnd = decodeCp1252(buffer.data(), p, lineEnd);
+    }
+    return QStringView(buffer.data(), decodedEnd - buffer.data());
+}
+
 // Reads the line's fields in order into record. dated tells whether the date
 // was read; a field that cannot be read throws with the fields before it in record.
 void parseLine(
@@ -508,26 +535,7 @@ void ReadDataFile(
         const unsigned char *lineEnd = cr ? cr : nextLineFeed;
         ++lineNumber;
 
-        const qsizetype length = lineEnd - p;
-        const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
-        if (buffer.size() < needed)
-            buffer.resize(std::max(needed, buffer.size() * 2));
-        unsigned char highBits = 0;
-        for (qsizetype i = 0; i < length; ++i)
-            highBits |= p[i];
-        QChar *decodedEnd;
-        if (highBits < 0x80) {
-            QChar *out = buffer.data();
-            for (qsizetype i = 0; i < length; ++i)
-                out[i] = QChar(char16_t(p[i]));
-            decodedEnd = out + length;
-        } else if (utf8) {
-            decodedEnd = decoder.appendToBuffer(
-                buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length));
-        } else {
-            decodedEnd = decodeCp1252(buffer.data(), p, lineEnd);
-        }
-        const QStringView line(buffer.data(), decodedEnd - buffer.data());
+        const QStringView line = decodeLine(p, lineEnd, utf8, decoder, buffer);
 
         if (!TrimmedView(line).isEmpty()) {
             DayRecord record;

@@ -178,7 +178,7 @@ private:
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {
-                const qint64 deviation = m_weekSum - m_settings.WeeklyTarget;
+                const qint64 deviation = m_weekSum - m_settings.Targets.OfWeek(day - 6);
                 AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
@@ -312,7 +312,7 @@ TReportSettings ReportSettingsOf(const TData &data)
 {
     TReportSettings s;
     s.FirstDayOfWeek = data.FirstDayOfWeek();
-    s.WeeklyTarget = data.WeeklyTarget();
+    s.Targets = data.Targets();
     s.IncludeHolsInTotal = data.IncludeHolsInTotal();
     s.ShowLunchTime = data.ShowLunchTime();
     s.ShowExtraHours = data.ShowExtraHours();

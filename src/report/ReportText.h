@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/Balance.h"
-#include "report/Period.h"
+#include "core/Targets.h"
+#include "period/Period.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -17,7 +18,7 @@ class TTimeRecorder;
 // The defaults are those of a first start.
 struct TReportSettings {
     int FirstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
-    int WeeklyTarget = 2220; // minutes
+    TTargets Targets;
     bool IncludeHolsInTotal = true;
     bool ShowLunchTime = true;
     bool ShowExtraHours = false;

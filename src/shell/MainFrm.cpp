@@ -1,7 +1,6 @@
 #include "shell/MainFrm.h"
 
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
 #include "export/ExportOptionsFrm.h"
@@ -20,6 +19,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
@@ -65,7 +65,6 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
-    m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
     // Settings that cannot be saved are told once, after the command that
     // changed them, which goes on: a data file still opens, a view still changes.
     // A failure as the window goes (its position is stored then) is not told:

@@ -1,5 +1,4 @@
 #include "core/DayNumber.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "settings/NtRegistry.h"
@@ -7,6 +6,7 @@
 #include "shell/MainFrm.h"
 #include "support/WindowTestEnvironment.h"
 #include "ui/BitBtnMsgDlg.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
