@@ -16,9 +16,9 @@
 #include "shell/MainFrm.h"
 #include "ui/Presenter.h"
 
+#include "ui/DateEdit.h"
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -64,9 +64,9 @@ public:
     {
         if (qobject_cast<TReportOptionsForm *>(&dialog)) {
             dialog.show();
-            dialog.findChild<QDateEdit *>(QStringLiteral("edStartDate"))
+            dialog.findChild<TDateEdit *>(QStringLiteral("edStartDate"))
                 ->setDate(DayNumber::toDate(period.StartDate));
-            dialog.findChild<QDateEdit *>(QStringLiteral("edEndDate"))
+            dialog.findChild<TDateEdit *>(QStringLiteral("edEndDate"))
                 ->setDate(DayNumber::toDate(period.EndDate));
             clock.start();
             dialog.findChild<QPushButton *>(QStringLiteral("btOk"))->click();

@@ -5,6 +5,9 @@
 set -euo pipefail
 program="$1"
 here="$(dirname "$0")"
+# The manual page is in English, whatever language the build runs in.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 echo "[COMMANDS]"
 echo "A first argument that is exactly the name of a command runs that command instead of opening"
 echo "the window. Each command takes its data file as FILE, or without it the file used last."

@@ -1,4 +1,5 @@
 #include "BuildInfo.h"
+#include "core/Translations.h"
 #include "settings/DataMod.h"
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     THourframeApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
+    Translations::Install(
+        Translations::FolderFor(QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromWindow));
 
     // Settings first: they name the application and are read once here.
     TData data;

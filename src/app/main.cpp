@@ -1,5 +1,6 @@
 #include "BuildInfo.h"
 #include "cli/CommandLine.h"
+#include "core/Translations.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 1 && Cli::IsCommandLine(QString::fromLocal8Bit(argv[1]))) {
         QCoreApplication app(argc, argv);
+        Translations::Install(Translations::FolderFor(
+            QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromLauncher));
         return Cli::Main(QCoreApplication::arguments().mid(1));
     }
     // The window gets the same arguments, a data file name among them.

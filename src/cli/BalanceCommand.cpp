@@ -7,6 +7,7 @@
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,8 +24,13 @@ namespace {
 // in it, their difference and the balance at its end.
 QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceWeek> &weeks)
 {
-    QList<QStringList> rows { { u"Week"_s, u"Worked"_s, u"Target"_s, u"Difference"_s, u"Balance"_s },
-        { u"Opening"_s, QString(), QString(), QString(), BalanceText(balance.Opening) } };
+    QList<QStringList> rows {
+        { QCoreApplication::translate("Cli", "Week"), QCoreApplication::translate("Cli", "Worked"),
+            QCoreApplication::translate("Cli", "Target"), QCoreApplication::translate("Cli", "Difference"),
+            QCoreApplication::translate("Cli", "Balance") },
+        { QCoreApplication::translate("Cli", "Opening"), QString(), QString(), QString(),
+            BalanceText(balance.Opening) }
+    };
     for (const TBalanceWeek &week : weeks)
         rows.append({ ShortDateText(week.WeekStart), HoursText(week.Worked), HoursText(week.Target),
             BalanceText(week.Worked - week.Target), BalanceText(week.Balance) });
@@ -78,18 +84,21 @@ QByteArray balanceJson(
 QByteArray RunBalance(const QStringList &arguments)
 {
     CommandOptions options(u"balance"_s,
-        u"Prints the running balance: the opening balance plus, for every day from the start date\n"
-        u"(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
-        u"worked less that weekday's target. Days after today are not counted."_s);
+        QCoreApplication::translate("Cli",
+            "Prints the running balance: the opening balance plus, for every day from the start date\n"
+            "(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
+            "worked less that weekday's target. Days after today are not counted."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
-        u"The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and "
-        u"latest: today)."_s,
+        QCoreApplication::translate("Cli",
+            "The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and "
+            "latest: today)."),
         u"DATE"_s));
     options.addOption(QCommandLineOption(u"weeks"_s,
-        u"Print the account week by week instead: each week's first day (weeks as the week sheet "
-        u"shows them), hours worked, target, difference and the balance at its end, after the "
-        u"opening balance."_s));
+        QCoreApplication::translate("Cli",
+            "Print the account week by week instead: each week's first day (weeks as the week sheet "
+            "shows them), hours worked, target, difference and the balance at its end, after the "
+            "opening balance.")));
     options.addJsonOption();
     options.addSettingOption();
     if (!options.parse(arguments))

@@ -26,11 +26,14 @@ namespace Cli {
 namespace {
 
 constexpr Subcommand Subcommands[] = {
-    { u"report", u"Print the report of a period", RunReport },
-    { u"export", u"Write the CSV export of a period", RunExport },
-    { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
-    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch, true },
-    { u"balance", u"Print the running balance, or its account week by week", RunBalance },
+    { u"report", QT_TRANSLATE_NOOP("Cli", "Print the report of a period"), RunReport },
+    { u"export", QT_TRANSLATE_NOOP("Cli", "Write the CSV export of a period"), RunExport },
+    { u"week", QT_TRANSLATE_NOOP("Cli", "Print a week with its hours as the week sheet shows them"),
+        RunWeek },
+    { u"punch", QT_TRANSLATE_NOOP("Cli", "Put the current time into today's Arrive or Depart and save"),
+        RunPunch, true },
+    { u"balance", QT_TRANSLATE_NOOP("Cli", "Print the running balance, or its account week by week"),
+        RunBalance },
 };
 
 // Lines for standard error that Run writes after a command's output.
@@ -132,40 +135,42 @@ QString translated(const char *text)
 QString mistakeMessage(const QString &argument)
 {
     QString message = argument.startsWith(u'-')
-        ? translated("unknown option '%1'").arg(argument)
-        : translated("'%1' is neither a command nor an existing file").arg(argument);
+        ? translated(QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")).arg(argument)
+        : translated(QT_TRANSLATE_NOOP("Cli", "'%1' is neither a command nor an existing file"))
+              .arg(argument);
     if (const QString nearest = nearestName(argument); !nearest.isEmpty())
-        message += translated(". Did you mean '%1'?").arg(nearest);
+        message += translated(QT_TRANSLATE_NOOP("Cli", ". Did you mean '%1'?")).arg(nearest);
     return message;
 }
 
 QByteArray programHelp()
 {
-    QString text
-        = translated("Usage: hourframe [FILE]\n"
-                     "  or:  hourframe COMMAND [options] [FILE]\n"
-                     "Opens the window with FILE, or with the file used last; or runs a command, which\n"
-                     "without FILE takes the file used last.\n"
-                     "\n"
-                     "Commands:\n");
+    QString text = translated(QT_TRANSLATE_NOOP("Cli",
+        "Usage: hourframe [FILE]\n"
+        "  or:  hourframe COMMAND [options] [FILE]\n"
+        "Opens the window with FILE, or with the file used last; or runs a command, which\n"
+        "without FILE takes the file used last.\n"
+        "\n"
+        "Commands:\n"));
     qsizetype width = 0;
     for (const Subcommand &command : Subcommands)
         width = std::max(width, command.name.size());
     for (const Subcommand &command : Subcommands)
-        text += u"  "_s + command.name.toString().leftJustified(width + 2) + command.summary.toString()
+        text += u"  "_s + command.name.toString().leftJustified(width + 2) + translated(command.summary)
             + u'\n';
     text += u'\n'
-        + translated("Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
-                     "like a command opens in the window as 'hourframe ./report'.\n"
-                     "\n"
-                     "Options:\n"
-                     "  -h, --help     Show this help.\n"
-                     "  -v, --version  Show the version.\n"
-                     "\n"
-                     "Exit status:\n"
-                     "  0  done\n"
-                     "  1  a file or its data could not be used\n"
-                     "  2  a usage error\n");
+        + translated(QT_TRANSLATE_NOOP("Cli",
+            "Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
+            "like a command opens in the window as 'hourframe ./report'.\n"
+            "\n"
+            "Options:\n"
+            "  -h, --help     Show this help.\n"
+            "  -v, --version  Show the version.\n"
+            "\n"
+            "Exit status:\n"
+            "  0  done\n"
+            "  1  a file or its data could not be used\n"
+            "  2  a usage error\n"));
     return text.toUtf8();
 }
 
@@ -245,12 +250,14 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     }
     if (status == ExitSuccess) {
         try {
-            WriteAll(out, output.constData(), output.size(), u"standard output"_s);
+            WriteAll(out, output.constData(), output.size(),
+                translated(QT_TRANSLATE_NOOP("Cli", "standard output")));
         } catch (const IoError &error) {
             // A change that was made is not reported as failed: run again,
             // a punch would find its field filled.
             if (subcommand && subcommand->changesFile) {
-                notes.append(translated("%1 (the change was saved)").arg(error.message()));
+                notes.append(
+                    translated(QT_TRANSLATE_NOOP("Cli", "%1 (the change was saved)")).arg(error.message()));
             } else {
                 status = ExitDataError;
                 message = error.message();

@@ -91,7 +91,7 @@ void setByName(TData &settings, const QString &name, const QString &value)
     try {
         settings.SetByName(name, value);
     } catch (const HourframeError &error) {
-        throw UsageError(u"--set: "_s + error.message());
+        throw UsageError(QCoreApplication::translate("Cli", "--set: %1").arg(error.message()));
     }
 }
 
@@ -101,7 +101,8 @@ CommandOptions::CommandOptions(const QString &command, const QString &descriptio
     : m_command(command)
 {
     m_parser.setApplicationDescription(description);
-    addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
+    addOption(
+        QCommandLineOption({ u"h"_s, HelpOption }, QCoreApplication::translate("Cli", "Show this help.")));
     QCommandLineOption listOptions(ListOptionsOption);
     listOptions.setFlags(QCommandLineOption::HiddenFromHelp);
     m_parser.addOption(listOptions);
@@ -136,8 +137,8 @@ void CommandOptions::addDataFile()
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
 {
     addOption(QCommandLineOption(name,
-        description + u" Default: the setting "_s + settingName + u"; --no-"_s + name
-            + u" for the opposite."_s));
+        QCoreApplication::translate("Cli", "%1 Default: the setting %2; --no-%3 for the opposite.")
+            .arg(description, settingName, name)));
     QCommandLineOption off(u"no-"_s + name, QString());
     off.setFlags(QCommandLineOption::HiddenFromHelp);
     addOption(off);
@@ -155,23 +156,28 @@ void CommandOptions::addJsonOption()
 void CommandOptions::addSettingOption()
 {
     addOption(QCommandLineOption(SetOption,
-        u"Use this value of a setting, named as in the settings file, for this run only. "
-        u"May be given more than once."_s,
+        QCoreApplication::translate("Cli",
+            "Use this value of a setting, named as in the settings file, for this run only. "
+            "May be given more than once."),
         u"Name=Value"_s));
 }
 
 void CommandOptions::addPeriodOptions(const QString &adjustSetting)
 {
+    addOption(QCommandLineOption(FromOption,
+        QCoreApplication::translate(
+            "Cli", "The first day of the period, as typed in a date field or as yyyy-MM-dd."),
+        u"DATE"_s));
     addOption(QCommandLineOption(
-        FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
-    addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
+        ToOption, QCoreApplication::translate("Cli", "The last day of the period."), u"DATE"_s));
     addOption(QCommandLineOption(PeriodOption,
         QCoreApplication::translate("Cli",
             "A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and "
             "--period: this week.")
             .arg(PeriodWords().join(u", "_s)),
         u"NAME"_s));
-    addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
+    addSwitch(
+        u"adjust"_s, adjustSetting, QCoreApplication::translate("Cli", "Widen the period to whole weeks."));
 }
 
 TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
@@ -179,19 +185,22 @@ TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
     TPeriod period;
     const bool dates = m_parser.isSet(FromOption) || m_parser.isSet(ToOption);
     if (dates && m_parser.isSet(PeriodOption))
-        throw UsageError(u"--period cannot be combined with --from and --to"_s);
+        throw UsageError(
+            QCoreApplication::translate("Cli", "--period cannot be combined with --from and --to"));
     if (dates) {
         if (!m_parser.isSet(FromOption) || !m_parser.isSet(ToOption))
-            throw UsageError(u"--from and --to go together"_s);
+            throw UsageError(QCoreApplication::translate("Cli", "--from and --to go together"));
         period = { ParseDateArgument(m_parser.value(FromOption), u"--from"_s),
             ParseDateArgument(m_parser.value(ToOption), u"--to"_s) };
         if (period.StartDate > period.EndDate)
-            throw UsageError(u"the period ends before it starts (--from %1 --to %2)"_s.arg(
-                m_parser.value(FromOption), m_parser.value(ToOption)));
+            throw UsageError(
+                QCoreApplication::translate("Cli", "the period ends before it starts (--from %1 --to %2)")
+                    .arg(m_parser.value(FromOption), m_parser.value(ToOption)));
     } else if (m_parser.isSet(PeriodOption)) {
         const std::optional<TPeriod> named = namedPeriod(m_parser.value(PeriodOption), firstDayOfWeek);
         if (!named)
-            throw UsageError(u"--period: '%1' names no period"_s.arg(m_parser.value(PeriodOption)));
+            throw UsageError(QCoreApplication::translate("Cli", "--period: '%1' names no period")
+                                 .arg(m_parser.value(PeriodOption)));
         period = *named;
     } else {
         period = Period::ThisWeek(firstDayOfWeek);
@@ -207,9 +216,11 @@ bool CommandOptions::parse(const QStringList &arguments)
         return false;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < m_positionals.size() - (m_optionalFile ? 1 : 0))
-        throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
+        throw UsageError(
+            QCoreApplication::translate("Cli", "missing %1").arg(m_positionals.at(positional.size())));
     if (positional.size() > m_positionals.size())
-        throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
+        throw UsageError(QCoreApplication::translate("Cli", "unexpected argument '%1'")
+                             .arg(positional.at(m_positionals.size())));
     return true;
 }
 
@@ -229,7 +240,9 @@ QByteArray CommandOptions::helpText() const
     QStringList usage = m_positionals;
     if (m_optionalFile)
         usage.last() = u"[FILE]"_s;
-    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, usage.join(u' ')));
+    text.replace(0, firstLineEnd,
+        QCoreApplication::translate("Cli", "Usage: hourframe %1 [options] %2")
+            .arg(m_command, usage.join(u' ')));
     return text.toUtf8();
 }
 
@@ -254,7 +267,8 @@ std::unique_ptr<TData> CommandOptions::settings() const
     for (const QString &assignment : m_parser.values(SetOption)) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)
-            throw UsageError(u"--set needs Name=Value, not '%1'"_s.arg(assignment));
+            throw UsageError(
+                QCoreApplication::translate("Cli", "--set needs Name=Value, not '%1'").arg(assignment));
         setByName(*settings, assignment.left(equals), assignment.mid(equals + 1));
     }
     for (const QString &name : m_parser.optionNames()) {
@@ -279,13 +293,14 @@ int ParseDateArgument(const QString &text, const QString &option)
 {
     if (const std::optional<QDate> iso = isoDate(text)) {
         if (!iso->isValid())
-            throw UsageError(u"%1: '%2' is not a valid date"_s.arg(option, text));
+            throw UsageError(
+                QCoreApplication::translate("Cli", "%1: '%2' is not a valid date").arg(option, text));
         return DayNumber::fromDate(*iso);
     }
     try {
         return ParseDateText(text);
     } catch (const HourframeError &error) {
-        throw UsageError(option + u": "_s + error.message());
+        throw UsageError(QCoreApplication::translate("Cli", "%1: %2").arg(option, error.message()));
     }
 }
 
@@ -317,7 +332,8 @@ int ParseTimeArgument(const QString &text, const QString &option)
     } catch (const HourframeError &) {
     }
     if (time.value < 0 || time.hours < 0 || time.hours > 23 || time.minutes < 0 || time.minutes > 59)
-        throw UsageError(u"%1: '%2' is not a valid time of day"_s.arg(option, text));
+        throw UsageError(
+            QCoreApplication::translate("Cli", "%1: '%2' is not a valid time of day").arg(option, text));
     return time.value;
 }
 

@@ -6,6 +6,7 @@
 #include "core/TimeRecorder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -28,8 +29,9 @@ void SaveIfUnchanged(TTimeRecorder &recorder, const QString &path, const QByteAr
         recorder.SaveToDevice(file, path);
         // Compared as late as possible: only the rename of the commit follows.
         if (ReadDataFileBytes(path) != asRead)
-            throw IoError(u"%1 changed on disk while it was being updated; nothing was written"_s.arg(
-                QDir::toNativeSeparators(path)));
+            throw IoError(QCoreApplication::translate(
+                "Cli", "%1 changed on disk while it was being updated; nothing was written")
+                              .arg(QDir::toNativeSeparators(path)));
         return true;
     });
 }

@@ -9,6 +9,8 @@
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Cli {
@@ -16,21 +18,24 @@ namespace Cli {
 QByteArray RunPunch(const QStringList &arguments)
 {
     CommandOptions options(u"punch"_s,
-        u"Puts the current time into today's Arrive (in) or Depart (out), rounded as the Enter\n"
-        u"Current Time command rounds it, and saves the file. A field that already holds a time is\n"
-        u"left alone unless --force is given."_s);
-    options.addPositional(u"in|out"_s, u"in for Arrive, out for Depart."_s);
+        QCoreApplication::translate("Cli",
+            "Puts the current time into today's Arrive (in) or Depart (out), rounded as the Enter\n"
+            "Current Time command rounds it, and saves the file. A field that already holds a time is\n"
+            "left alone unless --force is given."));
+    options.addPositional(u"in|out"_s, QCoreApplication::translate("Cli", "in for Arrive, out for Depart."));
     options.addDataFile();
+    options.addOption(QCommandLineOption(u"at"_s,
+        QCoreApplication::translate("Cli", "This time of day instead of the current time, such as 8:30."),
+        u"TIME"_s));
     options.addOption(QCommandLineOption(
-        u"at"_s, u"This time of day instead of the current time, such as 8:30."_s, u"TIME"_s));
-    options.addOption(QCommandLineOption(u"force"_s, u"Replace a time the field already holds."_s));
+        u"force"_s, QCoreApplication::translate("Cli", "Replace a time the field already holds.")));
     options.addSettingOption();
     if (!options.parse(arguments))
         return options.helpText();
 
     const QString direction = options.positional().at(0);
     if (direction != u"in" && direction != u"out")
-        throw UsageError(u"'%1' is neither in nor out"_s.arg(direction));
+        throw UsageError(QCoreApplication::translate("Cli", "'%1' is neither in nor out").arg(direction));
     const bool arriving = direction == u"in";
     const std::unique_ptr<TData> settings = options.settings();
     const QString path = options.dataFile(*settings, CommandOptions::FileUse::Change);
@@ -41,12 +46,14 @@ QByteArray RunPunch(const QStringList &arguments)
     const int today = DayNumber::today();
     TTimeRecorder recorder;
     const QByteArray content = LoadForUpdate(recorder, path);
-    const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
+    const QString field = arriving ? QCoreApplication::translate("Cli", "Arrive")
+                                   : QCoreApplication::translate("Cli", "Depart");
     const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
     const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);
     if (held >= 0 && !options.isSet(u"force"_s))
-        throw HourframeError(u"%1 of %2 already holds %3; nothing was changed (--force replaces it)"_s.arg(
-            field, day, ClockText(held)));
+        throw HourframeError(QCoreApplication::translate(
+            "Cli", "%1 of %2 already holds %3; nothing was changed (--force replaces it)")
+                                 .arg(field, day, ClockText(held)));
 
     if (arriving)
         recorder.SetArrive(today, minutes);
@@ -54,7 +61,10 @@ QByteArray RunPunch(const QStringList &arguments)
         recorder.SetDepart(today, minutes);
     if (recorder.Modified())
         SaveIfUnchanged(recorder, path, content);
-    return (field + u' ' + ClockText(minutes) + u" on "_s + day + u'\n').toUtf8();
+    return (QCoreApplication::translate("Cli", "%1 %2 on %3", "Arrive 08:30 on Mon 30/11/2026")
+                .arg(field, ClockText(minutes), day)
+        + u'\n')
+        .toUtf8();
 }
 
 } // namespace Cli

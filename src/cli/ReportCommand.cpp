@@ -8,6 +8,7 @@
 #include "settings/DataMod.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -15,19 +16,24 @@ namespace Cli {
 
 QByteArray RunReport(const QStringList &arguments)
 {
-    CommandOptions options(
-        u"report"_s, u"Prints the report of a period, the same lines as the report window shows."_s);
+    CommandOptions options(u"report"_s,
+        QCoreApplication::translate(
+            "Cli", "Prints the report of a period, the same lines as the report window shows."));
     options.addDataFile();
     options.addPeriodOptions(u"ReportAdjustDatesToFullWeek"_s);
-    options.addSwitch(u"blank-workdays"_s, u"ReportWorkDaysWithNoHours"_s, u"List workdays with no hours."_s);
-    options.addSwitch(
-        u"blank-weekends"_s, u"ReportWeekendDaysWithNoHours"_s, u"List weekend days with no hours."_s);
-    options.addSwitch(u"totals"_s, u"ReportCalculateTotalHours"_s, u"Add the total hours."_s);
-    options.addSwitch(u"averages"_s, u"ReportCalculateAverageHours"_s, u"Add the average hours."_s);
-    options.addSwitch(
-        u"balance"_s, u"ReportShowBalance"_s, u"Add the balance brought and carried forward."_s);
+    options.addSwitch(u"blank-workdays"_s, u"ReportWorkDaysWithNoHours"_s,
+        QCoreApplication::translate("Cli", "List workdays with no hours."));
+    options.addSwitch(u"blank-weekends"_s, u"ReportWeekendDaysWithNoHours"_s,
+        QCoreApplication::translate("Cli", "List weekend days with no hours."));
+    options.addSwitch(u"totals"_s, u"ReportCalculateTotalHours"_s,
+        QCoreApplication::translate("Cli", "Add the total hours."));
+    options.addSwitch(u"averages"_s, u"ReportCalculateAverageHours"_s,
+        QCoreApplication::translate("Cli", "Add the average hours."));
+    options.addSwitch(u"balance"_s, u"ReportShowBalance"_s,
+        QCoreApplication::translate("Cli", "Add the balance brought and carried forward."));
     options.addSettingOption();
-    options.addOption(QCommandLineOption(u"crlf"_s, u"End lines with CR LF instead of LF."_s));
+    options.addOption(QCommandLineOption(
+        u"crlf"_s, QCoreApplication::translate("Cli", "End lines with CR LF instead of LF.")));
     if (!options.parse(arguments))
         return options.helpText();
 
@@ -48,7 +54,7 @@ QByteArray RunReport(const QStringList &arguments)
     text.reserve(qMin<qint64>(qint64(period.EndDate) - period.StartDate + 1, 1 << 20) * 80);
     QBuffer buffer(&text);
     buffer.open(QIODevice::WriteOnly);
-    TChunkedWriter out(buffer, u"standard output"_s);
+    TChunkedWriter out(buffer, QCoreApplication::translate("Cli", "standard output"));
     ForEachReportLine(recorder, period, ReportSettingsOf(*settings), [&](QStringView line) {
         AppendUtf8Text(out.Buffer(), line);
         out.Buffer() += lineEnd;

@@ -21,7 +21,7 @@ QByteArray RunBalance(const QStringList &arguments);
 
 struct Subcommand {
     QStringView name;
-    QStringView summary;
+    const char *summary; // in English; translated where it is shown
     QByteArray (*run)(const QStringList &arguments);
     // Whether the command's work is a change of a file, done once it returns:
     // what it prints then only tells about it.

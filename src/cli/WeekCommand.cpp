@@ -9,6 +9,7 @@
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,15 +58,22 @@ ShownWeek weekOf(const TTimeRecorder &recorder, const TData &settings, int day)
     return week;
 }
 
-QString shortfallCaption(const SheetWeekFigures &figures)
+// In the user's language for people; in English for scripts, as in --json.
+QString shortfallCaption(const SheetWeekFigures &figures, bool translated)
 {
-    return figures.hoursShort ? u"Hours short"_s : u"Hours extra"_s;
+    const char *caption = figures.hoursShort ? QT_TRANSLATE_NOOP("Cli", "Hours short")
+                                             : QT_TRANSLATE_NOOP("Cli", "Hours extra");
+    return translated ? QCoreApplication::translate("Cli", caption) : QString::fromLatin1(caption);
 }
 
 QString weekTable(const TTimeRecorder &recorder, const ShownWeek &week)
 {
-    QList<QStringList> rows { { u"Day"_s, u"Date"_s, u"Arrive"_s, u"Depart"_s, u"Lunch"_s, u"Extra"_s,
-        u"Holiday"_s, u"Hours"_s, u"Deviation"_s, u"Comment"_s } };
+    QList<QStringList> rows { { QCoreApplication::translate("Cli", "Day"),
+        QCoreApplication::translate("Cli", "Date"), QCoreApplication::translate("Cli", "Arrive"),
+        QCoreApplication::translate("Cli", "Depart"), QCoreApplication::translate("Cli", "Lunch"),
+        QCoreApplication::translate("Cli", "Extra"), QCoreApplication::translate("Cli", "Holiday"),
+        QCoreApplication::translate("Cli", "Hours"), QCoreApplication::translate("Cli", "Deviation"),
+        QCoreApplication::translate("Cli", "Comment") } };
     for (int i = 0; i < 7; ++i) {
         const int date = week.start + i;
         const SheetDay &d = week.days[i];
@@ -77,11 +85,11 @@ QString weekTable(const TTimeRecorder &recorder, const ShownWeek &week)
     const QList<bool> rightAligned { false, false, false, false, false, false, false, true, true, false };
 
     const QList<QStringList> totals {
-        { u"Weekly hours"_s, figureText(week.figures.weeklyHours, false) },
-        { shortfallCaption(week.figures), figureText(week.figures.shortfall, false) },
+        { QCoreApplication::translate("Cli", "Weekly hours"), figureText(week.figures.weeklyHours, false) },
+        { shortfallCaption(week.figures, true), figureText(week.figures.shortfall, false) },
     };
-    return u"Week beginning "_s + ShortDateText(week.start) + u"\n\n"_s + AlignedTable(rows, rightAligned)
-        + u'\n' + AlignedTable(totals, { false, true });
+    return QCoreApplication::translate("Cli", "Week beginning %1").arg(ShortDateText(week.start)) + u"\n\n"_s
+        + AlignedTable(rows, rightAligned) + u'\n' + AlignedTable(totals, { false, true });
 }
 
 // A field as a number of minutes, null when blank, and as the sheet shows it.
@@ -119,7 +127,7 @@ QByteArray weekJson(const TTimeRecorder &recorder, const ShownWeek &week)
         { u"weekBeginningText"_s, ShortDateText(week.start) }, { u"days"_s, days } };
     addFigure(object, u"weeklyHours"_s, week.figures.weeklyHours, false);
     object.insert(u"hoursShort"_s, week.figures.hoursShort);
-    object.insert(u"shortfallCaption"_s, shortfallCaption(week.figures));
+    object.insert(u"shortfallCaption"_s, shortfallCaption(week.figures, false));
     addFigure(object, u"shortfall"_s, week.figures.shortfall, false);
     return QJsonDocument(object).toJson();
 }
@@ -129,11 +137,13 @@ QByteArray weekJson(const TTimeRecorder &recorder, const ShownWeek &week)
 QByteArray RunWeek(const QStringList &arguments)
 {
     CommandOptions options(u"week"_s,
-        u"Prints the week that contains a date with each day's hours and deviation, the weekly hours\n"
-        u"and the hours short or extra, as the week sheet shows them."_s);
+        QCoreApplication::translate("Cli",
+            "Prints the week that contains a date with each day's hours and deviation, the weekly hours\n"
+            "and the hours short or extra, as the week sheet shows them."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"date"_s,
-        u"A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today)."_s,
+        QCoreApplication::translate(
+            "Cli", "A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today)."),
         u"DATE"_s));
     options.addJsonOption();
     options.addSettingOption();

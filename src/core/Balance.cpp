@@ -7,6 +7,8 @@
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 
@@ -100,8 +102,10 @@ int ParseBalanceText(const QString &text)
     const bool negative = rest.startsWith(u'-');
     if (negative || rest.startsWith(u'+'))
         rest = TrimmedView(rest.sliced(1));
-    const auto refuse
-        = [&] { return ConversionError(QuotedText(text) + QStringLiteral(" is not a valid balance")); };
+    const auto refuse = [&] {
+        return ConversionError(
+            QCoreApplication::translate("Balance", "%1 is not a valid balance").arg(QuotedText(text)));
+    };
     if (rest.isEmpty() || rest.startsWith(u'-') || rest.startsWith(u'+'))
         throw refuse();
     const ParsedTime parsed = ParseTimeText(rest.toString(), tkInterval);

@@ -87,6 +87,18 @@ bool tryPlainTime(QStringView text, int defaultValue, QChar sep, int &result)
     return true;
 }
 
+ConversionError notATime(QStringView text)
+{
+    return ConversionError(
+        QCoreApplication::translate("DataFile", "%1 is not a valid time").arg(QuotedText(text)));
+}
+
+ConversionError notADate(QStringView text)
+{
+    return ConversionError(
+        QCoreApplication::translate("DataFile", "%1 is not a valid date").arg(QuotedText(text)));
+}
+
 int parseTime(QStringView text, int defaultValue, QChar sep)
 {
     int plain = 0;
@@ -105,14 +117,15 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
         if (!minutesText.isEmpty())
             result += parseInt(minutesText);
     } catch (const ConversionError &) {
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
+        throw ConversionError(notATime(text));
     }
     if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
+        throw ConversionError(notATime(text));
     // No time of the program is below zero, and the file has no form for one:
     // kept, it would vanish at the next save without a word.
     if (result < 0)
-        throw RangeError(QuotedText(text) + QStringLiteral(" is not a valid time: it is below zero"));
+        throw RangeError(QCoreApplication::translate("DataFile", "%1 is not a valid time: it is below zero")
+                             .arg(QuotedText(text)));
     return static_cast<int>(result);
 }
 
@@ -164,7 +177,7 @@ int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
             for (int &part : parts)
                 part = parseInt(cutAt(rest, isDelimiter));
         } catch (const ConversionError &) {
-            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
+            throw ConversionError(notADate(text));
         }
     }
     const int day = parts[0];
@@ -175,17 +188,18 @@ int parseDate(QStringView text, QChar dateSep, MonthCache &cache)
     for (const int part : { day, month, year }) {
         if (part < 0 || part > 65535)
             throw RangeError(
-                QuotedText(text) + QStringLiteral(" is not a valid date: %1 is out of range").arg(part));
+                QCoreApplication::translate("DataFile", "%1 is not a valid date: %2 is out of range")
+                    .arg(QuotedText(text), QString::number(part)));
     }
     if (year != cache.year || month != cache.month) {
         // The calendar of the program runs from year 1 to 9999.
         if (year < 1 || year > 9999 || month < 1 || month > 12)
-            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
+            throw ConversionError(notADate(text));
         const QDate first(year, month, 1);
         cache = MonthCache { year, month, DayNumber::fromDate(first), first.daysInMonth() };
     }
     if (day < 1 || day > cache.length)
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
+        throw ConversionError(notADate(text));
     return cache.firstDay + day - 1;
 }
 
@@ -270,7 +284,7 @@ QString displayName(const QString &name)
 // The file as messages about reading or writing it name it.
 QString fileInMessages(const QString &name)
 {
-    return name.isEmpty() ? QStringLiteral("the data file") : displayName(name);
+    return name.isEmpty() ? QCoreApplication::translate("DataFile", "the data file") : displayName(name);
 }
 
 // ---- reading ----------------------------------------------------------------
@@ -296,8 +310,8 @@ QByteArray readAllBytes(QIODevice &device, const QString &sourceName)
             data.resize(std::max<qsizetype>(data.capacity(), used + std::max<qsizetype>(used, 65536)));
         const qint64 n = device.read(data.data() + used, data.size() - used);
         if (n < 0)
-            throw IoError(
-                QStringLiteral("Cannot read %1: %2").arg(fileInMessages(sourceName), device.errorString()));
+            throw IoError(QCoreApplication::translate("DataFile", "Cannot read %1: %2")
+                              .arg(fileInMessages(sourceName), device.errorString()));
         if (n == 0)
             break;
         used += n;
@@ -548,8 +562,10 @@ void ReadDataFile(
                 // up to that point is all there.
                 if (dated)
                     add(record);
-                const QString where = (sourceName.isEmpty() ? QString() : displayName(sourceName) + u", ")
-                    + QStringLiteral("line %1: ").arg(lineNumber) + error.message();
+                const QString line = QCoreApplication::translate("DataFile", "line %1: %2")
+                                         .arg(QString::number(lineNumber), error.message());
+                const QString where
+                    = sourceName.isEmpty() ? line : displayName(sourceName) + QStringLiteral(", ") + line;
                 if (dynamic_cast<const RangeError *>(&error))
                     throw RangeError(where);
                 throw ConversionError(where);

@@ -6,6 +6,7 @@
 #include "core/TimeText.h"
 #include "core/Utf8Text.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <iterator>
@@ -45,7 +46,14 @@ bool looksLikeInteger(const QString &head)
 
 ConversionError notADate(const QString &text)
 {
-    return ConversionError(QuotedText(text) + QStringLiteral(" is not a valid date"));
+    return ConversionError(
+        QCoreApplication::translate("DateText", "%1 is not a valid date").arg(QuotedText(text)));
+}
+
+RangeError outOfRange(const QString &head, const QString &text)
+{
+    return RangeError(QCoreApplication::translate("DateText", "%1 is not a valid date: %2 is out of range")
+                          .arg(QuotedText(text), QuotedText(head)));
 }
 
 int readNumber(const QString &head, const QString &text)
@@ -56,13 +64,11 @@ int readNumber(const QString &head, const QString &text)
     } catch (const ConversionError &) {
         // Too many digits for any integer is still a number, and far out of range.
         if (looksLikeInteger(head))
-            throw RangeError(QuotedText(text)
-                + QStringLiteral(" is not a valid date: %1 is out of range").arg(QuotedText(head)));
+            throw outOfRange(head, text);
         throw notADate(text);
     }
     if (n < 0 || n > 65535)
-        throw RangeError(QuotedText(text)
-            + QStringLiteral(" is not a valid date: %1 is out of range").arg(QuotedText(head)));
+        throw outOfRange(head, text);
     return n;
 }
 

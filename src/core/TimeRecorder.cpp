@@ -5,6 +5,8 @@
 #include "core/ReplaceFile.h"
 #include "core/Rounding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -110,11 +112,13 @@ int TTimeRecorder::AddDay(double date)
 {
     const double rounded = roundHalfEven(date);
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
-        throw RangeError(QStringLiteral("%1 is not a valid day number").arg(date));
+        throw RangeError(QCoreApplication::translate("TTimeRecorder", "%1 is not a valid day number")
+                             .arg(QString::number(date)));
     // A day the data file cannot read back would be saved and then make the
     // file unreadable from its line on.
     if (rounded < FirstFileDay() || rounded > LastFileDay())
-        throw RangeError(QStringLiteral("%1 is outside the days a data file can hold, %2 to %3")
+        throw RangeError(QCoreApplication::translate(
+            "TTimeRecorder", "%1 is outside the days a data file can hold, %2 to %3")
                              .arg(DateFieldText(static_cast<int>(rounded)), DateFieldText(FirstFileDay()),
                                  DateFieldText(LastFileDay())));
     DayRecord record;
@@ -126,7 +130,7 @@ int TTimeRecorder::appendRecord(DayRecord &&record)
 {
     const qsizetype index = m_records.size();
     if (index >= std::numeric_limits<int>::max())
-        throw RangeError(QStringLiteral("The document cannot hold more days"));
+        throw RangeError(QCoreApplication::translate("TTimeRecorder", "The document cannot hold more days"));
     if (m_sortedCount == index && (index == 0 || m_records.constLast().Date <= record.Date))
         ++m_sortedCount;
     else if (!m_laterFirst.contains(record.Date))
@@ -294,7 +298,8 @@ void TTimeRecorder::SaveToFile(const QString &path)
         m_fileName = path;
     SortByDate();
     if (m_fileName.isEmpty())
-        throw IoError(QStringLiteral("Cannot save a document that has no file name"));
+        throw IoError(
+            QCoreApplication::translate("TTimeRecorder", "Cannot save a document that has no file name"));
     // A failed save never costs the previous file.
     ReplaceFile(m_fileName, [this](QIODevice &file) {
         WriteDataFile(file, m_fileName, m_records);
@@ -324,6 +329,7 @@ void TTimeRecorder::MarkModified()
 const DayRecord &TTimeRecorder::Record(int index) const
 {
     if (index < 0 || index >= m_records.size())
-        throw RangeError(QStringLiteral("Day record index %1 is out of range").arg(index));
+        throw RangeError(QCoreApplication::translate("TTimeRecorder", "Day record index %1 is out of range")
+                             .arg(QString::number(index)));
     return m_records[index];
 }

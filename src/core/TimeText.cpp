@@ -5,6 +5,8 @@
 #include "core/Rounding.h"
 #include "core/Utf8Text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -24,7 +26,8 @@ QString twoDigits(int n)
 int checkedMinutes(qint64 value, const QString &text)
 {
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid time"));
+        throw ConversionError(
+            QCoreApplication::translate("TimeText", "%1 is not a valid time").arg(QuotedText(text)));
     return static_cast<int>(value);
 }
 
@@ -55,20 +58,24 @@ int ParseDecimalInt(QStringView text)
         ++i;
     }
     if (i == text.size())
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
+        throw ConversionError(
+            QCoreApplication::translate("TimeText", "%1 is not a valid integer value").arg(QuotedText(text)));
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
-            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
+            throw ConversionError(QCoreApplication::translate("TimeText", "%1 is not a valid integer value")
+                                      .arg(QuotedText(text)));
         value = value * 10 + (c - u'0');
         if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
+            throw ConversionError(QCoreApplication::translate("TimeText", "%1 is not a valid integer value")
+                                      .arg(QuotedText(text)));
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<int>::max())
-        throw ConversionError(QuotedText(text) + QStringLiteral(" is not a valid integer value"));
+        throw ConversionError(
+            QCoreApplication::translate("TimeText", "%1 is not a valid integer value").arg(QuotedText(text)));
     return static_cast<int>(value);
 }
 
@@ -82,7 +89,8 @@ QString ClockText(int minutes)
 void AppendClockText(std::string &out, qint64 minutes, const std::string &separator)
 {
     if (minutes < 0)
-        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
+        throw RangeError(QCoreApplication::translate("TimeText", "%1 minutes cannot be shown as a clock time")
+                             .arg(QString::number(minutes)));
     const qint64 hours = minutes / 60;
     if (hours < 10)
         out += '0';
@@ -96,7 +104,8 @@ void AppendClockText(std::string &out, qint64 minutes, const std::string &separa
 void AppendClockText(std::u16string &out, qint64 minutes, QChar separator)
 {
     if (minutes < 0)
-        throw RangeError(QStringLiteral("%1 minutes cannot be shown as a clock time").arg(minutes));
+        throw RangeError(QCoreApplication::translate("TimeText", "%1 minutes cannot be shown as a clock time")
+                             .arg(QString::number(minutes)));
     // Written from the end into a buffer of its own, then appended in one copy.
     char16_t text[24];
     qsizetype start = std::size(text);

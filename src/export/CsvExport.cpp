@@ -11,6 +11,7 @@
 #include "core/Utf8Text.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -195,8 +196,8 @@ TCsvExportOptions CsvExportOptionsFrom(const TData &data)
 void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate, int endDate,
     const TCsvExportOptions &options, const QString &targetName)
 {
-    const QString what
-        = targetName.isEmpty() ? QStringLiteral("the export file") : QDir::toNativeSeparators(targetName);
+    const QString what = targetName.isEmpty() ? QCoreApplication::translate("CsvExport", "the export file")
+                                              : QDir::toNativeSeparators(targetName);
     CsvWriter rows(options);
     TChunkedWriter writer(device, what);
     std::string &out = writer.Buffer();

@@ -7,9 +7,9 @@
 #include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
+#include "ui/DateEdit.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -26,9 +26,9 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     : TPeriodOptionsForm(data, store, parent)
 {
     setObjectName(u"ExportOptionsForm"_s);
-    setWindowTitle(u"Hourframe Export Options"_s);
+    setWindowTitle(tr("Hourframe Export Options"));
     QGroupBox *gbFile = CreateFileGroup();
-    QGroupBox *gbDates = CreateDatesGroup(u" Dates "_s);
+    QGroupBox *gbDates = CreateDatesGroup(tr(" Dates "));
     gbDates->setObjectName(u"gbDates"_s);
     QGroupBox *gbOptions = CreateOptionsGroup();
 
@@ -63,7 +63,7 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
 
 QGroupBox *TExportOptionsForm::CreateFileGroup()
 {
-    auto *gbFile = new QGroupBox(u" File "_s, this);
+    auto *gbFile = new QGroupBox(tr(" File "), this);
     gbFile->setObjectName(u"gbFile"_s);
     edFilename = new QLineEdit(gbFile);
     edFilename->setObjectName(u"edFilename"_s);
@@ -72,16 +72,16 @@ QGroupBox *TExportOptionsForm::CreateFileGroup()
     btFilename = new QToolButton(gbFile);
     btFilename->setObjectName(u"btFilename"_s);
     btFilename->setText(u"..."_s);
-    btFilename->setToolTip(u"Choose the export file"_s);
+    btFilename->setToolTip(tr("Choose the export file"));
     cbFormat = new QComboBox(gbFile);
     cbFormat->setObjectName(u"cbFormat"_s);
     cbFormat->setEditable(false);
-    cbFormat->addItem(u"Comma separated value (*.csv)"_s);
+    cbFormat->addItem(tr("Comma separated value (*.csv)"));
     auto *fileLayout = new QGridLayout(gbFile);
-    fileLayout->addWidget(NewLabel(u"laFilename"_s, u"&Filename"_s, edFilename, gbFile), 0, 0);
+    fileLayout->addWidget(NewLabel(u"laFilename"_s, tr("&Filename"), edFilename, gbFile), 0, 0);
     fileLayout->addWidget(edFilename, 0, 1);
     fileLayout->addWidget(btFilename, 0, 2);
-    fileLayout->addWidget(NewLabel(u"laFormat"_s, u"F&ormat"_s, cbFormat, gbFile), 1, 0);
+    fileLayout->addWidget(NewLabel(u"laFormat"_s, tr("F&ormat"), cbFormat, gbFile), 1, 0);
     fileLayout->addWidget(cbFormat, 1, 1, 1, 2, Qt::AlignLeft);
     fileLayout->setColumnStretch(1, 1);
     return gbFile;
@@ -89,22 +89,23 @@ QGroupBox *TExportOptionsForm::CreateFileGroup()
 
 QGroupBox *TExportOptionsForm::CreateOptionsGroup()
 {
-    auto *gbOptions = new QGroupBox(u" Options "_s, this);
+    auto *gbOptions = new QGroupBox(tr(" Options "), this);
     gbOptions->setObjectName(u"gbOptions"_s);
     cbIncludeColumnHeadings
-        = NewCheckBox(u"cbIncludeColumnHeadings"_s, u"Export &column headings"_s, gbOptions);
-    cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, u"Export date"_s, gbOptions);
-    cbIncludeArrivalTime = NewCheckBox(u"cbIncludeArrivalTime"_s, u"Export &arrival time"_s, gbOptions);
-    cbIncludeDepartureTime = NewCheckBox(u"cbIncludeDepartureTime"_s, u"Export depart&ure time"_s, gbOptions);
-    cbIncludeLunchTime = NewCheckBox(u"cbIncludeLunchTime"_s, u"Export &lunch time"_s, gbOptions);
-    cbIncludeExtraHours = NewCheckBox(u"cbIncludeExtraHours"_s, u"Export e&xtra hours"_s, gbOptions);
-    cbIncludeDailyHours = NewCheckBox(u"cbIncludeDailyHours"_s, u"Export daily &hours"_s, gbOptions);
-    cbIncludeHolidays = NewCheckBox(u"cbIncludeHolidays"_s, u"Export holidays"_s, gbOptions);
-    cbIncludeComments = NewCheckBox(u"cbIncludeComments"_s, u"Export Comments"_s, gbOptions);
-    cbExportDeviations = NewCheckBox(u"cbExportDeviations"_s, u"Export Deviations"_s, gbOptions);
+        = NewCheckBox(u"cbIncludeColumnHeadings"_s, tr("Export &column headings"), gbOptions);
+    cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, tr("Export date"), gbOptions);
+    cbIncludeArrivalTime = NewCheckBox(u"cbIncludeArrivalTime"_s, tr("Export &arrival time"), gbOptions);
+    cbIncludeDepartureTime
+        = NewCheckBox(u"cbIncludeDepartureTime"_s, tr("Export depart&ure time"), gbOptions);
+    cbIncludeLunchTime = NewCheckBox(u"cbIncludeLunchTime"_s, tr("Export &lunch time"), gbOptions);
+    cbIncludeExtraHours = NewCheckBox(u"cbIncludeExtraHours"_s, tr("Export e&xtra hours"), gbOptions);
+    cbIncludeDailyHours = NewCheckBox(u"cbIncludeDailyHours"_s, tr("Export daily &hours"), gbOptions);
+    cbIncludeHolidays = NewCheckBox(u"cbIncludeHolidays"_s, tr("Export holidays"), gbOptions);
+    cbIncludeComments = NewCheckBox(u"cbIncludeComments"_s, tr("Export Comments"), gbOptions);
+    cbExportDeviations = NewCheckBox(u"cbExportDeviations"_s, tr("Export Deviations"), gbOptions);
     cbBlankDays->setParent(gbOptions);
     cbBlankWeekendDays->setParent(gbOptions);
-    cbShowTotalHours = NewCheckBox(u"cbShowTotalHours"_s, u"Calculate &total hours"_s, gbOptions);
+    cbShowTotalHours = NewCheckBox(u"cbShowTotalHours"_s, tr("Calculate &total hours"), gbOptions);
 
     // Two columns: the column pairs side by side, every other box on a line
     // of its own.
@@ -162,8 +163,8 @@ bool TExportOptionsForm::edFilenameKeyPress(const QKeyEvent &key) const
 void TExportOptionsForm::edFilenameButtonClick()
 {
     TFileDialogOptions options;
-    options.title = u"Save CSV"_s;
-    options.filter = u"Comma Separated Value Files (*.csv);;All Files (*)"_s;
+    options.title = tr("Save CSV");
+    options.filter = tr("Comma Separated Value Files (*.csv);;All Files (*)");
     options.defaultSuffix = u"csv"_s;
     options.confirmOverwrite = true;
     // The program's own folder is not the user's to write in; start where

@@ -66,8 +66,10 @@ void TGoToWebsite::SetUpHomePage()
     action->setVisible(!Url().isEmpty());
     action->setObjectName(u"acGoToHomePage"_s);
     const QString product = m_versionData ? m_versionData->VersionInfo().ProductName : QString();
-    action->setText(m_versionData ? u"&%1 home page"_s.arg(product) : u"Home &page"_s);
-    const QString hint = m_versionData ? u"Show %1 home page"_s.arg(product) : u"Show home page"_s;
+    // The accelerator is P, as without a product name: the product's first
+    // letter would be H, which the Help command beside it has.
+    action->setText(m_versionData ? tr("%1 home &page").arg(product) : tr("Home &page"));
+    const QString hint = m_versionData ? tr("Show %1 home page").arg(product) : tr("Show home page");
     action->setToolTip(hint);
     action->setStatusTip(hint);
     disconnect(m_homePageExecute);
@@ -83,9 +85,9 @@ void TGoToWebsite::SetUpWebsite()
         return;
     action->setVisible(!Url().isEmpty());
     action->setObjectName(u"acGoToOrvaneSoftwareWebsite"_s);
-    action->setText(u"Orvane Software &web site"_s);
-    action->setToolTip(u"Show Orvane Software web site"_s);
-    action->setStatusTip(u"Show Orvane Software web site"_s);
+    action->setText(tr("Orvane Software &web site"));
+    action->setToolTip(tr("Show Orvane Software web site"));
+    action->setStatusTip(tr("Show Orvane Software web site"));
     disconnect(m_websiteExecute);
     m_websiteExecute = connect(action, &QAction::triggered, this, &TGoToWebsite::GoToOrvaneSoftwareWebsite);
     if (action->icon().isNull())

@@ -6,6 +6,7 @@
 #include "core/Regional.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 using namespace Qt::StringLiterals;
@@ -37,8 +38,15 @@ std::optional<int> yearOf(QStringView text)
     }
 }
 
-constexpr QStringView ThisWeekName = u"This Week";
-constexpr QStringView LastWeekName = u"Last Week";
+const char *const ThisWeekName = QT_TRANSLATE_NOOP("Period", "This Week");
+const char *const LastWeekName = QT_TRANSLATE_NOOP("Period", "Last Week");
+
+// The name in the user's language, or as written here: a script that names
+// "This Week" goes on working in any language.
+bool isName(const QString &text, const char *name)
+{
+    return text == QCoreApplication::translate("Period", name) || text == QLatin1String(name);
+}
 
 // The first day of the week that holds today.
 int weekStartOfToday(int firstDayOfWeek)
@@ -79,7 +87,8 @@ QStringList PeriodNames(int earliestDate)
 {
     const QDate today = Clock::today();
     const int year = today.year();
-    QStringList names { ThisWeekName.toString(), LastWeekName.toString(), QString::number(year) };
+    QStringList names { QCoreApplication::translate("Period", ThisWeekName),
+        QCoreApplication::translate("Period", LastWeekName), QString::number(year) };
     for (int month = today.month(); month >= 1; --month) {
         if (lastDayOfMonth(year, month) >= earliestDate)
             names << monthName(year, month);
@@ -95,9 +104,9 @@ QStringList PeriodNames(int earliestDate)
 
 std::optional<TPeriod> PeriodOfName(const QString &name, int firstDayOfWeek)
 {
-    if (name == ThisWeekName)
+    if (isName(name, ThisWeekName))
         return ThisWeek(firstDayOfWeek);
-    if (name == LastWeekName)
+    if (isName(name, LastWeekName))
         return LastWeek(firstDayOfWeek);
     const int year = Clock::today().year();
     for (const int y : { year, year - 1 }) {

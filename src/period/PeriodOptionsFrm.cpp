@@ -8,14 +8,15 @@
 #include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
-#include <QCalendarWidget>
+#include "ui/DateEdit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -26,29 +27,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Day 0, 30 December 1899, stands for an absent date. It is the fields'
-// lowest date and is shown as it is: a blank special text would keep the
-// user from typing a date over it.
-const QDate NoDate = DayNumber::toDate(0);
-
-QDateEdit *NewDateField(const QString &name, int firstDayOfWeek, QWidget *parent)
+TDateEdit *NewDateField(const QString &name, int firstDayOfWeek, QWidget *parent)
 {
-    auto *field = new QDateEdit(parent);
+    auto *field = new TDateEdit(parent);
     field->setObjectName(name);
-    field->setCalendarPopup(true);
-    field->setDisplayFormat(DateFieldFormat());
-    field->setMinimumDate(NoDate);
-    field->setDate(NoDate);
     // Qt counts Monday as 1 and Sunday as 7.
-    field->calendarWidget()->setFirstDayOfWeek(
-        static_cast<Qt::DayOfWeek>(firstDayOfWeek == 1 ? 7 : firstDayOfWeek - 1));
+    field->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(firstDayOfWeek == 1 ? 7 : firstDayOfWeek - 1));
     return field;
-}
-
-// The long weekday name of a date field's day, or nothing for the absent date.
-QString WeekdayText(int day)
-{
-    return day == 0 ? QString() : FormatDayNumber(day, u"dddd"_s);
 }
 
 } // namespace
@@ -76,20 +61,21 @@ TPeriodOptionsForm::TPeriodOptionsForm(TData &data, TTimeRecorder *store, QWidge
         weekday = std::max(weekday, lbStartDay->fontMetrics().horizontalAdvance(Regional::longDayName(day)));
     lbStartDay->setMinimumWidth(weekday);
     lbEndDay->setMinimumWidth(weekday);
-    cbAdjustDates = NewCheckBox(u"cbAdjustDates"_s, u"Adjust &dates to full working weeks"_s, this);
-    cbBlankDays = NewCheckBox(u"cbBlankDays"_s, u"Include &workdays with no hours"_s, this);
-    cbBlankWeekendDays = NewCheckBox(u"cbBlankWeekendDays"_s, u"Include wee&kend days with no hours"_s, this);
+    cbAdjustDates = NewCheckBox(u"cbAdjustDates"_s, tr("Adjust &dates to full working weeks"), this);
+    cbBlankDays = NewCheckBox(u"cbBlankDays"_s, tr("Include &workdays with no hours"), this);
+    cbBlankWeekendDays
+        = NewCheckBox(u"cbBlankWeekendDays"_s, tr("Include wee&kend days with no hours"), this);
 
-    btOk = new QPushButton(u"OK"_s, this);
+    btOk = new QPushButton(tr("OK"), this);
     btOk->setObjectName(u"btOk"_s);
     btOk->setDefault(true);
     btOk->setEnabled(false);
-    btCancel = new QPushButton(u"Cancel"_s, this);
+    btCancel = new QPushButton(tr("Cancel"), this);
     btCancel->setObjectName(u"btCancel"_s);
 
     connect(cbPeriod, &QComboBox::activated, this, &TPeriodOptionsForm::cbPeriodClick);
-    connect(edStartDate, &QDateEdit::dateChanged, this, &TPeriodOptionsForm::edStartDateChange);
-    connect(edEndDate, &QDateEdit::dateChanged, this, &TPeriodOptionsForm::edEndDateChange);
+    connect(edStartDate->LineEdit(), &QLineEdit::textChanged, this, &TPeriodOptionsForm::edStartDateChange);
+    connect(edEndDate->LineEdit(), &QLineEdit::textChanged, this, &TPeriodOptionsForm::edEndDateChange);
     connect(btOk, &QPushButton::clicked, this, &TPeriodOptionsForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -101,24 +87,24 @@ TTimeRecorder *TPeriodOptionsForm::TimeRecorder() const
 
 int TPeriodOptionsForm::StartDate() const
 {
-    return DayNumber::fromDate(edStartDate->date());
+    return edStartDate->date().isValid() ? DayNumber::fromDate(edStartDate->date()) : 0;
 }
 
 int TPeriodOptionsForm::EndDate() const
 {
-    return DayNumber::fromDate(edEndDate->date());
+    return edEndDate->date().isValid() ? DayNumber::fromDate(edEndDate->date()) : 0;
 }
 
 QGroupBox *TPeriodOptionsForm::CreateDatesGroup(const QString &caption)
 {
     auto *group = new QGroupBox(caption, this);
     auto *grid = new QGridLayout(group);
-    grid->addWidget(NewLabel(u"laPeriod"_s, u"&Period"_s, cbPeriod, group), 0, 0);
+    grid->addWidget(NewLabel(u"laPeriod"_s, tr("&Period"), cbPeriod, group), 0, 0);
     grid->addWidget(cbPeriod, 0, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(NewLabel(u"laStartDate"_s, u"&Start date"_s, edStartDate, group), 1, 0);
+    grid->addWidget(NewLabel(u"laStartDate"_s, tr("&Start date"), edStartDate, group), 1, 0);
     grid->addWidget(edStartDate, 1, 1);
     grid->addWidget(lbStartDay, 1, 2);
-    grid->addWidget(NewLabel(u"laEndDate"_s, u"E&nd date"_s, edEndDate, group), 2, 0);
+    grid->addWidget(NewLabel(u"laEndDate"_s, tr("E&nd date"), edEndDate, group), 2, 0);
     grid->addWidget(edEndDate, 2, 1);
     grid->addWidget(lbEndDay, 2, 2);
     grid->addWidget(cbAdjustDates, 3, 0, 1, 3);
@@ -186,19 +172,19 @@ void TPeriodOptionsForm::cbPeriodClick()
 
 void TPeriodOptionsForm::SetPeriod(const TPeriod &period)
 {
-    edStartDate->setDate(DayNumber::toDate(period.StartDate));
-    edEndDate->setDate(DayNumber::toDate(period.EndDate));
+    edStartDate->setDate(period.StartDate == 0 ? QDate() : DayNumber::toDate(period.StartDate));
+    edEndDate->setDate(period.EndDate == 0 ? QDate() : DayNumber::toDate(period.EndDate));
 }
 
 void TPeriodOptionsForm::edStartDateChange()
 {
-    lbStartDay->setText(WeekdayText(StartDate()));
+    ShowWeekdayOf(*edStartDate, lbStartDay);
     UpdateOkState();
 }
 
 void TPeriodOptionsForm::edEndDateChange()
 {
-    lbEndDay->setText(WeekdayText(EndDate()));
+    ShowWeekdayOf(*edEndDate, lbEndDay);
     UpdateOkState();
 }
 

@@ -10,7 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
+class TDateEdit;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -77,8 +77,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
     QComboBox *cbPeriod;
-    QDateEdit *edStartDate;
-    QDateEdit *edEndDate;
+    TDateEdit *edStartDate;
+    TDateEdit *edEndDate;
     QLabel *lbStartDay;
     QLabel *lbEndDay;
     QCheckBox *cbAdjustDates;

@@ -14,7 +14,7 @@ TBusyForm::TBusyForm(QWidget *owner)
     : QDialog(owner)
 {
     setObjectName(u"BusyForm"_s);
-    setWindowTitle(u"Busy"_s);
+    setWindowTitle(tr("Busy"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
 
@@ -30,7 +30,7 @@ TBusyForm::TBusyForm(QWidget *owner)
     groupLayout->addWidget(lbOperation);
     groupLayout->addWidget(ProgressBar);
 
-    btCancel = new QPushButton(u"Cancel"_s, this);
+    btCancel = new QPushButton(tr("Cancel"), this);
     btCancel->setObjectName(u"btCancel"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

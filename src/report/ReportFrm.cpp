@@ -16,6 +16,8 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -78,19 +80,33 @@ TReportForm::TReportForm(TData &data, TTimeRecorder *store, QWidget *parent)
     , m_timeRecorder(store)
 {
     setObjectName(u"ReportForm"_s);
-    setWindowTitle(u"Hourframe Report"_s);
+    setWindowTitle(tr("Hourframe Report"));
     // Resizable, with a maximise box and no minimise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     resize(679, 467);
 
-    acSave = CreateAction("acSave", "&Save...", "Save report to file", "SAVE");
-    acSaveAsPdf = CreateAction("acSaveAsPdf", "Save as P&DF...", "Save report as PDF", "PDF");
+    acSave = CreateAction("acSave", tr("&Save..."), tr("Save report to file"), "SAVE");
+    acSaveAsPdf = CreateAction("acSaveAsPdf", tr("Save as P&DF..."), tr("Save report as PDF"), "PDF");
     acCopyToClipboard
-        = CreateAction("acCopyToClipboard", "Copy to clip&board", "Copy report to clipboard", "COPY");
-    acPrint = CreateAction("acPrint", "&Print", "Print report", "PRINT");
-    acPrintSetup = CreateAction("acPrintSetup", "Print set&up...", "Print setup", "PRINTSETUP");
-    acClose = CreateAction("acClose", "&Close", "Close", "CLOSE");
+        = CreateAction("acCopyToClipboard", tr("Copy to clip&board"), tr("Copy report to clipboard"), "COPY");
+    acPrint = CreateAction("acPrint", tr("&Print"), tr("Print report"), "PRINT");
+    acPrintSetup = CreateAction("acPrintSetup", tr("Print set&up..."), tr("Print setup"), "PRINTSETUP");
+    acClose = CreateAction("acClose", tr("&Close"), tr("Close"), "CLOSE");
+    acSave->setShortcut(QKeySequence::Save);
+    acPrint->setShortcut(QKeySequence::Print);
+
+    // The toolbar's buttons take no focus; the menu is the keyboard's way
+    // to the commands.
+    auto *mbReport = new QMenuBar(this);
+    mbReport->setObjectName(u"mbReport"_s);
+    QMenu *file = mbReport->addMenu(tr("&File"));
+    file->setObjectName(u"mnFile"_s);
+    file->addActions({ acSave, acSaveAsPdf, acCopyToClipboard });
+    file->addSeparator();
+    file->addActions({ acPrint, acPrintSetup });
+    file->addSeparator();
+    file->addAction(acClose);
 
     tbReport = new QToolBar(this);
     tbReport->setObjectName(u"tbReport"_s);
@@ -109,10 +125,12 @@ TReportForm::TReportForm(TData &data, TTimeRecorder *store, QWidget *parent)
     moReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     moReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     moReport->setFont(ReportFont());
+    moReport->setAccessibleName(tr("Report"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setMenuBar(mbReport);
     layout->addWidget(tbReport);
     layout->addWidget(moReport);
 
@@ -130,11 +148,12 @@ TReportForm::TReportForm(TData &data, TTimeRecorder *store, QWidget *parent)
 
 TReportForm::~TReportForm() = default;
 
-QAction *TReportForm::CreateAction(const char *name, const char *caption, const char *hint, const char *image)
+QAction *TReportForm::CreateAction(
+    const char *name, const QString &caption, const QString &hint, const char *image)
 {
-    auto *action = new QAction(QString::fromLatin1(caption), this);
+    auto *action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromLatin1(hint));
+    action->setToolTip(hint);
     action->setIcon(CommandIcon(QString::fromLatin1(image)));
     return action;
 }
@@ -198,7 +217,7 @@ QString TReportForm::ReportFileDialog(const QString &title, const QString &filte
 void TReportForm::acSaveExecute()
 {
     const QString path = ReportFileDialog(
-        u"Save Report"_s, u"Text Files (*.txt);;All Files (*)"_s, u"txt"_s, m_data.ReportFileName(), false);
+        tr("Save Report"), tr("Text Files (*.txt);;All Files (*)"), u"txt"_s, m_data.ReportFileName(), false);
     if (path.isEmpty())
         return;
     ReplaceFile(path, [&](QIODevice &file) {
@@ -218,7 +237,7 @@ void TReportForm::acPrintSetupExecute()
     if (!PrintersInstalled())
         return;
     QPrintDialog dialog(&Printer(), this);
-    dialog.setWindowTitle(u"Print Setup"_s);
+    dialog.setWindowTitle(tr("Print Setup"));
     Presenter().ExecDialog(dialog);
 }
 
@@ -229,14 +248,14 @@ void TReportForm::acPrintExecute()
     QPrinter &printer = Printer();
     printer.setDocName(ApplicationTitle());
     if (PrintPages(printer) && printer.printerState() == QPrinter::Error)
-        throw IoError(u"The report could not be printed"_s);
+        throw IoError(tr("The report could not be printed"));
 }
 
 // The same pages as Print, at the printer's resolution and page layout, into
 // a PDF file that replaces the old one only when it is complete.
 void TReportForm::acSaveAsPdfExecute()
 {
-    const QString path = ReportFileDialog(u"Save Report as PDF"_s, u"PDF Files (*.pdf);;All Files (*)"_s,
+    const QString path = ReportFileDialog(tr("Save Report as PDF"), tr("PDF Files (*.pdf);;All Files (*)"),
         u"pdf"_s, m_data.ReportPdfFileName(), true);
     if (path.isEmpty())
         return;
@@ -264,7 +283,7 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
     TBusyForm busy(this);
     // A window made over a disabled owner starts disabled; Cancel must work.
     busy.setEnabled(true);
-    busy.SetOperation(u"Printing Report"_s);
+    busy.SetOperation(tr("Printing Report"));
     busy.SetPosition(0);
     busy.SetMin(0);
     busy.SetMax(static_cast<int>(m_lines.size()));
@@ -299,19 +318,19 @@ bool TReportForm::PrintPages(QPagedPaintDevice &device)
     busy.repaint();
     QPainter painter;
     if (!painter.begin(&device))
-        throw IoError(u"The report could not be printed"_s);
+        throw IoError(tr("The report could not be printed"));
     painter.setFont(font);
     const int ascent = metrics.ascent();
     for (size_t i = 0; i < tops.size(); ++i) {
         if (newPage[i] && !device.newPage())
-            throw IoError(u"The report could not be printed"_s);
+            throw IoError(tr("The report could not be printed"));
         painter.drawText(PageMargin, tops[i] + ascent, m_lines[static_cast<qsizetype>(i)]);
         // Long reports take a while to draw; windows keep repainting.
         if (i % 256 == 255)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     if (!painter.end())
-        throw IoError(u"The report could not be printed"_s);
+        throw IoError(tr("The report could not be printed"));
     return true;
 }
 

@@ -49,7 +49,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QAction *CreateAction(const char *name, const char *caption, const char *hint, const char *image);
+    QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const char *image);
     void FormShow();
     // The text file is replaced without a question, as it always was; a PDF
     // asks first.

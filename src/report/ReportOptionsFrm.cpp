@@ -3,9 +3,9 @@
 #include "settings/DataMod.h"
 #include "ui/NamedWidgets.h"
 
+#include "ui/DateEdit.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,24 +17,24 @@ TReportOptionsForm::TReportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     : TPeriodOptionsForm(data, store, parent)
 {
     setObjectName(u"ReportOptionsForm"_s);
-    setWindowTitle(u"Hourframe Report Options"_s);
+    setWindowTitle(tr("Hourframe Report Options"));
 
-    QGroupBox *gbDates = CreateDatesGroup(u" Report Dates "_s);
+    QGroupBox *gbDates = CreateDatesGroup(tr(" Report Dates "));
     gbDates->setObjectName(u"gbReportDates"_s);
 
-    auto *gbBlankDays = new QGroupBox(u" Blank Days "_s, this);
+    auto *gbBlankDays = new QGroupBox(tr(" Blank Days "), this);
     gbBlankDays->setObjectName(u"gbBlankDays"_s);
     auto *blankLayout = new QVBoxLayout(gbBlankDays);
     blankLayout->addWidget(cbBlankDays);
     blankLayout->addWidget(cbBlankWeekendDays);
     blankLayout->addStretch();
 
-    auto *gbStatistics = new QGroupBox(u" Statistics "_s, this);
+    auto *gbStatistics = new QGroupBox(tr(" Statistics "), this);
     gbStatistics->setObjectName(u"gbStatistics"_s);
-    ckShowTotalHours = NewCheckBox(u"ckShowTotalHours"_s, u"Calculate &total hours"_s, gbStatistics);
+    ckShowTotalHours = NewCheckBox(u"ckShowTotalHours"_s, tr("Calculate &total hours"), gbStatistics);
     ckCalculateAverageHours
-        = NewCheckBox(u"ckCalculateAverageHours"_s, u"Calculate &average hours"_s, gbStatistics);
-    ckShowBalance = NewCheckBox(u"ckShowBalance"_s, u"Show &balance"_s, gbStatistics);
+        = NewCheckBox(u"ckCalculateAverageHours"_s, tr("Calculate &average hours"), gbStatistics);
+    ckShowBalance = NewCheckBox(u"ckShowBalance"_s, tr("Show &balance"), gbStatistics);
     auto *statisticsLayout = new QVBoxLayout(gbStatistics);
     statisticsLayout->addWidget(ckShowTotalHours);
     statisticsLayout->addWidget(ckCalculateAverageHours);

@@ -10,9 +10,11 @@
 #include "core/Utf8Text.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,7 +30,26 @@ constexpr QStringView Blanks(
 
 QStringView blanks(qsizetype count)
 {
-    return Blanks.first(count);
+    return Blanks.first(std::clamp<qsizetype>(count, 0, Blanks.size()));
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ReportText", text);
+}
+
+// The width of the text in a fixed-pitch font: one column a character.
+qsizetype columns(QStringView text)
+{
+    return text.size();
+}
+
+// A heading's word in the room of its column: the word, then blanks up to
+// the width of the column, and always at least one.
+void appendPiece(QString &line, const QString &word, qsizetype width)
+{
+    line += word;
+    line += blanks(std::max<qsizetype>(1, width - columns(word)));
 }
 
 // Everything one report needs to know, read once at the start of the call.
@@ -41,6 +62,8 @@ public:
         , m_settings(settings)
         , m_regional(Regional::current())
         , m_date(m_regional.shortDateFormat, m_regional)
+        , m_dateWidth(DateWidth())
+        , m_dayNameWidth(DayNameWidth())
         , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
         , m_write(write)
     {
@@ -93,40 +116,69 @@ private:
         }
     }
 
+    // The date column: as wide as a date whose day and month have two
+    // digits, or as the widest date of the period where the format makes some
+    // wider (month names). Any 366 days in a row hold every day of every
+    // month, so the first 366 of a longer period hold its widest date.
+    qsizetype DateWidth() const
+    {
+        qsizetype width = columns(m_date.Text(DayNumber::fromDate(QDate(2000, 11, 11))));
+        const int last = int(std::min<qint64>(m_period.EndDate, qint64(m_period.StartDate) + 365));
+        for (int day = m_period.StartDate; day <= last; ++day)
+            width = std::max(width, columns(m_date.Text(day)));
+        return width;
+    }
+
+    // The weekday column: as wide as the widest short day name, three
+    // characters in English, four in French.
+    qsizetype DayNameWidth() const
+    {
+        qsizetype width = 0;
+        for (const QString &name : m_regional.shortDayNames)
+            width = std::max(width, columns(name));
+        return width;
+    }
+
     // Any text the report makes, built with + or not.
     void AddLine(const QString &line) { m_write(line); }
 
     void WriteTitle()
     {
         const QString fileName = m_store.FileName();
-        AddLine(u"Hourframe ["_s + (fileName.isEmpty() ? u"Untitled"_s : fileName) + u']');
+        AddLine(u"Hourframe ["_s
+            + (fileName.isEmpty() ? translated(QT_TRANSLATE_NOOP("ReportText", "Untitled")) : fileName)
+            + u']');
         AddLine({});
-        AddLine(
-            u"Report from "_s + m_date.Text(m_period.StartDate) + u" to "_s + m_date.Text(m_period.EndDate));
+        AddLine(translated(QT_TRANSLATE_NOOP("ReportText", "Report from %1 to %2"))
+                    .arg(m_date.Text(m_period.StartDate), m_date.Text(m_period.EndDate)));
         AddLine({});
     }
 
+    // Each word of the heading stands over its column; the widths are those
+    // of the English words with the blanks that follow them.
     void WriteHeading()
     {
-        // The date column is as wide as a date whose day and month have two
-        // digits, and one more.
-        QString line = u"Date"_s;
-        const qsizetype width = m_date.Text(DayNumber::fromDate(QDate(2000, 11, 11))).size();
-        if (width >= 4)
-            line += blanks(width - 4 + 1);
-        line += u"  Day   Arrive    Depart    "_s;
+        const QString date = translated(QT_TRANSLATE_NOOP("ReportText", "Date"));
+        QString line = date;
+        if (m_dateWidth >= columns(date))
+            line += blanks(m_dateWidth - columns(date) + 1);
+        line += blanks(2);
+        appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Day")), m_dayNameWidth + 3);
+        appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Arrive")), 10);
+        appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Depart")), 10);
         if (m_lunch)
-            line += u"Lunch    "_s;
+            appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Lunch")), 9);
         if (m_extra)
-            line += u"Extra     "_s;
+            appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Extra")), 10);
         if (m_holiday)
-            line += u"Holiday   "_s;
-        line += u"Hours    Weekly"_s;
+            appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Holiday")), 10);
+        appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Hours")), 9);
+        appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Weekly")), 9);
         if (m_deviation)
-            line += u"   Deviation"_s;
+            appendPiece(line, translated(QT_TRANSLATE_NOOP("ReportText", "Deviation")), 12);
         if (m_comment)
-            line += u"   Comment"_s;
-        AddLine(line);
+            line += translated(QT_TRANSLATE_NOOP("ReportText", "Comment"));
+        AddLine(QStringView(line).trimmed().toString());
     }
 
     void WriteDay(int day, const DayRecord *record)
@@ -145,10 +197,12 @@ private:
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values.Holiday, hours);
+            const std::size_t start = line.size();
             m_date.AppendTo(line, day);
-            AppendText(line, blanks(3));
-            AppendText(line, m_regional.shortDayNames.value(weekday - 1));
-            AppendText(line, blanks(3));
+            AppendText(line, blanks(m_dateWidth - qsizetype(line.size() - start) + 3));
+            const QString &dayName = m_regional.shortDayNames.value(weekday - 1);
+            AppendText(line, dayName);
+            AppendText(line, blanks(m_dayNameWidth - columns(dayName) + 3));
             AppendValue(line, values.Arrive, -1);
             AppendText(line, blanks(5));
             AppendValue(line, values.Depart, -1);
@@ -171,10 +225,13 @@ private:
 
         if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
             ++m_weeks;
-            // The filler of a week's end on an unlisted day does not follow
-            // the width of the date; it is one wider than a ten-character date.
+            // The week's figures of an unlisted day stand one column right of
+            // those of a listed day, under the heading Weekly: 49 blanks for
+            // a ten-character date and a three-letter day name.
             if (!included)
-                AppendText(line, blanks(49 + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))));
+                AppendText(line,
+                    blanks(m_dateWidth + m_dayNameWidth + 36
+                        + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))));
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {
@@ -227,8 +284,8 @@ private:
             return;
         AddLine({});
         if (m_holiday)
-            AddLine(ValueLine(u"Total holidays for period "_s, m_holidayTotal));
-        AddLine(ValueLine(u"Total hours for period    "_s, m_total));
+            AddLine(ValueLine(TotalHolidaysLabel, m_holidayTotal));
+        AddLine(ValueLine(TotalHoursLabel, m_total));
     }
 
     // The balance as the period finds it and as it leaves it; as of today
@@ -238,10 +295,10 @@ private:
         if (!m_settings.ReportShowBalance)
             return;
         AddLine({});
-        AddLine(u"Balance brought forward   "_s
+        AddLine(Label(BroughtForwardLabel)
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
-        AddLine(u"Balance carried forward   "_s
-            + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
+        AddLine(
+            Label(CarriedForwardLabel) + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
     }
 
     void WriteAverages()
@@ -250,16 +307,39 @@ private:
             return;
         AddLine({});
         if (m_dayCount > 0)
-            AddLine(ValueLine(u"Average daily hours       "_s, m_total / m_dayCount));
+            AddLine(ValueLine(AverageDailyLabel, m_total / m_dayCount));
         if (m_weeks > 0 && DayNumber::dayOfWeek(m_period.StartDate) == m_settings.FirstDayOfWeek
             && DayNumber::dayOfWeek(m_period.EndDate) == m_lastDayOfWeek)
-            AddLine(ValueLine(u"Average weekly hours      "_s, m_total / m_weeks));
+            AddLine(ValueLine(AverageWeeklyLabel, m_total / m_weeks));
     }
 
-    QString ValueLine(QStringView label, qint64 value) const
+    // The labels of the totals, the balance and the averages, and the room
+    // they take: their values line up one column after the longest of them,
+    // the 26th in English.
+    static constexpr const char *TotalHolidaysLabel
+        = QT_TRANSLATE_NOOP("ReportText", "Total holidays for period");
+    static constexpr const char *TotalHoursLabel = QT_TRANSLATE_NOOP("ReportText", "Total hours for period");
+    static constexpr const char *BroughtForwardLabel
+        = QT_TRANSLATE_NOOP("ReportText", "Balance brought forward");
+    static constexpr const char *CarriedForwardLabel
+        = QT_TRANSLATE_NOOP("ReportText", "Balance carried forward");
+    static constexpr const char *AverageDailyLabel = QT_TRANSLATE_NOOP("ReportText", "Average daily hours");
+    static constexpr const char *AverageWeeklyLabel = QT_TRANSLATE_NOOP("ReportText", "Average weekly hours");
+
+    QString Label(const char *label) const
+    {
+        qsizetype width = 0;
+        for (const char *each : { TotalHolidaysLabel, TotalHoursLabel, BroughtForwardLabel,
+                 CarriedForwardLabel, AverageDailyLabel, AverageWeeklyLabel })
+            width = std::max(width, columns(translated(each)));
+        const QString text = translated(label);
+        return text + blanks(width + 1 - columns(text));
+    }
+
+    QString ValueLine(const char *label, qint64 value) const
     {
         std::u16string line;
-        AppendText(line, label);
+        AppendText(line, Label(label));
         AppendValue(line, value, 0);
         return QString::fromStdU16String(line);
     }
@@ -285,6 +365,8 @@ private:
     const TReportSettings m_settings;
     const Regional::Settings m_regional;
     const DatePattern m_date;
+    const qsizetype m_dateWidth;
+    const qsizetype m_dayNameWidth;
     const int m_lastDayOfWeek;
     const std::function<void(QStringView)> &m_write;
 

@@ -87,17 +87,17 @@ QString ExpectedForm(TSettingKind kind)
 {
     switch (kind) {
     case TSettingKind::Flag:
-        return u"1 or 0, true or false"_s;
+        return QCoreApplication::translate("TData", "1 or 0, true or false");
     case TSettingKind::Integer:
-        return u"a whole number"_s;
+        return QCoreApplication::translate("TData", "a whole number");
     case TSettingKind::Minutes:
-        return u"a number of minutes or hours:minutes"_s;
+        return QCoreApplication::translate("TData", "a number of minutes or hours:minutes");
     case TSettingKind::Day:
-        return u"a date yyyy-MM-dd or a day number"_s;
+        return QCoreApplication::translate("TData", "a date yyyy-MM-dd or a day number");
     case TSettingKind::Text:
         break;
     }
-    return u"a text"_s;
+    return QCoreApplication::translate("TData", "a text");
 }
 
 std::optional<qint64> ParseNumber(TSettingKind kind, const QString &text)
@@ -126,7 +126,8 @@ TSettingValue ParseValue(const TSettingInfo &info, const QString &text)
 {
     const auto wrongForm = [&] {
         return ConversionError(
-            u"'%1' is not a valid value for %2: give %3"_s.arg(text, info.name, ExpectedForm(info.kind)));
+            QCoreApplication::translate("TData", "'%1' is not a valid value for %2: give %3")
+                .arg(text, info.name, ExpectedForm(info.kind)));
     };
     switch (info.kind) {
     case TSettingKind::Text:
@@ -148,9 +149,9 @@ TSettingValue ParseValue(const TSettingInfo &info, const QString &text)
     if (!number)
         throw wrongForm();
     if (!InRange(info, *number))
-        throw RangeError(u"%1 is out of range for %2: give %3 to %4"_s.arg(text.trimmed(), info.name)
-                             .arg(info.minimum)
-                             .arg(info.maximum));
+        throw RangeError(QCoreApplication::translate("TData", "%1 is out of range for %2: give %3 to %4")
+                             .arg(text.trimmed(), info.name, QString::number(info.minimum),
+                                 QString::number(info.maximum)));
     return TSettingValue(std::in_place_type<int>, int(*number));
 }
 
@@ -253,7 +254,7 @@ void TData::SetByName(const QString &name, const QString &text)
 {
     const std::optional<TSetting> setting = Find(name);
     if (!setting)
-        throw ConversionError(u"There is no setting named '%1'"_s.arg(name));
+        throw ConversionError(tr("There is no setting named '%1'").arg(name));
     Assign(*setting, ParseValue(SettingInfo(*setting), text));
 }
 
@@ -263,7 +264,7 @@ void TData::Assign(TSetting setting, const TSettingValue &value)
     Q_ASSERT(value.index() == info.defaultValue.index());
     const int *number = std::get_if<int>(&value);
     if (number && !InRange(info, *number))
-        throw RangeError(u"%1 is not a valid value for %2"_s.arg(*number).arg(info.name));
+        throw RangeError(tr("%1 is not a valid value for %2").arg(QString::number(*number), info.name));
     TSettingValue &held = m_values[std::size_t(setting)];
     if (std::none_of(m_pending.cbegin(), m_pending.cend(),
             [&](const PendingValue &p) { return p.setting == setting; }))

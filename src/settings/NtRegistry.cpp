@@ -99,7 +99,7 @@ QString FolderFailure(const QString &folder, int error)
 
 QString failedToSet(const QString &name)
 {
-    return u"Failed to set data for '%1'"_s.arg(name);
+    return Text::tr("Failed to set data for '%1'").arg(name);
 }
 
 // Whether key is target itself or a key below it.
@@ -356,7 +356,7 @@ bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
     m_errorString.clear();
     m_setAsideAs.clear();
     if (m_readOnly) {
-        m_errorString = u"%1 is open for reading only"_s.arg(m_storePath);
+        m_errorString = Text::tr("%1 is open for reading only").arg(m_storePath);
         return false;
     }
     // The file as it is now, with the keys created since the last write; the

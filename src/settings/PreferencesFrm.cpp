@@ -7,6 +7,7 @@
 #include "core/Errors.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
+#include "ui/DateEdit.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -90,7 +90,7 @@ TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(u"PreferencesForm"_s);
-    setWindowTitle(u"Preferences"_s);
+    setWindowTitle(tr("Preferences"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     pcPreferences = new QTabWidget(this);
@@ -155,46 +155,47 @@ QLineEdit *TPreferencesForm::AddNumberField(const QString &name, TSetting settin
 
 void TPreferencesForm::CreateOptionsPage()
 {
-    auto *gbOptions = NewPage(pcPreferences, u"tsOptions"_s, u"&Options"_s, u"gbOptions"_s, u" Options "_s);
+    auto *gbOptions = NewPage(pcPreferences, u"tsOptions"_s, tr("&Options"), u"gbOptions"_s, tr(" Options "));
     auto *optionsLayout = new QVBoxLayout(gbOptions);
     const auto addCheckBox = [&](TSetting setting, const QString &caption) {
         QCheckBox *box = AddCheckBox(setting, caption, gbOptions);
         optionsLayout->addWidget(box);
         return box;
     };
-    addCheckBox(TSetting::AssociateHfFiles, u"&Associate .HF files with Hourframe"_s);
-    addCheckBox(TSetting::ReopenLastUsedFile, u"Reopen pre&vious hourframe file on startup"_s);
-    addCheckBox(TSetting::UseToolTray, u"Show &icon in tool tray"_s);
-    addCheckBox(TSetting::AutoSave, u"Automatically save &changed data before exiting"_s);
-    addCheckBox(TSetting::AutoEnterTime, u"Automatically &enter current time"_s);
-    ckRoundTimes = AddCheckBox(TSetting::RoundTimes, u"&Round times to nearest"_s, gbOptions);
+    addCheckBox(TSetting::AssociateHfFiles, tr("&Associate .HF files with Hourframe"));
+    addCheckBox(TSetting::ReopenLastUsedFile, tr("Reopen pre&vious hourframe file on startup"));
+    addCheckBox(TSetting::UseToolTray, tr("Show &icon in tool tray"));
+    addCheckBox(TSetting::AutoSave, tr("Automatically save &changed data before exiting"));
+    addCheckBox(TSetting::AutoEnterTime, tr("Automatically &enter current time"));
+    ckRoundTimes = AddCheckBox(TSetting::RoundTimes, tr("&Round times to nearest"), gbOptions);
     edRoundTimesTo = AddNumberField(u"edRoundTimesTo"_s, TSetting::RoundTimesTo, 3, gbOptions);
     edRoundTimesTo->setMaxLength(2);
+    edRoundTimesTo->setAccessibleName(tr("Round times to nearest, minutes"));
     edRoundTimesTo->setEnabled(false);
     auto *roundRow = new QHBoxLayout;
     roundRow->addWidget(ckRoundTimes);
     roundRow->addWidget(edRoundTimesTo);
-    roundRow->addWidget(NewLabel(u"laMinutes"_s, u"minutes"_s, nullptr, gbOptions));
+    roundRow->addWidget(NewLabel(u"laMinutes"_s, tr("minutes"), nullptr, gbOptions));
     roundRow->addStretch();
     optionsLayout->addLayout(roundRow);
-    addCheckBox(TSetting::ShowLunchTime, u"Always show &lunch time"_s);
-    addCheckBox(TSetting::ShowExtraHours, u"Always show e&xtra hours"_s);
-    addCheckBox(TSetting::ShowHols, u"Always show &holidays"_s);
-    addCheckBox(TSetting::ShowComment, u"Always show co&mment"_s);
-    addCheckBox(TSetting::IncludeHolsInTotal, u"Consider holidays as time &worked"_s);
+    addCheckBox(TSetting::ShowLunchTime, tr("Always show &lunch time"));
+    addCheckBox(TSetting::ShowExtraHours, tr("Always show e&xtra hours"));
+    addCheckBox(TSetting::ShowHols, tr("Always show &holidays"));
+    addCheckBox(TSetting::ShowComment, tr("Always show co&mment"));
+    addCheckBox(TSetting::IncludeHolsInTotal, tr("Consider holidays as time &worked"));
 
     auto *cbFirstDayOfWeek = new QComboBox(gbOptions);
     cbFirstDayOfWeek->setObjectName(u"cbFirstDayOfWeek"_s);
     cbFirstDayOfWeek->setEditable(false);
-    cbFirstDayOfWeek->addItems({ u"Sunday"_s, u"Monday"_s, u"Tuesday"_s, u"Wednesday"_s, u"Thursday"_s,
-        u"Friday"_s, u"Saturday"_s });
+    cbFirstDayOfWeek->addItems({ tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
+        tr("Friday"), tr("Saturday") });
     Bind(
         cbFirstDayOfWeek,
         [this, cbFirstDayOfWeek] { cbFirstDayOfWeek->setCurrentIndex(m_data.FirstDayOfWeek() - 1); },
         [this, cbFirstDayOfWeek] { m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1); });
     auto *firstDayRow = new QHBoxLayout;
     firstDayRow->addWidget(
-        NewLabel(u"laFirstDayOfWeek"_s, u"&First day of week"_s, cbFirstDayOfWeek, gbOptions));
+        NewLabel(u"laFirstDayOfWeek"_s, tr("&First day of week"), cbFirstDayOfWeek, gbOptions));
     firstDayRow->addWidget(cbFirstDayOfWeek);
     firstDayRow->addStretch();
     optionsLayout->addLayout(firstDayRow);
@@ -206,31 +207,30 @@ void TPreferencesForm::CreateOptionsPage()
 void TPreferencesForm::CreateTargetsPage()
 {
     auto *gbTargetHours = NewPage(
-        pcPreferences, u"tsTargetHours"_s, u"&Target Hours"_s, u"gbTargetHours"_s, u" Target Hours "_s);
+        pcPreferences, u"tsTargetHours"_s, tr("&Target Hours"), u"gbTargetHours"_s, tr(" Target Hours "));
     ckShowDeviationFromDailyTarget = AddCheckBox(
-        TSetting::ShowDeviationFromDailyTarget, u"Show &daily deviation from target"_s, gbTargetHours);
+        TSetting::ShowDeviationFromDailyTarget, tr("Show &daily deviation from target"), gbTargetHours);
 
     auto *daysGrid = new QGridLayout;
     const struct {
         const char16_t *field;
         TSetting setting;
         const char16_t *label;
-        const char16_t *caption;
+        const char *caption;
         int row;
         int column;
     } days[] = {
-        { u"teMondayTarget", TSetting::MondayTarget, u"laMonday", u"&Monday", 0, 0 },
-        { u"teTuesdayTarget", TSetting::TuesdayTarget, u"laTuesday", u"T&uesday", 1, 0 },
-        { u"teWednesdayTarget", TSetting::WednesdayTarget, u"laWednesday", u"&Wednesday", 2, 0 },
-        { u"teThursdayTarget", TSetting::ThusdayTarget, u"laThursday", u"T&hursday", 3, 0 },
-        { u"teFridayTarget", TSetting::FridayTarget, u"laFriday", u"&Friday", 4, 0 },
-        { u"teSaturdayTarget", TSetting::SaturdayTarget, u"laSaturday", u"S&aturday", 0, 3 },
-        { u"teSundayTarget", TSetting::SundayTarget, u"laSunday", u"Su&nday", 1, 3 },
+        { u"teMondayTarget", TSetting::MondayTarget, u"laMonday", QT_TR_NOOP("&Monday"), 0, 0 },
+        { u"teTuesdayTarget", TSetting::TuesdayTarget, u"laTuesday", QT_TR_NOOP("T&uesday"), 1, 0 },
+        { u"teWednesdayTarget", TSetting::WednesdayTarget, u"laWednesday", QT_TR_NOOP("&Wednesday"), 2, 0 },
+        { u"teThursdayTarget", TSetting::ThusdayTarget, u"laThursday", QT_TR_NOOP("T&hursday"), 3, 0 },
+        { u"teFridayTarget", TSetting::FridayTarget, u"laFriday", QT_TR_NOOP("&Friday"), 4, 0 },
+        { u"teSaturdayTarget", TSetting::SaturdayTarget, u"laSaturday", QT_TR_NOOP("S&aturday"), 0, 3 },
+        { u"teSundayTarget", TSetting::SundayTarget, u"laSunday", QT_TR_NOOP("Su&nday"), 1, 3 },
     };
     for (const auto &day : days) {
         TTimeEdit *field = AddTimeField(QString::fromUtf16(day.field), day.setting, gbTargetHours);
-        QLabel *label
-            = NewLabel(QString::fromUtf16(day.label), QString::fromUtf16(day.caption), field, gbTargetHours);
+        QLabel *label = NewLabel(QString::fromUtf16(day.label), tr(day.caption), field, gbTargetHours);
         daysGrid->addWidget(label, day.row, day.column);
         daysGrid->addWidget(field, day.row, day.column + 1);
         m_dayTargets.append(field);
@@ -241,23 +241,25 @@ void TPreferencesForm::CreateTargetsPage()
     daysGrid->setContentsMargins(20, 0, 0, 0);
 
     ckShowDeviationFromWeeklyTarget = AddCheckBox(
-        TSetting::ShowDeviationFromWeeklyTarget, u"Show wee&kly deviation from"_s, gbTargetHours);
+        TSetting::ShowDeviationFromWeeklyTarget, tr("Show wee&kly deviation from"), gbTargetHours);
     teWeeklyTarget = AddTimeField(u"teWeeklyTarget"_s, TSetting::WeeklyTarget, gbTargetHours);
+    teWeeklyTarget->setAccessibleName(tr("Weekly target, hours"));
     auto *weeklyRow = new QHBoxLayout;
     weeklyRow->addWidget(ckShowDeviationFromWeeklyTarget);
     weeklyRow->addWidget(teWeeklyTarget);
-    weeklyRow->addWidget(NewLabel(u"laWeeklyHours"_s, u"hours"_s, nullptr, gbTargetHours));
+    weeklyRow->addWidget(NewLabel(u"laWeeklyHours"_s, tr("hours"), nullptr, gbTargetHours));
     weeklyRow->addStretch();
     QCheckBox *ckUseDefaultLunchTime
-        = AddCheckBox(TSetting::UseDefaultLunchTime, u"Default &lunch time"_s, gbTargetHours);
+        = AddCheckBox(TSetting::UseDefaultLunchTime, tr("Default &lunch time"), gbTargetHours);
     teDefaultLunchTime = AddTimeField(u"teDefaultLunchTime"_s, TSetting::DefaultLunchTime, gbTargetHours);
+    teDefaultLunchTime->setAccessibleName(tr("Default lunch time, hours"));
     // The default lunch applies whenever the sheet fills in a lunch, so its
     // field stays editable whatever its check box says.
     teDefaultLunchTime->setEnabled(true);
     auto *lunchRow = new QHBoxLayout;
     lunchRow->addWidget(ckUseDefaultLunchTime);
     lunchRow->addWidget(teDefaultLunchTime);
-    lunchRow->addWidget(NewLabel(u"laLunchHours"_s, u"hours"_s, nullptr, gbTargetHours));
+    lunchRow->addWidget(NewLabel(u"laLunchHours"_s, tr("hours"), nullptr, gbTargetHours));
     lunchRow->addStretch();
 
     auto *targetLayout = new QVBoxLayout(gbTargetHours);
@@ -277,7 +279,7 @@ void TPreferencesForm::CreateTargetsPage()
 void TPreferencesForm::CreatePrinterPage()
 {
     auto *gbPrinterFont
-        = NewPage(pcPreferences, u"tsPrinter"_s, u"&Printer"_s, u"gbPrinterFont"_s, u" Printer Font "_s);
+        = NewPage(pcPreferences, u"tsPrinter"_s, tr("&Printer"), u"gbPrinterFont"_s, tr(" Printer Font "));
     cbFontName = new QComboBox(gbPrinterFont);
     cbFontName->setObjectName(u"cbFontName"_s);
     cbFontName->setEditable(false);
@@ -295,11 +297,13 @@ void TPreferencesForm::CreatePrinterPage()
         [this] { m_data.SetPrinterFontName(cbFontName->currentText()); });
     edFontSize = AddNumberField(u"edFontSize"_s, TSetting::PrinterFontSize, 5, gbPrinterFont);
     edFontSize->installEventFilter(new DigitKeyFilter(edFontSize));
+    cbFontName->setAccessibleName(tr("Printer font name"));
+    edFontSize->setAccessibleName(tr("Printer font size"));
 
     auto *printerLayout = new QGridLayout(gbPrinterFont);
-    printerLayout->addWidget(NewLabel(u"laFontName"_s, u"&Name"_s, cbFontName, gbPrinterFont), 0, 0);
+    printerLayout->addWidget(NewLabel(u"laFontName"_s, tr("&Name"), cbFontName, gbPrinterFont), 0, 0);
     printerLayout->addWidget(cbFontName, 0, 1, Qt::AlignLeft);
-    printerLayout->addWidget(NewLabel(u"laFontSize"_s, u"&Size"_s, edFontSize, gbPrinterFont), 1, 0);
+    printerLayout->addWidget(NewLabel(u"laFontSize"_s, tr("&Size"), edFontSize, gbPrinterFont), 1, 0);
     printerLayout->addWidget(edFontSize, 1, 1, Qt::AlignLeft);
     printerLayout->setColumnStretch(1, 1);
     printerLayout->setRowStretch(2, 1);
@@ -307,14 +311,14 @@ void TPreferencesForm::CreatePrinterPage()
 
 void TPreferencesForm::CreateBalancePage()
 {
-    auto *gbBalance = NewPage(pcPreferences, u"tsBalance"_s, u"&Balance"_s, u"gbBalance"_s, u" Balance "_s);
-    edBalanceStartDate = new QDateEdit(gbBalance);
+    auto *gbBalance = NewPage(pcPreferences, u"tsBalance"_s, tr("&Balance"), u"gbBalance"_s, tr(" Balance "));
+    edBalanceStartDate = new TDateEdit(gbBalance);
     edBalanceStartDate->setObjectName(u"edBalanceStartDate"_s);
-    edBalanceStartDate->setCalendarPopup(true);
-    edBalanceStartDate->setDisplayFormat(DateFieldFormat());
+    edBalanceStartDate->SetAccessibleName(tr("Balance start date"));
     edBalanceStartDate->setDateRange(DayNumber::toDate(FirstFileDay()), DayNumber::toDate(LastFileDay()));
+    auto *laBalanceStartDay = NewLabel(u"laBalanceStartDay"_s, QString(), nullptr, gbBalance);
     ckBalanceFromFirstDay
-        = NewCheckBox(u"ckBalanceFromFirstDay"_s, u"From the first recorded day"_s, gbBalance);
+        = NewCheckBox(u"ckBalanceFromFirstDay"_s, tr("From the first recorded day"), gbBalance);
     // Counting from the first recorded day is a start date of 0; the date
     // field then offers today.
     Bind(
@@ -340,29 +344,37 @@ void TPreferencesForm::CreateBalancePage()
 
     auto *balanceLayout = new QGridLayout(gbBalance);
     balanceLayout->addWidget(
-        NewLabel(u"laBalanceStartDate"_s, u"&Start date"_s, edBalanceStartDate, gbBalance), 0, 0);
-    balanceLayout->addWidget(edBalanceStartDate, 0, 1, Qt::AlignLeft);
+        NewLabel(u"laBalanceStartDate"_s, tr("&Start date"), edBalanceStartDate, gbBalance), 0, 0);
+    auto *startRow = new QHBoxLayout;
+    startRow->addWidget(edBalanceStartDate);
+    startRow->addWidget(laBalanceStartDay);
+    startRow->addStretch();
+    balanceLayout->addLayout(startRow, 0, 1);
     balanceLayout->addWidget(ckBalanceFromFirstDay, 1, 1);
     balanceLayout->addWidget(
-        NewLabel(u"laBalanceOpening"_s, u"&Opening balance"_s, teBalanceOpening, gbBalance), 2, 0);
+        NewLabel(u"laBalanceOpening"_s, tr("&Opening balance"), teBalanceOpening, gbBalance), 2, 0);
     auto *openingRow = new QHBoxLayout;
     openingRow->addWidget(teBalanceOpening);
-    openingRow->addWidget(NewLabel(u"laBalanceHours"_s, u"hours"_s, nullptr, gbBalance));
+    openingRow->addWidget(NewLabel(u"laBalanceHours"_s, tr("hours"), nullptr, gbBalance));
     openingRow->addStretch();
     balanceLayout->addLayout(openingRow, 2, 1);
     balanceLayout->setColumnStretch(1, 1);
     balanceLayout->setRowStretch(3, 1);
 
     connect(ckBalanceFromFirstDay, &QCheckBox::toggled, this, &TPreferencesForm::ckBalanceFromFirstDayClick);
+    connect(edBalanceStartDate->LineEdit(), &QLineEdit::textChanged, this, [this, laBalanceStartDay] {
+        ShowWeekdayOf(*edBalanceStartDate, laBalanceStartDay);
+        Validate();
+    });
     connect(teBalanceOpening, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
 }
 
 void TPreferencesForm::CreateButtons()
 {
-    btOk = new QPushButton(u"OK"_s, this);
+    btOk = new QPushButton(tr("OK"), this);
     btOk->setObjectName(u"btOk"_s);
     btOk->setDefault(true);
-    btCancel = new QPushButton(u"Cancel"_s, this);
+    btCancel = new QPushButton(tr("Cancel"), this);
     btCancel->setObjectName(u"btCancel"_s);
 
     auto *buttons = new QHBoxLayout;
@@ -427,6 +439,7 @@ void TPreferencesForm::DayTargetChange()
 void TPreferencesForm::ckBalanceFromFirstDayClick()
 {
     edBalanceStartDate->setEnabled(!ckBalanceFromFirstDay->isChecked());
+    Validate();
 }
 
 void TPreferencesForm::Validate()
@@ -461,6 +474,8 @@ bool TPreferencesForm::InputIsValid() const
     } catch (const ConversionError &) {
         return false;
     }
+    if (!ckBalanceFromFirstDay->isChecked() && !edBalanceStartDate->date().isValid())
+        return false;
 
     const std::optional<int> roundTo = IntegerOf(edRoundTimesTo->text());
     return roundTo && *roundTo > 0;

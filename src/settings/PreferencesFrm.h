@@ -7,7 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
+class TDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -67,7 +67,7 @@ private:
     QComboBox *cbFontName;
     QLineEdit *edFontSize;
     QCheckBox *ckBalanceFromFirstDay;
-    QDateEdit *edBalanceStartDate;
+    TDateEdit *edBalanceStartDate;
     QLineEdit *teBalanceOpening;
     QPushButton *btOk;
     QPushButton *btCancel;

@@ -8,6 +8,7 @@
 #include "ui/Presenter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString PromptText = u"&Enter or select a comment for: "_s;
+QString promptText()
+{
+    return QCoreApplication::translate("TCommentForm", "&Enter or select a comment for: ");
+}
 
 } // namespace
 
@@ -29,11 +33,11 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(u"CommentForm"_s);
-    setWindowTitle(u"Comment"_s);
+    setWindowTitle(tr("Comment"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
 
-    laPrompt = new QLabel(PromptText, this);
+    laPrompt = new QLabel(promptText(), this);
     laPrompt->setObjectName(u"laPrompt"_s);
     cbComment = new QComboBox(this);
     cbComment->setObjectName(u"cbComment"_s);
@@ -48,20 +52,20 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     edNumComments->setMaxLength(3);
     edNumComments->installEventFilter(new DigitKeyFilter(edNumComments));
     edNumComments->setFixedWidth(QFontMetrics(edNumComments->font()).horizontalAdvance(u"00000"_s) + 12);
-    auto *laNumComments = new QLabel(u"&Display this number of previously entered comments:"_s, this);
+    auto *laNumComments = new QLabel(tr("&Display this number of previously entered comments:"), this);
     laNumComments->setObjectName(u"laNumComments"_s);
     // The dialog keeps its size; with a wide font the question takes two lines.
     laNumComments->setWordWrap(true);
     laNumComments->setBuddy(edNumComments);
-    btApplyNumComments = new QPushButton(u"&Apply"_s, this);
+    btApplyNumComments = new QPushButton(tr("&Apply"), this);
     btApplyNumComments->setObjectName(u"btApplyNumComments"_s);
     btApplyNumComments->setAutoDefault(false);
 
-    btOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this), u"OK"_s, this);
+    btOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this), tr("OK"), this);
     btOk->setObjectName(u"btOk"_s);
     btOk->setDefault(true);
     btCancel = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, this), u"Cancel"_s, this);
+        style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, this), tr("Cancel"), this);
     btCancel->setObjectName(u"btCancel"_s);
     btCancel->setAutoDefault(false);
 
@@ -107,7 +111,7 @@ void TCommentForm::SetCommentText(const QString &text)
 void TCommentForm::SetCommentDate(int date)
 {
     m_date = date;
-    laPrompt->setText(PromptText + u' ' + ShortDateText(date));
+    laPrompt->setText(promptText() + u' ' + ShortDateText(date));
 }
 
 void TCommentForm::SetCommentList(const QStringList &history)

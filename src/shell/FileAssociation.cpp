@@ -58,8 +58,9 @@ bool WriteOrReport(const QString &key, const QString &path, const QByteArray &by
 {
     if (WriteFile(path, bytes))
         return true;
-    ShowMessageBox(
-        u"Unable to open registry key "_s + key + u'\n' + QDir::toNativeSeparators(path), mtError, mbOK);
+    ShowMessageBox(QCoreApplication::translate("FileAssociation", "Unable to open registry key %1\n%2")
+                       .arg(key, QDir::toNativeSeparators(path)),
+        mtError, mbOK);
     return false;
 }
 

@@ -115,43 +115,43 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
 
 TMainForm::~TMainForm() = default;
 
-QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
+QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint)
 {
-    auto *action = new QAction(QString::fromLatin1(caption), this);
+    auto *action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromLatin1(hint));
-    action->setStatusTip(QString::fromLatin1(hint));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
     return action;
 }
 
 void TMainForm::CreateActions()
 {
-    acNew = CreateAction("acNew", "&New", "Create a new hourframe");
-    acLoad = CreateAction("acLoad", "&Open...", "Load hourframe");
-    acSave = CreateAction("acSave", "&Save", "Save hourframe");
-    acSaveAs = CreateAction("acSaveAs", "Save &As...", "Save hourframe to new file");
-    acExport = CreateAction("acExport", "&Export...", "Export data");
-    acHideForm = CreateAction("acHideForm", "Hide &Form", "Hide form in tool tray");
-    acExit = CreateAction("acExit", "E&xit", "Exit");
-    acReport = CreateAction("acReport", "&Report...", "Generate a report");
-    acShowMenu = CreateAction("acShowMenu", "Show &Menu", "Show menu");
-    acShowToolbar = CreateAction("acShowToolbar", "Show &Toolbar", "Show toolbar");
-    acShowLunchTime = CreateAction("acShowLunchTime", "Show &Lunch Time", "Show lunch time");
-    acShowExtraHours = CreateAction("acShowExtraHours", "Show &Extra Hours", "Show extra hours");
-    acShowHols = CreateAction("acShowHols", "Show &Holidays", "Show holidays");
+    acNew = CreateAction("acNew", tr("&New"), tr("Create a new hourframe"));
+    acLoad = CreateAction("acLoad", tr("&Open..."), tr("Load hourframe"));
+    acSave = CreateAction("acSave", tr("&Save"), tr("Save hourframe"));
+    acSaveAs = CreateAction("acSaveAs", tr("Save &As..."), tr("Save hourframe to new file"));
+    acExport = CreateAction("acExport", tr("&Export..."), tr("Export data"));
+    acHideForm = CreateAction("acHideForm", tr("Hide &Form"), tr("Hide form in tool tray"));
+    acExit = CreateAction("acExit", tr("E&xit"), tr("Exit"));
+    acReport = CreateAction("acReport", tr("&Report..."), tr("Generate a report"));
+    acShowMenu = CreateAction("acShowMenu", tr("Show &Menu"), tr("Show menu"));
+    acShowToolbar = CreateAction("acShowToolbar", tr("Show &Toolbar"), tr("Show toolbar"));
+    acShowLunchTime = CreateAction("acShowLunchTime", tr("Show &Lunch Time"), tr("Show lunch time"));
+    acShowExtraHours = CreateAction("acShowExtraHours", tr("Show &Extra Hours"), tr("Show extra hours"));
+    acShowHols = CreateAction("acShowHols", tr("Show &Holidays"), tr("Show holidays"));
     acShowDailyDeviation
-        = CreateAction("acShowDailyDeviation", "Show &Daily Deviation", "Show daily deviation");
+        = CreateAction("acShowDailyDeviation", tr("Show &Daily Deviation"), tr("Show daily deviation"));
     acShowWeeklyDeviation
-        = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
-    acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
-    acShowBalance = CreateAction("acShowBalance", "Show &Balance", "Show balance");
-    acOptions = CreateAction("acOptions", "&Options...", "Configure options");
-    acShowForm = CreateAction("acShowForm", "Show &Form...", "Show form");
-    acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
-    acHelp = CreateAction("acHelp", "&Help", "Help");
-    acGoToHomePage = CreateAction("acGoToHomePage", "Home &page", "Show home page");
+        = CreateAction("acShowWeeklyDeviation", tr("Show &Weekly Deviation"), tr("Show weekly deviation"));
+    acShowComment = CreateAction("acShowComment", tr("Show &Comments"), tr("Show comments"));
+    acShowBalance = CreateAction("acShowBalance", tr("Show &Balance"), tr("Show balance"));
+    acOptions = CreateAction("acOptions", tr("&Options..."), tr("Configure options"));
+    acShowForm = CreateAction("acShowForm", tr("Show &Form..."), tr("Show form"));
+    acTimeNow = CreateAction("acTimeNow", tr("&Enter Current Time"), tr("Enter current time"));
+    acHelp = CreateAction("acHelp", tr("&Help"), tr("Help"));
+    acGoToHomePage = CreateAction("acGoToHomePage", tr("Home &page"), tr("Show home page"));
     acGoToOrvaneSoftwareWebsite = CreateAction(
-        "acGoToOrvaneSoftwareWebsite", "Orvane Software &web site", "Show Orvane Software web site");
+        "acGoToOrvaneSoftwareWebsite", tr("Orvane Software &web site"), tr("Show Orvane Software web site"));
     acPreviousWeek = m_weekSheet->PreviousWeekAction();
     acNextWeek = m_weekSheet->NextWeekAction();
 
@@ -197,7 +197,7 @@ void TMainForm::CreateActions()
 
 void TMainForm::CreateMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnFile"));
     file->addActions({ acNew, acLoad, acSave, acSaveAs, acExport });
     file->addSeparator();
@@ -205,21 +205,21 @@ void TMainForm::CreateMenus()
     m_exitSeparator = file->addSeparator();
     file->addAction(acExit);
 
-    m_showMenu = new QMenu(QStringLiteral("&Show"), this);
+    m_showMenu = new QMenu(tr("&Show"), this);
     m_showMenu->setObjectName(QStringLiteral("mnShow"));
     m_showMenu->addActions({ acShowMenu, acShowToolbar });
     m_showMenu->addSeparator();
     m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
         acShowWeeklyDeviation, acShowComment, acShowBalance });
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnView"));
     view->addAction(acReport);
     view->addMenu(m_showMenu);
     view->addSeparator();
     view->addAction(acOptions);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
     help->addAction(acHelp);
     help->addSeparator();
@@ -337,9 +337,9 @@ void TMainForm::OpenFile(const QString &path)
         m_timeRecorder->LoadFromFile(path);
     } catch (const IoError &) {
         opened = false;
-        const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
-                + QStringLiteral("\rDo you want to try to find it yourself?"),
-            mtError, mbYes | mbNo);
+        const TMsgDlgBtn answer
+            = ShowMessageBox(tr("Unable to open file %1\rDo you want to try to find it yourself?").arg(path),
+                mtError, mbYes | mbNo);
         if (answer == mbYes)
             acLoadExecute();
     } catch (const HourframeError &) {
@@ -356,7 +356,7 @@ void TMainForm::OpenFile(const QString &path)
         std::rethrow_exception(unreadable);
 }
 
-bool TMainForm::QuerySaveChanges(const QString &verb)
+bool TMainForm::QuerySaveChanges(const QString &question)
 {
     if (!m_timeRecorder->Modified())
         return true;
@@ -364,9 +364,7 @@ bool TMainForm::QuerySaveChanges(const QString &verb)
     // the operation that asked, so that no edit is lost without a word.
     if (m_data.AutoSave())
         return acSaveExecute();
-    const TMsgDlgBtn answer = ShowMessageBox(
-        QStringLiteral("Hourframe has changed.\nSave data before ") + verb + QStringLiteral("?"), mtWarning,
-        mbYes | mbNo | mbCancel);
+    const TMsgDlgBtn answer = ShowMessageBox(question, mtWarning, mbYes | mbNo | mbCancel);
     if (answer == mbYes)
         return acSaveExecute();
     return answer == mbNo;
@@ -376,7 +374,7 @@ void TMainForm::UpdateCaption()
 {
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
-    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    const QString name = fileName.isEmpty() ? tr("Untitled") : QFileInfo(fileName).fileName();
     // The application title follows the caption (ApplicationTitle). It is not
     // made the application's display name: Qt would append that to the caption
     // of every other window.
@@ -385,7 +383,7 @@ void TMainForm::UpdateCaption()
 
 void TMainForm::acNewExecute()
 {
-    if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
+    if (!QuerySaveChanges(tr("Hourframe has changed.\nSave data before creating a new hourframe?")))
         return;
     m_timeRecorder->Clear();
     UpdateCaption();
@@ -396,7 +394,7 @@ TFileDialogOptions TMainForm::DataFileDialog(const QString &title) const
 {
     TFileDialogOptions options;
     options.title = title;
-    options.filter = QStringLiteral("Hourframe Files (*.hf);;All Files (*)");
+    options.filter = tr("Hourframe Files (*.hf);;All Files (*)");
     options.defaultSuffix = QStringLiteral("hf");
     const QString fileName = m_timeRecorder->FileName();
     if (!fileName.isEmpty())
@@ -406,12 +404,12 @@ TFileDialogOptions TMainForm::DataFileDialog(const QString &title) const
 
 void TMainForm::acLoadExecute()
 {
-    TFileDialogOptions options = DataFileDialog(QStringLiteral("Open Hourframe"));
+    TFileDialogOptions options = DataFileDialog(tr("Open Hourframe"));
     options.mustExist = true;
     const QString path = Presenter().OpenFileName(this, options);
     if (path.isEmpty())
         return;
-    if (QuerySaveChanges(QStringLiteral("loading")))
+    if (QuerySaveChanges(tr("Hourframe has changed.\nSave data before loading?")))
         OpenFile(path);
 }
 
@@ -425,7 +423,7 @@ bool TMainForm::acSaveExecute()
 
 bool TMainForm::acSaveAsExecute()
 {
-    TFileDialogOptions options = DataFileDialog(QStringLiteral("Save Hourframe"));
+    TFileDialogOptions options = DataFileDialog(tr("Save Hourframe"));
     options.confirmOverwrite = true;
     const QString path = Presenter().SaveFileName(this, options);
     if (path.isEmpty())
@@ -540,14 +538,15 @@ void TMainForm::ExportToCsv(int StartDate, int EndDate)
         const QString path = ExportFilePath(fileName, m_timeRecorder->FileName());
         const QString directory = path.left(path.lastIndexOf(u'/') + 1);
         if (!directory.isEmpty() && !QDir().mkpath(directory)) {
-            failure = QStringLiteral("Unable to create directory \"") + directory
-                + QStringLiteral("\"\rand so unable to create export file");
+            failure
+                = tr("Unable to create directory \"%1\"\rand so unable to create export file").arg(directory);
         } else {
             try {
                 ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
             } catch (const IoError &error) {
-                failure = QStringLiteral("Unable to create export file \"") + fileName
-                    + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+                failure = tr("Unable to create export file \"%1\"\rPlease ensure it isn't in use by another "
+                             "application.")
+                              .arg(fileName);
                 // What the system said, such as "No space left on device".
                 if (!error.reason().isEmpty())
                     failure += u'\r' + error.reason();
@@ -576,7 +575,8 @@ void TMainForm::ToggleShowSetting(bool (TData::*getter)() const, void (TData::*s
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
-    RunReportingErrors([&] { goOn = QuerySaveChanges(QStringLiteral("exiting")); });
+    RunReportingErrors(
+        [&] { goOn = QuerySaveChanges(tr("Hourframe has changed.\nSave data before exiting?")); });
     if (goOn) {
         m_trayIcon->SetActive(false);
         event->accept();
@@ -610,18 +610,26 @@ void TMainForm::ArrangeView()
     const int menu = m_data.ShowMenu() ? menuBar()->sizeHint().height() : 0;
     setFixedSize(m_weekSheet->width(), client + menu);
 
-    const auto caption = [](QAction *action, bool shown, const char *suffix) {
-        action->setText((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + QLatin1String(suffix));
+    // Whole captions, not "Show" or "Hide" and a suffix: other languages put
+    // the verb elsewhere.
+    const auto caption = [](QAction *action, bool shown, const QString &show, const QString &hide) {
+        action->setText(shown ? hide : show);
     };
-    caption(acShowMenu, m_data.ShowMenu(), " &Menu");
-    caption(acShowToolbar, m_data.ShowToolbar(), " &Toolbar");
-    caption(acShowLunchTime, m_weekSheet->IsRowShown(TWeekSheet::rwLunch), " &Lunch Time");
-    caption(acShowExtraHours, m_weekSheet->IsRowShown(TWeekSheet::rwExtra), " &Extra Hours");
-    caption(acShowHols, m_weekSheet->IsRowShown(TWeekSheet::rwHols), " &Holidays");
-    caption(acShowDailyDeviation, m_data.ShowDeviationFromDailyTarget(), " &Daily Deviation");
-    caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
-    caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), " &Comments");
-    caption(acShowBalance, m_data.ShowBalance(), " &Balance");
+    caption(acShowMenu, m_data.ShowMenu(), tr("Show &Menu"), tr("Hide &Menu"));
+    caption(acShowToolbar, m_data.ShowToolbar(), tr("Show &Toolbar"), tr("Hide &Toolbar"));
+    caption(acShowLunchTime, m_weekSheet->IsRowShown(TWeekSheet::rwLunch), tr("Show &Lunch Time"),
+        tr("Hide &Lunch Time"));
+    caption(acShowExtraHours, m_weekSheet->IsRowShown(TWeekSheet::rwExtra), tr("Show &Extra Hours"),
+        tr("Hide &Extra Hours"));
+    caption(
+        acShowHols, m_weekSheet->IsRowShown(TWeekSheet::rwHols), tr("Show &Holidays"), tr("Hide &Holidays"));
+    caption(acShowDailyDeviation, m_data.ShowDeviationFromDailyTarget(), tr("Show &Daily Deviation"),
+        tr("Hide &Daily Deviation"));
+    caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), tr("Show &Weekly Deviation"),
+        tr("Hide &Weekly Deviation"));
+    caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), tr("Show &Comments"),
+        tr("Hide &Comments"));
+    caption(acShowBalance, m_data.ShowBalance(), tr("Show &Balance"), tr("Hide &Balance"));
 
     m_weekSheet->ArrangeDayColumns();
 }

@@ -33,9 +33,9 @@ public:
     bool StartUpDone() const { return m_startUpDone; }
 
     void OpenFile(const QString &path);
-    // The unsaved-changes check; true means go on. verb completes the
-    // question "Save data before <verb>?".
-    bool QuerySaveChanges(const QString &verb);
+    // The unsaved-changes check; true means go on. question is what the box
+    // asks, such as "Hourframe has changed.\nSave data before loading?".
+    bool QuerySaveChanges(const QString &question);
     void UpdateCaption();
     void CompleteStartUp();
     void ArrangeView();
@@ -85,7 +85,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    QAction *CreateAction(const char *name, const char *caption, const char *hint);
+    QAction *CreateAction(const char *name, const QString &caption, const QString &hint);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,17 +28,17 @@ struct ButtonInfo {
 
 // Display order.
 constexpr std::array<ButtonInfo, 11> Buttons { {
-    { mbYes, "&Yes", QStyle::SP_DialogYesButton, true },
-    { mbNo, "&No", QStyle::SP_DialogNoButton, true },
-    { mbOK, "OK", QStyle::SP_DialogOkButton, true },
-    { mbCancel, "Cancel", QStyle::SP_DialogCancelButton, true },
-    { mbAbort, "&Abort", QStyle::SP_DialogAbortButton, true },
-    { mbRetry, "&Retry", QStyle::SP_DialogRetryButton, true },
-    { mbIgnore, "&Ignore", QStyle::SP_DialogIgnoreButton, true },
-    { mbAll, "&All", QStyle::SP_DialogYesToAllButton, true },
-    { mbNoToAll, "N&o to All", QStyle::SP_DialogNoToAllButton, false },
-    { mbYesToAll, "Yes to &All", QStyle::SP_DialogYesToAllButton, true },
-    { mbHelp, "&Help", QStyle::SP_DialogHelpButton, true },
+    { mbYes, QT_TRANSLATE_NOOP("TMessageForm", "&Yes"), QStyle::SP_DialogYesButton, true },
+    { mbNo, QT_TRANSLATE_NOOP("TMessageForm", "&No"), QStyle::SP_DialogNoButton, true },
+    { mbOK, QT_TRANSLATE_NOOP("TMessageForm", "OK"), QStyle::SP_DialogOkButton, true },
+    { mbCancel, QT_TRANSLATE_NOOP("TMessageForm", "Cancel"), QStyle::SP_DialogCancelButton, true },
+    { mbAbort, QT_TRANSLATE_NOOP("TMessageForm", "&Abort"), QStyle::SP_DialogAbortButton, true },
+    { mbRetry, QT_TRANSLATE_NOOP("TMessageForm", "&Retry"), QStyle::SP_DialogRetryButton, true },
+    { mbIgnore, QT_TRANSLATE_NOOP("TMessageForm", "&Ignore"), QStyle::SP_DialogIgnoreButton, true },
+    { mbAll, QT_TRANSLATE_NOOP("TMessageForm", "&All"), QStyle::SP_DialogYesToAllButton, true },
+    { mbNoToAll, QT_TRANSLATE_NOOP("TMessageForm", "N&o to All"), QStyle::SP_DialogNoToAllButton, false },
+    { mbYesToAll, QT_TRANSLATE_NOOP("TMessageForm", "Yes to &All"), QStyle::SP_DialogYesToAllButton, true },
+    { mbHelp, QT_TRANSLATE_NOOP("TMessageForm", "&Help"), QStyle::SP_DialogHelpButton, true },
 } };
 
 // The caption and icon of each kind of box but the custom one, which has
@@ -48,10 +49,10 @@ struct KindInfo {
 };
 
 constexpr std::array<KindInfo, mtCustom> Kinds { {
-    { "Warning", QStyle::SP_MessageBoxWarning },
-    { "Error", QStyle::SP_MessageBoxCritical },
-    { "Information", QStyle::SP_MessageBoxInformation },
-    { "Confirm", QStyle::SP_MessageBoxQuestion },
+    { QT_TRANSLATE_NOOP("TMessageForm", "Warning"), QStyle::SP_MessageBoxWarning },
+    { QT_TRANSLATE_NOOP("TMessageForm", "Error"), QStyle::SP_MessageBoxCritical },
+    { QT_TRANSLATE_NOOP("TMessageForm", "Information"), QStyle::SP_MessageBoxInformation },
+    { QT_TRANSLATE_NOOP("TMessageForm", "Confirm"), QStyle::SP_MessageBoxQuestion },
 } };
 
 const KindInfo *kindInfo(TMsgDlgType kind)
@@ -172,7 +173,7 @@ TMsgDlgBtn cancelButtonOf(TMsgDlgButtons buttons)
 QString TMessageForm::Caption(TMsgDlgType kind)
 {
     const KindInfo *info = kindInfo(kind);
-    return info ? QString::fromLatin1(info->caption) : ApplicationTitle();
+    return info ? tr(info->caption) : ApplicationTitle();
 }
 
 TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons buttons, QWidget *parent)
@@ -231,7 +232,7 @@ QHBoxLayout *TMessageForm::CreateButtonRow(TMsgDlgButtons buttons)
     for (const ButtonInfo &info : Buttons) {
         if (!buttons.testFlag(info.button))
             continue;
-        auto *b = new QPushButton(QString::fromLatin1(info.caption), this);
+        auto *b = new QPushButton(tr(info.caption), this);
         b->setObjectName(QString::fromLatin1(info.caption).remove(u'&').remove(u' '));
         b->setProperty("TMsgDlgBtn", static_cast<int>(info.button));
         if (info.hasGlyph)

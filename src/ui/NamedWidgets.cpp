@@ -1,7 +1,20 @@
 #include "ui/NamedWidgets.h"
 
+#include "ui/DateEdit.h"
+
 #include <QCheckBox>
 #include <QLabel>
+
+QString AccessibleText(const QString &caption)
+{
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text.trimmed();
+}
 
 QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -14,7 +27,15 @@ QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QW
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
-    if (buddy)
-        label->setBuddy(buddy);
+    if (!buddy)
+        return label;
+    label->setBuddy(buddy);
+    // A screen reader names the control by its label, unless it has a name
+    // of its own.
+    const QString spoken = AccessibleText(caption);
+    if (auto *date = qobject_cast<TDateEdit *>(buddy); date && date->accessibleName().isEmpty())
+        date->SetAccessibleName(spoken);
+    else if (buddy->accessibleName().isEmpty())
+        buddy->setAccessibleName(spoken);
     return label;
 }

@@ -8,6 +8,11 @@ class QWidget;
 
 // Dialog controls carry their control names (cbBlankDays, laFilename, ...),
 // by which the dialogs' code, the tests and the keyboard walk find them.
+// A caption as a screen reader says it: without the accelerator's "&" ("&&"
+// stays one "&") and the blanks around it.
+QString AccessibleText(const QString &caption);
+
 QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *parent);
-// buddy, when given, is the control the label's accelerator focuses.
+// buddy, when given, is the control the label's accelerator focuses; it
+// takes the label's caption as its accessible name unless it has one.
 QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent);

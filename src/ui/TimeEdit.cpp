@@ -45,7 +45,7 @@ void TTimeEdit::SetAsMinutes(double minutes)
 {
     const double rounded = roundHalfEven(minutes);
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
-        throw RangeError(QStringLiteral("%1 cannot be held as a time in minutes").arg(minutes));
+        throw RangeError(tr("%1 cannot be held as a time in minutes").arg(minutes));
     m_value = static_cast<int>(rounded);
     Redisplay();
 }
@@ -210,6 +210,9 @@ void TTimeLabel::SetBlankIfSubZero(bool blank)
 void TTimeLabel::Redisplay()
 {
     const QString shown = SignedHoursText(m_time, m_negative, m_blankIfZero, m_blankIfSubZero);
-    if (shown != text())
-        setText(shown);
+    if (shown == text())
+        return;
+    setText(shown);
+    // The name says what the figure is; a screen reader finds its value here.
+    setAccessibleDescription(shown.trimmed());
 }

@@ -4,10 +4,12 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/Regional.h"
 #include "ui/TimeEdit.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
@@ -72,19 +74,29 @@ QString dayPrefix(int weekday)
 
 struct Caption {
     const char16_t *name;
-    const char16_t *text;
+    const char *text;
 };
 
 // The captions of the grid rows, Arrive to Comment, and of the daily result rows.
-constexpr std::array<Caption, 6> GridRowCaptions { { { u"laArrive", u"Arrive" }, { u"laDepart", u"Depart" },
-    { u"laLunch", u"Lunch" }, { u"laExtra", u"Extra" }, { u"laHoliday", u"Holiday" },
-    { u"laComment", u"Comment" } } };
-constexpr Caption HoursCaption { u"laHours", u"Hours" };
-constexpr Caption DeviationCaption { u"laDeviation", u"Deviation" };
+constexpr std::array<Caption, 6> GridRowCaptions {
+    { { u"laArrive", QT_TRANSLATE_NOOP("TWeekGrid", "Arrive") },
+        { u"laDepart", QT_TRANSLATE_NOOP("TWeekGrid", "Depart") },
+        { u"laLunch", QT_TRANSLATE_NOOP("TWeekGrid", "Lunch") },
+        { u"laExtra", QT_TRANSLATE_NOOP("TWeekGrid", "Extra") },
+        { u"laHoliday", QT_TRANSLATE_NOOP("TWeekGrid", "Holiday") },
+        { u"laComment", QT_TRANSLATE_NOOP("TWeekGrid", "Comment") } }
+};
+constexpr Caption HoursCaption { u"laHours", QT_TRANSLATE_NOOP("TWeekGrid", "Hours") };
+constexpr Caption DeviationCaption { u"laDeviation", QT_TRANSLATE_NOOP("TWeekGrid", "Deviation") };
 
-int textWidth(const QFontMetrics &metrics, const char16_t *text)
+QString translated(const char *text)
 {
-    return metrics.horizontalAdvance(QString::fromUtf16(text));
+    return QCoreApplication::translate("TWeekGrid", text);
+}
+
+int textWidth(const QFontMetrics &metrics, const QString &text)
+{
+    return metrics.horizontalAdvance(text);
 }
 
 // The top of a label centred in a result row.
@@ -117,15 +129,16 @@ TWeekGrid::TWeekGrid(QWidget *parent)
     const QFontMetrics metrics(sheetFont);
     int widestCaption = 0;
     for (const Caption &caption : GridRowCaptions)
-        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+        widestCaption = std::max(widestCaption, textWidth(metrics, translated(caption.text)));
     for (const Caption &caption : { HoursCaption, DeviationCaption })
-        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+        widestCaption = std::max(widestCaption, textWidth(metrics, translated(caption.text)));
     m_labelWidth = std::max(RowLabelWidth, widestCaption);
     m_firstColumnLeft = std::max(FirstHeadingLeft, RowLabelLeft + widestCaption + LabelGap);
     setFixedWidth(ClientWidth + m_firstColumnLeft - FirstHeadingLeft);
     CreateWeekBox();
     CreateControls();
     CreateResultRows();
+    NameControls();
     SetTabOrder();
 }
 
@@ -171,9 +184,10 @@ QLabel *TWeekGrid::CreateRowLabel(QWidget *parent, const QString &name, const QS
 
 void TWeekGrid::CreateWeekBox()
 {
-    m_weekBoxLabel = new QLabel(QStringLiteral("Week &beginning"), this);
+    m_weekBoxLabel = new QLabel(tr("Week &beginning"), this);
     m_weekBoxLabel->setObjectName(QStringLiteral("laWeekBeginning"));
-    const int weekBoxLabelWidth = std::max(WeekBoxLabelWidth, textWidth(fontMetrics(), u"Week beginning"));
+    const int weekBoxLabelWidth
+        = std::max(WeekBoxLabelWidth, textWidth(fontMetrics(), QString(m_weekBoxLabel->text()).remove(u'&')));
     m_weekBoxLabel->setGeometry(RowLabelLeft, 12, weekBoxLabelWidth, RowLabelHeight);
 
     m_weekBox = new QComboBox(this);
@@ -191,13 +205,13 @@ void TWeekGrid::CreateWeekBox()
 
     m_acPreviousWeek = new QAction(QStringLiteral("<"), this);
     m_acPreviousWeek->setObjectName(QStringLiteral("acPreviousWeek"));
-    m_acPreviousWeek->setToolTip(QStringLiteral("Previous Week"));
-    m_acPreviousWeek->setStatusTip(QStringLiteral("Previous Week"));
+    m_acPreviousWeek->setToolTip(tr("Previous Week"));
+    m_acPreviousWeek->setStatusTip(tr("Previous Week"));
     connect(m_acPreviousWeek, &QAction::triggered, this, [this] { WeekStepped(-7); });
     m_acNextWeek = new QAction(QStringLiteral(">"), this);
     m_acNextWeek->setObjectName(QStringLiteral("acNextWeek"));
-    m_acNextWeek->setToolTip(QStringLiteral("Next Week"));
-    m_acNextWeek->setStatusTip(QStringLiteral("Next Week"));
+    m_acNextWeek->setToolTip(tr("Next Week"));
+    m_acNextWeek->setStatusTip(tr("Next Week"));
     connect(m_acNextWeek, &QAction::triggered, this, [this] { WeekStepped(7); });
 
     const int buttonsLeft = m_weekBox->geometry().right() + 5;
@@ -224,8 +238,8 @@ void TWeekGrid::CreateControls()
     }
 
     for (std::size_t row = 0; row < GridRowCaptions.size(); ++row)
-        m_rowLabels[row] = CreateRowLabel(this, QString::fromUtf16(GridRowCaptions[row].name),
-            QString::fromUtf16(GridRowCaptions[row].text));
+        m_rowLabels[row] = CreateRowLabel(
+            this, QString::fromUtf16(GridRowCaptions[row].name), translated(GridRowCaptions[row].text));
     constexpr int labelOffset = (FieldHeight - RowLabelHeight) / 2;
     m_rowLabels[rwArrive - 1]->move(RowLabelLeft, ArriveTop + labelOffset);
     m_rowLabels[rwDepart - 1]->move(RowLabelLeft, DepartTop + labelOffset);
@@ -272,23 +286,22 @@ void TWeekGrid::CreateResultRows()
     m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
     m_pnBalance = panel(QStringLiteral("pnBalance"), BalanceRowHeight);
 
-    CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), QString::fromUtf16(HoursCaption.text))
+    CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), translated(HoursCaption.text))
         ->move(RowLabelLeft, centred(HoursRowHeight));
     CreateRowLabel(
-        m_pnDeviation, QString::fromUtf16(DeviationCaption.name), QString::fromUtf16(DeviationCaption.text))
+        m_pnDeviation, QString::fromUtf16(DeviationCaption.name), translated(DeviationCaption.text))
         ->move(RowLabelLeft, centred(DeviationRowHeight));
     int weeklyCaptionWidth = WeeklyCaptionWidth;
-    for (const char16_t *caption : { u"Weekly hours", u"Hours short", u"Hours extra" })
+    for (const QString &caption : { tr("Weekly hours"), tr("Hours short"), tr("Hours extra"), tr("Balance") })
         weeklyCaptionWidth = std::max(weeklyCaptionWidth, textWidth(fontMetrics(), caption));
     auto *weeklyCaption
-        = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), QStringLiteral("Weekly hours"));
+        = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), tr("Weekly hours"));
     weeklyCaption->setGeometry(
         RowLabelLeft, centred(WeeklyHoursRowHeight), weeklyCaptionWidth, RowLabelHeight);
-    m_laWeeklyShortfall
-        = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
+    m_laWeeklyShortfall = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), tr("Shortfall"));
     m_laWeeklyShortfall->setGeometry(
         RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
-    CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), QStringLiteral("Balance"))
+    CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), tr("Balance"))
         ->setGeometry(RowLabelLeft, centred(BalanceRowHeight), weeklyCaptionWidth, RowLabelHeight);
     CreateFigures(weeklyCaptionWidth);
 }
@@ -321,6 +334,40 @@ void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
     const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
     m_balance->setGeometry(
         balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
+}
+
+// What a screen reader says of each control: the day and the row, as the
+// sheet shows them by place. A figure's value is its description.
+void TWeekGrid::NameControls()
+{
+    const QString rowDescriptions[] = {
+        tr("The time you arrived, such as 830 for 08:30"),
+        tr("The time you left, such as 1715 for 17:15"),
+        tr("The length of the lunch break, such as 30 for 00:30 or 1: for 01:00"),
+        tr("Hours worked beyond arrival and departure"),
+        tr("Holiday hours taken"),
+    };
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        const Day &day = m_days[weekday];
+        const auto name = [weekday](const QString &row) {
+            return tr("%1, %2", "a weekday and a row of the sheet: Monday, Arrive")
+                .arg(Regional::longDayName(weekday), row);
+        };
+        for (int row = rwArrive; row <= rwHols; ++row) {
+            TTimeEdit *field = Field(weekday, row);
+            field->setAccessibleName(name(m_rowLabels[row - 1]->text()));
+            field->setAccessibleDescription(rowDescriptions[row - 1]);
+        }
+        day.comment->setAccessibleName(name(m_rowLabels[rwComment - 1]->text()));
+        day.hours->setAccessibleName(name(translated(HoursCaption.text)));
+        day.deviation->setAccessibleName(name(translated(DeviationCaption.text)));
+    }
+    m_weekBox->setAccessibleName(QString(m_weekBoxLabel->text()).remove(u'&'));
+    m_btPreviousWeek->setAccessibleName(m_acPreviousWeek->toolTip());
+    m_btNextWeek->setAccessibleName(m_acNextWeek->toolTip());
+    m_weeklyHours->setAccessibleName(tr("Weekly hours"));
+    m_shortfall->setAccessibleName(m_laWeeklyShortfall->text());
+    m_balance->setAccessibleName(tr("Balance"));
 }
 
 void TWeekGrid::SetTabOrder()
@@ -390,8 +437,11 @@ void TWeekGrid::ShowComment(QAbstractButton *button, const QString &comment, int
         return;
     const QString hint = TrimBlanks(comment);
     button->setToolTip(hint);
+    button->setAccessibleDescription(hint.isEmpty() ? tr("No comment") : hint);
     button->setProperty(TagProperty, date);
-    button->setText(hint.isEmpty() ? QStringLiteral("...") : QStringLiteral("C"));
+    button->setText(hint.isEmpty()
+            ? QStringLiteral("...")
+            : tr("C", "the caption of a day's comment button when the day has a comment"));
 }
 
 void TWeekGrid::ShowWeekDates(int weekStart)
@@ -416,14 +466,20 @@ void TWeekGrid::ShowDayFigures(int weekday, qint64 hours, qint64 deviation)
 void TWeekGrid::ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shortfall)
 {
     m_weeklyHours->SetAsMinutes(static_cast<double>(weeklyHours));
-    m_laWeeklyShortfall->setText(hoursShort ? QStringLiteral("Hours short") : QStringLiteral("Hours extra"));
+    const QString caption = hoursShort ? tr("Hours short") : tr("Hours extra");
+    if (m_laWeeklyShortfall->text() != caption) {
+        m_laWeeklyShortfall->setText(caption);
+        m_shortfall->setAccessibleName(caption);
+    }
     m_shortfall->SetAsMinutes(static_cast<double>(shortfall));
 }
 
 void TWeekGrid::ShowBalance(const QString &text)
 {
-    if (m_balance->text() != text)
+    if (m_balance->text() != text) {
         m_balance->setText(text);
+        m_balance->setAccessibleDescription(text);
+    }
 }
 
 QString TWeekGrid::BalanceShown() const

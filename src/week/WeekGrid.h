@@ -111,6 +111,7 @@ private:
     void CreateControls();
     void CreateResultRows();
     void CreateFigures(int weeklyCaptionWidth);
+    void NameControls();
     void SetTabOrder();
     TTimeEdit *CreateField(int weekday, int row, const QString &name, TTimeEditKind kind, bool blankIfZero);
     QLabel *CreateRowLabel(QWidget *parent, const QString &name, const QString &caption);

@@ -189,7 +189,7 @@ int TWeekSheet::BoxWeekStart(int days) const
     // time, be saved, and leave a file that no longer opens.
     if (start < FirstFileDay() || start + 6 > LastFileDay())
         throw RangeError(
-            QStringLiteral("The week of %1 is outside the days a data file can hold, %2 to %3")
+            tr("The week of %1 is outside the days a data file can hold, %2 to %3")
                 .arg(QuotedText(text), ShortDateText(FirstFileDay()), ShortDateText(LastFileDay())));
     return start;
 }

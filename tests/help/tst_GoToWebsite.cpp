@@ -93,7 +93,7 @@ private Q_SLOTS:
             QVERIFY(browser.opened.isEmpty());
             return;
         }
-        QCOMPARE(homePage.text(), u"&Hourframe home page"_s);
+        QCOMPARE(homePage.text(), u"Hourframe home &page"_s);
         QCOMPARE(homePage.toolTip(), u"Show Hourframe home page"_s);
         const QUrl product(versionData.VersionInfo().Url);
         QCOMPARE(browser.opened, (QList<QUrl> { product, QUrl(SiteRoot(product.toString())) }));

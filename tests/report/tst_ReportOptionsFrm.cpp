@@ -3,10 +3,10 @@
 #include "settings/DataMod.h"
 #include "support/TestSupport.h"
 #include "support/WindowTestEnvironment.h"
+#include "ui/DateEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,14 +28,15 @@ template<typename T> T *child(QDialog &dialog, const QString &name)
     return widget;
 }
 
-// Types a date into a date field as a user would: the digits of day, month
-// and year from its first section on.
-void typeDate(QDialog &dialog, const QString &field, const QString &digits)
+// Types over the text of a date field as a user would.
+void typeDate(QDialog &dialog, const QString &field, const QString &text)
 {
-    auto *edit = child<QDateEdit>(dialog, field);
+    QLineEdit *edit = child<TDateEdit>(dialog, field)->LineEdit();
     edit->setFocus();
-    edit->setSelectedSection(QDateTimeEdit::DaySection);
-    QTest::keyClicks(edit, digits);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
 }
 
 } // namespace
@@ -94,8 +95,8 @@ public:
         QCOMPARE(dialog.windowTitle(), u"Hourframe Report Options"_s);
         QCOMPARE(period->currentText(), u"This Week"_s);
         QCOMPARE(period->count(), 28); // an empty document lists every month of two years
-        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 30));
-        QCOMPARE(child<QDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 12, 6));
+        QCOMPARE(child<TDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 30));
+        QCOMPARE(child<TDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 12, 6));
         QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), u"Monday"_s);
         QCOMPARE(child<QLabel>(dialog, u"lbEndDay"_s)->text(), u"Sunday"_s);
         QVERIFY(ok->isEnabled());
@@ -108,22 +109,22 @@ public:
         QCOMPARE(balance->parentWidget()->objectName(), u"gbStatistics"_s);
         QVERIFY(!balance->isChecked());
 
-        // The lowest date of a field stands for no date: no weekday, no OK.
-        typeDate(dialog, u"edStartDate"_s, u"30121899"_s);
-        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(1899, 12, 30));
+        // An empty field has no date: no weekday, no OK.
+        typeDate(dialog, u"edStartDate"_s, QString());
+        QVERIFY(child<TDateEdit>(dialog, u"edStartDate"_s)->date().isNull());
         QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), QString());
         QVERIFY(!ok->isEnabled());
 
         // Picking an entry with the keyboard fills both dates.
         period->setFocus();
         QTest::keyClick(period, Qt::Key_Down);
-        QCOMPARE(child<QDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 23));
+        QCOMPARE(child<TDateEdit>(dialog, u"edStartDate"_s)->date(), QDate(2026, 11, 23));
         QVERIFY(ok->isEnabled());
 
-        typeDate(dialog, u"edEndDate"_s, u"01112026"_s);
-        QCOMPARE(child<QDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 11, 1));
+        typeDate(dialog, u"edEndDate"_s, u"01/11/2026"_s);
+        QCOMPARE(child<TDateEdit>(dialog, u"edEndDate"_s)->date(), QDate(2026, 11, 1));
         QVERIFY(!ok->isEnabled()); // the end before the start
-        typeDate(dialog, u"edStartDate"_s, u"28102026"_s);
+        typeDate(dialog, u"edStartDate"_s, u"28/10/2026"_s);
         QCOMPARE(child<QLabel>(dialog, u"lbStartDay"_s)->text(), u"Wednesday"_s);
         QVERIFY(ok->isEnabled());
 

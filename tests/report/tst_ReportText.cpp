@@ -9,6 +9,7 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(TReportSettings)
+Q_DECLARE_METATYPE(Regional::Settings)
 
 namespace {
 
@@ -151,19 +152,59 @@ private Q_SLOTS:
         QCOMPARE(report, title + lines);
     }
 
-    // A date shorter than its column leaves the day's columns shifted left.
-    void shortDatesShiftTheColumns()
+    // Dates and day names of any width keep the columns under their
+    // headings: each date is padded to the widest of the report, each day
+    // name to the widest of the week.
+    void columnsLineUp_data()
     {
-        const Regional::Override dayMonth(TestSupport::withDateFormat(u'/', u"d/M/yyyy"_s));
+        QTest::addColumn<Regional::Settings>("regional");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QDate>("end");
+        QTest::addColumn<QStringList>("lines"); // heading and days
+
+        const QString times = u"08:00     16:00"_s + blanks(14) + u"08:00"_s;
+        QTest::newRow("one-digit day and month")
+            << TestSupport::withDateFormat(u'/', u"d/M/yyyy"_s) << QDate(2026, 1, 1) << QDate(2026, 1, 1)
+            << QStringList { u"Date         Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
+                   u"1/1/2026     Thu   "_s + times };
+        QTest::newRow("month names, a month")
+            << TestSupport::withDateFormat(u' ', u"d MMM yyyy"_s) << QDate(2026, 11, 1) << QDate(2026, 11, 10)
+            << QStringList { u"Date          Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
+                   u"2 Nov 2026    Mon   "_s + times, blanks(59) + u"08:00"_s,
+                   u"10 Nov 2026   Tue   "_s + times };
+        QTest::newRow("two-digit year")
+            << TestSupport::withDateFormat(u'.', u"dd.MM.yy"_s) << QDate(2026, 11, 2) << QDate(2026, 11, 8)
+            << QStringList { u"Date       Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
+                   u"02.11.26   Mon   "_s + times, blanks(56) + u"08:00"_s };
+        Regional::Settings french = TestSupport::englishSettings();
+        french.shortDayNames
+            = QStringList { u"dim."_s, u"lun."_s, u"mar."_s, u"mer."_s, u"jeu."_s, u"ven."_s, u"sam."_s };
+        QTest::newRow("four-letter day names")
+            << french << QDate(2026, 11, 2) << QDate(2026, 11, 8)
+            << QStringList { u"Date         Day    Arrive    Depart    Lunch    Hours    Weekly"_s,
+                   u"02/11/2026   lun.   "_s + times, blanks(59) + u"08:00"_s };
+    }
+
+    void columnsLineUp()
+    {
+        QFETCH(Regional::Settings, regional);
+        QFETCH(QDate, start);
+        QFETCH(QDate, end);
+        QFETCH(QStringList, lines);
+        const Regional::Override override(regional);
         TTimeRecorder store;
-        store.SetArrive(day(2026, 1, 1), 480);
-        store.SetDepart(day(2026, 1, 1), 960);
+        for (const QDate date : { QDate(2026, 1, 1), QDate(2026, 11, 2), QDate(2026, 11, 10) }) {
+            store.SetArrive(DayNumber::fromDate(date), 480);
+            store.SetDepart(DayNumber::fromDate(date), 960);
+        }
         TReportSettings settings;
+        settings.FirstDayOfWeek = 2;
+        settings.ReportWorkDaysWithNoHours = false;
+        settings.ReportCalculateTotalHours = false;
         settings.ReportCalculateAverageHours = false;
-        const QStringList lines = ReportLines(store, { day(2026, 1, 1), day(2026, 1, 1) }, settings);
-        QCOMPARE(lines.mid(4, 2),
-            (QStringList { u"Date         Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
-                u"1/1/2026   Thu   08:00     16:00"_s + blanks(14) + u"08:00"_s }));
+        const QStringList report
+            = ReportLines(store, { DayNumber::fromDate(start), DayNumber::fromDate(end) }, settings);
+        QCOMPARE(report.mid(4), lines);
     }
 };
 

@@ -7,9 +7,9 @@
 #include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
 
+#include "ui/DateEdit.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -130,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(box(form, u"ckIncludeHolsInTotal"_s)->isChecked());
         QVERIFY(!box(form, u"ckAutoSave"_s)->isChecked());
         QVERIFY(box(form, u"ckBalanceFromFirstDay"_s)->isChecked());
-        QVERIFY(!child<QDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
+        QVERIFY(!child<TDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
         QCOMPARE(field(form, u"teBalanceOpening"_s)->text(), u"0:00"_s);
         QVERIFY(ok(form)->isEnabled());
     }
@@ -143,10 +143,10 @@ private Q_SLOTS:
         TPreferencesForm form(data());
         form.show();
         QVERIFY(!box(form, u"ckBalanceFromFirstDay"_s)->isChecked());
-        QCOMPARE(child<QDateEdit>(form, u"edBalanceStartDate"_s)->date(), QDate(2026, 1, 5));
+        QCOMPARE(child<TDateEdit>(form, u"edBalanceStartDate"_s)->date(), QDate(2026, 1, 5));
         QCOMPARE(field(form, u"teBalanceOpening"_s)->text(), u"-3:15"_s);
         box(form, u"ckBalanceFromFirstDay"_s)->click();
-        QVERIFY(!child<QDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
+        QVERIFY(!child<TDateEdit>(form, u"edBalanceStartDate"_s)->isEnabled());
         QTest::mouseClick(ok(form), Qt::LeftButton);
         QCOMPARE(reread()->BalanceStartDate(), 0);
         QCOMPARE(reread()->BalanceOpening(), -195);
@@ -359,7 +359,7 @@ private Q_SLOTS:
         const QString font = fonts->currentText();
         child<QComboBox>(form, u"cbFirstDayOfWeek"_s)->setCurrentIndex(3);
         box(form, u"ckBalanceFromFirstDay"_s)->click();
-        child<QDateEdit>(form, u"edBalanceStartDate"_s)->setDate(QDate(2026, 1, 5));
+        child<TDateEdit>(form, u"edBalanceStartDate"_s)->setDate(QDate(2026, 1, 5));
         retype(field(form, u"teBalanceOpening"_s), u"+12:30"_s);
         QTest::mouseClick(ok(form), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
