@@ -5,80 +5,82 @@
     <name>Balance</name>
     <message>
         <source>%1 is not a valid balance</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Saldo</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gearbeitet</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>Prints the running balance: the opening balance plus, for every day from the start date
 (BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
 worked less that weekday&apos;s target. Days after today are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt den laufenden Saldo aus: den Anfangssaldo und für jeden Tag vom Beginn
+(BalanceStartDate; 0 für den ersten Tag mit Daten) bis zum Stichtag die gearbeiteten
+Stunden abzüglich des Solls dieses Wochentags. Tage nach heute zählen nicht.</translation>
     </message>
     <message>
         <source>The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and latest: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stichtag des Saldos, wie in einem Datumsfeld eingegeben oder als yyyy-MM-dd (Standard und spätestens: heute).</translation>
     </message>
     <message>
         <source>Print the account week by week instead: each week&apos;s first day (weeks as the week sheet shows them), hours worked, target, difference and the balance at its end, after the opening balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen die Abrechnung Woche für Woche ausgeben: nach dem Anfangssaldo für jede Woche ihren ersten Tag (Wochen wie im Wochenblatt), die gearbeiteten Stunden, das Soll, die Differenz und den Saldo an ihrem Ende.</translation>
     </message>
     <message>
         <source>Print the report of a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bericht eines Zeitraums ausgeben</translation>
     </message>
     <message>
         <source>Write the CSV export of a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Den CSV-Export eines Zeitraums schreiben</translation>
     </message>
     <message>
         <source>Print a week with its hours as the week sheet shows them</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Woche mit ihren Stunden wie im Wochenblatt ausgeben</translation>
     </message>
     <message>
         <source>Put the current time into today&apos;s Arrive or Depart and save</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Uhrzeit als heutiges Kommen oder Gehen eintragen und speichern</translation>
     </message>
     <message>
         <source>Print the running balance, or its account week by week</source>
-        <translation type="unfinished"></translation>
+        <translation>Den laufenden Saldo ausgeben oder seine Abrechnung Woche für Woche</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither a command nor an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist weder ein Befehl noch eine vorhandene Datei</translation>
     </message>
     <message>
         <source>. Did you mean &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>. Meinten Sie &apos;%1&apos;?</translation>
     </message>
     <message>
         <source>Usage: hourframe [FILE]
@@ -88,7 +90,13 @@ without FILE takes the file used last.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hourframe [DATEI]
+  oder: hourframe BEFEHL [Optionen] [DATEI]
+Öffnet das Fenster mit DATEI oder mit der zuletzt verwendeten Datei; oder führt einen
+Befehl aus, der ohne DATEI die zuletzt verwendete Datei nimmt.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>Run &apos;hourframe COMMAND --help&apos; for the options of a command. A data file named
@@ -103,353 +111,368 @@ Exit status:
   1  a file or its data could not be used
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;hourframe BEFEHL --help&apos; zeigt die Optionen eines Befehls. Eine Datendatei, die wie
+ein Befehl heißt, öffnet sich im Fenster mit &apos;hourframe ./report&apos;.
+
+Optionen:
+  -h, --help     Diese Hilfe anzeigen.
+  -v, --version  Die Version anzeigen.
+
+Rückgabewert:
+  0  erledigt
+  1  eine Datei oder ihre Daten ließen sich nicht verwenden
+  2  ein Fehler im Aufruf
+</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe</translation>
     </message>
     <message>
         <source>%1 (the change was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (die Änderung wurde gespeichert)</translation>
     </message>
     <message>
         <source>--set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--set: %1</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei; ohne sie die zuletzt im Fenster geöffnete oder gespeicherte Datei.</translation>
     </message>
     <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Standard: die Einstellung %2; --no-%3 für das Gegenteil.</translation>
     </message>
     <message>
         <source>Print one JSON object instead, for scripts: each figure as a number of minutes (null for a blank field) and, under the same name with Text added, as the text shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen ein JSON-Objekt für Skripte ausgeben: jede Zahl als Anzahl Minuten (null für ein leeres Feld) und unter demselben Namen mit angehängtem Text als angezeigter Text.</translation>
     </message>
     <message>
         <source>Use this value of a setting, named as in the settings file, for this run only. May be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Wert einer Einstellung, benannt wie in der Einstellungsdatei, nur für diesen Aufruf verwenden. Darf mehrfach angegeben werden.</translation>
     </message>
     <message>
         <source>The first day of the period, as typed in a date field or as yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste Tag des Zeitraums, wie in einem Datumsfeld eingegeben oder als yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>The last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag des Zeitraums.</translation>
     </message>
     <message>
         <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen ein benannter Zeitraum: %1, ein Jahr (2026) oder ein Monat (2026-11). Ohne --from, --to und --period: diese Woche.</translation>
     </message>
     <message>
         <source>Widen the period to whole weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Zeitraum auf ganze Wochen erweitern.</translation>
     </message>
     <message>
         <source>--period cannot be combined with --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>--period lässt sich nicht mit --from und --to kombinieren</translation>
     </message>
     <message>
         <source>--from and --to go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--from und --to gehören zusammen</translation>
     </message>
     <message>
         <source>the period ends before it starts (--from %1 --to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeitraum endet, bevor er beginnt (--from %1 --to %2)</translation>
     </message>
     <message>
         <source>--period: &apos;%1&apos; names no period</source>
-        <translation type="unfinished"></translation>
+        <translation>--period: &apos;%1&apos; bezeichnet keinen Zeitraum</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: hourframe %1 [options] %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hourframe %1 [Optionen] %2</translation>
     </message>
     <message>
         <source>missing FILE, and no file was used last to take instead</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI fehlt, und es gibt keine zuletzt verwendete Datei, die an ihre Stelle treten könnte</translation>
     </message>
     <message>
         <source>the file used last, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die zuletzt verwendete Datei, %1</translation>
     </message>
     <message>
         <source>--set needs Name=Value, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set braucht Name=Wert, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; ist keine gültige Uhrzeit</translation>
     </message>
     <message>
         <source>%1 changed on disk while it was being updated; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf dem Datenträger geändert, während es aktualisiert wurde; es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>Begin with a row of column headings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Zeile Spaltenüberschriften beginnen.</translation>
     </message>
     <message>
         <source>Write the Date column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Date schreiben.</translation>
     </message>
     <message>
         <source>Write the Arrive column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Arrive schreiben.</translation>
     </message>
     <message>
         <source>Write the Depart column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Depart schreiben.</translation>
     </message>
     <message>
         <source>Write the Lunch column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Lunch schreiben.</translation>
     </message>
     <message>
         <source>Write the Extra column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Extra schreiben.</translation>
     </message>
     <message>
         <source>Write the Holiday column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Holiday schreiben.</translation>
     </message>
     <message>
         <source>Write the Hours column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Hours schreiben.</translation>
     </message>
     <message>
         <source>Write the Deviation column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Deviation schreiben.</translation>
     </message>
     <message>
         <source>Write the Comment column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte Comment schreiben.</translation>
     </message>
     <message>
         <source>Writes the CSV export of a period, as the Export command writes it, to a file or to
 standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt den CSV-Export eines Zeitraums, wie ihn der Befehl Exportieren schreibt, in eine
+Datei oder auf die Standardausgabe.</translation>
     </message>
     <message>
         <source>The CSV file to write, replaced once complete; - or none for standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende CSV-Datei, ersetzt, sobald sie vollständig ist; - oder keine für die Standardausgabe.</translation>
     </message>
     <message>
         <source>Write workdays with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werktage ohne Stunden schreiben.</translation>
     </message>
     <message>
         <source>Write weekend days with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendtage ohne Stunden schreiben.</translation>
     </message>
     <message>
         <source>End with a row of totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Zeile Summen enden.</translation>
     </message>
     <message>
         <source>Unable to create directory &quot;%1&quot; and so unable to create export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ lässt sich nicht anlegen und damit auch die Exportdatei nicht</translation>
     </message>
     <message>
         <source>Puts the current time into today&apos;s Arrive (in) or Depart (out), rounded as the Enter
 Current Time command rounds it, and saves the file. A field that already holds a time is
 left alone unless --force is given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trägt die aktuelle Uhrzeit als heutiges Kommen (in) oder Gehen (out) ein, gerundet wie
+beim Befehl Aktuelle Uhrzeit eintragen, und speichert die Datei. Ein Feld, das schon eine
+Zeit enthält, bleibt unverändert, außer mit --force.</translation>
     </message>
     <message>
         <source>in for Arrive, out for Depart.</source>
-        <translation type="unfinished"></translation>
+        <translation>in für Kommen, out für Gehen.</translation>
     </message>
     <message>
         <source>This time of day instead of the current time, such as 8:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Uhrzeit statt der aktuellen, etwa 8:30.</translation>
     </message>
     <message>
         <source>Replace a time the field already holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeit ersetzen, die das Feld schon enthält.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither in nor out</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist weder in noch out</translation>
     </message>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommen</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehen</translation>
     </message>
     <message>
         <source>%1 of %2 already holds %3; nothing was changed (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2 enthält schon %3; nichts wurde geändert (--force ersetzt es)</translation>
     </message>
     <message>
         <source>%1 %2 on %3</source>
         <comment>Arrive 08:30 on Mon 30/11/2026</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 am %3</translation>
     </message>
     <message>
         <source>Prints the report of a period, the same lines as the report window shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt den Bericht eines Zeitraums aus, dieselben Zeilen wie im Berichtsfenster.</translation>
     </message>
     <message>
         <source>List workdays with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werktage ohne Stunden aufführen.</translation>
     </message>
     <message>
         <source>List weekend days with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendtage ohne Stunden aufführen.</translation>
     </message>
     <message>
         <source>Add the total hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gesamtstunden anfügen.</translation>
     </message>
     <message>
         <source>Add the average hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Durchschnittsstunden anfügen.</translation>
     </message>
     <message>
         <source>Add the balance brought and carried forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Saldo zu Beginn und am Ende anfügen.</translation>
     </message>
     <message>
         <source>End lines with CR LF instead of LF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen mit CR LF statt LF beenden.</translation>
     </message>
     <message>
         <source>Hours short</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlstunden</translation>
     </message>
     <message>
         <source>Hours extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstunden</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatz</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenstunden</translation>
     </message>
     <message>
         <source>Week beginning %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche ab %1</translation>
     </message>
     <message>
         <source>Prints the week that contains a date with each day&apos;s hours and deviation, the weekly hours
 and the hours short or extra, as the week sheet shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Woche aus, die ein Datum enthält, mit den Stunden und der Abweichung jedes Tages,
+den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.</translation>
     </message>
     <message>
         <source>A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tag der gezeigten Woche, wie in einem Datumsfeld eingegeben oder als yyyy-MM-dd (Standard: heute).</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>the export file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Exportdatei</translation>
     </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>%1 is not a valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Uhrzeit</translation>
     </message>
     <message>
         <source>%1 is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>%1 is not a valid time: it is below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Zeit: sie liegt unter null</translation>
     </message>
     <message>
         <source>%1 is not a valid date: %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiges Datum: %2 liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>the data file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datendatei</translation>
     </message>
     <message>
         <source>%1 is not a data file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datendatei: sie enthält NUL-Bytes</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DateText</name>
     <message>
         <source>%1 is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>%1 is not a valid date: %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiges Datum: %2 liegt außerhalb des zulässigen Bereichs</translation>
     </message>
 </context>
 <context>
@@ -457,982 +480,987 @@ and the hours short or extra, as the week sheet shows them.</source>
     <message>
         <source>Unable to open registry key %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Registrierungsschlüssel %1 lässt sich nicht öffnen
+%2</translation>
     </message>
     <message>
         <source>Hourframe files cannot be associated with this program: its path holds a line break or another control character, which a desktop entry cannot hold.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Dateien lassen sich nicht mit diesem Programm verknüpfen: Sein Pfad enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Desktop-Eintrag nicht aufnehmen kann.
+%1</translation>
     </message>
 </context>
 <context>
     <name>Period</name>
     <message>
         <source>This Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Woche</translation>
     </message>
 </context>
 <context>
     <name>ReplaceFile</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine benannte Pipe, keine Datei</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, keine Datei</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Socket, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht speichern: %2</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1 MB</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Report from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht vom %1 bis %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommen</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehen</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatz</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Total holidays for period</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub im Zeitraum</translation>
     </message>
     <message>
         <source>Total hours for period</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden im Zeitraum</translation>
     </message>
     <message>
         <source>Balance brought forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo zu Beginn</translation>
     </message>
     <message>
         <source>Balance carried forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo am Ende</translation>
     </message>
     <message>
         <source>Average daily hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt pro Tag</translation>
     </message>
     <message>
         <source>Average weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt pro Woche</translation>
     </message>
 </context>
 <context>
     <name>TBusyForm</name>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TCommentForm</name>
     <message>
         <source>&amp;Enter or select a comment for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar &amp;eingeben oder auswählen für: </translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>&amp;Display this number of previously entered comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anzahl früherer Kommentare &amp;zur Auswahl anbieten:</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anwenden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TData</name>
     <message>
         <source>1 or 0, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>1 oder 0, true oder false</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl</translation>
     </message>
     <message>
         <source>a number of minutes or hours:minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Anzahl Minuten oder Stunden:Minuten</translation>
     </message>
     <message>
         <source>a date yyyy-MM-dd or a day number</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datum JJJJ-MM-TT oder eine Tagesnummer</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Text</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for %2: give %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein gültiger Wert für %2: Geben Sie %3 an</translation>
     </message>
     <message>
         <source>%1 is out of range for %2: give %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs von %2: Geben Sie %3 bis %4 an</translation>
     </message>
     <message>
         <source>There is no setting named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Einstellung namens &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 is not a valid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für %2</translation>
     </message>
 </context>
 <context>
     <name>TDateEdit</name>
     <message>
         <source>Choose the date from a calendar (Alt+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum aus einem Kalender wählen (Alt+Nach unten)</translation>
     </message>
     <message>
         <source>%1, calendar</source>
         <comment>the button that shows a calendar for a date field</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Kalender</translation>
     </message>
     <message>
         <source>%1 is not between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht zwischen %2 und %3</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Datum</translation>
     </message>
 </context>
 <context>
     <name>TExportOptionsForm</name>
     <message>
         <source>Hourframe Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Exportoptionen</translation>
     </message>
     <message>
         <source> Dates </source>
-        <translation type="unfinished"></translation>
+        <translation> Zeitraum </translation>
     </message>
     <message>
         <source> File </source>
-        <translation type="unfinished"></translation>
+        <translation> Datei </translation>
     </message>
     <message>
         <source>Choose the export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportdatei wählen</translation>
     </message>
     <message>
         <source>Comma separated value (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;name</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Optionen </translation>
     </message>
     <message>
         <source>Export &amp;column headings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spaltenüberschriften exportieren</translation>
     </message>
     <message>
         <source>Export date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum exportieren</translation>
     </message>
     <message>
         <source>Export &amp;arrival time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommen exportieren</translation>
     </message>
     <message>
         <source>Export depart&amp;ure time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehen exportieren</translation>
     </message>
     <message>
         <source>Export &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittagspause exportieren</translation>
     </message>
     <message>
         <source>Export e&amp;xtra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzst&amp;unden exportieren</translation>
     </message>
     <message>
         <source>Export daily &amp;hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesstun&amp;den exportieren</translation>
     </message>
     <message>
         <source>Export holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub exportieren</translation>
     </message>
     <message>
         <source>Export Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare exportieren</translation>
     </message>
     <message>
         <source>Export Deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichungen exportieren</translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtstunden be&amp;rechnen</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV speichern</translation>
     </message>
     <message>
         <source>Comma Separated Value Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>TGoToWebsite</name>
     <message>
         <source>%1 home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite von %1</translation>
     </message>
     <message>
         <source>Home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <source>Show %1 home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite von %1 anzeigen</translation>
     </message>
     <message>
         <source>Show home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite anzeigen</translation>
     </message>
     <message>
         <source>Orvane Software &amp;web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website von Orvane Software</translation>
     </message>
     <message>
         <source>Show Orvane Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website von Orvane Software anzeigen</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Hourframe-Datei anlegen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Load hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Datei laden</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Datei speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save hourframe to new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Datei unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>Export data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten exportieren</translation>
     </message>
     <message>
         <source>Hide &amp;Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster &amp;verbergen</translation>
     </message>
     <message>
         <source>Hide form in tool tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster in den Infobereich verbergen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht...</translation>
     </message>
     <message>
         <source>Generate a report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht erstellen</translation>
     </message>
     <message>
         <source>Show &amp;Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menüleiste anzeigen</translation>
     </message>
     <message>
         <source>Show menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste anzeigen</translation>
     </message>
     <message>
         <source>Show toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Lunch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittags&amp;pause anzeigen</translation>
     </message>
     <message>
         <source>Show lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittagspause anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Extra Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzstunden anzeigen</translation>
     </message>
     <message>
         <source>Show extra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzstunden anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Urlaub anzeigen</translation>
     </message>
     <message>
         <source>Show holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Daily Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesabweichung anzeigen</translation>
     </message>
     <message>
         <source>Show daily deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabweichung anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Weekly Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wochenabweichung anzeigen</translation>
     </message>
     <message>
         <source>Show weekly deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenabweichung anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare anzeigen</translation>
     </message>
     <message>
         <source>Show comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal&amp;do anzeigen</translation>
     </message>
     <message>
         <source>Show balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anzeigen</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>Configure options</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen ändern</translation>
     </message>
     <message>
         <source>Show &amp;Form...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster &amp;anzeigen...</translation>
     </message>
     <message>
         <source>Show form</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anzeigen</translation>
     </message>
     <message>
         <source>&amp;Enter Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle &amp;Uhrzeit eintragen</translation>
     </message>
     <message>
         <source>Enter current time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Uhrzeit eintragen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <source>Show home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite anzeigen</translation>
     </message>
     <message>
         <source>Orvane Software &amp;web site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website von Orvane Software</translation>
     </message>
     <message>
         <source>Show Orvane Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website von Orvane Software anzeigen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Unable to open file %1<byte value="xd"/>Do you want to try to find it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 lässt sich nicht öffnen.<byte value="xd"/>Möchten Sie selbst nach ihr suchen?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before creating a new hourframe?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe wurde geändert.
+Daten speichern, bevor eine neue Hourframe-Datei angelegt wird?</translation>
     </message>
     <message>
         <source>Hourframe Files (*.hf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Dateien (*.hf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Datei öffnen</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before loading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe wurde geändert.
+Daten vor dem Laden speichern?</translation>
     </message>
     <message>
         <source>Save Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe-Datei speichern</translation>
     </message>
     <message>
         <source>Unable to create directory &quot;%1&quot;<byte value="xd"/>and so unable to create export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ lässt sich nicht anlegen<byte value="xd"/>und damit auch die Exportdatei nicht.</translation>
     </message>
     <message>
         <source>Unable to create export file &quot;%1&quot;<byte value="xd"/>Please ensure it isn&apos;t in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Exportdatei „%1“ lässt sich nicht anlegen.<byte value="xd"/>Bitte prüfen Sie, ob ein anderes Programm sie gerade verwendet.</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe wurde geändert.
+Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Hide &amp;Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Menüleiste ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Lunch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittags&amp;pause ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Extra Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzstunden ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Urlaub ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Daily Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesabweichung ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Weekly Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wochenabweichung ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare ausblenden</translation>
     </message>
     <message>
         <source>Hide &amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal&amp;do ausblenden</translation>
     </message>
 </context>
 <context>
     <name>TMessageForm</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;brechen</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorieren</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ein, keine</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, a&amp;lle</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>TNTRegistry</name>
     <message>
         <source>Cannot lock %1: another program has held it for more than %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht sperren: Ein anderes Programm hält die Sperre seit mehr als %2 Sekunden</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: a file of that name is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 lässt sich nicht anlegen: An seiner Stelle steht eine Datei gleichen Namens</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: %2 is a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 lässt sich nicht anlegen: %2 ist eine Datei</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten für &apos;%1&apos; konnten nicht gesetzt werden</translation>
     </message>
     <message>
         <source>%1 is open for reading only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nur zum Lesen geöffnet</translation>
     </message>
 </context>
 <context>
     <name>TPeriodOptionsForm</name>
     <message>
         <source>Adjust &amp;dates to full working weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten auf volle &amp;Arbeitswochen erweitern</translation>
     </message>
     <message>
         <source>Include &amp;workdays with no hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werktage ohne Stunden aufnehmen</translation>
     </message>
     <message>
         <source>Include wee&amp;kend days with no hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenend&amp;tage ohne Stunden aufnehmen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum</translation>
     </message>
     <message>
         <source>&amp;Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginn</translation>
     </message>
     <message>
         <source>E&amp;nd date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende</translation>
     </message>
 </context>
 <context>
     <name>TPreferencesForm</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Optionen </translation>
     </message>
     <message>
         <source>&amp;Associate .HF files with Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>.HF-Dateien mit Hourframe &amp;verknüpfen</translation>
     </message>
     <message>
         <source>Reopen pre&amp;vious hourframe file on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Hourframe-Datei beim Start ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Show &amp;icon in tool tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol im &amp;Infobereich anzeigen</translation>
     </message>
     <message>
         <source>Automatically save &amp;changed data before exiting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geänderte Daten vor dem Beenden automatisch speichern</translation>
     </message>
     <message>
         <source>Automatically &amp;enter current time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle &amp;Uhrzeit automatisch eintragen</translation>
     </message>
     <message>
         <source>&amp;Round times to nearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten &amp;runden auf</translation>
     </message>
     <message>
         <source>Round times to nearest, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten runden auf, Minuten</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Always show &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittags&amp;pause immer anzeigen</translation>
     </message>
     <message>
         <source>Always show e&amp;xtra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusatzstunden immer anzeigen</translation>
     </message>
     <message>
         <source>Always show &amp;holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlau&amp;b immer anzeigen</translation>
     </message>
     <message>
         <source>Always show co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar immer anzeigen</translation>
     </message>
     <message>
         <source>Consider holidays as time &amp;worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub als &amp;Arbeitszeit werten</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>&amp;First day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster Wochentag</translation>
     </message>
     <message>
         <source>&amp;Target Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sollstunden</translation>
     </message>
     <message>
         <source> Target Hours </source>
-        <translation type="unfinished"></translation>
+        <translation> Sollstunden </translation>
     </message>
     <message>
         <source>Show &amp;daily deviation from target</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tägliche Abweichung vom Soll anzeigen</translation>
     </message>
     <message>
         <source>&amp;Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montag</translation>
     </message>
     <message>
         <source>T&amp;uesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Die&amp;nstag</translation>
     </message>
     <message>
         <source>&amp;Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitt&amp;woch</translation>
     </message>
     <message>
         <source>T&amp;hursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donn&amp;erstag</translation>
     </message>
     <message>
         <source>&amp;Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Freitag</translation>
     </message>
     <message>
         <source>S&amp;aturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samst&amp;ag</translation>
     </message>
     <message>
         <source>Su&amp;nday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnta&amp;g</translation>
     </message>
     <message>
         <source>Show wee&amp;kly deviation from</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentliche Abweichung &amp;von</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochensoll, Stunden</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Default &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Mittags&amp;pause</translation>
     </message>
     <message>
         <source>Default lunch time, hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Mittagspause, Stunden</translation>
     </message>
     <message>
         <source>&amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucker</translation>
     </message>
     <message>
         <source> Printer Font </source>
-        <translation type="unfinished"></translation>
+        <translation> Druckerschrift </translation>
     </message>
     <message>
         <source>Printer font name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Druckerschrift</translation>
     </message>
     <message>
         <source>Printer font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Druckerschrift</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ldo</translation>
     </message>
     <message>
         <source> Balance </source>
-        <translation type="unfinished"></translation>
+        <translation> Saldo </translation>
     </message>
     <message>
         <source>Balance start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Saldos</translation>
     </message>
     <message>
         <source>From the first recorded day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem &amp;ersten erfassten Tag</translation>
     </message>
     <message>
         <source>&amp;Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginnt am</translation>
     </message>
     <message>
         <source>&amp;Opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1441,290 +1469,292 @@ Save data before exiting?</source>
         <source>Hourframe cannot save its settings.
 %1
 Settings you change apply until Hourframe ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe kann seine Einstellungen nicht speichern.
+%1
+Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
     </message>
     <message>
         <source>no settings key is open</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Einstellungsschlüssel geöffnet</translation>
     </message>
     <message>
         <source>Hourframe could not read its settings file %1 and has kept it as %2. The settings start again from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe konnte seine Einstellungsdatei %1 nicht lesen und hat sie als %2 aufbewahrt. Die Einstellungen beginnen wieder mit ihren Standardwerten.</translation>
     </message>
 </context>
 <context>
     <name>TReportForm</name>
     <message>
         <source>Hourframe Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Bericht</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Save report to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht in eine Datei speichern</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
         <source>Copy to clip&amp;board</source>
-        <translation type="unfinished"></translation>
+        <translation>In die &amp;Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Copy report to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Print report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht drucken</translation>
     </message>
     <message>
         <source>Print set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
         <source>Print setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckereinrichtung</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>Text Files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckereinrichtung</translation>
     </message>
     <message>
         <source>The report could not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gedruckt werden</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Printing Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird gedruckt</translation>
     </message>
 </context>
 <context>
     <name>TReportOptionsForm</name>
     <message>
         <source>Hourframe Report Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Berichtsoptionen</translation>
     </message>
     <message>
         <source> Report Dates </source>
-        <translation type="unfinished"></translation>
+        <translation> Berichtszeitraum </translation>
     </message>
     <message>
         <source> Blank Days </source>
-        <translation type="unfinished"></translation>
+        <translation> Tage ohne Stunden </translation>
     </message>
     <message>
         <source> Statistics </source>
-        <translation type="unfinished"></translation>
+        <translation> Statistik </translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesamtstunden berechnen</translation>
     </message>
     <message>
         <source>Calculate &amp;average hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchschnittsstunden berechnen</translation>
     </message>
     <message>
         <source>Show &amp;balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saldo zeigen</translation>
     </message>
 </context>
 <context>
     <name>TTimeEdit</name>
     <message>
         <source>%1 cannot be held as a time in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht als Zeit in Minuten darstellen</translation>
     </message>
 </context>
 <context>
     <name>TTimeRecorder</name>
     <message>
         <source>%1 is not a valid day number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Tagesnummer</translation>
     </message>
     <message>
         <source>%1 is outside the days a data file can hold, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Tage, die eine Datendatei aufnehmen kann (%2 bis %3)</translation>
     </message>
     <message>
         <source>The document cannot hold more days</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument kann keine weiteren Tage aufnehmen</translation>
     </message>
     <message>
         <source>Cannot save a document that has no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dokument ohne Dateinamen lässt sich nicht speichern</translation>
     </message>
     <message>
         <source>Day record index %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tageseintrag Nummer %1 liegt außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
     <name>TWeekGrid</name>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommen</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehen</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatz</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung</translation>
     </message>
     <message>
         <source>Week &amp;beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woche ab</translation>
     </message>
     <message>
         <source>Previous Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Woche</translation>
     </message>
     <message>
         <source>Next Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Woche</translation>
     </message>
     <message>
         <source>Weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenstunden</translation>
     </message>
     <message>
         <source>Hours short</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlstunden</translation>
     </message>
     <message>
         <source>Hours extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrstunden</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Shortfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>The time you arrived, such as 830 for 08:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann Sie gekommen sind, etwa 830 für 08:30</translation>
     </message>
     <message>
         <source>The time you left, such as 1715 for 17:15</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann Sie gegangen sind, etwa 1715 für 17:15</translation>
     </message>
     <message>
         <source>The length of the lunch break, such as 30 for 00:30 or 1: for 01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge der Mittagspause, etwa 30 für 00:30 oder 1: für 01:00</translation>
     </message>
     <message>
         <source>Hours worked beyond arrival and departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden, die außerhalb von Kommen und Gehen gearbeitet wurden</translation>
     </message>
     <message>
         <source>Holiday hours taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Genommene Urlaubsstunden</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a weekday and a row of the sheet: Monday, Arrive</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kommentar</translation>
     </message>
     <message>
         <source>C</source>
         <comment>the caption of a day&apos;s comment button when the day has a comment</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
 </context>
 <context>
     <name>TWeekSheet</name>
     <message>
         <source>The week of %1 is outside the days a data file can hold, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Woche vom %1 liegt außerhalb der Tage, die eine Datendatei aufnehmen kann (%2 bis %3)</translation>
     </message>
 </context>
 <context>
     <name>TimeText</name>
     <message>
         <source>%1 is not a valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Zeit</translation>
     </message>
     <message>
         <source>%1 is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>%1 minutes cannot be shown as a clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Minuten lassen sich nicht als Uhrzeit darstellen</translation>
     </message>
 </context>
 </TS>

@@ -5,80 +5,82 @@
     <name>Balance</name>
     <message>
         <source>%1 is not a valid balance</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un solde valide</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaillé</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Initial</translation>
     </message>
     <message>
         <source>Prints the running balance: the opening balance plus, for every day from the start date
 (BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
 worked less that weekday&apos;s target. Days after today are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le solde courant : le solde initial plus, pour chaque jour de la date de début
+(BalanceStartDate ; 0 pour le premier jour qui contient des données) au jour du calcul, les
+heures travaillées moins la cible de ce jour de la semaine. Les jours après aujourd&apos;hui ne comptent pas.</translation>
     </message>
     <message>
         <source>The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and latest: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour du calcul du solde, saisi comme dans un champ de date ou sous la forme yyyy-MM-dd (par défaut et au plus tard : aujourd&apos;hui).</translation>
     </message>
     <message>
         <source>Print the account week by week instead: each week&apos;s first day (weeks as the week sheet shows them), hours worked, target, difference and the balance at its end, after the opening balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher plutôt le décompte semaine par semaine : après le solde initial, pour chaque semaine son premier jour (semaines comme dans la feuille de la semaine), les heures travaillées, la cible, la différence et le solde à sa fin.</translation>
     </message>
     <message>
         <source>Print the report of a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le rapport d&apos;une période</translation>
     </message>
     <message>
         <source>Write the CSV export of a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire l&apos;exportation CSV d&apos;une période</translation>
     </message>
     <message>
         <source>Print a week with its hours as the week sheet shows them</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une semaine et ses heures comme la feuille de la semaine</translation>
     </message>
     <message>
         <source>Put the current time into today&apos;s Arrive or Depart and save</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir l&apos;heure actuelle comme arrivée ou départ d&apos;aujourd&apos;hui et enregistrer</translation>
     </message>
     <message>
         <source>Print the running balance, or its account week by week</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le solde courant, ou son décompte semaine par semaine</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither a command nor an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est ni une commande ni un fichier existant</translation>
     </message>
     <message>
         <source>. Did you mean &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>. Vouliez-vous dire &apos;%1&apos; ?</translation>
     </message>
     <message>
         <source>Usage: hourframe [FILE]
@@ -88,7 +90,13 @@ without FILE takes the file used last.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : hourframe [FICHIER]
+       ou : hourframe COMMANDE [options] [FICHIER]
+Ouvre la fenêtre avec FICHIER, ou avec le dernier fichier utilisé ; ou exécute une
+commande, qui sans FICHIER prend le dernier fichier utilisé.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>Run &apos;hourframe COMMAND --help&apos; for the options of a command. A data file named
@@ -103,353 +111,368 @@ Exit status:
   1  a file or its data could not be used
   2  a usage error
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;hourframe COMMANDE --help&apos; affiche les options d&apos;une commande. Un fichier de données
+nommé comme une commande s&apos;ouvre dans la fenêtre avec &apos;hourframe ./report&apos;.
+
+Options :
+  -h, --help     Afficher cette aide.
+  -v, --version  Afficher la version.
+
+Code de retour :
+  0  terminé
+  1  un fichier ou ses données n&apos;ont pas pu être utilisés
+  2  une erreur d&apos;utilisation
+</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie standard</translation>
     </message>
     <message>
         <source>%1 (the change was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la modification a été enregistrée)</translation>
     </message>
     <message>
         <source>--set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--set : %1</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données ; sans lui, le dernier fichier ouvert ou enregistré dans la fenêtre.</translation>
     </message>
     <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Par défaut : le réglage %2 ; --no-%3 pour le contraire.</translation>
     </message>
     <message>
         <source>Print one JSON object instead, for scripts: each figure as a number of minutes (null for a blank field) and, under the same name with Text added, as the text shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher plutôt un objet JSON, pour les scripts : chaque valeur en nombre de minutes (null pour un champ vide) et, sous le même nom suivi de Text, telle qu&apos;elle est affichée.</translation>
     </message>
     <message>
         <source>Use this value of a setting, named as in the settings file, for this run only. May be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser cette valeur d&apos;un réglage, nommé comme dans le fichier de réglages, pour cette exécution seulement. Peut être donné plusieurs fois.</translation>
     </message>
     <message>
         <source>The first day of the period, as typed in a date field or as yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier jour de la période, saisi comme dans un champ de date ou sous la forme yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>The last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier jour de la période.</translation>
     </message>
     <message>
         <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période nommée à la place : %1, une année (2026) ou un mois (2026-11). Sans --from, --to ni --period : cette semaine.</translation>
     </message>
     <message>
         <source>Widen the period to whole weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendre la période à des semaines entières.</translation>
     </message>
     <message>
         <source>--period cannot be combined with --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>--period ne peut pas être combiné avec --from et --to</translation>
     </message>
     <message>
         <source>--from and --to go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--from et --to vont ensemble</translation>
     </message>
     <message>
         <source>the period ends before it starts (--from %1 --to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la période finit avant de commencer (--from %1 --to %2)</translation>
     </message>
     <message>
         <source>--period: &apos;%1&apos; names no period</source>
-        <translation type="unfinished"></translation>
+        <translation>--period : &apos;%1&apos; ne désigne aucune période</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manquant</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: hourframe %1 [options] %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : hourframe %1 [options] %2</translation>
     </message>
     <message>
         <source>missing FILE, and no file was used last to take instead</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER manquant, et aucun fichier n&apos;a été utilisé en dernier pour le remplacer</translation>
     </message>
     <message>
         <source>the file used last, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier fichier utilisé, %1</translation>
     </message>
     <message>
         <source>--set needs Name=Value, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set demande Nom=Valeur, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : &apos;%2&apos; n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : &apos;%2&apos; n&apos;est pas une heure valide</translation>
     </message>
     <message>
         <source>%1 changed on disk while it was being updated; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié sur le disque pendant sa mise à jour ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Begin with a row of column headings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par une ligne d&apos;en-têtes de colonnes.</translation>
     </message>
     <message>
         <source>Write the Date column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Date.</translation>
     </message>
     <message>
         <source>Write the Arrive column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Arrive.</translation>
     </message>
     <message>
         <source>Write the Depart column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Depart.</translation>
     </message>
     <message>
         <source>Write the Lunch column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Lunch.</translation>
     </message>
     <message>
         <source>Write the Extra column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Extra.</translation>
     </message>
     <message>
         <source>Write the Holiday column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Holiday.</translation>
     </message>
     <message>
         <source>Write the Hours column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Hours.</translation>
     </message>
     <message>
         <source>Write the Deviation column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Deviation.</translation>
     </message>
     <message>
         <source>Write the Comment column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la colonne Comment.</translation>
     </message>
     <message>
         <source>Writes the CSV export of a period, as the Export command writes it, to a file or to
 standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit l&apos;exportation CSV d&apos;une période, telle que l&apos;écrit la commande Exporter, dans un
+fichier ou sur la sortie standard.</translation>
     </message>
     <message>
         <source>The CSV file to write, replaced once complete; - or none for standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier CSV à écrire, remplacé une fois complet ; - ou rien pour la sortie standard.</translation>
     </message>
     <message>
         <source>Write workdays with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les jours ouvrés sans heures.</translation>
     </message>
     <message>
         <source>Write weekend days with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les jours de week-end sans heures.</translation>
     </message>
     <message>
         <source>End with a row of totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finir par une ligne de totaux.</translation>
     </message>
     <message>
         <source>Unable to create directory &quot;%1&quot; and so unable to create export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier « %1 » et donc le fichier d&apos;exportation</translation>
     </message>
     <message>
         <source>Puts the current time into today&apos;s Arrive (in) or Depart (out), rounded as the Enter
 Current Time command rounds it, and saves the file. A field that already holds a time is
 left alone unless --force is given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisit l&apos;heure actuelle comme arrivée (in) ou départ (out) d&apos;aujourd&apos;hui, arrondie comme
+le fait la commande Saisir l&apos;heure actuelle, et enregistre le fichier. Un champ qui contient
+déjà une heure reste tel quel, sauf avec --force.</translation>
     </message>
     <message>
         <source>in for Arrive, out for Depart.</source>
-        <translation type="unfinished"></translation>
+        <translation>in pour l&apos;arrivée, out pour le départ.</translation>
     </message>
     <message>
         <source>This time of day instead of the current time, such as 8:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette heure au lieu de l&apos;heure actuelle, par exemple 8:30.</translation>
     </message>
     <message>
         <source>Replace a time the field already holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer une heure que le champ contient déjà.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither in nor out</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est ni in ni out</translation>
     </message>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>%1 of %2 already holds %3; nothing was changed (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du %2 contient déjà %3 ; rien n&apos;a été modifié (--force le remplace)</translation>
     </message>
     <message>
         <source>%1 %2 on %3</source>
         <comment>Arrive 08:30 on Mon 30/11/2026</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 le %3</translation>
     </message>
     <message>
         <source>Prints the report of a period, the same lines as the report window shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le rapport d&apos;une période, les mêmes lignes que la fenêtre du rapport.</translation>
     </message>
     <message>
         <source>List workdays with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les jours ouvrés sans heures.</translation>
     </message>
     <message>
         <source>List weekend days with no hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les jours de week-end sans heures.</translation>
     </message>
     <message>
         <source>Add the total hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le total des heures.</translation>
     </message>
     <message>
         <source>Add the average hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la moyenne des heures.</translation>
     </message>
     <message>
         <source>Add the balance brought and carried forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le solde au début et à la fin.</translation>
     </message>
     <message>
         <source>End lines with CR LF instead of LF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer les lignes par CR LF au lieu de LF.</translation>
     </message>
     <message>
         <source>Hours short</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures manquantes</translation>
     </message>
     <message>
         <source>Hours extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures en plus</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppl.</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Congé</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de la semaine</translation>
     </message>
     <message>
         <source>Week beginning %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine du %1</translation>
     </message>
     <message>
         <source>Prints the week that contains a date with each day&apos;s hours and deviation, the weekly hours
 and the hours short or extra, as the week sheet shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la semaine qui contient une date, avec les heures et l&apos;écart de chaque jour, les
+heures de la semaine et les heures manquantes ou en plus, comme la feuille de la semaine.</translation>
     </message>
     <message>
         <source>A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jour de la semaine à afficher, saisi comme dans un champ de date ou sous la forme yyyy-MM-dd (par défaut : aujourd&apos;hui).</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>the export file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier d&apos;exportation</translation>
     </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>%1 is not a valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une heure valide</translation>
     </message>
     <message>
         <source>%1 is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>%1 is not a valid time: it is below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une heure valide : elle est inférieure à zéro</translation>
     </message>
     <message>
         <source>%1 is not a valid date: %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date valide : %2 est hors limites</translation>
     </message>
     <message>
         <source>the data file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de données</translation>
     </message>
     <message>
         <source>%1 is not a data file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de données : il contient des octets NUL</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>DateText</name>
     <message>
         <source>%1 is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>%1 is not a valid date: %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date valide : %2 est hors limites</translation>
     </message>
 </context>
 <context>
@@ -457,982 +480,987 @@ and the hours short or extra, as the week sheet shows them.</source>
     <message>
         <source>Unable to open registry key %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la clé de registre %1
+%2</translation>
     </message>
     <message>
         <source>Hourframe files cannot be associated with this program: its path holds a line break or another control character, which a desktop entry cannot hold.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers Hourframe ne peuvent pas être associés à ce programme : son chemin contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de bureau ne peut pas contenir.
+%1</translation>
     </message>
 </context>
 <context>
     <name>Period</name>
     <message>
         <source>This Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette semaine</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine dernière</translation>
     </message>
 </context>
 <context>
     <name>ReplaceFile</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un tube nommé, pas un fichier</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un socket, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 Mo</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Report from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport du %1 au %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppl.</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Congé</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Total holidays for period</source>
-        <translation type="unfinished"></translation>
+        <translation>Congés sur la période</translation>
     </message>
     <message>
         <source>Total hours for period</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sur la période</translation>
     </message>
     <message>
         <source>Balance brought forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde au début</translation>
     </message>
     <message>
         <source>Balance carried forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde à la fin</translation>
     </message>
     <message>
         <source>Average daily hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne par jour</translation>
     </message>
     <message>
         <source>Average weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne par semaine</translation>
     </message>
 </context>
 <context>
     <name>TBusyForm</name>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientez</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TCommentForm</name>
     <message>
         <source>&amp;Enter or select a comment for: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisir ou choisir un commentaire pour le : </translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>&amp;Display this number of previously entered comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de commentaires précédents proposés :</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TData</name>
     <message>
         <source>1 or 0, true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ou 0, true ou false</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier</translation>
     </message>
     <message>
         <source>a number of minutes or hours:minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de minutes ou heures:minutes</translation>
     </message>
     <message>
         <source>a date yyyy-MM-dd or a day number</source>
-        <translation type="unfinished"></translation>
+        <translation>une date AAAA-MM-JJ ou un numéro de jour</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for %2: give %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une valeur valide pour %2 : indiquez %3</translation>
     </message>
     <message>
         <source>%1 is out of range for %2: give %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors limites pour %2 : indiquez une valeur de %3 à %4</translation>
     </message>
     <message>
         <source>There is no setting named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun réglage nommé &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 is not a valid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une valeur valide pour %2</translation>
     </message>
 </context>
 <context>
     <name>TDateEdit</name>
     <message>
         <source>Choose the date from a calendar (Alt+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la date dans un calendrier (Alt+Bas)</translation>
     </message>
     <message>
         <source>%1, calendar</source>
         <comment>the button that shows a calendar for a date field</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, calendrier</translation>
     </message>
     <message>
         <source>%1 is not between %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas compris entre le %2 et le %3</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une date</translation>
     </message>
 </context>
 <context>
     <name>TExportOptionsForm</name>
     <message>
         <source>Hourframe Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Options d&apos;exportation</translation>
     </message>
     <message>
         <source> Dates </source>
-        <translation type="unfinished"></translation>
+        <translation> Période </translation>
     </message>
     <message>
         <source> File </source>
-        <translation type="unfinished"></translation>
+        <translation> Fichier </translation>
     </message>
     <message>
         <source>Choose the export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier d&apos;exportation</translation>
     </message>
     <message>
         <source>Comma separated value (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
     </message>
     <message>
         <source>&amp;Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom du fichier</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rmat</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Options </translation>
     </message>
     <message>
         <source>Export &amp;column headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;en-têtes de colonnes</translation>
     </message>
     <message>
         <source>Export date</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la date</translation>
     </message>
     <message>
         <source>Export &amp;arrival time</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;heure d&apos;&amp;arrivée</translation>
     </message>
     <message>
         <source>Export depart&amp;ure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;&amp;heure de départ</translation>
     </message>
     <message>
         <source>Export &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la pause de m&amp;idi</translation>
     </message>
     <message>
         <source>Export e&amp;xtra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les heures s&amp;upplémentaires</translation>
     </message>
     <message>
         <source>Export daily &amp;hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les heures du &amp;jour</translation>
     </message>
     <message>
         <source>Export holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les congés</translation>
     </message>
     <message>
         <source>Export Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les commentaires</translation>
     </message>
     <message>
         <source>Export Deviations</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les écarts</translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le &amp;total des heures</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV</translation>
     </message>
     <message>
         <source>Comma Separated Value Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>TGoToWebsite</name>
     <message>
         <source>%1 home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page d&apos;accueil de %1</translation>
     </message>
     <message>
         <source>Home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page d&apos;accueil</translation>
     </message>
     <message>
         <source>Show %1 home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la page d&apos;accueil de %1</translation>
     </message>
     <message>
         <source>Show home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la page d&apos;accueil</translation>
     </message>
     <message>
         <source>Orvane Software &amp;web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web d&apos;Orvane Software</translation>
     </message>
     <message>
         <source>Show Orvane Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le site web d&apos;Orvane Software</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau fichier Hourframe</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Load hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier Hourframe</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Hourframe</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save hourframe to new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Hourframe sous un nouveau nom</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter...</translation>
     </message>
     <message>
         <source>Export data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données</translation>
     </message>
     <message>
         <source>Hide &amp;Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer la fenêtre</translation>
     </message>
     <message>
         <source>Hide form in tool tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la fenêtre dans la zone de notification</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport...</translation>
     </message>
     <message>
         <source>Generate a report</source>
-        <translation type="unfinished"></translation>
+        <translation>Établir un rapport</translation>
     </message>
     <message>
         <source>Show &amp;Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre de &amp;menus</translation>
     </message>
     <message>
         <source>Show menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre de menus</translation>
     </message>
     <message>
         <source>Show &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <source>Show toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show &amp;Lunch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;pause de midi</translation>
     </message>
     <message>
         <source>Show lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la pause de midi</translation>
     </message>
     <message>
         <source>Show &amp;Extra Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les heures &amp;supplémentaires</translation>
     </message>
     <message>
         <source>Show extra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les heures supplémentaires</translation>
     </message>
     <message>
         <source>Show &amp;Holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;congés</translation>
     </message>
     <message>
         <source>Show holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les congés</translation>
     </message>
     <message>
         <source>Show &amp;Daily Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;écart &amp;journalier</translation>
     </message>
     <message>
         <source>Show daily deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;écart journalier</translation>
     </message>
     <message>
         <source>Show &amp;Weekly Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;écart &amp;hebdomadaire</translation>
     </message>
     <message>
         <source>Show weekly deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;écart hebdomadaire</translation>
     </message>
     <message>
         <source>Show &amp;Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les comme&amp;ntaires</translation>
     </message>
     <message>
         <source>Show comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les commentaires</translation>
     </message>
     <message>
         <source>Show &amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le so&amp;lde</translation>
     </message>
     <message>
         <source>Show balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le solde</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>Configure options</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les options</translation>
     </message>
     <message>
         <source>Show &amp;Form...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher la fenêtre...</translation>
     </message>
     <message>
         <source>Show form</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Enter Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir l&apos;&amp;heure actuelle</translation>
     </message>
     <message>
         <source>Enter current time</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir l&apos;heure actuelle</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Home &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page d&apos;accueil</translation>
     </message>
     <message>
         <source>Show home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la page d&apos;accueil</translation>
     </message>
     <message>
         <source>Orvane Software &amp;web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web d&apos;Orvane Software</translation>
     </message>
     <message>
         <source>Show Orvane Software web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le site web d&apos;Orvane Software</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Unable to open file %1<byte value="xd"/>Do you want to try to find it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1.<byte value="xd"/>Voulez-vous le chercher vous-même ?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before creating a new hourframe?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe a été modifié.
+Enregistrer les données avant de créer un nouveau fichier Hourframe ?</translation>
     </message>
     <message>
         <source>Hourframe Files (*.hf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Hourframe (*.hf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Hourframe</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before loading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe a été modifié.
+Enregistrer les données avant le chargement ?</translation>
     </message>
     <message>
         <source>Save Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Hourframe</translation>
     </message>
     <message>
         <source>Unable to create directory &quot;%1&quot;<byte value="xd"/>and so unable to create export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier « %1 »<byte value="xd"/>et donc le fichier d&apos;exportation.</translation>
     </message>
     <message>
         <source>Unable to create export file &quot;%1&quot;<byte value="xd"/>Please ensure it isn&apos;t in use by another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier d&apos;exportation « %1 ».<byte value="xd"/>Vérifiez qu&apos;il n&apos;est pas utilisé par une autre application.</translation>
     </message>
     <message>
         <source>Hourframe has changed.
 Save data before exiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe a été modifié.
+Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Hide &amp;Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la barre de &amp;menus</translation>
     </message>
     <message>
         <source>Hide &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <source>Hide &amp;Lunch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la &amp;pause de midi</translation>
     </message>
     <message>
         <source>Hide &amp;Extra Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les heures &amp;supplémentaires</translation>
     </message>
     <message>
         <source>Hide &amp;Holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les &amp;congés</translation>
     </message>
     <message>
         <source>Hide &amp;Daily Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer l&apos;écart &amp;journalier</translation>
     </message>
     <message>
         <source>Hide &amp;Weekly Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer l&apos;écart &amp;hebdomadaire</translation>
     </message>
     <message>
         <source>Hide &amp;Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les comme&amp;ntaires</translation>
     </message>
     <message>
         <source>Hide &amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le so&amp;lde</translation>
     </message>
 </context>
 <context>
     <name>TMessageForm</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pour to&amp;us</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui pour tou&amp;s</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
 </context>
 <context>
     <name>TNTRegistry</name>
     <message>
         <source>Cannot lock %1: another program has held it for more than %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller %1 : un autre programme le tient depuis plus de %2 secondes</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: a file of that name is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 : un fichier du même nom occupe sa place</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: %2 is a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 : %2 est un fichier</translation>
     </message>
     <message>
         <source>Cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la valeur de &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 is open for reading only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est ouvert qu&apos;en lecture</translation>
     </message>
 </context>
 <context>
     <name>TPeriodOptionsForm</name>
     <message>
         <source>Adjust &amp;dates to full working weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendre les dates à des semaines de travail &amp;complètes</translation>
     </message>
     <message>
         <source>Include &amp;workdays with no hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les jours &amp;ouvrés sans heures</translation>
     </message>
     <message>
         <source>Include wee&amp;kend days with no hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les jours de &amp;week-end sans heures</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Period</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période</translation>
     </message>
     <message>
         <source>&amp;Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début</translation>
     </message>
     <message>
         <source>E&amp;nd date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin</translation>
     </message>
 </context>
 <context>
     <name>TPreferencesForm</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Options </translation>
     </message>
     <message>
         <source>&amp;Associate .HF files with Hourframe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Associer les fichiers .HF à Hourframe</translation>
     </message>
     <message>
         <source>Reopen pre&amp;vious hourframe file on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouvrir le dernier fichier Hourframe au démarrage</translation>
     </message>
     <message>
         <source>Show &amp;icon in tool tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une icône dans la zone de &amp;notification</translation>
     </message>
     <message>
         <source>Automatically save &amp;changed data before exiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer automatiquement les &amp;modifications avant de quitter</translation>
     </message>
     <message>
         <source>Automatically &amp;enter current time</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir automatiquement l&apos;heure a&amp;ctuelle</translation>
     </message>
     <message>
         <source>&amp;Round times to nearest</source>
-        <translation type="unfinished"></translation>
+        <translation>Arron&amp;dir les heures à</translation>
     </message>
     <message>
         <source>Round times to nearest, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondir les heures à, minutes</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Always show &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours afficher la &amp;pause de midi</translation>
     </message>
     <message>
         <source>Always show e&amp;xtra hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours afficher les heures s&amp;upplémentaires</translation>
     </message>
     <message>
         <source>Always show &amp;holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours afficher les con&amp;gés</translation>
     </message>
     <message>
         <source>Always show co&amp;mment</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours afficher le commen&amp;taire</translation>
     </message>
     <message>
         <source>Consider holidays as time &amp;worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les congés comme temps de tra&amp;vail</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>samedi</translation>
     </message>
     <message>
         <source>&amp;First day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier &amp;jour de la semaine</translation>
     </message>
     <message>
         <source>&amp;Target Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heures cibles</translation>
     </message>
     <message>
         <source> Target Hours </source>
-        <translation type="unfinished"></translation>
+        <translation> Heures cibles </translation>
     </message>
     <message>
         <source>Show &amp;daily deviation from target</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;écart &amp;journalier par rapport à la cible</translation>
     </message>
     <message>
         <source>&amp;Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lundi</translation>
     </message>
     <message>
         <source>T&amp;uesday</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ardi</translation>
     </message>
     <message>
         <source>&amp;Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Me&amp;rcredi</translation>
     </message>
     <message>
         <source>T&amp;hursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu&amp;di</translation>
     </message>
     <message>
         <source>&amp;Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vendredi</translation>
     </message>
     <message>
         <source>S&amp;aturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;medi</translation>
     </message>
     <message>
         <source>Su&amp;nday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dima&amp;nche</translation>
     </message>
     <message>
         <source>Show wee&amp;kly deviation from</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;é&amp;cart hebdomadaire par rapport à</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible hebdomadaire, heures</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>Default &amp;lunch time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause de midi par défaut</translation>
     </message>
     <message>
         <source>Default lunch time, hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause de midi par défaut, heures</translation>
     </message>
     <message>
         <source>&amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimante</translation>
     </message>
     <message>
         <source> Printer Font </source>
-        <translation type="unfinished"></translation>
+        <translation> Police de l&apos;imprimante </translation>
     </message>
     <message>
         <source>Printer font name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la police de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la police de l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille</translation>
     </message>
     <message>
         <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solde</translation>
     </message>
     <message>
         <source> Balance </source>
-        <translation type="unfinished"></translation>
+        <translation> Solde </translation>
     </message>
     <message>
         <source>Balance start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début du solde</translation>
     </message>
     <message>
         <source>From the first recorded day</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir du &amp;premier jour saisi</translation>
     </message>
     <message>
         <source>&amp;Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date de début</translation>
     </message>
     <message>
         <source>&amp;Opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initia&amp;l</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1441,290 +1469,292 @@ Save data before exiting?</source>
         <source>Hourframe cannot save its settings.
 %1
 Settings you change apply until Hourframe ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe ne peut pas enregistrer ses réglages.
+%1
+Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</translation>
     </message>
     <message>
         <source>no settings key is open</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune clé de réglages n&apos;est ouverte</translation>
     </message>
     <message>
         <source>Hourframe could not read its settings file %1 and has kept it as %2. The settings start again from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe n&apos;a pas pu lire son fichier de réglages %1 et l&apos;a conservé sous le nom %2. Les réglages repartent de leurs valeurs par défaut.</translation>
     </message>
 </context>
 <context>
     <name>TReportForm</name>
     <message>
         <source>Hourframe Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Rapport</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Save report to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport dans un fichier</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>Copy to clip&amp;board</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans le &amp;presse-papiers</translation>
     </message>
     <message>
         <source>Copy report to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le rapport dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport</translation>
     </message>
     <message>
         <source>Print set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer l&apos;i&amp;mpression...</translation>
     </message>
     <message>
         <source>Print setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer l&apos;impression</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>Text Files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>The report could not be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être imprimé</translation>
     </message>
     <message>
         <source>Save Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Printing Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression du rapport</translation>
     </message>
 </context>
 <context>
     <name>TReportOptionsForm</name>
     <message>
         <source>Hourframe Report Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Hourframe – Options du rapport</translation>
     </message>
     <message>
         <source> Report Dates </source>
-        <translation type="unfinished"></translation>
+        <translation> Période du rapport </translation>
     </message>
     <message>
         <source> Blank Days </source>
-        <translation type="unfinished"></translation>
+        <translation> Jours sans heures </translation>
     </message>
     <message>
         <source> Statistics </source>
-        <translation type="unfinished"></translation>
+        <translation> Statistiques </translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le &amp;total des heures</translation>
     </message>
     <message>
         <source>Calculate &amp;average hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer la &amp;moyenne des heures</translation>
     </message>
     <message>
         <source>Show &amp;balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;solde</translation>
     </message>
 </context>
 <context>
     <name>TTimeEdit</name>
     <message>
         <source>%1 cannot be held as a time in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être conservé comme une durée en minutes</translation>
     </message>
 </context>
 <context>
     <name>TTimeRecorder</name>
     <message>
         <source>%1 is not a valid day number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro de jour valide</translation>
     </message>
     <message>
         <source>%1 is outside the days a data file can hold, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en dehors des jours que peut contenir un fichier de données (du %2 au %3)</translation>
     </message>
     <message>
         <source>The document cannot hold more days</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document ne peut pas contenir plus de jours</translation>
     </message>
     <message>
         <source>Cannot save a document that has no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer un document sans nom de fichier</translation>
     </message>
     <message>
         <source>Day record index %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de jour numéro %1 est hors limites</translation>
     </message>
 </context>
 <context>
     <name>TWeekGrid</name>
     <message>
         <source>Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Depart</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppl.</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Congé</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Week &amp;beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semaine du</translation>
     </message>
     <message>
         <source>Previous Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine précédente</translation>
     </message>
     <message>
         <source>Next Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine suivante</translation>
     </message>
     <message>
         <source>Weekly hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de la semaine</translation>
     </message>
     <message>
         <source>Hours short</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures manquantes</translation>
     </message>
     <message>
         <source>Hours extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures en plus</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Shortfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>The time you arrived, such as 830 for 08:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre heure d&apos;arrivée, par exemple 830 pour 08:30</translation>
     </message>
     <message>
         <source>The time you left, such as 1715 for 17:15</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre heure de départ, par exemple 1715 pour 17:15</translation>
     </message>
     <message>
         <source>The length of the lunch break, such as 30 for 00:30 or 1: for 01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de la pause de midi, par exemple 30 pour 00:30 ou 1: pour 01:00</translation>
     </message>
     <message>
         <source>Hours worked beyond arrival and departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures travaillées en dehors de l&apos;arrivée et du départ</translation>
     </message>
     <message>
         <source>Holiday hours taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de congé prises</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a weekday and a row of the sheet: Monday, Arrive</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun commentaire</translation>
     </message>
     <message>
         <source>C</source>
         <comment>the caption of a day&apos;s comment button when the day has a comment</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
 </context>
 <context>
     <name>TWeekSheet</name>
     <message>
         <source>The week of %1 is outside the days a data file can hold, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine du %1 est en dehors des jours que peut contenir un fichier de données (du %2 au %3)</translation>
     </message>
 </context>
 <context>
     <name>TimeText</name>
     <message>
         <source>%1 is not a valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une heure valide</translation>
     </message>
     <message>
         <source>%1 is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>%1 minutes cannot be shown as a clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes ne peuvent pas être affichées comme une heure</translation>
     </message>
 </context>
 </TS>

@@ -17,9 +17,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr int DesignWidth = 319;
+constexpr int DesignHeight = 172;
 
 QString promptText()
 {
@@ -87,7 +92,7 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     layout->addLayout(countRow);
     layout->addStretch();
     layout->addLayout(buttons);
-    setFixedSize(319, 172);
+    setFixedSize(DesignWidth, DesignHeight);
 
     setTabOrder(cbComment, edNumComments);
     setTabOrder(edNumComments, btApplyNumComments);
@@ -112,6 +117,11 @@ void TCommentForm::SetCommentDate(int date)
 {
     m_date = date;
     laPrompt->setText(promptText() + u' ' + ShortDateText(date));
+    // A prompt longer than the design's, in another language, widens the
+    // dialog rather than being cut off.
+    const QMargins margins = layout()->contentsMargins();
+    setFixedSize(
+        std::max(DesignWidth, laPrompt->sizeHint().width() + margins.left() + margins.right()), DesignHeight);
 }
 
 void TCommentForm::SetCommentList(const QStringList &history)

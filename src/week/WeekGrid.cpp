@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
@@ -22,6 +23,7 @@
 namespace {
 
 // Design geometry in logical pixels; Qt scales it on high-density screens.
+// Widths grow where the style or the language needs more room; heights stay.
 constexpr int ClientWidth = 375;
 constexpr int HeadingTop = 36;
 constexpr int HeadingWidth = 37;
@@ -48,8 +50,11 @@ constexpr int CommentButtonSize = 21;
 // Figures end at the right edge of their column and may reach 8 pixels further
 // left than the fields above them.
 constexpr int FigureIndent = 8;
-constexpr int FigureWidth = FieldWidth + FigureIndent;
 constexpr int WeeklyFigureWidth = 60;
+constexpr int WeekBoxTop = 8;
+constexpr int WeekBoxWidth = 96;
+// Right of the last column, and below the grid.
+constexpr int Margin = ClientWidth - (FirstHeadingLeft + 6 * ColumnPitch + HeadingWidth);
 
 constexpr int HoursRowHeight = 25;
 constexpr int DeviationRowHeight = 19;
@@ -134,7 +139,15 @@ TWeekGrid::TWeekGrid(QWidget *parent)
         widestCaption = std::max(widestCaption, textWidth(metrics, translated(caption.text)));
     m_labelWidth = std::max(RowLabelWidth, widestCaption);
     m_firstColumnLeft = std::max(FirstHeadingLeft, RowLabelLeft + widestCaption + LabelGap);
-    setFixedWidth(ClientWidth + m_firstColumnLeft - FirstHeadingLeft);
+    // Fields as wide as "00:00" needs in this style, headings as the widest
+    // day name; the columns keep the design's gap between them.
+    m_fieldWidth = std::max(FieldWidth, StyledFieldWidth(FieldHeight));
+    int widestDay = 0;
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        widestDay = std::max(widestDay, metrics.horizontalAdvance(DayCaption(weekday)));
+    m_headingWidth = std::max(HeadingWidth, widestDay + 2);
+    m_columnPitch = std::max(m_fieldWidth, m_headingWidth) + ColumnPitch - FieldWidth;
+    setFixedWidth(ColumnLeft(6) + m_headingWidth + Margin);
     CreateWeekBox();
     CreateControls();
     CreateResultRows();
@@ -163,7 +176,7 @@ TTimeEdit *TWeekGrid::CreateField(
     field->SetBlankIfZero(blankIfZero);
     field->SetMaxTypedLength(MaxFieldLength);
     field->SetAsMinutes(-1);
-    field->resize(FieldWidth, FieldHeight);
+    field->resize(m_fieldWidth, FieldHeight);
     field->installEventFilter(this);
     connect(field, &TTimeEdit::OnChange, this, [this, weekday, row] { FieldChanged(weekday, row); });
     return field;
@@ -171,7 +184,7 @@ TTimeEdit *TWeekGrid::CreateField(
 
 int TWeekGrid::ColumnLeft(int column) const
 {
-    return m_firstColumnLeft + column * ColumnPitch;
+    return m_firstColumnLeft + column * m_columnPitch;
 }
 
 QLabel *TWeekGrid::CreateRowLabel(QWidget *parent, const QString &name, const QString &caption)
@@ -196,8 +209,14 @@ void TWeekGrid::CreateWeekBox()
     m_weekBox->setInsertPolicy(QComboBox::NoInsert);
     // Reachable by mouse and by its caption's shortcut, but not a tab stop.
     m_weekBox->setFocusPolicy(Qt::ClickFocus);
-    m_weekBox->setGeometry(
-        std::max(ColumnLeft(1), RowLabelLeft + weekBoxLabelWidth + LabelGap), 8, 96, FieldHeight);
+    // A style may need a taller box than the fields (Adwaita draws an
+    // editable box's frame and arrow only from about 30 pixels on); it may
+    // take the room above and below it, up to the headings.
+    const int boxHeight = std::clamp(m_weekBox->minimumSizeHint().height(), FieldHeight, HeadingTop - 2);
+    m_weekBox->setGeometry(std::max(ColumnLeft(1), RowLabelLeft + weekBoxLabelWidth + LabelGap),
+        WeekBoxTop + (FieldHeight - boxHeight) / 2,
+        std::max({ WeekBoxWidth, StyledWeekBoxWidth(boxHeight), m_weekBox->minimumSizeHint().width() }),
+        boxHeight);
     m_weekBox->installEventFilter(this);
     m_weekBoxLabel->setBuddy(m_weekBox);
     connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { WeekBoxEdited(); });
@@ -219,12 +238,13 @@ void TWeekGrid::CreateWeekBox()
     m_btPreviousWeek->setObjectName(QStringLiteral("btPreviousWeek"));
     m_btPreviousWeek->setDefaultAction(m_acPreviousWeek);
     m_btPreviousWeek->setFocusPolicy(Qt::NoFocus);
-    m_btPreviousWeek->setGeometry(buttonsLeft, 8, CommentButtonSize, FieldHeight);
+    m_btPreviousWeek->setGeometry(buttonsLeft, WeekBoxTop, CommentButtonSize, FieldHeight);
     m_btNextWeek = new QToolButton(this);
     m_btNextWeek->setObjectName(QStringLiteral("btNextWeek"));
     m_btNextWeek->setDefaultAction(m_acNextWeek);
     m_btNextWeek->setFocusPolicy(Qt::NoFocus);
-    m_btNextWeek->setGeometry(buttonsLeft + CommentButtonSize + 2, 8, CommentButtonSize, FieldHeight);
+    m_btNextWeek->setGeometry(
+        buttonsLeft + CommentButtonSize + 2, WeekBoxTop, CommentButtonSize, FieldHeight);
 }
 
 void TWeekGrid::CreateControls()
@@ -233,7 +253,7 @@ void TWeekGrid::CreateControls()
         auto *heading = new QLabel(this);
         heading->setObjectName(QStringLiteral("laDay%1").arg(column + 1));
         heading->setAlignment(Qt::AlignCenter);
-        heading->setGeometry(ColumnLeft(column), HeadingTop, HeadingWidth, HeadingHeight);
+        heading->setGeometry(ColumnLeft(column), HeadingTop, m_headingWidth, HeadingHeight);
         m_headings[column] = heading;
     }
 
@@ -310,18 +330,19 @@ void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
 {
     for (int weekday = 1; weekday <= 7; ++weekday) {
         Day &day = m_days[weekday];
-        day.hours = newFigure(
-            m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"), FigureWidth);
+        day.hours = newFigure(m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"),
+            m_fieldWidth + FigureIndent);
         day.hours->SetBlankIfZero(true);
         day.hours->move(day.hours->x(), centred(HoursRowHeight));
         day.deviation = newFigure(m_pnDeviation,
-            QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"), FigureWidth);
+            QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"),
+            m_fieldWidth + FigureIndent);
         day.deviation->SetBlankIfZero(true);
         day.deviation->move(day.deviation->x(), centred(DeviationRowHeight));
     }
 
     // The week's figures end where the third column does.
-    const int weeklyLeft = ColumnLeft(2) + FieldWidth - WeeklyFigureWidth;
+    const int weeklyLeft = ColumnLeft(2) + m_fieldWidth - WeeklyFigureWidth;
     m_weeklyHours = newFigure(m_pnWeeklyHours, QStringLiteral("teWeeklyHours"), WeeklyFigureWidth);
     m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
     m_shortfall = newFigure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
@@ -393,7 +414,7 @@ void TWeekGrid::ArrangeColumns(int firstDayOfWeek)
         for (QWidget *field :
             std::initializer_list<QWidget *> { day.arrive, day.depart, day.lunch, day.extra, day.hols })
             field->move(left, field->y());
-        day.comment->move(left + (HeadingWidth - CommentButtonSize) / 2, day.comment->y());
+        day.comment->move(left + (m_headingWidth - CommentButtonSize) / 2, day.comment->y());
         day.hours->move(left - FigureIndent, day.hours->y());
         day.deviation->move(left - FigureIndent, day.deviation->y());
     }
@@ -585,7 +606,7 @@ void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, 
 
 void TWeekGrid::StackResultRows()
 {
-    const int margin = width() - (ColumnLeft(6) + HeadingWidth);
+    const int margin = width() - (ColumnLeft(6) + m_headingWidth);
     // The bottom margin of the window sits between the grid and the figures,
     // with a rule across it.
     m_bevel->setGeometry(RowLabelLeft, m_gridHeight + margin / 2 - 1, width() - RowLabelLeft - margin, 2);

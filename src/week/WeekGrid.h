@@ -145,7 +145,13 @@ private:
     TTimeLabel *m_shortfall = nullptr;
     QLabel *m_laWeeklyShortfall = nullptr;
 
+    int StyledFieldWidth(int height) const;
+    int StyledWeekBoxWidth(int height) const;
+
     int m_labelWidth = 0;
+    int m_fieldWidth = 0;
+    int m_headingWidth = 0;
+    int m_columnPitch = 0;
     int m_firstColumnLeft = 0;
     int m_gridHeight = 0;
     bool m_showDailyDeviation = false;
