@@ -27,6 +27,12 @@ QChar separatorOf(const QString &pattern, QChar fallback)
     return fallback;
 }
 
+// Qt counts Monday as 1 and Sunday as 7; here Sunday is 1.
+int fromQtDay(Qt::DayOfWeek day)
+{
+    return day == Qt::Sunday ? 1 : int(day) + 1;
+}
+
 } // namespace
 
 Settings fromSystemLocale()
@@ -47,6 +53,7 @@ Settings fromSystemLocale()
         s.longDayNames << locale.dayName(qtDay, QLocale::LongFormat);
     }
     s.twoDigitYearWindow = 50;
+    s.firstDayOfWeek = fromQtDay(locale.firstDayOfWeek());
     return s;
 }
 
@@ -81,6 +88,11 @@ QString shortDateFormat()
 int twoDigitYearWindow()
 {
     return installed() ? installed()->twoDigitYearWindow : 50;
+}
+
+int firstDayOfWeek()
+{
+    return installed() ? installed()->firstDayOfWeek : fromQtDay(QLocale::system().firstDayOfWeek());
 }
 
 QString shortMonthName(int month)

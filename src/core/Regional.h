@@ -25,6 +25,7 @@ struct Settings {
     QStringList shortDayNames; // seven, Sunday first
     QStringList longDayNames; // seven, Sunday first
     int twoDigitYearWindow = 50; // 0: a two-digit year is always in this century
+    int firstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
 };
 
 // The settings in force now: the installed override, else the system locale.
@@ -34,6 +35,9 @@ QChar timeSeparator();
 QChar dateSeparator();
 QString shortDateFormat();
 int twoDigitYearWindow();
+// The first day of the week where the user lives, 1 = Sunday to 7 = Saturday:
+// Monday in most of Europe, Sunday in the United States.
+int firstDayOfWeek();
 
 // Names by number: month 1 to 12, weekday 1 (Sunday) to 7 (Saturday).
 QString shortMonthName(int month);

@@ -5,6 +5,7 @@
 #include "core/DataFile.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/Regional.h"
 #include "core/Targets.h"
 #include "core/TimeText.h"
 #include "settings/RegFile.h"
@@ -190,9 +191,12 @@ void TData::HourframeDataCreate()
     m_registryManager->ReadValues([this](const RegFile::Key *key) {
         for (std::size_t i = 0; i < m_values.size(); ++i) {
             const TSettingInfo &info = SettingsTable()[i];
-            // The day targets come before WeeklyTarget in the table.
+            // The day targets come before WeeklyTarget in the table. A week
+            // begins where the user lives begins it until a first day is chosen.
             const TSettingValue byDefault = TSetting(i) == TSetting::WeeklyTarget
                 ? TSettingValue(std::in_place_type<int>, WeeklyTargetDefault())
+                : TSetting(i) == TSetting::FirstDayOfWeek
+                ? TSettingValue(std::in_place_type<int>, Regional::firstDayOfWeek())
                 : info.defaultValue;
             m_values[i] = Decode(info, key ? key->find(info.name) : nullptr).value_or(byDefault);
         }

@@ -85,6 +85,8 @@ struct TTargets;
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
+// FirstDayOfWeek's default of 1 (Sunday) gives way to the regional first day
+// of the week (Regional::firstDayOfWeek) when the value is read.
 inline constexpr int SumOfDayTargets = -1;
 
 #define HOURFRAME_SETTING_ENUMERATOR(name, ...) name,

@@ -441,6 +441,34 @@ private Q_SLOTS:
         QCOMPARE(data.WeeklyTarget(), weeklyTarget);
     }
 
+    // Never stored, the first day of the week is the region's; stored, it stays.
+    void firstDayOfWeekDefault_data()
+    {
+        QTest::addColumn<int>("regional");
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<int>("firstDayOfWeek");
+        QTest::newRow("Monday where weeks begin on Monday") << 2 << QByteArray() << 2;
+        QTest::newRow("Sunday where weeks begin on Sunday") << 1 << QByteArray() << 1;
+        QTest::newRow("Saturday where weeks begin on Saturday") << 7 << QByteArray() << 7;
+        QTest::newRow("a stored Sunday wins") << 2 << QByteArray("\"FirstDayOfWeek\"=dword:00000001\n") << 1;
+        QTest::newRow("a stored day out of range")
+            << 2 << QByteArray("\"FirstDayOfWeek\"=dword:00000009\n") << 2;
+    }
+
+    void firstDayOfWeekDefault()
+    {
+        QFETCH(int, regional);
+        QFETCH(QByteArray, values);
+        QFETCH(int, firstDayOfWeek);
+        Regional::Settings region = TestSupport::englishSettings();
+        region.firstDayOfWeek = regional;
+        const Regional::Override override(region);
+        TestSupport::TemporaryHome home;
+        StoreFile::writeAppKey(values);
+        TData data;
+        QCOMPARE(data.FirstDayOfWeek(), firstDayOfWeek);
+    }
+
     void dayTargetFollowsTheWeekdayNumbers()
     {
         TestSupport::TemporaryHome home;

@@ -67,6 +67,7 @@ Regional::Settings englishSettings()
         QStringLiteral("Tuesday"), QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
         QStringLiteral("Friday"), QStringLiteral("Saturday") };
     s.twoDigitYearWindow = 50;
+    s.firstDayOfWeek = 1;
     return s;
 }
 
