@@ -14,6 +14,8 @@ build_and_run=(
     qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test and the platform plugins
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     help2man                # the manual page, from the --help texts
+    qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the German and French .qm files at build time
+    qt6-translations-l10n   # Qt's own texts (its dialogs and buttons) in the user's language
 )
 tests=(
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics
@@ -29,6 +31,8 @@ tests=(
     bash-completion zsh fish  # the shell completion, as each shell loads it
     python3                 # the tests read exports and --json back with its csv and json modules; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    adwaita-qt6             # the Adwaita styles, light and dark, that the screenshots check the sheet under
+    at-spi2-core python3-pyatspi  # what a screen reader hears: the accessibility dump on Xvfb
 )
 sanitize=(
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)

@@ -1443,16 +1443,8 @@ Daten vor dem Beenden speichern?</translation>
         <translation>Beginn des Saldos</translation>
     </message>
     <message>
-        <source>From the first recorded day</source>
-        <translation>Ab dem &amp;ersten erfassten Tag</translation>
-    </message>
-    <message>
         <source>&amp;Start date</source>
         <translation>&amp;Beginnt am</translation>
-    </message>
-    <message>
-        <source>&amp;Opening balance</source>
-        <translation>&amp;Anfangssaldo</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1461,6 +1453,14 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>From the first &amp;recorded day</source>
+        <translation>Ab dem &amp;ersten erfassten Tag</translation>
+    </message>
+    <message>
+        <source>Op&amp;ening balance</source>
+        <translation>&amp;Anfangssaldo</translation>
     </message>
 </context>
 <context>

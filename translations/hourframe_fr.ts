@@ -1443,16 +1443,8 @@ Enregistrer les données avant de quitter ?</translation>
         <translation>Date de début du solde</translation>
     </message>
     <message>
-        <source>From the first recorded day</source>
-        <translation>À partir du &amp;premier jour saisi</translation>
-    </message>
-    <message>
         <source>&amp;Start date</source>
         <translation>&amp;Date de début</translation>
-    </message>
-    <message>
-        <source>&amp;Opening balance</source>
-        <translation>Solde initia&amp;l</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1461,6 +1453,14 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>From the first &amp;recorded day</source>
+        <translation>À partir du &amp;premier jour saisi</translation>
+    </message>
+    <message>
+        <source>Op&amp;ening balance</source>
+        <translation>Solde initia&amp;l</translation>
     </message>
 </context>
 <context>

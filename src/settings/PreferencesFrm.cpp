@@ -318,7 +318,7 @@ void TPreferencesForm::CreateBalancePage()
     edBalanceStartDate->setDateRange(DayNumber::toDate(FirstFileDay()), DayNumber::toDate(LastFileDay()));
     auto *laBalanceStartDay = NewLabel(u"laBalanceStartDay"_s, QString(), nullptr, gbBalance);
     ckBalanceFromFirstDay
-        = NewCheckBox(u"ckBalanceFromFirstDay"_s, tr("From the first recorded day"), gbBalance);
+        = NewCheckBox(u"ckBalanceFromFirstDay"_s, tr("From the first &recorded day"), gbBalance);
     // Counting from the first recorded day is a start date of 0; the date
     // field then offers today.
     Bind(
@@ -352,7 +352,7 @@ void TPreferencesForm::CreateBalancePage()
     balanceLayout->addLayout(startRow, 0, 1);
     balanceLayout->addWidget(ckBalanceFromFirstDay, 1, 1);
     balanceLayout->addWidget(
-        NewLabel(u"laBalanceOpening"_s, tr("&Opening balance"), teBalanceOpening, gbBalance), 2, 0);
+        NewLabel(u"laBalanceOpening"_s, tr("Op&ening balance"), teBalanceOpening, gbBalance), 2, 0);
     auto *openingRow = new QHBoxLayout;
     openingRow->addWidget(teBalanceOpening);
     openingRow->addWidget(NewLabel(u"laBalanceHours"_s, tr("hours"), nullptr, gbBalance));

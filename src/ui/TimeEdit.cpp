@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/Rounding.h"
 
+#include <QKeyEvent>
 #include <QValidator>
 
 #include <algorithm>
@@ -148,6 +149,19 @@ void TTimeEdit::Redisplay()
 void TTimeEdit::EnterCurrentTime()
 {
     SetAsMinutes(DayNumber::minutesNow());
+}
+
+void TTimeEdit::keyPressEvent(QKeyEvent *event)
+{
+    // A letter with Alt or Super held is a command that no accelerator took
+    // (or the desktop's own); it types nothing. On X11 such a key carries its
+    // letter as text, which the line edit would insert over the time.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) && !event->text().isEmpty()
+        && event->text().front().isPrint()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void TTimeEdit::TextChanged(const QString &text)

@@ -56,6 +56,9 @@ Q_SIGNALS:
     // After every change of the text, once the value has been read back.
     void OnChange();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void TextChanged(const QString &text);
     QString DisplayText() const;

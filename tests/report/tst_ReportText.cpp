@@ -71,6 +71,43 @@ private Q_SLOTS:
         QVERIFY(!store.Modified());
     }
 
+    // In every language the heading's words begin where the English ones
+    // do, over the columns of their values.
+    void translatedHeadingsStandOverTheirColumns_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << u"de"_s;
+        QTest::newRow("French") << u"fr"_s;
+    }
+
+    void translatedHeadingsStandOverTheirColumns()
+    {
+        QFETCH(QString, language);
+        TTimeRecorder store;
+        store.LoadFromFile(QStringLiteral(HOURFRAME_TEST_DATA "/report-example.hf"));
+        TReportSettings settings;
+        settings.FirstDayOfWeek = 2;
+        settings.ShowExtraHours = true;
+        settings.ShowDeviationFromWeeklyTarget = true;
+        const TPeriod period { day(2026, 11, 30), day(2026, 12, 6) };
+        const QStringList english = ReportLines(store, period, settings);
+        QStringList translated;
+        {
+            const TestSupport::Language translation(language);
+            translated = ReportLines(store, period, settings);
+        }
+        const auto starts = [](const QString &heading) {
+            QList<qsizetype> columns;
+            for (qsizetype i = 0; i < heading.size(); ++i)
+                if (heading[i] != u' ' && (i == 0 || heading[i - 1] == u' '))
+                    columns << i;
+            return columns;
+        };
+        QVERIFY(translated.at(4) != english.at(4));
+        QCOMPARE(starts(translated.at(4)), starts(english.at(4)));
+        QCOMPARE(translated.mid(5, 5), english.mid(5, 5)); // the days themselves
+    }
+
     void edgeCases_data()
     {
         QTest::addColumn<QByteArray>("file");

@@ -2,6 +2,7 @@
 
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
+#include "core/Translations.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -77,6 +78,16 @@ Regional::Settings withDateFormat(QChar separator, const QString &shortDateForma
     s.dateSeparator = separator;
     s.shortDateFormat = shortDateFormat;
     return s;
+}
+
+Language::Language(const QString &language)
+{
+    Translations::Install(QStringLiteral(HOURFRAME_TRANSLATIONS), QLocale(language));
+}
+
+Language::~Language()
+{
+    Translations::Install(QStringLiteral(HOURFRAME_TRANSLATIONS), QLocale(QLocale::English));
 }
 
 TemporaryHome::TemporaryHome()

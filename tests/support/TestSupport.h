@@ -29,6 +29,17 @@ Regional::Settings englishSettings();
 // englishSettings() with another date separator and short date format.
 Regional::Settings withDateFormat(QChar separator, const QString &shortDateFormat);
 
+// Installs the program's translation for a language ("de", "fr"; "en" for
+// none) from the build tree, as the programs do at start, for as long as it
+// lives; English again after.
+class Language {
+public:
+    explicit Language(const QString &language);
+    ~Language();
+    Language(const Language &) = delete;
+    Language &operator=(const Language &) = delete;
+};
+
 // Points XDG_CONFIG_HOME and XDG_DATA_HOME at folders inside a temporary
 // directory for as long as it lives, and puts the old values back after.
 class TemporaryHome {

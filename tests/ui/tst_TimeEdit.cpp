@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -339,6 +340,32 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), text);
         QCOMPARE(edit.Value(), value);
         QCOMPARE(changes.count(), 1);
+    }
+
+    // On X11 a key pressed with Alt or Super carries its letter as text; a
+    // command that nothing took types nothing, over a selection neither.
+    void commandKeysTypeNothing_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Alt+E") << Qt::KeyboardModifiers(Qt::AltModifier) << QStringLiteral("17:00");
+        QTest::newRow("Super+S") << Qt::KeyboardModifiers(Qt::MetaModifier) << QStringLiteral("17:00");
+        QTest::newRow("Alt+Shift+E") << (Qt::AltModifier | Qt::ShiftModifier) << QStringLiteral("17:00");
+        QTest::newRow("Shift+E still reaches the field")
+            << Qt::KeyboardModifiers(Qt::ShiftModifier) << QStringLiteral("e");
+    }
+
+    void commandKeysTypeNothing()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        TTimeEdit edit;
+        edit.setText(QStringLiteral("17:00"));
+        edit.selectAll();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_E, modifiers, QStringLiteral("e"));
+        QApplication::sendEvent(&edit, &press);
+        QCOMPARE(edit.text(), text);
+        QCOMPARE(edit.Value(), 1020);
     }
 
     void labelStartsAtZero()
