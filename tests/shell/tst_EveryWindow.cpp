@@ -1,0 +1,238 @@
+#include "core/TimeRecorder.h"
+#include "export/ExportOptionsFrm.h"
+#include "report/ReportFrm.h"
+#include "report/ReportOptionsFrm.h"
+#include "settings/DataMod.h"
+#include "settings/PreferencesFrm.h"
+#include "shell/CommentFrm.h"
+#include "shell/MainFrm.h"
+#include "support/WindowTestEnvironment.h"
+#include "ui/Printers.h"
+#include "ui/TimeEdit.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every window of the program, as the user opens it, with the settings and
+// the store it needs.
+struct Windows {
+    TData data;
+    TTimeRecorder store;
+    TScopedPrinterCheck printers { false };
+
+    std::unique_ptr<QWidget> open(const QString &window)
+    {
+        const std::map<QString, std::function<QWidget *()>> windows {
+            { u"main"_s, [&] { return new TMainForm(data, {}); } },
+            { u"Preferences"_s, [&] { return new TPreferencesForm(data); } },
+            { u"report options"_s, [&] { return new TReportOptionsForm(data, &store); } },
+            { u"export options"_s, [&] { return new TExportOptionsForm(data, &store); } },
+            { u"report"_s, [&] { return new TReportForm(data, &store); } },
+            { u"comment"_s, [&] { return new TCommentForm(data); } },
+        };
+        std::unique_ptr<QWidget> widget(windows.at(window)());
+        widget->show();
+        return widget;
+    }
+};
+
+const QStringList AllWindows { u"main"_s, u"Preferences"_s, u"report options"_s, u"export options"_s,
+    u"report"_s, u"comment"_s };
+
+QString spoken(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// What the user types into or reads a value from: every control of the
+// window that takes the focus, but the parts of spin and combo boxes and the
+// tab widget (its tab bar names the pages), and every time figure.
+bool isInputOrResult(QWidget *window, QWidget *widget)
+{
+    if (qobject_cast<TTimeLabel *>(widget))
+        return true;
+    if (widget->focusPolicy() == Qt::NoFocus || widget->window() != window || qobject_cast<QMenu *>(widget)
+        || qobject_cast<QMenuBar *>(widget) || qobject_cast<QTabWidget *>(widget))
+        return false;
+    QWidget *parent = widget->parentWidget();
+    return !(qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QComboBox *>(parent));
+}
+
+QString captionOf(QObject *object)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(object))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->buddy() ? label->text() : QString();
+    if (auto *group = qobject_cast<QGroupBox *>(object))
+        return group->isCheckable() ? group->title() : QString();
+    return {};
+}
+
+// The accelerators that are live together: the controls of the window
+// outside its tab pages, the tab captions and the menu bar's titles, with
+// those of one tab page at a time.
+using Scope = QList<std::pair<QString, QString>>; // accelerator, caption
+
+void addCaption(Scope &scope, const QString &caption)
+{
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (!key.isEmpty())
+        scope.append({ key.toString(), caption });
+}
+
+QList<Scope> scopesOf(QWidget *window)
+{
+    Scope common;
+    QList<QWidget *> pages;
+    for (auto *tabs : window->findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            addCaption(common, tabs->tabText(i));
+            pages << tabs->widget(i);
+        }
+    }
+    const auto onPage = [&](QWidget *widget) {
+        for (QWidget *page : pages)
+            if (page->isAncestorOf(widget))
+                return page;
+        return static_cast<QWidget *>(nullptr);
+    };
+    QList<Scope> scopes(pages.size() + 1);
+    for (auto *widget : window->findChildren<QWidget *>()) {
+        QWidget *page = onPage(widget);
+        if (!widget->isVisibleTo(page ? page : window))
+            continue;
+        addCaption(page ? scopes[pages.indexOf(page) + 1] : common, captionOf(widget));
+    }
+    if (auto *bar = window->findChild<QMenuBar *>())
+        for (QAction *action : bar->actions())
+            addCaption(common, action->text());
+    for (int i = 0; i <= pages.size(); ++i)
+        scopes[i] += common;
+    for (auto *menu : window->findChildren<QMenu *>()) {
+        Scope items;
+        for (QAction *action : menu->actions())
+            if (action->isVisible())
+                addCaption(items, action->text());
+        scopes << items;
+    }
+    return scopes;
+}
+
+} // namespace
+
+class TestEveryWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTestEnvironment> env;
+
+private Q_SLOTS:
+    void init()
+    {
+        env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
+        TData previous;
+        previous.SetAutoEnterTime(false);
+        previous.SetShowBalance(true);
+        previous.SetShowComment(true);
+    }
+    void cleanup() { env.reset(); }
+
+    // A screen reader names every input and figure; some by what it says.
+    // An empty control name stands for every input of the window.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        for (const QString &window : AllWindows)
+            QTest::addRow("%s, every input", qPrintable(window)) << window << QString() << QString();
+        QTest::newRow("Monday, Arrive") << u"main"_s << u"teMonArrive"_s << u"Monday, Arrive"_s;
+        QTest::newRow("Sunday, Lunch") << u"main"_s << u"teSunLunch"_s << u"Sunday, Lunch"_s;
+        QTest::newRow("a day's hours") << u"main"_s << u"teWedHours"_s << u"Wednesday, Hours"_s;
+        QTest::newRow("Weekly hours") << u"main"_s << u"teWeeklyHours"_s << u"Weekly hours"_s;
+        QTest::newRow("Balance") << u"main"_s << u"teBalance"_s << u"Balance"_s;
+        QTest::newRow("opening balance") << u"Preferences"_s << u"teBalanceOpening"_s << u"Opening balance"_s;
+        QTest::newRow("weekly target")
+            << u"Preferences"_s << u"teWeeklyTarget"_s << u"Weekly target, hours"_s;
+    }
+
+    void accessibleNames()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Windows windows;
+        const auto shown = windows.open(window);
+        if (!control.isEmpty()) {
+            auto *widget = shown->findChild<QWidget *>(control);
+            QVERIFY2(widget, qPrintable(control));
+            QCOMPARE(spoken(widget), name);
+            return;
+        }
+        QStringList unnamed;
+        int inputs = 0;
+        for (auto *widget : shown->findChildren<QWidget *>()) {
+            if (!isInputOrResult(shown.get(), widget))
+                continue;
+            ++inputs;
+            if (spoken(widget).trimmed().isEmpty())
+                unnamed << widget->objectName() + u" ("_s
+                        + QString::fromLatin1(widget->metaObject()->className()) + u')';
+        }
+        QVERIFY(inputs > 0);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(u"without a name: "_s + unnamed.join(u", "_s)));
+    }
+
+    // No two commands of a window, a tab page or a menu share an accelerator,
+    // in any language.
+    void accelerators_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("language");
+        for (const QString &language : { u"en"_s, u"de"_s, u"fr"_s })
+            for (const QString &window : AllWindows)
+                QTest::addRow("%s, %s", qPrintable(window), qPrintable(language)) << window << language;
+    }
+
+    void accelerators()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, language);
+        const TestSupport::Language translation(language);
+        Windows windows;
+        const auto shown = windows.open(window);
+        QStringList collisions;
+        int keys = 0;
+        for (const Scope &scope : scopesOf(shown.get())) {
+            QMap<QString, QString> taken;
+            for (const auto &[key, caption] : scope) {
+                ++keys;
+                if (taken.contains(key) && taken[key] != caption)
+                    collisions << key + u": \""_s + taken[key] + u"\" and \""_s + caption + u'"';
+                taken.insert(key, caption);
+            }
+        }
+        QVERIFY(keys > 0);
+        QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u"; "_s)));
+    }
+};
+
+QTEST_MAIN(TestEveryWindow)
+#include "tst_EveryWindow.moc"
