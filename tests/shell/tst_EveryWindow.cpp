@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 
 #include <functional>
 #include <memory>
@@ -231,6 +232,22 @@ private Q_SLOTS:
         }
         QVERIFY(keys > 0);
         QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u"; "_s)));
+    }
+
+    // The toolbar's buttons take no focus: the keyboard reaches each of
+    // their commands through a menu of the menu bar, by its accelerator.
+    void toolbarCommandsInMenus()
+    {
+        Windows windows;
+        const auto shown = windows.open(u"report"_s);
+        QSet<QAction *> inMenus;
+        for (QAction *title : shown->findChild<QMenuBar *>()->actions())
+            for (QAction *action : title->menu()->actions())
+                if (!QKeySequence::mnemonic(action->text()).isEmpty())
+                    inMenus << action;
+        for (auto *toolbar : shown->findChildren<QToolBar *>())
+            for (QAction *action : toolbar->actions())
+                QVERIFY2(action->isSeparator() || inMenus.contains(action), qPrintable(action->text()));
     }
 };
 
