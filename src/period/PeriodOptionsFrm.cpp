@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -172,19 +173,32 @@ void TPeriodOptionsForm::cbPeriodClick()
 
 void TPeriodOptionsForm::SetPeriod(const TPeriod &period)
 {
+    const QScopedValueRollback setting(m_settingPeriod, true);
     edStartDate->setDate(period.StartDate == 0 ? QDate() : DayNumber::toDate(period.StartDate));
     edEndDate->setDate(period.EndDate == 0 ? QDate() : DayNumber::toDate(period.EndDate));
+}
+
+void TPeriodOptionsForm::ForgetPeriodNameIfOther()
+{
+    if (m_settingPeriod || cbPeriod->currentIndex() < 0 || !Period::IsComplete(ChosenPeriod()))
+        return;
+    const std::optional<TPeriod> named
+        = Period::PeriodOfName(cbPeriod->currentText(), m_data.FirstDayOfWeek());
+    if (!named || *named != ChosenPeriod())
+        cbPeriod->setCurrentIndex(-1);
 }
 
 void TPeriodOptionsForm::edStartDateChange()
 {
     ShowWeekdayOf(*edStartDate, lbStartDay);
+    ForgetPeriodNameIfOther();
     UpdateOkState();
 }
 
 void TPeriodOptionsForm::edEndDateChange()
 {
     ShowWeekdayOf(*edEndDate, lbEndDay);
+    ForgetPeriodNameIfOther();
     UpdateOkState();
 }
 

@@ -94,8 +94,12 @@ private:
     void edEndDateChange();
     void btOkClick();
     void SetPeriod(const TPeriod &period);
+    // Dates typed over those of a named period leave it: once both are dates,
+    // the box names none rather than a period the report would not cover.
+    void ForgetPeriodNameIfOther();
 
     TData &m_data;
     QPointer<TTimeRecorder> m_timeRecorder;
     QList<std::pair<QCheckBox *, TSetting>> m_optionBoxes;
+    bool m_settingPeriod = false;
 };

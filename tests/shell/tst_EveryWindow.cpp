@@ -7,18 +7,22 @@
 #include "shell/CommentFrm.h"
 #include "shell/MainFrm.h"
 #include "support/WindowTestEnvironment.h"
+#include "ui/DateEdit.h"
 #include "ui/Printers.h"
 #include "ui/TimeEdit.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -27,6 +31,8 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Regional::Settings)
 
 namespace {
 
@@ -248,6 +254,68 @@ private Q_SLOTS:
         for (auto *toolbar : shown->findChildren<QToolBar *>())
             for (QAction *action : toolbar->actions())
                 QVERIFY2(action->isSeparator() || inMenus.contains(action), qPrintable(action->text()));
+    }
+
+    // The date fields of the report, export and balance read what is typed
+    // in the regional order, as the week box does; a text that names no
+    // date says why and keeps OK disabled. Today is Monday 7 December 2026.
+    void typedDates_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<Regional::Settings>("regional");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date"); // null: not a date
+        const auto dayMonth = TestSupport::englishSettings();
+        const auto monthDay = TestSupport::withDateFormat(u'/', u"M/d/yyyy"_s);
+        const auto german = TestSupport::withDateFormat(u'.', u"dd.MM.yyyy"_s);
+        const QString report = u"report options"_s, exporting = u"export options"_s, prefs = u"Preferences"_s;
+        const QString start = u"edStartDate"_s, balance = u"edBalanceStartDate"_s;
+        QTest::newRow("report, 1/11/2026")
+            << report << start << dayMonth << u"1/11/2026"_s << QDate(2026, 11, 1);
+        QTest::newRow("report, 30/11/2026")
+            << report << start << dayMonth << u"30/11/2026"_s << QDate(2026, 11, 30);
+        QTest::newRow("report, two-digit year")
+            << report << start << dayMonth << u"3/11/26"_s << QDate(2026, 11, 3);
+        QTest::newRow("report, month first")
+            << report << start << monthDay << u"1/11/2026"_s << QDate(2026, 1, 11);
+        QTest::newRow("report, 31/11/2026") << report << start << dayMonth << u"31/11/2026"_s << QDate();
+        QTest::newRow("report, words") << report << start << dayMonth << u"last monday"_s << QDate();
+        QTest::newRow("export, 30/11/2026")
+            << exporting << start << dayMonth << u"30/11/2026"_s << QDate(2026, 11, 30);
+        QTest::newRow("export, month first")
+            << exporting << start << monthDay << u"11/30/26"_s << QDate(2026, 11, 30);
+        QTest::newRow("export, month 13") << exporting << start << dayMonth << u"30/13/2026"_s << QDate();
+        QTest::newRow("balance, 30/11/2026")
+            << prefs << balance << dayMonth << u"30/11/2026"_s << QDate(2026, 11, 30);
+        QTest::newRow("balance, German") << prefs << balance << german << u"1.11.26"_s << QDate(2026, 11, 1);
+        QTest::newRow("balance, 29/2/2026") << prefs << balance << dayMonth << u"29/2/2026"_s << QDate();
+    }
+
+    void typedDates()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, field);
+        QFETCH(Regional::Settings, regional);
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        const Regional::Override format(regional);
+        Windows windows;
+        const auto shown = windows.open(window);
+        if (auto *fromFirstDay = shown->findChild<QCheckBox *>(u"ckBalanceFromFirstDay"_s))
+            fromFirstDay->click();
+        if (auto *file = shown->findChild<QLineEdit *>(u"edFilename"_s))
+            file->setText(u"week.csv"_s);
+        auto *edit = shown->findChild<TDateEdit *>(field);
+        edit->LineEdit()->setFocus();
+        edit->LineEdit()->selectAll();
+        QTest::keyClicks(edit->LineEdit(), typed);
+        QCOMPARE(edit->date(), date);
+        QCOMPARE(edit->Problem().isEmpty(), date.isValid());
+        QCOMPARE(shown->findChild<QPushButton *>(u"btOk"_s)->isEnabled(), date.isValid());
+        // The period box names no period the dates are not.
+        if (auto *period = shown->findChild<QComboBox *>(u"cbPeriod"_s); period && date.isValid())
+            QCOMPARE(period->currentText(), QString());
     }
 };
 
