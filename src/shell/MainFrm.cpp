@@ -61,6 +61,15 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setWindowIcon(ApplicationIcon());
     move(DesignPosition);
 
+    // A holiday calendar that cannot be read is told once, after whatever
+    // asked for the targets; the sheet and the figures go on without holidays.
+    connect(
+        &m_data, &TData::HolidayCalendarFailed, this,
+        [](const QString &problem) {
+            ShowMessageBox(tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
+        },
+        Qt::QueuedConnection);
+
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);

@@ -6,6 +6,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/HolidayCalendar.h"
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
@@ -69,7 +70,7 @@ void TWeekSheet::ShowWeek()
         if (WeekBox()->currentText() != startText)
             WeekBox()->setEditText(startText);
         SelectWeekInList();
-        ShowWeekDates(start);
+        ShowWeekDates(start, HolidayNames(start));
 
         // A day is bound to its new date only once all its fields hold that date's
         // values, so a load that stopped half-way never writes a field to a wrong day.
@@ -85,6 +86,15 @@ void TWeekSheet::ShowWeek()
     Recalculate(1, 7);
     if (failure)
         std::rethrow_exception(failure);
+}
+
+std::array<QString, 7> TWeekSheet::HolidayNames(int weekStart) const
+{
+    std::array<QString, 7> names;
+    if (const std::shared_ptr<const THolidayCalendar> holidays = m_data.Holidays())
+        for (const THoliday &holiday : holidays->Between(weekStart, weekStart + 6))
+            names[std::size_t(holiday.Date - weekStart)] = holiday.Name;
+    return names;
 }
 
 void TWeekSheet::SelectWeekInList()

@@ -64,6 +64,8 @@ private:
     void UpdateBalance();
     // The list of the week box opens on the entry of the shown week, if it has one.
     void SelectWeekInList();
+    // The public holidays' names of the week's days, from the left.
+    std::array<QString, 7> HolidayNames(int weekStart) const;
     // The first day of the week of the box's date moved by days; a text that is
     // not a date, or a week with a day the data file cannot hold, throws.
     int BoxWeekStart(int days) const;
