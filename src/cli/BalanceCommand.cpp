@@ -54,9 +54,9 @@ void addDay(QJsonObject &object, const QString &name, int day)
 // The vacation taken and left in the year of the as-of day.
 QString vacationLines(const TVacation &vacation)
 {
-    return QCoreApplication::translate("Cli", "Vacation taken in %1: %2 days\nVacation left in %1: %3 days\n")
+    return QCoreApplication::translate("Cli", "Vacation taken in %1: %2\nVacation left in %1: %3\n")
         .arg(vacation.Year)
-        .arg(VacationDaysText(vacation.Taken), VacationDaysText(vacation.Left));
+        .arg(VacationDaysWithUnit(vacation.Taken), VacationDaysWithUnit(vacation.Left));
 }
 
 // The balance and the vacation, and with the weeks the account of the
@@ -97,9 +97,9 @@ QByteArray RunBalance(const QStringList &arguments)
         u"worked less that weekday's target (none on a public holiday of the HolidayCalendar).\n"
         u"Days after today are not counted. "_s
             + QCoreApplication::translate("Cli",
-                "Then the vacation days taken and left in that day's year: a day's holiday\n"
-                "hours over its target, against VacationDaysPerYear, and VacationCarriedOver in\n"
-                "the year the balance starts."));
+                "With a vacation allowance, then the vacation days taken and left in that\n"
+                "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"
+                "and VacationCarriedOver in the year the balance starts."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
         u"The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and "
@@ -119,7 +119,8 @@ QByteArray RunBalance(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
-    const TVacation vacation = VacationOf(recorder, balance, VacationSettingsOf(*settings), asOf);
+    const TVacationSettings allowance = VacationSettingsOf(*settings);
+    const TVacation vacation = VacationOf(recorder, balance, allowance, asOf);
     if (options.isSet(u"json"_s)) {
         // A later day counts as today: the future is not owed yet.
         const int counted = std::min(asOf, DayNumber::today());
@@ -133,7 +134,9 @@ QByteArray RunBalance(const QStringList &arguments)
     if (options.isSet(u"weeks"_s))
         return ledgerTable(balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()))
             .toUtf8();
-    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n' + vacationLines(vacation)).toUtf8();
+    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n'
+        + (allowance.IsSet() ? vacationLines(vacation) : QString()))
+        .toUtf8();
 }
 
 } // namespace Cli

@@ -24,7 +24,7 @@ constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 constexpr int MaxEventDays = 366;
 // Enough for any daily rule over the years of a long balance; a rule that
 // repeats by the minute stops here instead of taking minutes to expand.
-constexpr int MaxOccurrencesPerRule = 200000;
+constexpr int MaxOccurrencesPerRule = 50000;
 constexpr int EarliestYear = 1;
 constexpr int LatestYear = 9999;
 

@@ -4,6 +4,8 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,4 +38,11 @@ QString VacationDaysText(double days)
     if (text.endsWith(u'.'))
         text.chop(1);
     return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}
+
+QString VacationDaysWithUnit(double days)
+{
+    const QString number = VacationDaysText(days);
+    return number == QStringLiteral("1") ? QCoreApplication::translate("Vacation", "%1 day").arg(number)
+                                         : QCoreApplication::translate("Vacation", "%1 days").arg(number);
 }

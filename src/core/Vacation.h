@@ -9,6 +9,10 @@ struct TBalanceSettings;
 struct TVacationSettings {
     int DaysPerYear = 0;
     int CarriedOver = 0; // into the first year of the balance
+
+    // Whether there is an allowance to count against; without one the
+    // balance's outputs stay as they were before vacation was counted.
+    bool IsSet() const { return DaysPerYear != 0 || CarriedOver != 0; }
 };
 
 // The vacation of one calendar year, in days.
@@ -29,3 +33,5 @@ TVacation VacationOf(
 
 // Days with at most two decimals, in the C locale's form: "12.5", "3", "-0.25".
 QString VacationDaysText(double days);
+// The same with its unit: "1 day", "12.5 days".
+QString VacationDaysWithUnit(double days);

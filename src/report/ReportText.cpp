@@ -260,11 +260,13 @@ private:
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
         AddLine(u"Balance carried forward   "_s
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
+        if (!m_settings.Vacation.IsSet())
+            return;
         const TVacation vacation
             = VacationOf(m_store, m_settings.Balance, m_settings.Vacation, m_period.EndDate);
         const auto line = [&](const char *label, double days) {
             AddLine(QCoreApplication::translate("ReportText", label).arg(vacation.Year).leftJustified(25) + u' '
-                + QCoreApplication::translate("ReportText", "%1 days").arg(VacationDaysText(days)));
+                + VacationDaysWithUnit(days));
         };
         line(QT_TRANSLATE_NOOP("ReportText", "Vacation taken in %1"), vacation.Taken);
         line(QT_TRANSLATE_NOOP("ReportText", "Vacation left in %1"), vacation.Left);

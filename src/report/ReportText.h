@@ -41,8 +41,8 @@ TReportSettings ReportSettingsOf(const TData &data);
 // The report of a period as fixed-width text lines: the title with the
 // document's name, the period, the heading, one line per listed day with a
 // subtotal at each week's end, then totals, the running balance before and
-// after the period with the vacation of the period's last year, and averages
-// as the settings ask. A public holiday's name stands in the comment column
+// after the period with the vacation of the period's last year (when there is
+// an allowance), and averages as the settings ask. A public holiday's name stands in the comment column
 // of a day without a comment of its own.
 // Dates, weekday names and the time separator follow the regional settings
 // in force at the call. The store is only read.

@@ -226,7 +226,7 @@ TTargets TData::Targets() const
 std::shared_ptr<const THolidayCalendar> TData::Holidays() const
 {
     const QString path = HolidayCalendar();
-    if (path.isEmpty())
+    if (path.isEmpty() || m_holidaysHeldBack)
         return nullptr;
     if (m_holidays && m_holidays->first == path)
         return m_holidays->second.calendar;

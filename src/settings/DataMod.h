@@ -192,6 +192,10 @@ public:
         QString problem;
     };
     const HolidayCalendarRead &ReadHolidayCalendar(const QString &path) const;
+    // Held back, Holidays() gives none and reads nothing, so that the window
+    // shows its first week without waiting for a long calendar; released,
+    // the next call reads it.
+    void HoldBackHolidays(bool held) { m_holidaysHeldBack = held; }
 
     const TSettingValue &Value(TSetting setting) const
     {
@@ -247,6 +251,7 @@ private:
     // ReadHolidayCalendar and what it gave.
     mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_holidays;
     mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_lookedAt;
+    bool m_holidaysHeldBack = false;
 };
 
 // The values the settings object holds now.

@@ -70,6 +70,9 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
         },
         Qt::QueuedConnection);
 
+    // The holiday calendar is read once start-up has shown the week: a long
+    // one takes as long to read as a tenth of start-up.
+    m_data.HoldBackHolidays(true);
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
@@ -311,6 +314,14 @@ void TMainForm::CompleteStartUp()
     if (m_startUpDone)
         return;
     m_startUpDone = true;
+    // After the week is shown, whatever start-up meets on the way.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_data.HoldBackHolidays(false);
+            RunReportingErrors([this] { m_weekSheet->TargetsChanged(); });
+        },
+        Qt::QueuedConnection);
 
     QString path;
     // A name typed in a terminal is relative to that terminal's folder; kept

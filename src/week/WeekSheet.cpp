@@ -115,6 +115,13 @@ void TWeekSheet::RecalculateDay(int weekday)
         Recalculate(weekday, weekday);
 }
 
+void TWeekSheet::TargetsChanged()
+{
+    ShowWeekDates(m_weekStart, HolidayNames(m_weekStart));
+    m_weekBalance.reset();
+    Recalculate(1, 7);
+}
+
 int TWeekSheet::TargetDate(int weekday) const
 {
     if (m_binder.IsBound(weekday))

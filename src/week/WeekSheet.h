@@ -33,6 +33,9 @@ public:
     // out from the stored values, so a value the fields cannot hold still
     // counts in full.
     void RecalculateDay(int weekday);
+    // The targets changed (the holiday calendar came in): marks the week's
+    // public holidays and counts the week and the balance again.
+    void TargetsChanged();
     // Orders the columns from FirstDayOfWeek and captions the headings.
     void ArrangeDayColumns();
     void UpdateCommentButton(QAbstractButton *button, const QString &comment, int date);
