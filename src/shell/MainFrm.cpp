@@ -32,6 +32,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -314,14 +315,13 @@ void TMainForm::CompleteStartUp()
     if (m_startUpDone)
         return;
     m_startUpDone = true;
-    // After the week is shown, whatever start-up meets on the way.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_data.HoldBackHolidays(false);
-            RunReportingErrors([this] { m_weekSheet->TargetsChanged(); });
-        },
-        Qt::QueuedConnection);
+    // The holiday calendar comes in once the week is on the screen, whatever
+    // start-up meets on the way: a zero timer runs after the events that
+    // start-up posts, the paint of the week among them.
+    QTimer::singleShot(0, this, [this] {
+        m_data.HoldBackHolidays(false);
+        RunReportingErrors([this] { m_weekSheet->TargetsChanged(); });
+    });
 
     QString path;
     // A name typed in a terminal is relative to that terminal's folder; kept
