@@ -18,19 +18,22 @@ namespace {
 QByteArray calendarOf30Years(int first)
 {
     QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//holidays//EN\r\n";
-    const int days[][2] = { { 1, 1 }, { 1, 6 }, { 3, 19 }, { 4, 18 }, { 4, 21 }, { 5, 1 }, { 5, 29 }, { 6, 9 },
-        { 8, 15 }, { 10, 3 }, { 11, 1 }, { 12, 26 } };
+    const int days[][2] = { { 1, 1 }, { 1, 6 }, { 3, 19 }, { 4, 18 }, { 4, 21 }, { 5, 1 }, { 5, 29 },
+        { 6, 9 }, { 8, 15 }, { 10, 3 }, { 11, 1 }, { 12, 26 } };
     for (int year = first; year < first + 30; ++year)
         for (const auto &day : days) {
-            const QByteArray date = QDate(year, day[0], day[1]).toString(QStringLiteral("yyyyMMdd")).toLatin1();
-            text += "BEGIN:VEVENT\r\nUID:" + date + "@bench.example\r\nDTSTAMP:20240101T000000Z\r\n"
-                "DTSTART;VALUE=DATE:" + date + "\r\nSUMMARY:Holiday of " + date
-                + "\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
+            const QByteArray date
+                = QDate(year, day[0], day[1]).toString(QStringLiteral("yyyyMMdd")).toLatin1();
+            text += "BEGIN:VEVENT\r\nUID:" + date
+                + "@bench.example\r\nDTSTAMP:20240101T000000Z\r\n"
+                  "DTSTART;VALUE=DATE:"
+                + date + "\r\nSUMMARY:Holiday of " + date + "\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
         }
-    for (const char *rule : { "BYMONTH=1;BYDAY=3MO", "BYMONTH=5;BYDAY=-1MO", "BYMONTH=9;BYDAY=1MO",
-             "BYMONTH=12;BYMONTHDAY=25" })
-        text += "BEGIN:VEVENT\r\nUID:" + QByteArray(rule) + "\r\nDTSTART;VALUE=DATE:" + QByteArray::number(first)
-            + "0101\r\nRRULE:FREQ=YEARLY;" + rule + "\r\nSUMMARY:Rule\r\nEND:VEVENT\r\n";
+    for (const char *rule :
+        { "BYMONTH=1;BYDAY=3MO", "BYMONTH=5;BYDAY=-1MO", "BYMONTH=9;BYDAY=1MO", "BYMONTH=12;BYMONTHDAY=25" })
+        text += "BEGIN:VEVENT\r\nUID:" + QByteArray(rule)
+            + "\r\nDTSTART;VALUE=DATE:" + QByteArray::number(first) + "0101\r\nRRULE:FREQ=YEARLY;" + rule
+            + "\r\nSUMMARY:Rule\r\nEND:VEVENT\r\n";
     return text + "END:VCALENDAR\r\n";
 }
 
@@ -61,7 +64,8 @@ void BM_ExpandThirtyYears(benchmark::State &state)
 void BM_BalanceOfTenYears(benchmark::State &state)
 {
     TTimeRecorder store;
-    BenchData::fillRealistic(store, DayNumber::fromDate(BenchData::TenYears.firstDay), BenchData::TenYears.lines);
+    BenchData::fillRealistic(
+        store, DayNumber::fromDate(BenchData::TenYears.firstDay), BenchData::TenYears.lines);
     store.SortByDate();
     const int today = store.Record(store.Count() - 1).Date + 1;
     const Clock::Fixed clock(QDateTime(DayNumber::toDate(today), QTime(12, 0)));

@@ -18,16 +18,13 @@ using namespace Qt::StringLiterals;
 namespace Cli {
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Cli", text);
-}
-
 QByteArray holidaysTable(std::span<const THoliday> holidays)
 {
-    QList<QStringList> rows { { translated("Date"), translated("Day"), translated("Holiday") } };
+    QList<QStringList> rows { { QCoreApplication::translate("Cli", "Date"),
+        QCoreApplication::translate("Cli", "Day"), QCoreApplication::translate("Cli", "Holiday") } };
     for (const THoliday &holiday : holidays)
-        rows.append({ ShortDateText(holiday.Date), DayCaption(DayNumber::dayOfWeek(holiday.Date)), holiday.Name });
+        rows.append(
+            { ShortDateText(holiday.Date), DayCaption(DayNumber::dayOfWeek(holiday.Date)), holiday.Name });
     return AlignedTable(rows, { false, false, false }).toUtf8();
 }
 
@@ -38,10 +35,10 @@ QByteArray holidaysJson(const QString &calendar, const TPeriod &period, std::spa
         list.append(QJsonObject { { u"date"_s, DayNumber::toDate(holiday.Date).toString(Qt::ISODate) },
             { u"dateText"_s, ShortDateText(holiday.Date) },
             { u"day"_s, DayCaption(DayNumber::dayOfWeek(holiday.Date)) }, { u"name"_s, holiday.Name } });
-    return QJsonDocument(QJsonObject { { u"calendar"_s, calendar },
-                             { u"from"_s, DayNumber::toDate(period.StartDate).toString(Qt::ISODate) },
-                             { u"to"_s, DayNumber::toDate(period.EndDate).toString(Qt::ISODate) },
-                             { u"holidays"_s, list } })
+    return QJsonDocument(
+        QJsonObject { { u"calendar"_s, calendar },
+            { u"from"_s, DayNumber::toDate(period.StartDate).toString(Qt::ISODate) },
+            { u"to"_s, DayNumber::toDate(period.EndDate).toString(Qt::ISODate) }, { u"holidays"_s, list } })
         .toJson();
 }
 
@@ -50,11 +47,13 @@ QByteArray holidaysJson(const QString &calendar, const TPeriod &period, std::spa
 QByteArray RunHolidays(const QStringList &arguments)
 {
     CommandOptions options(u"holidays"_s,
-        translated("Lists the public holidays that a holiday calendar (an iCalendar file, .ics) gives for a\n"
-                   "period: the date, the weekday and the name, one holiday a line."));
+        QCoreApplication::translate("Cli",
+            "Lists the public holidays that a holiday calendar (an iCalendar file, .ics) gives for a\n"
+            "period: the date, the weekday and the name, one holiday a line."));
     options.addOptionalFile(u"CALENDAR"_s,
-        translated("The holiday calendar; without it, the one of the settings (HolidayCalendar)."));
-    options.addPeriodOptions(QString(), translated("this year"));
+        QCoreApplication::translate(
+            "Cli", "The holiday calendar; without it, the one of the settings (HolidayCalendar)."));
+    options.addPeriodOptions(QString(), QCoreApplication::translate("Cli", "this year"));
     options.addJsonOption();
     options.addSettingOption();
     if (!options.parse(arguments))
@@ -64,7 +63,8 @@ QByteArray RunHolidays(const QStringList &arguments)
     const QStringList positional = options.positional();
     const QString calendar = positional.isEmpty() ? settings->HolidayCalendar() : positional.first();
     if (calendar.isEmpty())
-        throw UsageError(translated("missing CALENDAR, and the settings name no holiday calendar"));
+        throw UsageError(QCoreApplication::translate(
+            "Cli", "missing CALENDAR, and the settings name no holiday calendar"));
     const TPeriod period = options.hasPeriod() ? options.period(settings->FirstDayOfWeek(), false)
                                                : Period::YearPeriod(Clock::today().year());
     const std::shared_ptr<const THolidayCalendar> holidays = THolidayCalendar::FromFile(calendar);

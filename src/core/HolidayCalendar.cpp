@@ -28,11 +28,6 @@ constexpr int MaxOccurrencesPerRule = 50000;
 constexpr int EarliestYear = 1;
 constexpr int LatestYear = 9999;
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("HolidayCalendar", text);
-}
-
 struct FreeComponent {
     void operator()(icalcomponent *component) const { icalcomponent_free(component); }
 };
@@ -59,9 +54,9 @@ std::optional<int> DayOf(const icaltimetype &time)
 icaltimetype WallTime(icaltimetype time)
 {
     if (!time.is_date && icaltime_is_utc(time)) {
-        const QDateTime local
-            = QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second), Qt::UTC)
-                  .toLocalTime();
+        const QDateTime local = QDateTime(
+            QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second), Qt::UTC)
+                                    .toLocalTime();
         time.year = local.date().year();
         time.month = local.date().month();
         time.day = local.date().day();
@@ -162,7 +157,10 @@ public:
     }
     ConversionError For(const QString &sourceName) const
     {
-        return ConversionError(Tr("%1, line %2: %3").arg(sourceName).arg(m_line).arg(m_problem));
+        return ConversionError(QCoreApplication::translate("HolidayCalendar", "%1, line %2: %3")
+                                   .arg(sourceName)
+                                   .arg(m_line)
+                                   .arg(m_problem));
     }
 
 private:
@@ -178,13 +176,18 @@ void CheckParsed(const TParsed &parsed)
         CollectErrors(root.get(), errors);
     if (!parsed.errorLines.empty())
         throw TCalendarError(parsed.errorLines.front(),
-            errors.isEmpty() ? Tr("this line is not part of a calendar") : errors.front());
+            errors.isEmpty()
+                ? QCoreApplication::translate("HolidayCalendar", "this line is not part of a calendar")
+                : errors.front());
     if (parsed.roots.empty()
         || std::any_of(parsed.roots.cbegin(), parsed.roots.cend(),
             [](const Component &root) { return icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT; }))
-        throw TCalendarError(parsed.firstLine, Tr("this is no iCalendar file: it does not begin with BEGIN:VCALENDAR"));
+        throw TCalendarError(parsed.firstLine,
+            QCoreApplication::translate(
+                "HolidayCalendar", "this is no iCalendar file: it does not begin with BEGIN:VCALENDAR"));
     if (!parsed.complete)
-        throw TCalendarError(parsed.lastLine, Tr("the calendar ends without END:VCALENDAR"));
+        throw TCalendarError(parsed.lastLine,
+            QCoreApplication::translate("HolidayCalendar", "the calendar ends without END:VCALENDAR"));
     if (!errors.isEmpty())
         throw TCalendarError(parsed.firstLine, errors.front());
 }
@@ -213,20 +216,22 @@ int DaysOf(icalcomponent *event, const icaltimetype &start, int line)
     const std::optional<int> first = DayOf(start);
     std::optional<int> last = DayOf(WallTime(end));
     if (!first || !last)
-        throw TCalendarError(line, Tr("the event's DTEND is no date"));
+        throw TCalendarError(
+            line, QCoreApplication::translate("HolidayCalendar", "the event's DTEND is no date"));
     // An end is exclusive; a timed event ending at midnight ends the day before.
     const icaltimetype wallEnd = WallTime(end);
     if (start.is_date || (wallEnd.hour == 0 && wallEnd.minute == 0 && wallEnd.second == 0))
         *last -= 1;
     if (*last < *first - 1)
-        throw TCalendarError(line, Tr("the event ends before it begins"));
+        throw TCalendarError(
+            line, QCoreApplication::translate("HolidayCalendar", "the event ends before it begins"));
     if (*last - *first >= MaxEventDays)
-        throw TCalendarError(line, Tr("the event lasts longer than a year"));
+        throw TCalendarError(
+            line, QCoreApplication::translate("HolidayCalendar", "the event lasts longer than a year"));
     return std::max(1, *last - *first + 1);
 }
 
-template<typename Get>
-void ForEachProperty(icalcomponent *event, icalproperty_kind kind, Get get)
+template<typename Get> void ForEachProperty(icalcomponent *event, icalproperty_kind kind, Get get)
 {
     for (icalproperty *p = icalcomponent_get_first_property(event, kind); p;
          p = icalcomponent_get_next_property(event, kind))
@@ -240,17 +245,19 @@ std::optional<THolidayCalendar::Event> ReadEvent(icalcomponent *event, int line)
     THolidayCalendar::Event e;
     const icaltimetype start = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(start) || !DayOf(WallTime(start)))
-        throw TCalendarError(line, Tr("the event has no DTSTART date"));
+        throw TCalendarError(
+            line, QCoreApplication::translate("HolidayCalendar", "the event has no DTSTART date"));
     e.start = WallTime(start);
     e.days = DaysOf(event, e.start, line);
     const char *summary = icalcomponent_get_summary(event);
     e.name = summary ? QString::fromUtf8(summary).simplified() : QString();
     if (e.name.isEmpty())
-        e.name = Tr("Public holiday");
+        e.name = QCoreApplication::translate("HolidayCalendar", "Public holiday");
     ForEachProperty(event, ICAL_RRULE_PROPERTY, [&](icalproperty *p) {
         const char *text = icalproperty_get_value_as_string(p);
         if (!text || icalrecurrencetype_from_string(text).freq == ICAL_NO_RECURRENCE)
-            throw TCalendarError(line, Tr("the event's RRULE cannot be read"));
+            throw TCalendarError(
+                line, QCoreApplication::translate("HolidayCalendar", "the event's RRULE cannot be read"));
         e.rules.emplace_back(text);
     });
     ForEachProperty(event, ICAL_RDATE_PROPERTY, [&](icalproperty *p) {
@@ -280,19 +287,29 @@ std::shared_ptr<const THolidayCalendar> THolidayCalendar::FromFile(const QString
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw IoError(Tr("Cannot read the holiday calendar %1: there is no such file").arg(path));
+        throw IoError(QCoreApplication::translate(
+            "HolidayCalendar", "Cannot read the holiday calendar %1: there is no such file")
+                          .arg(path));
     if (!info.isFile())
-        throw IoError(Tr("Cannot read the holiday calendar %1: it is not a file").arg(path));
+        throw IoError(QCoreApplication::translate(
+            "HolidayCalendar", "Cannot read the holiday calendar %1: it is not a file")
+                          .arg(path));
     if (info.size() > MaxFileSize)
-        throw IoError(Tr("Cannot read the holiday calendar %1: it is too large for a calendar").arg(path));
+        throw IoError(QCoreApplication::translate(
+            "HolidayCalendar", "Cannot read the holiday calendar %1: it is too large for a calendar")
+                          .arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw IoError(
-            Tr("Cannot read the holiday calendar %1: %2").arg(path, file.errorString()), file.errorString());
+            QCoreApplication::translate("HolidayCalendar", "Cannot read the holiday calendar %1: %2")
+                .arg(path, file.errorString()),
+            file.errorString());
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw IoError(
-            Tr("Cannot read the holiday calendar %1: %2").arg(path, file.errorString()), file.errorString());
+            QCoreApplication::translate("HolidayCalendar", "Cannot read the holiday calendar %1: %2")
+                .arg(path, file.errorString()),
+            file.errorString());
     return FromBytes(bytes, path);
 }
 
@@ -307,7 +324,8 @@ std::shared_ptr<const THolidayCalendar> THolidayCalendar::FromBytes(
         for (const Component &root : parsed.roots) {
             for (icalcomponent *event = icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
                  event; event = icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
-                const int line = index < parsed.eventLines.size() ? parsed.eventLines[index] : parsed.firstLine;
+                const int line
+                    = index < parsed.eventLines.size() ? parsed.eventLines[index] : parsed.firstLine;
                 ++index;
                 if (std::optional<Event> e = ReadEvent(event, line))
                     calendar->m_events.push_back(std::move(*e));
@@ -352,9 +370,8 @@ std::span<const THoliday> THolidayCalendar::Between(int first, int last) const
 
 void THolidayCalendar::Cover(int first, int last) const
 {
-    const auto yearOf = [](int day) {
-        return std::clamp(DayNumber::toDate(day).year(), EarliestYear, LatestYear);
-    };
+    const auto yearOf
+        = [](int day) { return std::clamp(DayNumber::toDate(day).year(), EarliestYear, LatestYear); };
     const int firstYear = yearOf(first);
     const int lastYear = yearOf(last);
     if (m_firstYear <= m_lastYear && firstYear >= m_firstYear && lastYear <= m_lastYear)

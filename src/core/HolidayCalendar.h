@@ -28,7 +28,8 @@ public:
     // names the file (as given) and, for the latter, the line and the problem.
     static std::shared_ptr<const THolidayCalendar> FromFile(const QString &path);
     // The same for the file's bytes; sourceName stands for the file in messages.
-    static std::shared_ptr<const THolidayCalendar> FromBytes(const QByteArray &bytes, const QString &sourceName);
+    static std::shared_ptr<const THolidayCalendar> FromBytes(
+        const QByteArray &bytes, const QString &sourceName);
 
     // What the file says of one event; kept to expand it for more years.
     struct Event;

@@ -265,8 +265,8 @@ private:
         const TVacation vacation
             = VacationOf(m_store, m_settings.Balance, m_settings.Vacation, m_period.EndDate);
         const auto line = [&](const char *label, double days) {
-            AddLine(QCoreApplication::translate("ReportText", label).arg(vacation.Year).leftJustified(25) + u' '
-                + VacationDaysWithUnit(days));
+            AddLine(QCoreApplication::translate("ReportText", label).arg(vacation.Year).leftJustified(25)
+                + u' ' + VacationDaysWithUnit(days));
         };
         line(QT_TRANSLATE_NOOP("ReportText", "Vacation taken in %1"), vacation.Taken);
         line(QT_TRANSLATE_NOOP("ReportText", "Vacation left in %1"), vacation.Left);

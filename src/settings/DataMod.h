@@ -195,7 +195,10 @@ public:
     // Held back, Holidays() gives none and reads nothing, so that the window
     // shows its first week without waiting for a long calendar; released,
     // the next call reads it.
-    void HoldBackHolidays(bool held) { m_holidaysHeldBack = held; }
+    void HoldBackHolidays(bool held)
+    {
+        m_holidaysHeldBack = held;
+    }
 
     const TSettingValue &Value(TSetting setting) const
     {

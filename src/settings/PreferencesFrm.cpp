@@ -280,11 +280,12 @@ void TPreferencesForm::CreateTargetsPage()
 
 void TPreferencesForm::CreateHolidaysPage()
 {
-    auto *gbHolidays = NewPage(
-        pcPreferences, u"tsHolidays"_s, tr("H&olidays"), u"gbHolidays"_s, tr(" Public Holidays "));
+    auto *gbHolidays
+        = NewPage(pcPreferences, u"tsHolidays"_s, tr("H&olidays"), u"gbHolidays"_s, tr(" Public Holidays "));
     edHolidayCalendar = new QLineEdit(gbHolidays);
     edHolidayCalendar->setObjectName(u"edHolidayCalendar"_s);
-    edHolidayCalendar->setMinimumWidth(QFontMetrics(edHolidayCalendar->font()).horizontalAdvance(QString(40, u'x')));
+    edHolidayCalendar->setMinimumWidth(
+        QFontMetrics(edHolidayCalendar->font()).horizontalAdvance(QString(40, u'x')));
     Bind(
         edHolidayCalendar, [this] { edHolidayCalendar->setText(m_data.HolidayCalendar()); },
         [this] { m_data.SetHolidayCalendar(edHolidayCalendar->text().trimmed()); });
@@ -400,13 +401,15 @@ void TPreferencesForm::CreateBalancePage()
         const char *caption;
         const char16_t *unit;
     } vacation[] = {
-        { edVacationDaysPerYear, u"laVacationDaysPerYear", QT_TR_NOOP("&Vacation per year"), u"laVacationDays" },
+        { edVacationDaysPerYear, u"laVacationDaysPerYear", QT_TR_NOOP("&Vacation per year"),
+            u"laVacationDays" },
         { edVacationCarriedOver, u"laVacationCarriedOver", QT_TR_NOOP("&Carried over into the first year"),
             u"laCarriedOverDays" },
     };
     int row = 3;
     for (const auto &v : vacation) {
-        balanceLayout->addWidget(NewLabel(QString::fromUtf16(v.label), tr(v.caption), v.field, gbBalance), row, 0);
+        balanceLayout->addWidget(
+            NewLabel(QString::fromUtf16(v.label), tr(v.caption), v.field, gbBalance), row, 0);
         auto *fieldRow = new QHBoxLayout;
         fieldRow->addWidget(v.field);
         fieldRow->addWidget(NewLabel(QString::fromUtf16(v.unit), tr("days"), nullptr, gbBalance));
@@ -507,9 +510,10 @@ void TPreferencesForm::edHolidayCalendarChange()
         return;
     }
     const int year = Clock::today().year();
-    const auto count = read.calendar
-                           ->Between(DayNumber::fromDate(QDate(year, 1, 1)), DayNumber::fromDate(QDate(year, 12, 31)))
-                           .size();
+    const auto count
+        = read.calendar
+              ->Between(DayNumber::fromDate(QDate(year, 1, 1)), DayNumber::fromDate(QDate(year, 12, 31)))
+              .size();
     laHolidayCount->setText(tr("%n public holiday(s) in %1", nullptr, int(count)).arg(year));
 }
 

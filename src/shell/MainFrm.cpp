@@ -67,7 +67,8 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     connect(
         &m_data, &TData::HolidayCalendarFailed, this,
         [](const QString &problem) {
-            ShowMessageBox(tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
+            ShowMessageBox(
+                tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
         },
         Qt::QueuedConnection);
 

@@ -268,18 +268,19 @@ private Q_SLOTS:
                                     "27/11/2026  Fri  Day after Thanksgiving\n";
         QTest::newRow("a month") << QStringList { u"holidays"_s, federal, u"--period"_s, u"2026-11"_s } << 0
                                  << november << QByteArray();
-        QTest::newRow("the calendar of the settings")
-            << QStringList { u"holidays"_s, u"--set"_s, u"HolidayCalendar="_s + federal, u"--from"_s,
-                   u"1/11/2026"_s, u"--to"_s, u"30/11/2026"_s }
-            << 0 << november << QByteArray();
+        QTest::newRow("the calendar of the settings") << QStringList { u"holidays"_s, u"--set"_s,
+            u"HolidayCalendar="_s + federal, u"--from"_s, u"1/11/2026"_s, u"--to"_s, u"30/11/2026"_s }
+                                                      << 0 << november << QByteArray();
         QTest::newRow("this year without a period")
             << QStringList { u"holidays"_s, u"holidays.ics"_s } << 0
             << QByteArray("Date        Day  Holiday\n02/12/2026  Wed  Works outing\n") << QByteArray();
-        QTest::newRow("none in the period") << QStringList { u"holidays"_s, federal, u"--period"_s, u"today"_s }
-                                            << 0 << QByteArray("Date  Day  Holiday\n") << QByteArray();
+        QTest::newRow("none in the period")
+            << QStringList { u"holidays"_s, federal, u"--period"_s, u"today"_s } << 0
+            << QByteArray("Date  Day  Holiday\n") << QByteArray();
         QTest::newRow("no calendar") << QStringList { u"holidays"_s } << 2 << QByteArray()
-                                     << QByteArray("hourframe holidays: missing CALENDAR, and the settings name "
-                                                   "no holiday calendar\n");
+                                     << QByteArray(
+                                            "hourframe holidays: missing CALENDAR, and the settings name "
+                                            "no holiday calendar\n");
         QTest::newRow("a broken calendar")
             << QStringList { u"holidays"_s, u"broken.ics"_s } << 1 << QByteArray()
             << QByteArray("hourframe holidays: broken.ics, line 6: Can't parse as DATE value in DTSTART "
@@ -293,8 +294,9 @@ private Q_SLOTS:
                           "holidays)\n");
         QTest::newRow("a calendar that is not there, week")
             << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s, u"HolidayCalendar=gone.ics"_s } << 0
-            << QByteArray() << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
-                                          "no such file (going on without public holidays)\n");
+            << QByteArray()
+            << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
+                          "no such file (going on without public holidays)\n");
     }
 
     void holidays()
@@ -306,8 +308,10 @@ private Q_SLOTS:
         writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n");
         const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\n"
                                     "UID:1\r\nDTSTART;VALUE=DATE:";
-        writeFile(path(u"holidays.ics"_s), calendar + "20261202\r\nSUMMARY:Works outing\r\nEND:VEVENT\r\n"
-                                                      "END:VCALENDAR\r\n");
+        writeFile(path(u"holidays.ics"_s),
+            calendar
+                + "20261202\r\nSUMMARY:Works outing\r\nEND:VEVENT\r\n"
+                  "END:VCALENDAR\r\n");
         writeFile(path(u"broken.ics"_s), calendar + "2026x1202\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
         const Result result = run(arguments);
         QCOMPARE(result.err, err);

@@ -180,14 +180,15 @@ private Q_SLOTS:
 
         const QDate none;
         const QByteArray days("6/1/2025,,,,,3:45\r\n7/1/2025,,,,,7:30\r\n10/1/2025,,,,,7:\r\n");
-        QTest::newRow("half a day, a day, a Friday") << days << none << 0 << QDate(2025, 12, 31) << u"2.5"_s
-                                                     << u"22.5"_s;
-        QTest::newRow("up to the as-of day") << days << none << 0 << QDate(2025, 1, 6) << u"0.5"_s << u"24.5"_s;
+        QTest::newRow("half a day, a day, a Friday")
+            << days << none << 0 << QDate(2025, 12, 31) << u"2.5"_s << u"22.5"_s;
+        QTest::newRow("up to the as-of day")
+            << days << none << 0 << QDate(2025, 1, 6) << u"0.5"_s << u"24.5"_s;
         QTest::newRow("carried over into the first year")
             << days << QDate(2025, 1, 1) << 3 << QDate(2025, 6, 30) << u"2.5"_s << u"25.5"_s;
         QTest::newRow("a new year: its own allowance, nothing carried")
-            << days + "5/1/2026,,,,,2:30\r\n" << QDate(2025, 1, 1) << 3 << QDate(2026, 3, 1) << u"0.33"_s
-            << u"24.67"_s;
+            << days + "5/1/2026,,,,,2:30\r\n"
+            << QDate(2025, 1, 1) << 3 << QDate(2026, 3, 1) << u"0.33"_s << u"24.67"_s;
         QTest::newRow("a day with a target of 0 takes none")
             << QByteArray("11/1/2025,,,,,7:30\r\n") << none << 0 << QDate(2025, 12, 31) << u"0"_s << u"25"_s;
         QTest::newRow("a public holiday is no vacation")
@@ -211,7 +212,8 @@ private Q_SLOTS:
         load(store, file);
         TBalanceSettings settings = settingsFrom(start, 0);
         settings.Targets.Holidays = federalHolidays();
-        const TVacation vacation = VacationOf(store, settings, { 25, carriedOver }, DayNumber::fromDate(asOf));
+        const TVacation vacation
+            = VacationOf(store, settings, { 25, carriedOver }, DayNumber::fromDate(asOf));
         QCOMPARE(vacation.Year, asOf.year());
         QCOMPARE(VacationDaysText(vacation.Taken), taken);
         QCOMPARE(VacationDaysText(vacation.Left), left);

@@ -18,7 +18,8 @@ QString dataFile(const char *name)
 QString holidaysOf(const THolidayCalendar &calendar, int year)
 {
     QStringList listed;
-    for (const THoliday &holiday : calendar.Between(TestSupport::day(year, 1, 1), TestSupport::day(year, 12, 31)))
+    for (const THoliday &holiday :
+        calendar.Between(TestSupport::day(year, 1, 1), TestSupport::day(year, 12, 31)))
         listed.append(DayNumber::toDate(holiday.Date).toString(u"MM-dd"_s) + u' ' + holiday.Name);
     return listed.join(u" | "_s);
 }
@@ -67,7 +68,8 @@ private Q_SLOTS:
         const char *multiday = "holidays-multiday.ics";
         QTest::newRow("several days, 2024")
             << dataFile(multiday) << 2024
-            << u"01-01 New Year's Day | 03-29 Good Friday | 04-01 Easter Monday | 05-06 Early May bank holiday | "
+            << u"01-01 New Year's Day | 03-29 Good Friday | 04-01 Easter Monday | 05-06 Early May bank "
+               u"holiday | "
                u"07-29 Summer closing | 07-30 Summer closing | 07-31 Summer closing | 08-01 Summer closing | "
                u"08-02 Summer closing | 12-24 Christmas closing | 12-25 Christmas closing | "
                u"12-26 Christmas closing"_s;
@@ -78,7 +80,8 @@ private Q_SLOTS:
                u"12-24 Christmas closing | 12-25 Christmas closing | 12-26 Christmas closing"_s;
         QTest::newRow("several days, 2026: an EXDATE and a closing into the next year")
             << dataFile(multiday) << 2026
-            << u"01-01 New Year's Day | 04-03 Good Friday | 04-06 Easter Monday | 05-04 Early May bank holiday | "
+            << u"01-01 New Year's Day | 04-03 Good Friday | 04-06 Easter Monday | 05-04 Early May bank "
+               u"holiday | "
                u"12-24 Christmas closing | 12-25 Christmas closing | 12-26 Christmas closing | "
                u"12-27 Christmas closing | 12-28 Christmas closing | 12-29 Christmas closing | "
                u"12-30 Christmas closing | 12-31 Christmas closing"_s;
@@ -147,7 +150,8 @@ private Q_SLOTS:
             << u"cal.ics, line 11: Can't parse as DATE value in DTSTART property. Removing entire property: "
                u"2024x0501"_s;
         QTest::newRow("a line that is no property")
-            << Head + newYear + "BEGIN:VEVENT\r\nSUMMARY:Odd\r\ngarbage line here\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"
+            << Head + newYear
+                + "BEGIN:VEVENT\r\nSUMMARY:Odd\r\ngarbage line here\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"
             << u"cal.ics, line 11: Got a data line, but could not find a property name or component begin "
                u"tag: garbage line here"_s;
         QTest::newRow("folded lines count as the line they begin on")
@@ -161,21 +165,21 @@ private Q_SLOTS:
             << Head + vevent("DTSTART;VALUE=DATE:20240101\r\nRRULE:EVERY YEAR\r\n") + "END:VCALENDAR\r\n"
             << u"cal.ics, line 7: Can't parse as RECUR value in RRULE property. Removing entire property: "
                u"EVERY YEAR"_s;
-        QTest::newRow("ends before it begins")
-            << Head + vevent("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:20240101\r\n") + "END:VCALENDAR\r\n"
-            << u"cal.ics, line 4: the event ends before it begins"_s;
-        QTest::newRow("a mistyped year in DTEND")
-            << Head + vevent("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:20340106\r\n") + "END:VCALENDAR\r\n"
-            << u"cal.ics, line 4: the event lasts longer than a year"_s;
-        QTest::newRow("cut short") << Head + newYear << u"cal.ics, line 8: the calendar ends without END:VCALENDAR"_s;
+        QTest::newRow("ends before it begins") << Head
+                + vevent("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:20240101\r\n")
+                + "END:VCALENDAR\r\n" << u"cal.ics, line 4: the event ends before it begins"_s;
+        QTest::newRow("a mistyped year in DTEND") << Head
+                + vevent("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:20340106\r\n")
+                + "END:VCALENDAR\r\n" << u"cal.ics, line 4: the event lasts longer than a year"_s;
+        QTest::newRow("cut short") << Head + newYear
+                                   << u"cal.ics, line 8: the calendar ends without END:VCALENDAR"_s;
         QTest::newRow("a data file") << QByteArray("\r\n1/12/2026,8:,16:\r\n")
                                      << u"cal.ics, line 2: this line is not part of a calendar"_s;
         QTest::newRow("empty") << QByteArray()
                                << u"cal.ics, line 1: this is no iCalendar file: it does not begin with "
                                   u"BEGIN:VCALENDAR"_s;
-        QTest::newRow("another kind of component")
-            << QByteArray("BEGIN:VCARD\r\nFN:Ann\r\nEND:VCARD\r\n")
-            << u"cal.ics, line 2: Parse error in property name: FN"_s;
+        QTest::newRow("another kind of component") << QByteArray("BEGIN:VCARD\r\nFN:Ann\r\nEND:VCARD\r\n")
+                                                   << u"cal.ics, line 2: Parse error in property name: FN"_s;
     }
 
     void unreadableCalendars()

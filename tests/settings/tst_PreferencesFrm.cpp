@@ -11,8 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -433,8 +433,9 @@ private Q_SLOTS:
             << u"cal.ics, line 3: Can't parse as DATE value in DTSTART property. Removing entire property: "
                u"2026x0119\nHourframe goes on without public holidays."_s
             << 0;
-        QTest::newRow("no file") << QByteArray() << u"Cannot read the holiday calendar cal.ics: there is no such "
-                                                    u"file\nHourframe goes on without public holidays."_s
+        QTest::newRow("no file") << QByteArray()
+                                 << u"Cannot read the holiday calendar cal.ics: there is no such "
+                                    u"file\nHourframe goes on without public holidays."_s
                                  << 0;
     }
 

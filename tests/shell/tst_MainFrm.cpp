@@ -245,7 +245,8 @@ private Q_SLOTS:
         QFETCH(QString, told);
         QFETCH(QString, tuesdayHint);
         writeFile(path(u"holidays.ics"_s),
-            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:"
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//"
+            "EN\r\nBEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:"
                 + date + "\r\nSUMMARY:Feast\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
         QVERIFY(QDir::setCurrent(env->home.path()));
         prepareSettings([&](TData &d) {
@@ -260,7 +261,8 @@ private Q_SLOTS:
         QTRY_COMPARE(env->script.questionTexts(), told.isEmpty() ? QStringList() : QStringList { told });
         typeInto("teTueArrive", u"9"_s);
         typeInto("teTueDepart", u"10"_s);
-        QCOMPARE(form->findChild<QLabel *>(u"teTueDeviation"_s)->text(), told.isEmpty() ? u" 1:00"_s : u"-6:30"_s);
+        QCOMPARE(
+            form->findChild<QLabel *>(u"teTueDeviation"_s)->text(), told.isEmpty() ? u" 1:00"_s : u"-6:30"_s);
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 

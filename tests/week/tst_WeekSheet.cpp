@@ -273,12 +273,13 @@ private Q_SLOTS:
         for (const char *day : { "20261208", "20261212" })
             events += QByteArray("BEGIN:VEVENT\r\nUID:") + day + "\r\nDTSTART;VALUE=DATE:" + day
                 + "\r\nSUMMARY:Feast " + day + "\r\nEND:VEVENT\r\n";
-        TestSupport::writeFile(calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n" + events
-                + "END:VCALENDAR\r\n");
+        TestSupport::writeFile(
+            calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n" + events + "END:VCALENDAR\r\n");
         data().SetHolidayCalendar(calendar);
         data().SetShowDeviationFromDailyTarget(true);
         QVERIFY(start());
-        const auto heading = [&](int column) { return sheet().findChild<QLabel *>(u"laDay%1"_s.arg(column)); };
+        const auto heading
+            = [&](int column) { return sheet().findChild<QLabel *>(u"laDay%1"_s.arg(column)); };
         QCOMPARE(heading(3)->toolTip(), u"08/12/2026\nFeast 20261208"_s);
         QCOMPARE(heading(3)->backgroundRole(), QPalette::Highlight);
         QCOMPARE(heading(2)->toolTip(), u"07/12/2026"_s);
