@@ -281,7 +281,7 @@ void TPreferencesForm::CreateTargetsPage()
 void TPreferencesForm::CreateHolidaysPage()
 {
     auto *gbHolidays
-        = NewPage(pcPreferences, u"tsHolidays"_s, tr("H&olidays"), u"gbHolidays"_s, tr(" Public Holidays "));
+        = NewPage(pcPreferences, u"tsHolidays"_s, tr("Holida&ys"), u"gbHolidays"_s, tr(" Public Holidays "));
     edHolidayCalendar = new QLineEdit(gbHolidays);
     edHolidayCalendar->setObjectName(u"edHolidayCalendar"_s);
     edHolidayCalendar->setMinimumWidth(
@@ -289,7 +289,7 @@ void TPreferencesForm::CreateHolidaysPage()
     Bind(
         edHolidayCalendar, [this] { edHolidayCalendar->setText(m_data.HolidayCalendar()); },
         [this] { m_data.SetHolidayCalendar(edHolidayCalendar->text().trimmed()); });
-    auto *btBrowse = new QPushButton(tr("&Browse..."), gbHolidays);
+    auto *btBrowse = new QPushButton(tr("B&rowse..."), gbHolidays);
     btBrowse->setObjectName(u"btBrowseHolidayCalendar"_s);
     Bind(btBrowse, {}, {});
     laHolidayCount = NewLabel(u"laHolidayCount"_s, QString(), nullptr, gbHolidays);
@@ -514,7 +514,8 @@ void TPreferencesForm::edHolidayCalendarChange()
         = read.calendar
               ->Between(DayNumber::fromDate(QDate(year, 1, 1)), DayNumber::fromDate(QDate(year, 12, 31)))
               .size();
-    laHolidayCount->setText(tr("%n public holiday(s) in %1", nullptr, int(count)).arg(year));
+    laHolidayCount->setText(count == 1 ? tr("1 public holiday in %1").arg(year)
+                                       : tr("%1 public holidays in %2").arg(count).arg(year));
 }
 
 void TPreferencesForm::btBrowseHolidayCalendarClick()

@@ -128,6 +128,7 @@ deb)
     grep -q " \./usr/share/zsh/vendor-completions/_hourframe\$" <<<"$contents" ||
         fail "not in the package: the zsh completion in vendor-completions"
     dpkg-deb -f "${deb[0]}" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
+    dpkg-deb -f "${deb[0]}" Depends | grep -q libical3 || fail "the package does not depend on libical"
     # Every error and warning fails, and so does any other tag not named here:
     #   package-contains-documentation-outside-usr-share-doc  the HTML manual that
     #       Help opens: a program must not need /usr/share/doc, which may be left out
