@@ -87,6 +87,13 @@ struct TParsed {
 
 TParsed Parse(const QByteArray &bytes)
 {
+    // A calendar that libical cannot read is the user's problem to be told
+    // of, never a reason to end the program.
+    static const bool notFatal = [] {
+        icalerror_set_errors_are_fatal(0);
+        return true;
+    }();
+    Q_UNUSED(notFatal);
     TParsed parsed;
     std::unique_ptr<icalparser, FreeParser> parser(icalparser_new());
     std::string logical;
@@ -255,9 +262,15 @@ std::optional<THolidayCalendar::Event> ReadEvent(icalcomponent *event, int line)
         e.name = QCoreApplication::translate("HolidayCalendar", "Public holiday");
     ForEachProperty(event, ICAL_RRULE_PROPERTY, [&](icalproperty *p) {
         const char *text = icalproperty_get_value_as_string(p);
-        if (!text || icalrecurrencetype_from_string(text).freq == ICAL_NO_RECURRENCE)
+        const icalrecurrencetype_frequency frequency
+            = text ? icalrecurrencetype_from_string(text).freq : ICAL_NO_RECURRENCE;
+        if (frequency == ICAL_NO_RECURRENCE)
             throw TCalendarError(
                 line, QCoreApplication::translate("HolidayCalendar", "the event's RRULE cannot be read"));
+        // Holidays are days; a rule by the hour or finer would only repeat each day many times over.
+        if (frequency < ICAL_DAILY_RECURRENCE)
+            throw TCalendarError(line,
+                QCoreApplication::translate("HolidayCalendar", "the event repeats more often than daily"));
         e.rules.emplace_back(text);
     });
     ForEachProperty(event, ICAL_RDATE_PROPERTY, [&](icalproperty *p) {

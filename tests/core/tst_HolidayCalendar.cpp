@@ -165,6 +165,9 @@ private Q_SLOTS:
             << Head + vevent("DTSTART;VALUE=DATE:20240101\r\nRRULE:EVERY YEAR\r\n") + "END:VCALENDAR\r\n"
             << u"cal.ics, line 7: Can't parse as RECUR value in RRULE property. Removing entire property: "
                u"EVERY YEAR"_s;
+        QTest::newRow("repeats by the minute")
+            << Head + vevent("DTSTART;VALUE=DATE:20240101\r\nRRULE:FREQ=MINUTELY\r\n") + "END:VCALENDAR\r\n"
+            << u"cal.ics, line 4: the event repeats more often than daily"_s;
         QTest::newRow("ends before it begins") << Head
                 + vevent("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:20240101\r\n")
                 + "END:VCALENDAR\r\n" << u"cal.ics, line 4: the event ends before it begins"_s;
