@@ -289,7 +289,7 @@ private Q_SLOTS:
         type(field(Tuesday, TWeekSheet::rwArrive), u"8"_s);
         type(field(Tuesday, TWeekSheet::rwDepart), u"10"_s);
         QCOMPARE(text(u"teTueDeviation"_s), u" 2:00"_s);
-        QCOMPARE(text(u"teShortfall"_s), u"27:30"_s);
+        QCOMPARE(text(u"teShortfall"_s), u" 27:30"_s);
 
         sheet().NextWeekAction()->trigger();
         QCOMPARE(heading(3)->toolTip(), u"15/12/2026"_s);
