@@ -115,8 +115,9 @@ private Q_SLOTS:
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(pages->tabText(0), u"&Options"_s);
         QCOMPARE(pages->tabText(1), u"&Target Hours"_s);
-        QCOMPARE(pages->tabText(2), u"&Printer"_s);
-        QCOMPARE(pages->tabText(3), u"&Balance"_s);
+        QCOMPARE(pages->tabText(2), u"Holida&ys"_s);
+        QCOMPARE(pages->tabText(3), u"&Printer"_s);
+        QCOMPARE(pages->tabText(4), u"&Balance"_s);
 
         QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:00"_s);
         QVERIFY(!field(form, u"teWeeklyTarget"_s)->isEnabled());
