@@ -73,6 +73,28 @@ bool StartsWith(const std::string &line, const char *word)
     return strncasecmp(line.c_str(), word, std::strlen(word)) == 0;
 }
 
+// Properties that say nothing about which days are holidays. libical is not
+// handed them: reading their values (a DTSTAMP, a long DESCRIPTION) would
+// take half the time of a calendar, and a problem in one is none of ours.
+// UID only matters to an occurrence moved by RECURRENCE-ID.
+bool IsOfNoUse(const std::string &line, bool uidOfUse)
+{
+    if (!uidOfUse && strncasecmp(line.c_str(), "UID", 3) == 0 && line.size() > 3
+        && (line[3] == ':' || line[3] == ';'))
+        return true;
+    static constexpr const char *names[] = { "DTSTAMP", "TRANSP", "CLASS", "CATEGORIES", "DESCRIPTION",
+        "LOCATION", "URL", "CREATED", "LAST-MODIFIED", "SEQUENCE", "PRIORITY", "COMMENT", "CONTACT",
+        "ORGANIZER", "ATTENDEE", "GEO", "X-" };
+    const std::size_t end = std::min(line.find_first_of(";:"), line.size());
+    for (const char *name : names) {
+        const std::size_t size = std::strlen(name);
+        if ((size == end || name[size - 1] == '-') && end >= size
+            && strncasecmp(line.c_str(), name, size) == 0)
+            return true;
+    }
+    return false;
+}
+
 // What libical makes of the file, and the lines it stumbled on. Lines are fed
 // to the parser one unfolded content line at a time so that each problem
 // has the number of the line it starts on.
@@ -99,9 +121,12 @@ TParsed Parse(const QByteArray &bytes)
     std::string logical;
     int logicalLine = 0;
     int depth = 0;
+    const bool uidOfUse = bytes.contains("RECURRENCE-ID") || bytes.contains("recurrence-id");
     const auto feed = [&] {
-        if (logical.empty())
+        if (logical.empty() || IsOfNoUse(logical, uidOfUse)) {
+            logical.clear();
             return;
+        }
         if (StartsWith(logical, "BEGIN:")) {
             if (depth == 0 && parsed.roots.empty() && parsed.eventLines.empty())
                 parsed.firstLine = logicalLine;
