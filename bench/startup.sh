@@ -106,6 +106,30 @@ for r in results:
 SUMMARY
 
 echo
+echo "Processor time to the first painted week (the probe's own count), median of $runs runs"
+echo "each, the second starts with the 10-year file taken in turns, $platform:"
+painted="$work/painted.txt"
+: >"$painted"
+for _ in $(seq "$runs"); do
+    for variant in "" -calendar -balance -balance-calendar; do
+        rm -rf "$config" && cp -r "$work/settings-after-10-years$variant" "$config"
+        XDG_CONFIG_HOME="$config" "$bench/hourframe_startup" 2>&1 >/dev/null \
+            | sed -n "s/.*week painted after \([0-9.]*\) ms.*/${variant:-plain} \1/p" >>"$painted"
+    done
+done
+python3 - "$painted" <<'PAINTED'
+import statistics, sys
+times = {}
+for line in open(sys.argv[1]):
+    name, ms = line.split()
+    times.setdefault(name, []).append(float(ms))
+plain = statistics.median(times["plain"])
+for name, values in times.items():
+    median = statistics.median(values)
+    print(f"  second start, 10-years{'' if name == 'plain' else ', ' + name[1:]:<20} {median:6.1f} ms {median / plain:5.2f}x")
+PAINTED
+
+echo
 echo "Flushes (fsync, fdatasync) before the week was painted, and in the whole run, $platform:"
 count() {
     local trace="$work/strace.log"
