@@ -22,8 +22,8 @@ namespace {
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 // An event longer than this is a mistyped year rather than a holiday.
 constexpr int MaxEventDays = 366;
-// Enough for any daily rule over the years of a long balance; a rule that
-// repeats by the minute stops here instead of taking minutes to expand.
+// A daily rule over more than a century of balance; a longer run of days
+// is no calendar of holidays, and stops here instead of taking seconds.
 constexpr int MaxOccurrencesPerRule = 50000;
 constexpr int EarliestYear = 1;
 constexpr int LatestYear = 9999;
