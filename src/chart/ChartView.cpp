@@ -300,8 +300,6 @@ QByteArray ChartBytes(TChartView &view, TChartFormat format, const QString &path
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
-        // A pixel of the view a pixel of the picture, as SVG viewers count them.
-        svg.setResolution(96);
         svg.setViewBox(area);
         svg.setTitle(title);
         QPainter painter;
@@ -309,6 +307,14 @@ QByteArray ChartBytes(TChartView &view, TChartFormat format, const QString &path
             throw failed();
         view.Paint(painter, area);
         painter.end();
+        // The generator gives the size in millimetres, which viewers round
+        // to a pixel more or less; the chart is drawn in pixels.
+        const qsizetype svgStart = bytes.indexOf("<svg ");
+        const qsizetype viewBox = bytes.indexOf("viewBox", svgStart);
+        if (svgStart >= 0 && viewBox > svgStart)
+            bytes.replace(svgStart, viewBox - svgStart,
+                QByteArray("<svg width=\"" + QByteArray::number(size.width()) + "\" height=\""
+                    + QByteArray::number(size.height()) + "\"\n "));
         break;
     }
     case TChartFormat::Pdf: {
