@@ -65,6 +65,7 @@ TChartView::TChartView(const TChartData &data, QWidget *parent)
 {
     setObjectName(u"ChartView"_s);
     setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
     chart()->setAnimationOptions(QChart::NoAnimation);
     BuildChart();
 }
@@ -135,8 +136,7 @@ void TChartView::AddBars()
     m_bars->attachAxis(m_datesAxis);
     m_bars->attachAxis(m_hoursAxis);
     for (QBarSet *set : std::as_const(m_barSets))
-        connect(set, &QBarSet::hovered, this,
-            [this](bool status, int index) { ShowRecordText(status ? index : -1); });
+        connect(set, &QBarSet::hovered, this, [this](bool status, int index) { HoverRecord(index, status); });
 }
 
 void TChartView::AddTarget()
@@ -154,7 +154,7 @@ void TChartView::AddTarget()
     m_target->attachAxis(m_datesAxis);
     m_target->attachAxis(m_hoursAxis);
     connect(m_target, &QLineSeries::hovered, this,
-        [this](const QPointF &point, bool state) { ShowRecordText(state ? RecordAt(point) : -1); });
+        [this](const QPointF &point, bool state) { HoverRecord(RecordAt(point), state); });
 }
 
 void TChartView::AddBalance()
@@ -170,7 +170,7 @@ void TChartView::AddBalance()
     m_balance->attachAxis(m_datesAxis);
     m_balance->attachAxis(m_balanceAxis);
     connect(m_balance, &QLineSeries::hovered, this,
-        [this](const QPointF &point, bool state) { ShowRecordText(state ? RecordAt(point) : -1); });
+        [this](const QPointF &point, bool state) { HoverRecord(RecordAt(point), state); });
 }
 
 // The theme that suits the window's colour, then the window's own text and
@@ -182,6 +182,8 @@ void TChartView::ApplyPalette()
     QChart *c = chart();
     c->setTheme(m_dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     c->setBackgroundBrush(colours.color(QPalette::Base));
+    // The view around the chart in the chart's colour: one surface, as when saved.
+    setBackgroundBrush(colours.color(QPalette::Base));
     c->setBackgroundRoundness(0);
     const QColor text = colours.color(QPalette::Text);
     QFont titleFont = font();
@@ -239,12 +241,16 @@ QList<int> TChartView::LabelledRecords() const
     return records;
 }
 
-void TChartView::ShowRecordText(int index)
+void TChartView::HoverRecord(int index, bool entered)
 {
-    if (index < 0 || std::size_t(index) >= m_data.Records.size())
-        QToolTip::hideText();
-    else
+    // Leaving a bar for the next may be told after entering the next.
+    if (entered && index >= 0 && std::size_t(index) < m_data.Records.size()) {
+        m_hovered = index;
         QToolTip::showText(QCursor::pos(), ChartRecordText(m_data, std::size_t(index)), this);
+    } else if (!entered && index == m_hovered) {
+        m_hovered = -1;
+        QToolTip::hideText();
+    }
 }
 
 void TChartView::resizeEvent(QResizeEvent *event)

@@ -37,8 +37,9 @@ public:
     // The same as a picture of the view's size.
     QImage Image();
 
-    // What hovering over a record shows; hovered(-1) hides it.
-    void ShowRecordText(int index);
+    // Shows what the pointer entering a record tells, and hides it when the
+    // pointer leaves that record.
+    void HoverRecord(int index, bool entered);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -62,6 +63,7 @@ private:
     QLineSeries *m_target = nullptr;
     QLineSeries *m_balance = nullptr;
     int m_labelCount = -1;
+    int m_hovered = -1;
 };
 
 // Writes the chart as the view shows it to the file path, in the format its
