@@ -64,6 +64,8 @@ TChartView::TChartView(const TChartData &data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(u"ChartView"_s);
+    setAccessibleName(tr("Chart"));
+    setAccessibleDescription(ChartTitle(m_data));
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     chart()->setAnimationOptions(QChart::NoAnimation);
