@@ -95,6 +95,12 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
     m_positionals.append(name);
 }
 
+void CommandOptions::addFurtherPositionals(const QString &syntax, const QString &description)
+{
+    m_parser.addPositionalArgument(syntax, description, syntax);
+    m_furtherSyntax = syntax;
+}
+
 void CommandOptions::addDataFile()
 {
     addPositional(u"FILE"_s, u"The data file."_s);
@@ -165,7 +171,7 @@ bool CommandOptions::parse(const QStringList &arguments)
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < m_positionals.size())
         throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
-    if (positional.size() > m_positionals.size())
+    if (positional.size() > m_positionals.size() && m_furtherSyntax.isEmpty())
         throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
     return true;
 }
@@ -181,8 +187,8 @@ QByteArray CommandOptions::helpText() const
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
-    text.replace(
-        0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, m_positionals.join(u' ')));
+    const QString arguments = (m_positionals + QStringList { m_furtherSyntax }).join(u' ').trimmed();
+    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, arguments));
     return text.toUtf8();
 }
 

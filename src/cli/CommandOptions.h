@@ -34,6 +34,9 @@ public:
     // Positional arguments are all required, in the order they are added; their
     // names make up what follows the options in the usage line.
     void addPositional(const QString &name, const QString &description);
+    // Any number of positional arguments after the required ones; the command
+    // checks them itself. syntax stands for them in the usage line.
+    void addFurtherPositionals(const QString &syntax, const QString &description);
     // The data file, FILE.
     void addDataFile();
     // --name sets a flag setting on, --no-name sets it off; without either the
@@ -74,6 +77,7 @@ private:
 
     QString m_command;
     QStringList m_positionals;
+    QString m_furtherSyntax; // empty: no further positional arguments
     QCommandLineParser m_parser;
     QList<Switch> m_switches;
 };

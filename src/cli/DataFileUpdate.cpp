@@ -12,17 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace Cli {
 
-QByteArray ReadDataFileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(u"Cannot open %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(u"Cannot read %1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    return content;
-}
-
 QByteArray LoadForUpdate(TTimeRecorder &recorder, const QString &path)
 {
     const QByteArray content = ReadDataFileBytes(path);

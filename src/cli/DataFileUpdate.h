@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DataFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,7 +12,7 @@ class TTimeRecorder;
 namespace Cli {
 
 // The file's bytes as they are now; a file that cannot be read is an IoError.
-QByteArray ReadDataFileBytes(const QString &path);
+using ::ReadDataFileBytes;
 
 // Loads the store from the file and returns the bytes it was loaded from,
 // for SaveIfUnchanged: the file is read once, so the two cannot differ.

@@ -15,5 +15,6 @@ QByteArray RunExport(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
+QByteArray RunMerge(const QStringList &arguments);
 
 } // namespace Cli

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -531,6 +532,17 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
                 ++p;
         }
     }
+}
+
+QByteArray ReadDataFileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IoError(QStringLiteral("Cannot open %1: %2").arg(displayName(path), file.errorString()));
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw IoError(QStringLiteral("Cannot read %1: %2").arg(displayName(path), file.errorString()));
+    return content;
 }
 
 void WriteDataFile(QIODevice &device, const QString &targetName, const QList<DayRecord> &records)

@@ -50,6 +50,10 @@ QString DateFieldText(int day);
 // failing one when its date could be read; a read failure is an IoError. A negative time is a RangeError.
 void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add);
 
+// The bytes of the data file at path; a file that cannot be opened or read
+// is an IoError naming it.
+QByteArray ReadDataFileBytes(const QString &path);
+
 // Writes a line for every record that is not empty, in the given order.
 // A comment's CR and LF characters are written as blanks, so that every
 // day stays on one line. A write failure is an IoError naming targetName.

@@ -5,6 +5,7 @@
 #include "core/ReplaceFile.h"
 #include "core/Rounding.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -300,17 +301,49 @@ void TTimeRecorder::LoadFromFile(const QString &path)
 
 void TTimeRecorder::SaveToFile(const QString &path)
 {
+    SaveToFile(path, {});
+}
+
+bool TTimeRecorder::SaveToFile(const QString &path, const std::function<bool()> &stillWanted)
+{
     if (!path.isEmpty())
         m_fileName = path;
     SortByDate();
     if (m_fileName.isEmpty())
         throw IoError(QStringLiteral("Cannot save a document that has no file name"));
     // A failed save never costs the previous file.
-    ReplaceFile(m_fileName, [this](QIODevice &file) {
+    const bool replaced = ReplaceFile(m_fileName, [&](QIODevice &file) {
         WriteDataFile(file, m_fileName, m_records);
-        return true;
+        return !stillWanted || stillWanted();
     });
+    if (replaced)
+        m_modified = false;
+    return replaced;
+}
+
+void TTimeRecorder::LoadFromBytes(const QByteArray &bytes, const QString &path)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadFromDevice(buffer, path);
+    m_fileName = path;
     m_modified = false;
+}
+
+void TTimeRecorder::ReplaceRecords(const QList<DayRecord> &records)
+{
+    m_records = QList<DayRecord>();
+    m_records.reserve(records.size());
+    m_sortedCount = 0;
+    m_laterFirst.clear();
+    m_earliestDate = 0;
+    for (DayRecord record : records) {
+        if (m_earliestDate == 0 || m_earliestDate > record.Date)
+            m_earliestDate = record.Date;
+        rememberComment(record.Comment);
+        appendRecord(std::move(record));
+    }
 }
 
 void TTimeRecorder::LoadFromDevice(QIODevice &device, const QString &sourceName)

@@ -13,6 +13,7 @@
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
 #include "shell/FileAssociation.h"
+#include "shell/FileWatch.h"
 #include "shell/SaveForm.h"
 #include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
@@ -30,8 +31,10 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -42,6 +45,8 @@ namespace {
 // Design sizes in logical pixels; Qt scales them with the screen.
 constexpr int ToolBarHeight = 26;
 constexpr QPoint DesignPosition(283, 118);
+// How long the toolbar tells what happened to the file on disk.
+constexpr int StatusShownMs = 20000;
 
 } // namespace
 
@@ -66,6 +71,12 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
     m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
+
+    m_fileWatch = new TFileWatch(*m_timeRecorder, this);
+    m_fileWatch->setObjectName(QStringLiteral("FileWatch"));
+    m_fileWatch->SetSaveCommand([this] { return acSaveExecute(); });
+    connect(m_fileWatch, &TFileWatch::StoreReplaced, this, &TMainForm::StoreReplaced);
+    connect(m_fileWatch, &TFileWatch::Status, this, &TMainForm::ShowStatus);
 
     CreateActions();
     CreateMenus();
@@ -247,6 +258,16 @@ void TMainForm::CreateToolBar()
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
     m_toolBar->addActions({ acHideForm, acExit });
+    // Takes the room left and never widens the window: a long text is cut,
+    // and its tooltip holds it whole.
+    m_status = new QLabel(m_toolBar);
+    m_status->setObjectName(QStringLiteral("laFileStatus"));
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_status->setContentsMargins(6, 0, 6, 0);
+    m_toolBar->addWidget(m_status);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] { ShowStatus(QString()); });
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -322,7 +343,7 @@ void TMainForm::OpenFile(const QString &path)
     m_data.SetFilename(path);
     std::exception_ptr unreadable;
     try {
-        m_timeRecorder->LoadFromFile(path);
+        m_fileWatch->Load(path);
     } catch (const IoError &) {
         const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
                 + QStringLiteral("\rDo you want to try to find it yourself?"),
@@ -339,6 +360,7 @@ void TMainForm::OpenFile(const QString &path)
     m_weekSheet->ShowWeek();
     if (unreadable)
         std::rethrow_exception(unreadable);
+    m_fileWatch->OfferConflictCopies();
 }
 
 bool TMainForm::QuerySaveChanges(const QString &verb)
@@ -362,10 +384,59 @@ void TMainForm::UpdateCaption()
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
     const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    m_captionNote.clear();
     // The application title follows the caption (ApplicationTitle). It is not
     // made the application's display name: Qt would append that to the caption
     // of every other window.
     setWindowTitle(product + QStringLiteral(" [") + name + QStringLiteral("]"));
+}
+
+void TMainForm::StoreReplaced(const QString &note, const QString &status)
+{
+    // The user goes on typing where he was: the text and caret of the focused
+    // field stay when the file left its value alone, and a half-typed time,
+    // which the document never held, stays in any case.
+    auto *field = qobject_cast<TTimeEdit *>(focusWidget());
+    if (field && !m_weekSheet->IsTimeField(field))
+        field = nullptr;
+    const QString text = field ? field->text() : QString();
+    const bool halfTyped = field && !field->IsValidTime();
+    const int caret = field ? field->cursorPosition() : 0;
+    const int selectionStart = field ? field->selectionStart() : -1;
+    const int selectionLength = field ? int(field->selectedText().size()) : 0;
+    m_weekSheet->ShowWeek();
+    if (field) {
+        if (halfTyped && field->text() != text)
+            field->setText(text);
+        if (field->text() == text && selectionStart >= 0) {
+            if (caret == selectionStart)
+                field->setSelection(selectionStart + selectionLength, -selectionLength);
+            else
+                field->setSelection(selectionStart, selectionLength);
+        } else if (field->text() == text) {
+            field->setCursorPosition(caret);
+        }
+    }
+    UpdateCaption();
+    m_captionNote = note;
+    setWindowTitle(windowTitle() + QStringLiteral(" (") + note + u')');
+    ShowStatus(status);
+}
+
+void TMainForm::ShowStatus(const QString &status)
+{
+    m_status->setToolTip(status);
+    m_status->setText(m_status->fontMetrics().elidedText(
+        status, Qt::ElideRight, m_status->width() - m_status->contentsMargins().left() * 2));
+    if (status.isEmpty())
+        m_statusTimer->stop();
+    else
+        m_statusTimer->start(StatusShownMs);
+}
+
+QString TMainForm::StatusText() const
+{
+    return m_status->toolTip();
 }
 
 void TMainForm::acNewExecute()
@@ -373,6 +444,7 @@ void TMainForm::acNewExecute()
     if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
         return;
     m_timeRecorder->Clear();
+    m_fileWatch->Forget();
     UpdateCaption();
     m_weekSheet->ShowWeek();
 }
@@ -404,8 +476,22 @@ bool TMainForm::acSaveExecute()
 {
     if (m_timeRecorder->FileName().isEmpty())
         return acSaveAsExecute();
-    m_timeRecorder->SaveToFile(QString());
-    return true;
+    return SaveTo(m_timeRecorder->FileName());
+}
+
+bool TMainForm::SaveTo(const QString &path)
+{
+    switch (m_fileWatch->Save(path)) {
+    case TFileWatch::SaveResult::Saved:
+        if (!m_captionNote.isEmpty())
+            UpdateCaption();
+        return true;
+    case TFileWatch::SaveResult::AskForName:
+        return acSaveAsExecute();
+    case TFileWatch::SaveResult::Cancelled:
+        break;
+    }
+    return false;
 }
 
 bool TMainForm::acSaveAsExecute()
@@ -416,9 +502,9 @@ bool TMainForm::acSaveAsExecute()
     if (path.isEmpty())
         return false;
     m_data.SetFilename(path);
-    m_timeRecorder->SaveToFile(path);
+    const bool saved = SaveTo(path);
     UpdateCaption();
-    return true;
+    return saved;
 }
 
 void TMainForm::acHelpExecute()
