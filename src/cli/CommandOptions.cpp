@@ -95,9 +95,10 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
     m_positionals.append(name);
 }
 
-void CommandOptions::addFurtherPositionals(const QString &syntax, const QString &description)
+void CommandOptions::addFurtherPositionals(
+    const QString &name, const QString &description, const QString &syntax)
 {
-    m_parser.addPositionalArgument(syntax, description, syntax);
+    m_parser.addPositionalArgument(name, description, syntax);
     m_furtherSyntax = syntax;
 }
 

@@ -34,9 +34,10 @@ public:
     // Positional arguments are all required, in the order they are added; their
     // names make up what follows the options in the usage line.
     void addPositional(const QString &name, const QString &description);
-    // Any number of positional arguments after the required ones; the command
-    // checks them itself. syntax stands for them in the usage line.
-    void addFurtherPositionals(const QString &syntax, const QString &description);
+    // Any number of positional arguments after the required ones, listed
+    // under name; the command checks them itself. syntax stands for them in
+    // the usage line.
+    void addFurtherPositionals(const QString &name, const QString &description, const QString &syntax);
     // The data file, FILE.
     void addDataFile();
     // --name sets a flag setting on, --no-name sets it off; without either the

@@ -136,8 +136,10 @@ QByteArray RunMerge(const QStringList &arguments)
     options.addOption(QCommandLineOption(
         { u"o"_s, u"output"_s }, tr("Write the merged file here instead of into MINE."), u"OUT"_s));
     options.addOption(QCommandLineOption(u"into"_s, tr("Merge the copies into this data file."), u"FILE"_s));
-    options.addFurtherPositionals(u"BASE MINE THEIRS | --into FILE COPY..."_s,
-        tr("The common ancestor, your version and the other version; or the conflict copies."));
+    options.addFurtherPositionals(u"FILE..."_s,
+        tr("BASE, MINE, THEIRS: the common ancestor, your version and the other version. With --into: the "
+           "conflict copies."),
+        u"BASE MINE THEIRS | --into FILE COPY..."_s);
     if (!options.parse(arguments))
         return options.helpText();
 

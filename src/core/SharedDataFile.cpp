@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <unistd.h>
@@ -88,8 +89,11 @@ TDataFileLock::TDataFileLock(const QString &path, int waitMs)
     // to the user: only a lock whose program has ended is stale, however old.
     m_lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(waitMs);
+    // Writers hold the lock for milliseconds; QLockFile's own wait would
+    // sleep a tenth of a second at the first try.
+    int pauseMs = 1;
     for (;;) {
-        if (m_lock.tryLock(int(std::clamp<qint64>(deadline.remainingTime(), 0, 100))))
+        if (m_lock.tryLock(0))
             return;
         if (m_lock.error() != QLockFile::LockFailedError)
             throw IoError(tr("Cannot lock %1 for writing: %2 cannot be created")
@@ -109,6 +113,8 @@ TDataFileLock::TDataFileLock(const QString &path, int waitMs)
                 tr("%1 is being written by another Hourframe program (process %2); nothing was written")
                     .arg(shown(path))
                     .arg(pid));
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 0, pauseMs)));
+        pauseMs = std::min(pauseMs * 2, 20);
     }
 }
 
