@@ -77,6 +77,7 @@ void TFileWatch::Forget()
     m_path.clear();
     m_baseBytes.reset();
     m_baseRecords.clear();
+    m_cancelledBytes.reset();
     m_toldMissing = false;
     m_declinedCopies.clear();
 }
@@ -182,7 +183,7 @@ void TFileWatch::Check()
         return;
     }
     m_toldMissing = false;
-    if (found != m_baseBytes) {
+    if (found != m_baseBytes && !(m_store.Modified() && found == m_cancelledBytes)) {
         QList<DayRecord> theirs;
         try {
             theirs = DataFileRecords(*found, m_path);
@@ -193,7 +194,8 @@ void TFileWatch::Check()
         }
         if (m_store.Modified()) {
             const QScopedValueRollback busy(m_busy, true);
-            MergeIn(*found, theirs);
+            if (!MergeIn(*found, theirs))
+                m_cancelledBytes = found;
         } else {
             m_store.ReplaceRecords(theirs);
             m_baseBytes = found;

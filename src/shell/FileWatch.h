@@ -79,6 +79,9 @@ private:
     QString m_path; // the file the base belongs to; empty: none
     std::optional<QByteArray> m_baseBytes; // nothing: there was no file
     QList<DayRecord> m_baseRecords;
+    // The file's content whose merge the user cancelled: not asked again
+    // until it changes once more, or the user saves.
+    std::optional<QByteArray> m_cancelledBytes;
     bool m_toldMissing = false;
     bool m_busy = false;
     QSet<QString> m_declinedCopies;

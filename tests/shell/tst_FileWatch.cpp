@@ -205,6 +205,8 @@ private Q_SLOTS:
             << false << QStringList { u"btCancel"_s } << punched << u"9"_s;
         QTest::newRow("asked at once, theirs taken")
             << true << QStringList { u"btTakeAllTheirs"_s, u"btOk"_s } << punched << u"08:15"_s;
+        QTest::newRow("asked at once, cancelled, asked again by Save")
+            << true << QStringList { u"btCancel"_s } << punched << u"9"_s;
     }
 
     void conflictIsAskedAndEachAnswerHolds()
@@ -218,21 +220,26 @@ private Q_SLOTS:
         typeInto(*form, u"teMonArrive"_s, u"9"_s);
         QCOMPARE(punch(u"in"_s, QDateTime(QDate(2026, 12, 7), QTime(8, 15))), QByteArray());
         QStringList versions;
-        env->script.dialogScripts.enqueue([&](QDialog &dialog) {
+        const auto answer = [&](QDialog &dialog) {
             const auto *days = dialog.findChild<QTableWidget *>(u"tbDays"_s);
             versions = QStringList { days->item(0, 0)->text(), days->item(0, 2)->text(),
                 days->item(1, 2)->text() };
             for (const QString &name : clicks)
                 dialog.findChild<QAbstractButton *>(name)->click();
             return dialog.result();
-        });
-        if (atOnce)
+        };
+        env->script.dialogScripts.enqueue(answer);
+        if (atOnce) {
             QTRY_VERIFY(env->script.dialogScripts.isEmpty());
-        else
-            form->acSave->trigger();
+            // Other changes in the folder do not ask again about the same file.
+            writeFile(path(u"unrelated.txt"_s), "x");
+            QTest::qWait(400);
+            if (clicks.contains(u"btCancel"_s))
+                env->script.dialogScripts.enqueue(answer);
+        }
+        form->acSave->trigger();
+        QVERIFY(env->script.dialogScripts.isEmpty());
         QCOMPARE(versions, (QStringList { u"Mon 07/12/2026"_s, u"09:00"_s, u"08:15"_s }));
-        if (atOnce)
-            form->acSave->trigger();
         QCOMPARE(readFile(work()), file);
         QCOMPARE(field(u"teMonArrive"_s)->text(), shown);
         QCOMPARE(form->TimeRecorder().Modified(), clicks.contains(u"btCancel"_s));
