@@ -18,6 +18,7 @@ packages=(
     appstream dpkg-dev      # checking the installed metadata; the Debian package's dependencies
     python3                 # the tests read exports back with its csv module; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    git                     # the test of `hourframe merge` as git's merge driver, in a real repository
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)
     llvm                    # llvm-symbolizer: source lines in sanitizer reports
 )
