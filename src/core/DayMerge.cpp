@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace {
 
@@ -11,22 +12,56 @@ bool sameRecord(const DayRecord &a, const DayRecord &b)
         && a.Extra == b.Extra && a.Holiday == b.Holiday && a.Comment == b.Comment;
 }
 
-using Day = std::span<const DayRecord>;
+using Day = std::span<const DayRecord *const>;
 
 bool sameDay(Day a, Day b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameRecord);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+        [](const DayRecord *x, const DayRecord *y) { return sameRecord(*x, *y); });
 }
 
-// One side of the merge in file form and date order, read day by day.
+bool breaksLine(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+bool inFileForm(const DayRecord &record)
+{
+    return record.Arrive >= -1 && record.Depart >= -1 && record.Lunch >= 0 && record.Extra >= 0
+        && record.Holiday >= 0 && std::none_of(record.Comment.cbegin(), record.Comment.cend(), breaksLine);
+}
+
+QList<DayRecord> recordsOf(Day day)
+{
+    QList<DayRecord> records;
+    records.reserve(qsizetype(day.size()));
+    for (const DayRecord *record : day)
+        records.append(*record);
+    return records;
+}
+
+// One side of the merge in file form and date order, read day by day. It
+// points into the records it was given; only a record the file would change
+// is copied.
 class Side {
 public:
     explicit Side(const QList<DayRecord> &records)
     {
-        m_records.reserve(records.size());
+        m_records.reserve(std::size_t(records.size()));
         for (const DayRecord &record : records) {
-            if (!IsEmptyRecord(record))
-                m_records.append(FileFormOf(record));
+            if (IsEmptyRecord(record))
+                continue;
+            if (inFileForm(record)) {
+                m_records.push_back(&record);
+            } else {
+                m_changed.push_back(FileFormOf(record));
+                m_records.push_back(nullptr); // filled below, once m_changed stops moving
+            }
+        }
+        auto changed = m_changed.cbegin();
+        for (const DayRecord *&record : m_records) {
+            if (!record)
+                record = &*changed++;
         }
         // A store keeps an edited new day at its end; the file has it in order.
         if (!std::is_sorted(m_records.cbegin(), m_records.cend(), byDate))
@@ -34,22 +69,23 @@ public:
     }
 
     bool atEnd() const { return m_next == m_records.size(); }
-    int nextDate() const { return m_records[m_next].Date; }
+    int nextDate() const { return m_records[m_next]->Date; }
 
     // The records of date, moved past; empty when the side has no such day.
     Day take(int date)
     {
-        const qsizetype first = m_next;
+        const std::size_t first = m_next;
         while (!atEnd() && nextDate() == date)
             ++m_next;
-        return Day(m_records.constData() + first, static_cast<std::size_t>(m_next - first));
+        return Day(m_records.data() + first, m_next - first);
     }
 
 private:
-    static bool byDate(const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; }
+    static bool byDate(const DayRecord *a, const DayRecord *b) { return a->Date < b->Date; }
 
-    QList<DayRecord> m_records;
-    qsizetype m_next = 0;
+    std::vector<const DayRecord *> m_records;
+    std::vector<DayRecord> m_changed;
+    std::size_t m_next = 0;
 };
 
 } // namespace
@@ -62,8 +98,8 @@ DayRecord FileFormOf(const DayRecord &record)
     form.Lunch = std::max(form.Lunch, 0);
     form.Extra = std::max(form.Extra, 0);
     form.Holiday = std::max(form.Holiday, 0);
-    if (form.Comment.contains(u'\r') || form.Comment.contains(u'\n'))
-        form.Comment.replace(u'\r', u' ').replace(u'\n', u' ');
+    if (std::any_of(form.Comment.cbegin(), form.Comment.cend(), breaksLine))
+        std::replace_if(form.Comment.begin(), form.Comment.end(), breaksLine, u' ');
     return form;
 }
 
@@ -95,11 +131,10 @@ DayMergeResult MergeDays(const QList<DayRecord> &base, const QList<DayRecord> &m
         } else if (!sameDay(other, was) && !sameDay(ours, other)) {
             if (takeTheirs.contains(date))
                 kept = other;
-            result.conflicts.append(DayConflict { date, QList<DayRecord>(ours.begin(), ours.end()),
-                QList<DayRecord>(other.begin(), other.end()) });
+            result.conflicts.append(DayConflict { date, recordsOf(ours), recordsOf(other) });
         }
-        for (const DayRecord &record : kept)
-            result.records.append(record);
+        for (const DayRecord *record : kept)
+            result.records.append(*record);
     }
     return result;
 }

@@ -331,18 +331,23 @@ void TTimeRecorder::LoadFromBytes(const QByteArray &bytes, const QString &path)
     m_modified = false;
 }
 
-void TTimeRecorder::ReplaceRecords(const QList<DayRecord> &records)
+void TTimeRecorder::ReplaceRecords(QList<DayRecord> records)
 {
-    m_records = QList<DayRecord>();
-    m_records.reserve(records.size());
-    m_sortedCount = 0;
+    // Taken over as they are, shared with the caller's copy until either changes.
+    m_records = std::move(records);
+    const auto byDate = [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; };
+    m_sortedCount = std::is_sorted_until(m_records.cbegin(), m_records.cend(), byDate) - m_records.cbegin();
     m_laterFirst.clear();
+    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i) {
+        if (!m_laterFirst.contains(m_records[i].Date))
+            m_laterFirst.insert(m_records[i].Date, static_cast<int>(i));
+    }
     m_earliestDate = 0;
-    for (DayRecord record : records) {
+    for (const DayRecord &record : std::as_const(m_records)) {
         if (m_earliestDate == 0 || m_earliestDate > record.Date)
             m_earliestDate = record.Date;
-        rememberComment(record.Comment);
-        appendRecord(std::move(record));
+        QString comment = record.Comment;
+        rememberComment(comment);
     }
 }
 

@@ -133,7 +133,7 @@ public:
     // Puts merged records in place of every record, as loading would: the
     // earliest date follows them and their comments join the history.
     // FileName and Modified keep their values; nothing is raised.
-    void ReplaceRecords(const QList<DayRecord> &records);
+    void ReplaceRecords(QList<DayRecord> records);
     const QList<DayRecord> &Records() const { return m_records; }
 
     QString FileName() const { return m_fileName; }

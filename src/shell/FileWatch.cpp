@@ -217,7 +217,7 @@ bool TFileWatch::MergeIn(const QByteArray &found, const QList<DayRecord> &theirs
         if (!takeTheirs.isEmpty())
             merged = MergeDays(m_baseRecords, m_store.Records(), theirs, takeTheirs);
     }
-    m_store.ReplaceRecords(merged.records);
+    m_store.ReplaceRecords(std::move(merged.records));
     m_baseBytes = found;
     m_baseRecords = theirs;
     Q_EMIT StoreReplaced(tr("merged"),
@@ -260,7 +260,7 @@ void TFileWatch::MergeCopy(const QString &copy)
                 return;
             merged = MergeDays({}, m_store.Records(), theirs, takeTheirs);
         }
-        m_store.ReplaceRecords(merged.records);
+        m_store.ReplaceRecords(std::move(merged.records));
         m_store.MarkModified();
         Q_EMIT StoreReplaced(tr("merged"), tr("The days of %1 are merged.").arg(copyName));
     }

@@ -2,6 +2,7 @@
 // (United Kingdom) regional settings, a fixed clock and a settings file of
 // its own, which every test checks is byte for byte unchanged afterwards.
 
+#include "core/SharedDataFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -53,6 +54,19 @@ class TestCommandLine : public QObject {
     Result runProgram(const QString &program, const QStringList &arguments, const QString &folder,
         const QString &now = Now) const
     {
+        const std::unique_ptr<QProcess> process = startProgram(program, arguments, folder, now);
+        Result result;
+        if (!process->waitForFinished(60000) || process->exitStatus() != QProcess::NormalExit)
+            return result;
+        result.status = process->exitCode();
+        result.out = process->readAllStandardOutput();
+        result.err = process->readAllStandardError();
+        return result;
+    }
+
+    std::unique_ptr<QProcess> startProgram(const QString &program, const QStringList &arguments,
+        const QString &folder, const QString &now = Now) const
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // No display of any kind: the command line must not need one.
         for (const QString &name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANG"_s,
@@ -69,17 +83,11 @@ class TestCommandLine : public QObject {
             environment.insert(name, u"Ann"_s);
         for (const QString &name : { u"GIT_AUTHOR_EMAIL"_s, u"GIT_COMMITTER_EMAIL"_s })
             environment.insert(name, u"ann@example.org"_s);
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder);
-        process.start(program, arguments);
-        Result result;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.status = process.exitCode();
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->setWorkingDirectory(folder);
+        process->start(program, arguments);
+        return process;
     }
 
 private Q_SLOTS:
@@ -253,6 +261,25 @@ private Q_SLOTS:
         QCOMPARE(result.status, 0);
         QCOMPARE(result.out, "Depart 16:10 on Wed 02/12/2026\n");
         QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55,16:10\r\n");
+    }
+
+    // Every Hourframe writer takes the data file's lock: a punch waits while
+    // another holds it, then goes on.
+    void punchWaitsForTheLock()
+    {
+        writeFile(path(u"times.hf"_s), "1/12/2026,8:,16:30\r\n");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", path(u"runtime"_s).toLocal8Bit());
+        auto lock = std::make_unique<TDataFileLock>(path(u"times.hf"_s));
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        const std::unique_ptr<QProcess> punch = startProgram(QStringLiteral(HOURFRAME_PROGRAM),
+            { u"punch"_s, u"in"_s, u"times.hf"_s, u"--at"_s, u"7:55"_s }, dir->path());
+        QVERIFY(!punch->waitForFinished(500));
+        QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n");
+        lock.reset();
+        QVERIFY(punch->waitForFinished(10000));
+        QCOMPARE(punch->exitCode(), 0);
+        QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55\r\n");
     }
 
     void punch_data()

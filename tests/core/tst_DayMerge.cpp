@@ -203,7 +203,8 @@ private Q_SLOTS:
             TestSupport::writeFile(lockPath, info);
             QFile file(lockPath);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(
+                QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         }
         if (taken) {
             const TDataFileLock lock(data, 2000);
