@@ -23,7 +23,7 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 "$build/bench/hourframe_load_peak" --generate "$work/100y.hf" 26100 1926-01-01
 ls -l "$work"/*.hf | awk '{ print $5, $9 }'
 
-hf="$build/src/app/hourframe"
+hf="$build/bin/hourframe"
 floor="$build/bench/getline_floor"
 commands=()
 for years in 10 100; do

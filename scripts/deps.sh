@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, testing, benchmarking and
-# looking at Hourframe need. Does nothing when every package is present.
+# Installs the Debian 12 packages that Hourframe needs, in three sets, each on
+# top of the one before; does nothing when every package is present.
+#
+#   scripts/deps.sh             building and running (what scripts/run.sh installs)
+#   scripts/deps.sh --tests     and the tests, benchmarks and screenshots (scripts/test.sh)
+#   scripts/deps.sh --sanitize  and the sanitizer and fuzz runs (scripts/test.sh --sanitize)
+#
+# With --list as well, prints the set's packages instead of installing them.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test
-    libgl-dev               # looked for by Qt's CMake files
+build_and_run=(
+    cmake ninja-build g++
+    qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test and the platform plugins
+    librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
+    help2man                # the manual page, from the --help texts
+)
+tests=(
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics
     libbenchmark-dev        # Google Benchmark, for bench/
     hyperfine strace        # whole-process benchmarks (bench/startup.sh, bench/cli.sh), their flush counts
@@ -14,14 +23,36 @@ packages=(
     twm                     # a window manager that frames the real window in the window-position test
     shared-mime-info desktop-file-utils xdg-utils  # the data-file association
     libglib2.0-bin          # gio: how xdg-mime reads a file's type on most desktops (association tests)
-    librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
-    appstream dpkg-dev      # checking the installed metadata; the Debian package's dependencies
-    python3                 # the tests read exports back with its csv module; benchmark summaries
+    appstream dpkg-dev file # checking the installed metadata; the Debian package's dependencies
+    lintian                 # checking the Debian package
+    man-db                  # man -l: the manual page renders
+    bash-completion zsh fish  # the shell completion, as each shell loads it
+    python3                 # the tests read exports and --json back with its csv and json modules; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
     git                     # the test of `hourframe merge` as git's merge driver, in a real repository
+)
+sanitize=(
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)
     llvm                    # llvm-symbolizer: source lines in sanitizer reports
 )
+
+packages=("${build_and_run[@]}")
+list=false
+for option in "$@"; do
+    case "$option" in
+    --tests) packages+=("${tests[@]}") ;;
+    --sanitize) packages+=("${tests[@]}" "${sanitize[@]}") ;;
+    --list) list=true ;;
+    *)
+        echo "usage: scripts/deps.sh [--tests | --sanitize] [--list]" >&2
+        exit 2
+        ;;
+    esac
+done
+if $list; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

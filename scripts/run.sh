@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds a release build of Hourframe and starts it. Usage: scripts/run.sh [FILE.hf]
+# Installs what building and running need, builds a release build of Hourframe
+# and starts it. Usage: scripts/run.sh [FILE.hf | COMMAND ...]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
@@ -7,4 +8,4 @@ build="$root/build/release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DHOURFRAME_BUILD_TESTS=OFF -DHOURFRAME_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build"
-exec "$build/src/app/hourframe" "$@"
+exec "$build/bin/hourframe" "$@"

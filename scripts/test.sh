@@ -12,11 +12,11 @@
 # an input that failed in failures/ (replay it with build/sanitize/tests/fuzz/<target> FILE).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/deps.sh"
 export QT_QPA_PLATFORM=offscreen
 
 mode="${1:-}"
 if [ -z "$mode" ]; then
+    "$root/scripts/deps.sh" --tests
     build="$root/build/test"
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHOURFRAME_WERROR=ON
     cmake --build "$build"
@@ -33,6 +33,7 @@ case "$mode" in
     ;;
 esac
 
+"$root/scripts/deps.sh" --sanitize
 build="$root/build/sanitize"
 # -O1 keeps the fuzz targets quick; assertions stay on.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \

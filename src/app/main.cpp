@@ -1,3 +1,4 @@
+#include "BuildInfo.h"
 #include "cli/CommandLine.h"
 
 #include <QCoreApplication>
@@ -12,13 +13,14 @@
 
 namespace {
 
-// The window program, beside this one in the build tree and once installed.
+// The window program, at the same place relative to this one in the build
+// tree and once installed.
 std::string windowProgram()
 {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     const std::string path = length > 0 ? std::string(self, std::size_t(length)) : std::string();
-    return path.substr(0, path.rfind('/') + 1) + "hourframe-window";
+    return path.substr(0, path.rfind('/') + 1) + BuildInfo::WindowFromLauncher;
 }
 
 } // namespace

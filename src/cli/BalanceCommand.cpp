@@ -3,8 +3,16 @@
 
 #include "core/Balance.h"
 #include "core/DateText.h"
+#include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +29,48 @@ QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceW
         rows.append({ ShortDateText(week.WeekStart), HoursText(week.Worked), HoursText(week.Target),
             BalanceText(week.Worked - week.Target), BalanceText(week.Balance) });
     return AlignedTable(rows, { false, true, true, true, true });
+}
+
+void addBalance(QJsonObject &object, const QString &name, qint64 minutes)
+{
+    object.insert(name, minutes);
+    object.insert(name + u"Text"_s, BalanceText(minutes));
+}
+
+void addHours(QJsonObject &object, const QString &name, qint64 minutes)
+{
+    object.insert(name, minutes);
+    object.insert(name + u"Text"_s, HoursText(minutes));
+}
+
+void addDay(QJsonObject &object, const QString &name, int day)
+{
+    object.insert(name, DayNumber::toDate(day).toString(Qt::ISODate));
+    object.insert(name + u"Text"_s, ShortDateText(day));
+}
+
+// The balance, and with the weeks the account of it as ledgerTable shows it.
+QByteArray balanceJson(
+    const TBalanceSettings &balance, int asOf, qint64 total, const std::vector<TBalanceWeek> *weeks)
+{
+    QJsonObject object;
+    addDay(object, u"asOf"_s, asOf);
+    addBalance(object, u"balance"_s, total);
+    if (weeks) {
+        addBalance(object, u"opening"_s, balance.Opening);
+        QJsonArray list;
+        for (const TBalanceWeek &week : *weeks) {
+            QJsonObject row;
+            addDay(row, u"weekBeginning"_s, week.WeekStart);
+            addHours(row, u"worked"_s, week.Worked);
+            addHours(row, u"target"_s, week.Target);
+            addBalance(row, u"difference"_s, week.Worked - week.Target);
+            addBalance(row, u"balance"_s, week.Balance);
+            list.append(row);
+        }
+        object.insert(u"weeks"_s, list);
+    }
+    return QJsonDocument(object).toJson();
 }
 
 } // namespace
@@ -40,6 +90,7 @@ QByteArray RunBalance(const QStringList &arguments)
         u"Print the account week by week instead: each week's first day (weeks as the week sheet "
         u"shows them), hours worked, target, difference and the balance at its end, after the "
         u"opening balance."_s));
+    options.addJsonOption();
     options.addSettingOption();
     if (!options.parse(arguments))
         return options.helpText();
@@ -47,8 +98,18 @@ QByteArray RunBalance(const QStringList &arguments)
     const std::unique_ptr<TData> settings = options.settings();
     const int asOf = options.dayOrToday(u"as-of"_s);
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.positional().at(0));
+    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
+    if (options.isSet(u"json"_s)) {
+        // A later day counts as today: the future is not owed yet.
+        const int counted = std::min(asOf, DayNumber::today());
+        const qint64 total = Balance(recorder, balance, counted);
+        if (!options.isSet(u"weeks"_s))
+            return balanceJson(balance, counted, total, nullptr);
+        const std::vector<TBalanceWeek> weeks
+            = BalanceLedger(recorder, balance, counted, settings->FirstDayOfWeek());
+        return balanceJson(balance, counted, total, &weeks);
+    }
     if (options.isSet(u"weeks"_s))
         return ledgerTable(balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()))
             .toUtf8();

@@ -5,24 +5,23 @@
 #include "cli/Subcommands.h"
 #include "core/Regional.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <numeric>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace Cli {
 namespace {
-
-struct Subcommand {
-    QStringView name;
-    QStringView summary;
-    QByteArray (*run)(const QStringList &arguments);
-};
 
 constexpr Subcommand Subcommands[] = {
     { u"report", u"Print the report of a period", RunReport },
@@ -33,14 +32,8 @@ constexpr Subcommand Subcommands[] = {
     { u"merge", u"Merge versions of a data file day by day (git's merge driver)", RunMerge },
 };
 
-const Subcommand *subcommandNamed(QStringView name)
-{
-    for (const Subcommand &command : Subcommands) {
-        if (name == command.name)
-            return &command;
-    }
-    return nullptr;
-}
+// Lines for standard error that Run writes after a command's output.
+QStringList notes;
 
 bool isHelp(QStringView argument)
 {
@@ -52,21 +45,126 @@ bool isVersion(QStringView argument)
     return argument == u"--version" || argument == u"-v";
 }
 
+// The shell completion's question; not for people, so not in the help.
+bool isComplete(QStringView argument)
+{
+    return argument == u"--complete";
+}
+
+// Options of Qt's window programs: the window takes them (a session manager
+// restarts a program with -session, for one), so they are no mistake.
+bool isWindowOption(QStringView argument)
+{
+    static constexpr QStringView names[] = { u"platform", u"platformpluginpath", u"platformtheme", u"plugin",
+        u"qmljsdebugger", u"qwindowgeometry", u"qwindowicon", u"qwindowtitle", u"reverse", u"session",
+        u"display", u"geometry", u"icon", u"title", u"name", u"visual", u"ncols", u"cmap", u"nograb",
+        u"dograb", u"style", u"stylesheet", u"widgetcount" };
+    QStringView name = argument.sliced(argument.startsWith(u"--") ? 2 : 1);
+    name = name.first(name.contains(u'=') ? name.indexOf(u'=') : name.size());
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+// Typing errors between two words: letters left out, added, changed or two
+// neighbours swapped (the optimal string alignment distance).
+qsizetype typingErrors(QStringView a, QStringView b)
+{
+    const qsizetype n = b.size();
+    std::vector<qsizetype> before(n + 1), previous(n + 1), current(n + 1);
+    std::iota(previous.begin(), previous.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= n; ++j) {
+            const qsizetype cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            current[j] = std::min({ previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost });
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+        }
+        before.swap(previous);
+        previous.swap(current);
+    }
+    return previous[n];
+}
+
+// What a mistyped first argument may have meant: a command, --help or
+// --version. Up to two typing errors, but never as many as the word has
+// letters, so that a short name is not everything's typo; letter case aside.
+// Empty when nothing is that close.
+QString nearestName(QStringView argument)
+{
+    const QString word = argument.sliced(argument.startsWith(u"--")  ? 2
+                                         : argument.startsWith(u'-') ? 1
+                                                                     : 0)
+                             .toString()
+                             .toLower();
+    QList<std::pair<QString, QString>> names; // what is compared, what is suggested
+    for (const Subcommand &command : Subcommands)
+        names.append({ command.name.toString(), command.name.toString() });
+    names.append({ { u"help"_s, u"--help"_s }, { u"version"_s, u"--version"_s } });
+    if (argument.startsWith(u'-'))
+        names.append({ { u"h"_s, u"--help"_s }, { u"v"_s, u"--version"_s } });
+    QString nearest;
+    qsizetype fewest = std::min<qsizetype>(3, word.size());
+    for (const auto &[name, suggestion] : std::as_const(names)) {
+        if (const qsizetype errors = typingErrors(word, name); errors < fewest) {
+            fewest = errors;
+            nearest = suggestion;
+        }
+    }
+    return nearest;
+}
+
+// A first argument that can only be a mistake: an option nobody takes, or a
+// near miss of a command that names no file. A name with a folder in it is
+// always a file, as "./report" is.
+bool isMistake(const QString &argument)
+{
+    if (argument.startsWith(u'-'))
+        return !isWindowOption(argument);
+    return !argument.contains(u'/') && !nearestName(argument).isEmpty() && !QFileInfo::exists(argument);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Cli", text);
+}
+
+QString mistakeMessage(const QString &argument)
+{
+    QString message = argument.startsWith(u'-')
+        ? translated("unknown option '%1'").arg(argument)
+        : translated("'%1' is neither a command nor an existing file").arg(argument);
+    if (const QString nearest = nearestName(argument); !nearest.isEmpty())
+        message += translated(". Did you mean '%1'?").arg(nearest);
+    return message;
+}
+
 QByteArray programHelp()
 {
-    QString text = u"Usage: hourframe [FILE]\n"
-                   u"       hourframe COMMAND [options] FILE ...\n"
-                   u"\n"
-                   u"Without a command, opens the window with FILE, or with the file used last.\n"
-                   u"\n"
-                   u"Commands:\n"_s;
+    QString text
+        = translated("Usage: hourframe [FILE]\n"
+                     "  or:  hourframe COMMAND [options] [FILE]\n"
+                     "Opens the window with FILE, or with the file used last; or runs a command, which\n"
+                     "without FILE takes the file used last.\n"
+                     "\n"
+                     "Commands:\n");
+    qsizetype width = 0;
     for (const Subcommand &command : Subcommands)
-        text += u"  "_s + command.name.toString().leftJustified(8) + command.summary.toString() + u'\n';
-    text += u"\n"
-            u"Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
-            u"like a command opens in the window as 'hourframe ./report'.\n"
-            u"\n"
-            u"Exit status: 0 done, 1 a file or its data could not be used, 2 a usage error.\n"_s;
+        width = std::max(width, command.name.size());
+    for (const Subcommand &command : Subcommands)
+        text += u"  "_s + command.name.toString().leftJustified(width + 2) + command.summary.toString()
+            + u'\n';
+    text += u'\n'
+        + translated("Run 'hourframe COMMAND --help' for the options of a command. A data file named\n"
+                     "like a command opens in the window as 'hourframe ./report'.\n"
+                     "\n"
+                     "Options:\n"
+                     "  -h, --help     Show this help.\n"
+                     "  -v, --version  Show the version.\n"
+                     "\n"
+                     "Exit status:\n"
+                     "  0  done\n"
+                     "  1  a file or its data could not be used\n"
+                     "  2  a usage error\n");
     return text.toUtf8();
 }
 
@@ -77,9 +175,13 @@ QByteArray dispatch(const QStringList &arguments)
         return programHelp();
     if (isVersion(first))
         return QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n';
-    if (const Subcommand *command = subcommandNamed(first))
+    if (isComplete(first)) {
+        const QStringList words = arguments.mid(1);
+        return words.isEmpty() ? QByteArray() : (Completions(words).join(u'\n') + u'\n').toUtf8();
+    }
+    if (const Subcommand *command = SubcommandNamed(first))
         return command->run(arguments.mid(1));
-    throw UsageError(u"unknown command '%1'"_s.arg(first));
+    throw UsageError(mistakeMessage(first));
 }
 
 // One line, whatever the message holds.
@@ -94,15 +196,36 @@ QByteArray errorLine(const QString &command, const QString &message)
 
 } // namespace
 
-bool IsCommandLine(QStringView firstArgument)
+std::span<const Subcommand> AllSubcommands()
 {
-    return isHelp(firstArgument) || isVersion(firstArgument) || subcommandNamed(firstArgument);
+    return Subcommands;
+}
+
+const Subcommand *SubcommandNamed(QStringView name)
+{
+    for (const Subcommand &command : Subcommands) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
+}
+
+void Note(const QString &text)
+{
+    notes.append(text);
+}
+
+bool IsCommandLine(const QString &firstArgument)
+{
+    return isHelp(firstArgument) || isVersion(firstArgument) || isComplete(firstArgument)
+        || SubcommandNamed(firstArgument) || isMistake(firstArgument);
 }
 
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     // Messages name the subcommand they come from.
-    const QString command = subcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
+    const QString command = SubcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
+    notes.clear();
     QByteArray output;
     int status = ExitSuccess;
     QString message;
@@ -124,6 +247,10 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     }
     if (status != ExitSuccess)
         err.write(errorLine(command, message));
+    else
+        for (const QString &note : std::as_const(notes))
+            err.write(errorLine(command, note));
+    notes.clear();
     return status;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 class QIODevice;
 
@@ -15,10 +14,12 @@ inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitDataError = 1; // a file that cannot be read or written, data that cannot be used
 inline constexpr int ExitUsage = 2; // a command line that cannot be carried out as written
 
-// True when the first argument of the program asks for the command line: a
-// subcommand name, or the program's --help or --version. Anything else is a
-// data file for the window.
-bool IsCommandLine(QStringView firstArgument);
+// True when the first argument of the program is for the command line: a
+// subcommand name, the program's --help or --version, or a mistake that Run
+// reports as a usage error: an option that neither the command line nor the
+// window takes, or a near miss of a command name that names no file. Anything
+// else is a data file for the window (or an option of Qt's for it).
+bool IsCommandLine(const QString &firstArgument);
 
 // Carries out a command line (the arguments after the program name) and
 // returns its exit status. Standard output receives the whole result at the

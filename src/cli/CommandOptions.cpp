@@ -2,9 +2,11 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/Regional.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +19,8 @@ const QString SetOption = u"set"_s;
 const QString FromOption = u"from"_s;
 const QString ToOption = u"to"_s;
 const QString PeriodOption = u"period"_s;
+const QString ListOptionsOption = u"list-options"_s;
+const QString DataFileName = u"FILE"_s;
 
 // A number of minDigits to maxDigits plain digits; nothing for any other text.
 std::optional<int> plainNumber(QStringView text, qsizetype minDigits, qsizetype maxDigits)
@@ -44,14 +48,30 @@ std::optional<QDate> isoDate(const QString &text)
     return QDate(*year, *month, *day);
 }
 
-// "this-week", "last-week", a year such as "2026", a month such as "2026-11",
+// A word of PeriodWords(), a year such as "2026", a month such as "2026-11",
 // or a name as the options dialogs list it ("November 2026").
 std::optional<TPeriod> namedPeriod(const QString &name, int firstDayOfWeek)
 {
+    const int today = DayNumber::today();
+    const QDate date = Clock::today();
+    if (name == u"today")
+        return TPeriod { today, today };
+    if (name == u"yesterday")
+        return TPeriod { today - 1, today - 1 };
     if (name == u"this-week")
         return Period::ThisWeek(firstDayOfWeek);
     if (name == u"last-week")
         return Period::LastWeek(firstDayOfWeek);
+    if (name == u"this-month")
+        return Period::MonthPeriod(date.year(), date.month());
+    if (name == u"last-month") {
+        const QDate before = date.addMonths(-1);
+        return Period::MonthPeriod(before.year(), before.month());
+    }
+    if (name == u"this-year")
+        return Period::YearPeriod(date.year());
+    if (name == u"last-year")
+        return Period::YearPeriod(date.year() - 1);
     const QStringView text(name);
     if (const std::optional<int> year = plainNumber(text, 4, 4); year && *year > 0)
         return Period::YearPeriod(*year);
@@ -81,16 +101,24 @@ CommandOptions::CommandOptions(const QString &command, const QString &descriptio
     : m_command(command)
 {
     m_parser.setApplicationDescription(description);
-    m_parser.addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
+    addOption(QCommandLineOption({ u"h"_s, HelpOption }, u"Show this help."_s));
+    QCommandLineOption listOptions(ListOptionsOption);
+    listOptions.setFlags(QCommandLineOption::HiddenFromHelp);
+    m_parser.addOption(listOptions);
 }
 
 void CommandOptions::addOption(const QCommandLineOption &option)
 {
     m_parser.addOption(option);
+    for (const QString &name : option.names()) {
+        m_options.append((name.size() > 1 ? u"--"_s : u"-"_s) + name
+            + (option.valueName().isEmpty() ? QString() : u'=' + option.valueName()));
+    }
 }
 
 void CommandOptions::addPositional(const QString &name, const QString &description)
 {
+    Q_ASSERT(!m_optionalFile);
     m_parser.addPositionalArgument(name, description);
     m_positionals.append(name);
 }
@@ -100,27 +128,41 @@ void CommandOptions::addFurtherPositionals(
 {
     m_parser.addPositionalArgument(name, description, syntax);
     m_furtherSyntax = syntax;
+    m_furtherPositionals = { name };
 }
 
 void CommandOptions::addDataFile()
 {
-    addPositional(u"FILE"_s, u"The data file."_s);
+    m_parser.addPositionalArgument(DataFileName,
+        QCoreApplication::translate(
+            "Cli", "The data file; without it, the file last opened or saved in the window."),
+        u"[FILE]"_s);
+    m_positionals.append(DataFileName);
+    m_optionalFile = true;
 }
 
 void CommandOptions::addSwitch(const QString &name, const QString &settingName, const QString &description)
 {
-    m_parser.addOption(QCommandLineOption(name,
+    addOption(QCommandLineOption(name,
         description + u" Default: the setting "_s + settingName + u"; --no-"_s + name
             + u" for the opposite."_s));
     QCommandLineOption off(u"no-"_s + name, QString());
     off.setFlags(QCommandLineOption::HiddenFromHelp);
-    m_parser.addOption(off);
+    addOption(off);
     m_switches.append(Switch { name, settingName });
+}
+
+void CommandOptions::addJsonOption()
+{
+    addOption(QCommandLineOption(u"json"_s,
+        QCoreApplication::translate("Cli",
+            "Print one JSON object instead, for scripts: each figure as a number of minutes (null for a "
+            "blank field) and, under the same name with Text added, as the text shown.")));
 }
 
 void CommandOptions::addSettingOption()
 {
-    m_parser.addOption(QCommandLineOption(SetOption,
+    addOption(QCommandLineOption(SetOption,
         u"Use this value of a setting, named as in the settings file, for this run only. "
         u"May be given more than once."_s,
         u"Name=Value"_s));
@@ -128,12 +170,14 @@ void CommandOptions::addSettingOption()
 
 void CommandOptions::addPeriodOptions(const QString &adjustSetting)
 {
-    m_parser.addOption(QCommandLineOption(
+    addOption(QCommandLineOption(
         FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
-    m_parser.addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
-    m_parser.addOption(QCommandLineOption(PeriodOption,
-        u"A named period instead: this-week, last-week, a year (2026) or a month (2026-11). "
-        u"Without --from, --to and --period: this week."_s,
+    addOption(QCommandLineOption(ToOption, u"The last day of the period."_s, u"DATE"_s));
+    addOption(QCommandLineOption(PeriodOption,
+        QCoreApplication::translate("Cli",
+            "A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and "
+            "--period: this week.")
+            .arg(PeriodWords().join(u", "_s)),
         u"NAME"_s));
     addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
 }
@@ -167,10 +211,10 @@ bool CommandOptions::parse(const QStringList &arguments)
 {
     if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments))
         throw UsageError(m_parser.errorText());
-    if (m_parser.isSet(HelpOption))
+    if (m_parser.isSet(HelpOption) || m_parser.isSet(ListOptionsOption))
         return false;
     const QStringList positional = m_parser.positionalArguments();
-    if (positional.size() < m_positionals.size())
+    if (positional.size() < m_positionals.size() - (m_optionalFile ? 1 : 0))
         throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
     if (positional.size() > m_positionals.size() && m_furtherSyntax.isEmpty())
         throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
@@ -185,12 +229,33 @@ int CommandOptions::dayOrToday(const QString &name) const
 
 QByteArray CommandOptions::helpText() const
 {
+    if (m_parser.isSet(ListOptionsOption))
+        return (QStringList(m_options + m_positionals + m_furtherPositionals).join(u'\n') + u'\n').toUtf8();
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
-    const QString arguments = (m_positionals + QStringList { m_furtherSyntax }).join(u' ').trimmed();
-    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, arguments));
+    QStringList usage = m_positionals;
+    if (m_optionalFile)
+        usage.last() = u"[FILE]"_s;
+    if (!m_furtherSyntax.isEmpty())
+        usage.append(m_furtherSyntax);
+    text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, usage.join(u' ')));
     return text.toUtf8();
+}
+
+QString CommandOptions::dataFile(const TData &settings, FileUse use) const
+{
+    Q_ASSERT(m_optionalFile);
+    const QStringList positional = m_parser.positionalArguments();
+    if (positional.size() == m_positionals.size())
+        return positional.last();
+    const QString lastUsed = settings.Filename();
+    if (lastUsed.isEmpty())
+        throw UsageError(
+            QCoreApplication::translate("Cli", "missing FILE, and no file was used last to take instead"));
+    if (use == FileUse::Change)
+        Note(QCoreApplication::translate("Cli", "the file used last, %1").arg(lastUsed));
+    return lastUsed;
 }
 
 std::unique_ptr<TData> CommandOptions::settings() const
@@ -211,6 +276,13 @@ std::unique_ptr<TData> CommandOptions::settings() const
         }
     }
     return settings;
+}
+
+const QStringList &PeriodWords()
+{
+    static const QStringList words { u"today"_s, u"yesterday"_s, u"this-week"_s, u"last-week"_s,
+        u"this-month"_s, u"last-month"_s, u"this-year"_s, u"last-year"_s };
+    return words;
 }
 
 int ParseDateArgument(const QString &text, const QString &option)

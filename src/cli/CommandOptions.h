@@ -38,11 +38,14 @@ public:
     // under name; the command checks them itself. syntax stands for them in
     // the usage line.
     void addFurtherPositionals(const QString &name, const QString &description, const QString &syntax);
-    // The data file, FILE.
+    // The data file, FILE, the last positional argument. It may be left out;
+    // dataFile() then takes the file used last.
     void addDataFile();
     // --name sets a flag setting on, --no-name sets it off; without either the
     // user's setting holds. The last of the two on the command line wins.
     void addSwitch(const QString &name, const QString &settingName, const QString &description);
+    // --json, for a command that can print one JSON object instead of text.
+    void addJsonOption();
     // --set Name=Value, any number of times.
     void addSettingOption();
     // --from and --to, or --period, and the switch --adjust for widening to
@@ -50,10 +53,15 @@ public:
     void addPeriodOptions(const QString &adjustSetting);
 
     // Parses the arguments that follow the subcommand's name. Returns false
-    // when --help was asked for; a command line that does not fit throws
-    // UsageError, as does a missing or an extra positional argument.
+    // when --help (or the hidden --list-options of the shell completion) was
+    // asked for; a command line that does not fit throws UsageError, as does a
+    // missing or an extra positional argument.
     bool parse(const QStringList &arguments);
 
+    // What the command prints instead of running when parse() returned false:
+    // its help, or for --list-options one line per option name (--name or -n,
+    // followed by =VALUE when it takes a value; the --no- forms included) and
+    // then one per positional argument.
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
@@ -64,6 +72,12 @@ public:
     // The period the options name, this week without any; widened to whole
     // weeks when adjust (the setting as the options left it) is on.
     TPeriod period(int firstDayOfWeek, bool adjust) const;
+
+    // FILE as given, else the file used last (the Filename setting), which a
+    // command that changes the file names on standard error. Neither is a
+    // UsageError.
+    enum class FileUse { Read, Change };
+    QString dataFile(const TData &settings, FileUse use) const;
 
     // The user's settings, read without creating or changing anything on
     // disk, with the --set values and then the switches put in, in memory
@@ -79,9 +93,20 @@ private:
     QString m_command;
     QStringList m_positionals;
     QString m_furtherSyntax; // empty: no further positional arguments
+    QStringList m_furtherPositionals; // their name, as --list-options prints it
+    bool m_optionalFile = false;
+    QStringList m_options; // as --list-options prints them
     QCommandLineParser m_parser;
     QList<Switch> m_switches;
 };
+
+// The names --period takes besides a year and a month, in the order the help
+// and the shell completion list them.
+const QStringList &PeriodWords();
+
+// A line for standard error that is no failure, such as which file a command
+// took; Run writes it, after the command's name, once the command succeeded.
+void Note(const QString &text);
 
 // A date as the date fields read it (the regional order, month names, two-digit
 // years), or in ISO form yyyy-MM-dd, as a day number. Anything else is a

@@ -61,7 +61,7 @@ QByteArray RunExport(const QStringList &arguments)
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ExportAdjustDatesToFullWeek());
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.positional().at(0));
+    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TCsvExportOptions csv = CsvExportOptionsFrom(*settings);
 
     const QString out = options.value(u"output"_s);

@@ -128,8 +128,8 @@ QByteArray RunMerge(const QStringList &arguments)
     CommandOptions options(u"merge"_s,
         tr("Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only\n"
            "takes that version; a day changed in both to different records is a conflict, which keeps\n"
-           "MINE's record and ends with status 1, listing the days. This is git's merge driver:\n"
-           "  git config merge.hourframe.driver \"hourframe merge %O %A %B\"\n"
+           "MINE's record and ends with status 1, listing the days. This is the contract of git's merge\n"
+           "drivers: git config merge.hourframe.driver \"hourframe merge %O %A %B\".\n"
            "With --into, merges the conflict copies a file-sync tool made into FILE: days only a copy\n"
            "holds are taken, days that differ keep FILE's record. A copy merged whole is renamed to end\n"
            "in .merged; a copy with a day that differs stays where it is."));

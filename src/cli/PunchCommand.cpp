@@ -33,8 +33,8 @@ QByteArray RunPunch(const QStringList &arguments)
     if (direction != u"in" && direction != u"out")
         throw UsageError(u"'%1' is neither in nor out"_s.arg(direction));
     const bool arriving = direction == u"in";
-    const QString path = options.positional().at(1);
     const std::unique_ptr<TData> settings = options.settings();
+    const QString path = options.dataFile(*settings, CommandOptions::FileUse::Change);
     int minutes = options.isSet(u"at"_s) ? ParseTimeArgument(options.value(u"at"_s), u"--at"_s)
                                          : DayNumber::minutesNow();
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);

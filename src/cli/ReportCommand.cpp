@@ -34,7 +34,7 @@ QByteArray RunReport(const QStringList &arguments)
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ReportAdjustDatesToFullWeek());
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.positional().at(0));
+    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
 
     // The lines are gathered as they are made and turned into UTF-8 a chunk
     // of whole lines at a time: the report is never held whole as lines or

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QStringView>
+
+#include <span>
 
 // The subcommands. Each parses the arguments that follow its name, carries
 // the command out and returns what belongs on standard output; failures are
@@ -16,5 +19,21 @@ QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
 QByteArray RunMerge(const QStringList &arguments);
+
+struct Subcommand {
+    QStringView name;
+    QStringView summary;
+    QByteArray (*run)(const QStringList &arguments);
+};
+
+// The table of CommandLine.cpp, in the order --help lists the commands.
+std::span<const Subcommand> AllSubcommands();
+const Subcommand *SubcommandNamed(QStringView name);
+
+// What the shell completion offers for the last of words, the arguments
+// typed so far after the program name (the last one possibly empty), one per
+// line: words to choose from, or ":hf" for data files and ":file" for any
+// file, which the shell lists itself.
+QStringList Completions(const QStringList &words);
 
 } // namespace Cli

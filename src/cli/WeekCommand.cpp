@@ -8,6 +8,11 @@
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -27,38 +32,94 @@ QString figureText(qint64 minutes, bool blankIfZero)
     return SignedHoursText(double(std::llabs(minutes)) / 1440.0, minutes < 0, blankIfZero, false);
 }
 
-QString weekTable(const TTimeRecorder &recorder, const TData &settings, int day)
-{
-    const int weekStart = DayNumber::weekStartOf(day, settings.FirstDayOfWeek());
+// The week that holds a day, as the sheet shows it.
+struct ShownWeek {
+    int start = 0;
     std::array<SheetDay, 7> days;
+    SheetWeekFigures figures;
+};
+
+ShownWeek weekOf(const TTimeRecorder &recorder, const TData &settings, int day)
+{
+    ShownWeek week;
+    week.start = DayNumber::weekStartOf(day, settings.FirstDayOfWeek());
     std::array<int, 7> targets;
     for (int i = 0; i < 7; ++i) {
-        const int date = weekStart + i;
-        days[i] = SheetDayFromStored(recorder.GetArrive(date), recorder.GetDepart(date),
+        const int date = week.start + i;
+        week.days[i] = SheetDayFromStored(recorder.GetArrive(date), recorder.GetDepart(date),
             recorder.GetLunch(date), recorder.GetExtra(date), recorder.GetHoliday(date));
         targets[i] = settings.DayTarget(DayNumber::dayOfWeek(date));
     }
-    const SheetWeekFigures week
-        = CalculateSheetWeek(days, targets, settings.WeeklyTarget(), settings.IncludeHolsInTotal());
+    week.figures
+        = CalculateSheetWeek(week.days, targets, settings.WeeklyTarget(), settings.IncludeHolsInTotal());
+    return week;
+}
 
+QString shortfallCaption(const SheetWeekFigures &figures)
+{
+    return figures.hoursShort ? u"Hours short"_s : u"Hours extra"_s;
+}
+
+QString weekTable(const TTimeRecorder &recorder, const ShownWeek &week)
+{
     QList<QStringList> rows { { u"Day"_s, u"Date"_s, u"Arrive"_s, u"Depart"_s, u"Lunch"_s, u"Extra"_s,
         u"Holiday"_s, u"Hours"_s, u"Deviation"_s, u"Comment"_s } };
     for (int i = 0; i < 7; ++i) {
-        const int date = weekStart + i;
-        const SheetDay &d = days[i];
+        const int date = week.start + i;
+        const SheetDay &d = week.days[i];
         rows.append({ DayCaption(DayNumber::dayOfWeek(date)), ShortDateText(date), fieldText(d.arrive),
             fieldText(d.depart), fieldText(d.lunch), fieldText(d.extra), fieldText(d.holiday),
-            figureText(week.days[i].hours, true), figureText(week.days[i].deviation, true),
+            figureText(week.figures.days[i].hours, true), figureText(week.figures.days[i].deviation, true),
             TrimBlanks(recorder.GetComment(date)) });
     }
     const QList<bool> rightAligned { false, false, false, false, false, false, false, true, true, false };
 
     const QList<QStringList> totals {
-        { u"Weekly hours"_s, figureText(week.weeklyHours, false) },
-        { week.hoursShort ? u"Hours short"_s : u"Hours extra"_s, figureText(week.shortfall, false) },
+        { u"Weekly hours"_s, figureText(week.figures.weeklyHours, false) },
+        { shortfallCaption(week.figures), figureText(week.figures.shortfall, false) },
     };
-    return u"Week beginning "_s + ShortDateText(weekStart) + u"\n\n"_s + AlignedTable(rows, rightAligned)
+    return u"Week beginning "_s + ShortDateText(week.start) + u"\n\n"_s + AlignedTable(rows, rightAligned)
         + u'\n' + AlignedTable(totals, { false, true });
+}
+
+// A field as a number of minutes, null when blank, and as the sheet shows it.
+void addField(QJsonObject &object, const QString &name, const SheetField &field)
+{
+    object.insert(name, field.IsBlank() ? QJsonValue() : QJsonValue(field.minutes));
+    object.insert(name + u"Text"_s, fieldText(field));
+}
+
+void addFigure(QJsonObject &object, const QString &name, qint64 minutes, bool blankIfZero)
+{
+    object.insert(name, minutes);
+    object.insert(name + u"Text"_s, figureText(minutes, blankIfZero).trimmed());
+}
+
+QByteArray weekJson(const TTimeRecorder &recorder, const ShownWeek &week)
+{
+    QJsonArray days;
+    for (int i = 0; i < 7; ++i) {
+        const int date = week.start + i;
+        const SheetDay &d = week.days[i];
+        QJsonObject day { { u"date"_s, DayNumber::toDate(date).toString(Qt::ISODate) },
+            { u"dateText"_s, ShortDateText(date) }, { u"day"_s, DayCaption(DayNumber::dayOfWeek(date)) } };
+        addField(day, u"arrive"_s, d.arrive);
+        addField(day, u"depart"_s, d.depart);
+        addField(day, u"lunch"_s, d.lunch);
+        addField(day, u"extra"_s, d.extra);
+        addField(day, u"holiday"_s, d.holiday);
+        addFigure(day, u"hours"_s, week.figures.days[i].hours, true);
+        addFigure(day, u"deviation"_s, week.figures.days[i].deviation, true);
+        day.insert(u"comment"_s, TrimBlanks(recorder.GetComment(date)));
+        days.append(day);
+    }
+    QJsonObject object { { u"weekBeginning"_s, DayNumber::toDate(week.start).toString(Qt::ISODate) },
+        { u"weekBeginningText"_s, ShortDateText(week.start) }, { u"days"_s, days } };
+    addFigure(object, u"weeklyHours"_s, week.figures.weeklyHours, false);
+    object.insert(u"hoursShort"_s, week.figures.hoursShort);
+    object.insert(u"shortfallCaption"_s, shortfallCaption(week.figures));
+    addFigure(object, u"shortfall"_s, week.figures.shortfall, false);
+    return QJsonDocument(object).toJson();
 }
 
 } // namespace
@@ -72,6 +133,7 @@ QByteArray RunWeek(const QStringList &arguments)
     options.addOption(QCommandLineOption(u"date"_s,
         u"A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today)."_s,
         u"DATE"_s));
+    options.addJsonOption();
     options.addSettingOption();
     if (!options.parse(arguments))
         return options.helpText();
@@ -79,8 +141,9 @@ QByteArray RunWeek(const QStringList &arguments)
     const std::unique_ptr<TData> settings = options.settings();
     const int day = options.dayOrToday(u"date"_s);
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.positional().at(0));
-    return weekTable(recorder, *settings, day).toUtf8();
+    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    const ShownWeek week = weekOf(recorder, *settings, day);
+    return options.isSet(u"json"_s) ? weekJson(recorder, week) : weekTable(recorder, week).toUtf8();
 }
 
 } // namespace Cli

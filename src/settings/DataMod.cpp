@@ -162,14 +162,9 @@ const TSettingInfo &SettingInfo(TSetting setting)
 
 QString ManualPathFor(const QString &programPath)
 {
-    const QDir programFolder = QFileInfo(programPath).dir();
-    for (const QString &relative :
-        { u"help/index.html"_s, QString::fromLatin1(BuildInfo::InstalledManual) }) {
-        const QString path = QDir::cleanPath(programFolder.filePath(relative));
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return QString();
+    const QString path = QDir::cleanPath(
+        QFileInfo(programPath).dir().filePath(QString::fromLatin1(BuildInfo::InstalledManual)));
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 TData::TData(QObject *parent, Persistence persistence)
@@ -236,6 +231,9 @@ int TData::WeeklyTargetDefault() const
 
 std::optional<TSetting> TData::Find(const QString &name)
 {
+    // People spell Thursday correctly; the file keeps the historic name.
+    if (name.compare(AlsoWrittenAs(TSetting::ThusdayTarget), Qt::CaseInsensitive) == 0)
+        return TSetting::ThusdayTarget;
     const auto &table = SettingsTable();
     const auto row = std::find_if(table.cbegin(), table.cend(),
         [&](const TSettingInfo &info) { return info.name.compare(name, Qt::CaseInsensitive) == 0; });

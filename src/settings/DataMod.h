@@ -177,7 +177,8 @@ public:
     // What the setter of the setting does; the value must be of its kind.
     void Assign(TSetting setting, const TSettingValue &value);
 
-    // The setting of that value name, letter case aside.
+    // The setting of that value name, letter case aside; ThursdayTarget is
+    // another name of ThusdayTarget.
     static std::optional<TSetting> Find(const QString &name);
     // Assigns a setting named by its value name (letter case aside) from a
     // text: a flag as 1 or 0, true or false; an integer in decimal; minutes
@@ -219,6 +220,7 @@ private:
 // The values the settings object holds now.
 TBalanceSettings BalanceSettingsOf(const TData &data);
 
-// The manual's first page for the program file: beside the program in the
-// build tree, else in the installed data folder; empty when neither exists.
+// The manual's first page for the window program's file: in the data folder
+// of the installed tree, or of the build tree laid out alike; empty when it
+// does not exist.
 QString ManualPathFor(const QString &programPath);

@@ -143,6 +143,13 @@ TAssociationPlaces TAssociationPlaces::Current()
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) };
 }
 
+QString LauncherFor(const QString &windowProgram)
+{
+    const QString launcher = QDir::cleanPath(
+        QFileInfo(windowProgram).dir().filePath(QString::fromLatin1(BuildInfo::LauncherFromWindow)));
+    return QFileInfo(launcher).isExecutable() ? launcher : windowProgram;
+}
+
 QString DesktopExecArgument(const QString &argument)
 {
     QString quoted;

@@ -28,5 +28,11 @@ inline constexpr char DataFileMimeType[] = "application/x-hourframe";
 bool UpdateFileAssociation(bool associate, const QString &programPath,
     const TAssociationPlaces &places = TAssociationPlaces::Current());
 
+// The program an entry runs to open a data file, for the window program at
+// windowProgram: the launcher, which the installed and the build tree keep
+// at the same place relative to it, or the window program itself where no
+// launcher is (a test program, say).
+QString LauncherFor(const QString &windowProgram);
+
 // An argument for the command line of a desktop entry, quoted and escaped.
 QString DesktopExecArgument(const QString &argument);

@@ -340,11 +340,15 @@ void TMainForm::CompleteStartUp()
 
 void TMainForm::OpenFile(const QString &path)
 {
-    m_data.SetFilename(path);
+    // Only a file that could be opened becomes the last file: kept, a name
+    // that cannot be opened (a mistyped argument) would come back with its
+    // message at every start.
+    bool opened = true;
     std::exception_ptr unreadable;
     try {
         m_fileWatch->Load(path);
     } catch (const IoError &) {
+        opened = false;
         const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
                 + QStringLiteral("\rDo you want to try to find it yourself?"),
             mtError, mbYes | mbNo);
@@ -358,6 +362,8 @@ void TMainForm::OpenFile(const QString &path)
     }
     UpdateCaption();
     m_weekSheet->ShowWeek();
+    if (opened)
+        m_data.SetFilename(path);
     if (unreadable)
         std::rethrow_exception(unreadable);
     m_fileWatch->OfferConflictCopies();
@@ -574,7 +580,7 @@ void TMainForm::changeEvent(QEvent *event)
 
 void TMainForm::UpdateFileAssociation()
 {
-    ::UpdateFileAssociation(m_data.AssociateHfFiles(), QCoreApplication::applicationFilePath());
+    ::UpdateFileAssociation(m_data.AssociateHfFiles(), LauncherFor(QCoreApplication::applicationFilePath()));
 }
 
 void TMainForm::acOptionsExecute()

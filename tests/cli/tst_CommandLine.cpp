@@ -2,6 +2,7 @@
 // (United Kingdom) regional settings, a fixed clock and a settings file of
 // its own, which every test checks is byte for byte unchanged afterwards.
 
+#include "BuildInfo.h"
 #include "core/SharedDataFile.h"
 #include "support/TestSupport.h"
 
@@ -41,14 +42,22 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList settingsFiles; // what the settings folder holds before the test runs anything
+    QByteArray settings; // what the settings file holds, before and after every test
 
     QString path(const QString &name) const { return dir->filePath(name); }
     QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
 
-    Result run(const QStringList &arguments, const QString &now = Now) const
+    // The settings with a file used last, as the window leaves them.
+    void useLastFile(const QString &name)
     {
-        return runProgram(QStringLiteral(HOURFRAME_PROGRAM), arguments, dir->path(), now);
+        settings = SettingsFile + "\"Filename\"=\"" + path(name).toUtf8() + "\"\r\n";
+        writeFile(settingsPath(), settings);
+    }
+
+    Result run(const QStringList &arguments, const QString &now = Now,
+        const QString &program = QStringLiteral(HOURFRAME_PROGRAM)) const
+    {
+        return runProgram(program, arguments, dir->path(), now);
     }
 
     Result runProgram(const QString &program, const QStringList &arguments, const QString &folder,
@@ -94,12 +103,13 @@ private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        writeFile(settingsPath(), SettingsFile);
+        settings = SettingsFile;
+        writeFile(settingsPath(), settings);
     }
 
     void cleanup()
     {
-        QCOMPARE(readFile(settingsPath()), SettingsFile);
+        QCOMPARE(readFile(settingsPath()), settings);
         QCOMPARE(QDir(path(u"config/Orvane Software"_s)).entryList(QDir::Files),
             QStringList { u"Hourframe.reg"_s });
     }
@@ -179,7 +189,7 @@ private Q_SLOTS:
             "30/11/2026,8:30,17:,:30\r\n1/12/2026,22:,6:\r\n2/12/2026,,,,,8:\r\n3/12/2026,9:,9:15,:30\r\n");
         const Result result = run({ u"week"_s, u"week.hf"_s, u"--date"_s, u"2026-12-03"_s, u"--set"_s,
             u"FirstDayOfWeek=2"_s, u"--set"_s, u"MondayTarget=480"_s, u"--set"_s, u"TuesdayTarget=480"_s,
-            u"--set"_s, u"WednesdayTarget=480"_s, u"--set"_s, u"ThusdayTarget=480"_s, u"--set"_s,
+            u"--set"_s, u"WednesdayTarget=480"_s, u"--set"_s, u"ThursdayTarget=8:00"_s, u"--set"_s,
             u"FridayTarget=480"_s, u"--set"_s, u"WeeklyTarget=2400"_s });
         QCOMPARE(result.err, QByteArray());
         QCOMPARE(result.status, 0);
@@ -480,8 +490,10 @@ private Q_SLOTS:
         QTest::newRow("value out of range")
             << QStringList { u"report"_s, u"week.hf"_s, u"--set"_s, u"FirstDayOfWeek=9"_s } << 2
             << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
-        QTest::newRow("no file named")
-            << QStringList { u"week"_s } << 2 << QByteArray("hourframe week: missing FILE\n");
+        QTest::newRow("no file named, none used last")
+            << QStringList { u"week"_s } << 2
+            << QByteArray("hourframe week: missing FILE, and no file "
+                          "was used last to take instead\n");
         QTest::newRow("period and dates") << QStringList {
             u"export"_s, u"week.hf"_s, u"--period"_s, u"2026-11"_s, u"--to"_s, u"6/12/2026"_s
         } << 2 << QByteArray("hourframe export: --period cannot be combined with --from and --to\n");
@@ -503,6 +515,171 @@ private Q_SLOTS:
         QCOMPARE(result.err.count('\n'), 1);
         if (!message.isEmpty())
             QCOMPARE(result.err, message);
+    }
+    // What a script sees of the first argument: a command, a usage error
+    // (status 2, one line, and the window never starts), or the window with
+    // the arguments. The launcher runs a stand-in for the window program,
+    // which notes its arguments.
+    void firstArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("existing"); // a file made first
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("window"); // the window's arguments; empty when it did not start
+        QTest::newRow("unknown option")
+            << QStringList { u"--bogus"_s } << QString() << 2
+            << QByteArray("hourframe: unknown option '--bogus'\n") << QByteArray();
+        QTest::newRow("near miss of --version")
+            << QStringList { u"verison"_s } << QString() << 2
+            << QByteArray("hourframe: 'verison' is neither a command nor an existing file. Did you mean "
+                          "'--version'?\n")
+            << QByteArray();
+        QTest::newRow("-V") << QStringList { u"-V"_s } << QString() << 2
+                            << QByteArray("hourframe: unknown option '-V'. Did you mean '--version'?\n")
+                            << QByteArray();
+        QTest::newRow("near miss of a command")
+            << QStringList { u"reprot"_s, u"week.hf"_s } << QString() << 2
+            << QByteArray("hourframe: 'reprot' is neither a command nor an existing file. Did you mean "
+                          "'report'?\n")
+            << QByteArray();
+        QTest::newRow("existing file named like a near miss")
+            << QStringList { u"reprot"_s } << u"reprot"_s << 0 << QByteArray() << QByteArray("reprot\n");
+        QTest::newRow("existing file named like a command, with its folder")
+            << QStringList { u"./report"_s } << u"report"_s << 0 << QByteArray() << QByteArray("./report\n");
+        QTest::newRow("file that does not exist") << QStringList { u"missing.hf"_s } << QString() << 0
+                                                  << QByteArray() << QByteArray("missing.hf\n");
+        QTest::newRow("two letters are no near miss")
+            << QStringList { u"we"_s } << QString() << 0 << QByteArray() << QByteArray("we\n");
+        QTest::newRow("option of Qt's for the window")
+            << QStringList { u"-style=fusion"_s, u"week.hf"_s } << QString() << 0 << QByteArray()
+            << QByteArray("-style=fusion\nweek.hf\n");
+    }
+
+    void firstArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, existing);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        QFETCH(QByteArray, window);
+        const QString launcher = path(u"bin/hourframe"_s);
+        const QString started = path(u"started"_s);
+        writeFile(launcher, readFile(QStringLiteral(HOURFRAME_PROGRAM)));
+        const QString stand_in = QDir(path(u"bin"_s)).filePath(QLatin1String(BuildInfo::WindowFromLauncher));
+        writeFile(stand_in, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + started.toUtf8() + "'\n");
+        for (const QString &program : { launcher, stand_in })
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (!existing.isEmpty())
+            writeFile(path(existing), "2/12/2026,8:30\r\n");
+        const Result result = run(arguments, Now, launcher);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.err, message);
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(readFile(started), window);
+    }
+
+    // Without FILE a command takes the file the window used last; one that
+    // changes it says so.
+    void lastFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<bool>("noted");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray before = "2/12/2026,8:30\r\n";
+        QTest::newRow("balance") << QStringList { u"balance"_s, u"--set"_s, u"BalanceStartDate=2026-12-02"_s }
+                                 << QByteArray("-7:30\n") << false << before;
+        QTest::newRow("punch") << QStringList { u"punch"_s, u"out"_s, u"--at"_s, u"16:00"_s }
+                               << QByteArray("Depart 16:00 on Wed 02/12/2026\n") << true
+                               << QByteArray("2/12/2026,8:30,16:\r\n");
+    }
+
+    void lastFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, output);
+        QFETCH(bool, noted);
+        QFETCH(QByteArray, after);
+        writeFile(path(u"times.hf"_s), "2/12/2026,8:30\r\n");
+        useLastFile(u"times.hf"_s);
+        const Result result = run(arguments);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, output);
+        const QByteArray note = "hourframe punch: the file used last, " + path(u"times.hf"_s).toUtf8() + '\n';
+        QCOMPARE(result.err, noted ? note : QByteArray());
+        QCOMPARE(readFile(path(u"times.hf"_s)), after);
+    }
+
+    void namedPeriods_data()
+    {
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("period");
+        QTest::newRow("today") << Now << u"today"_s << QByteArray("02/12/2026 to 02/12/2026");
+        QTest::newRow("yesterday") << Now << u"yesterday"_s << QByteArray("01/12/2026 to 01/12/2026");
+        QTest::newRow("yesterday, new year's day")
+            << u"2027-01-01T09:00:00"_s << u"yesterday"_s << QByteArray("31/12/2026 to 31/12/2026");
+        QTest::newRow("this month") << Now << u"this-month"_s << QByteArray("01/12/2026 to 31/12/2026");
+        QTest::newRow("last month") << Now << u"last-month"_s << QByteArray("01/11/2026 to 30/11/2026");
+        QTest::newRow("last month, in January")
+            << u"2027-01-15T09:00:00"_s << u"last-month"_s << QByteArray("01/12/2026 to 31/12/2026");
+        QTest::newRow("this year") << Now << u"this-year"_s << QByteArray("01/01/2026 to 31/12/2026");
+        QTest::newRow("last year") << Now << u"last-year"_s << QByteArray("01/01/2025 to 31/12/2025");
+    }
+
+    void namedPeriods()
+    {
+        QFETCH(QString, now);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, period);
+        writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
+        const Result result = run({ u"report"_s, u"week.hf"_s, u"--period"_s, name, u"--no-adjust"_s }, now);
+        QCOMPARE(result.status, 0);
+        QVERIFY2(result.out.contains(QByteArray("\nReport from " + period + "\n")), result.out.constData());
+    }
+
+    // Scripts read --json with their own parser; here Python's json module.
+    void json_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("read"); // a Python expression of the parsed object d
+        QTest::addColumn<QString>("value"); // its repr()
+        QTest::newRow("week")
+            << QStringList { u"week"_s, u"--date"_s, u"2026-12-01"_s }
+            << u"[d['weekBeginning'], d['days'][1]['date'], d['days'][1]['arrive'], "
+               "d['days'][1]['departText'], d['days'][1]['lunch'], d['days'][1]['hours'], "
+               "d['days'][1]['deviationText'], d['days'][3]['hoursText'], d['weeklyHours'], "
+               "d['shortfallCaption'], d['shortfallText']]"_s
+            << u"['2026-11-29', '2026-11-30', 510, '17:00', None, 510, '1:00', '', 990, "
+               "'Hours short', '20:30']"_s;
+        QTest::newRow("balance") << QStringList { u"balance"_s }
+                                 << u"[d['asOf'], d['balance'], d['balanceText']]"_s
+                                 << u"['2026-12-02', -360, '-6:00']"_s;
+        QTest::newRow("balance week by week")
+            << QStringList { u"balance"_s, u"--weeks"_s }
+            << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "
+               "d['weeks']]]"_s
+            << u"['0:00', [('29/11/2026', 990, '-6:00')]]"_s;
+    }
+
+    void json()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, read);
+        QFETCH(QString, value);
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n1/12/2026,22:,6:\r\n");
+        const Result result = run(arguments + QStringList { u"week.hf"_s, u"--json"_s });
+        QCOMPARE(result.status, 0);
+        QProcess python;
+        python.start(u"python3"_s,
+            { u"-c"_s, u"import json, sys\nd = json.load(sys.stdin)\nprint(repr("_s + read + u"))"_s });
+        QVERIFY2(python.waitForStarted(), "python3 comes from scripts/deps.sh");
+        python.write(result.out);
+        python.closeWriteChannel();
+        QVERIFY(python.waitForFinished());
+        QCOMPARE(python.readAllStandardError(), QByteArray());
+        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), value);
     }
 };
 

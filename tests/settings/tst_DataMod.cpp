@@ -367,8 +367,10 @@ private Q_SLOTS:
             << u"3000000 is out of range for BalanceStartDate: give -657434 to 2958465"_s;
         QTest::newRow("text kept as given")
             << u"PrinterFontName"_s << u" Arial "_s << QVariant(u" Arial "_s) << QString();
-        QTest::newRow("unknown") << u"ThursdayTarget"_s << u"1"_s << QVariant()
-                                 << u"There is no setting named 'ThursdayTarget'"_s;
+        QTest::newRow("Thursday spelt right")
+            << u"ThursdayTarget"_s << u"8:00"_s << QVariant(480) << QString();
+        QTest::newRow("unknown") << u"Colour"_s << u"1"_s << QVariant()
+                                 << u"There is no setting named 'Colour'"_s;
     }
 
     void setByName()
@@ -644,21 +646,19 @@ private Q_SLOTS:
         QCOMPARE(data.VersionData().VersionInfo().ProductName, u"Hourframe"_s);
     }
 
-    // The manual beside the program wins over the installed one, so a build
-    // tree always shows its own manual.
+    // The window program in libexec/hourframe/ finds the manual in share/,
+    // in the installed tree as in the build tree.
     void manualPath_data()
     {
         QTest::addColumn<QStringList>("manuals");
         QTest::addColumn<QString>("found");
         QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("beside the program")
-            << QStringList { u"bin/help/index.html"_s } << u"bin/help/index.html"_s;
         QTest::newRow("installed") << QStringList { u"share/hourframe/help/index.html"_s }
                                    << u"share/hourframe/help/index.html"_s;
-        QTest::newRow("both") << QStringList { u"share/hourframe/help/index.html"_s,
-            u"bin/help/index.html"_s }
-                              << u"bin/help/index.html"_s;
-        QTest::newRow("a folder is no manual") << QStringList { u"bin/help/index.html/x"_s } << QString();
+        QTest::newRow("beside the program is not looked at")
+            << QStringList { u"libexec/hourframe/help/index.html"_s } << QString();
+        QTest::newRow("a folder is no manual")
+            << QStringList { u"share/hourframe/help/index.html/x"_s } << QString();
     }
 
     void manualPath()
@@ -671,7 +671,7 @@ private Q_SLOTS:
             QFile file(prefix.filePath(manual));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(ManualPathFor(prefix.filePath(u"bin/hourframe"_s)),
+        QCOMPARE(ManualPathFor(prefix.filePath(u"libexec/hourframe/hourframe-window"_s)),
             found.isEmpty() ? QString() : prefix.filePath(found));
     }
 };

@@ -132,6 +132,24 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(mimeapps()));
     }
 
+    // The entry names the launcher in bin/, which finds the window program.
+    void launcherOfTheWindowProgram_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("launcher");
+        QTest::newRow("build tree") << QStringLiteral(HOURFRAME_WINDOW_PROGRAM)
+                                    << QStringLiteral(HOURFRAME_PROGRAM);
+        QTest::newRow("no launcher") << u"/nonexistent/hourframe-window"_s
+                                     << u"/nonexistent/hourframe-window"_s;
+    }
+
+    void launcherOfTheWindowProgram()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, launcher);
+        QCOMPARE(LauncherFor(window), launcher);
+    }
+
     void desktopExecArgument_data()
     {
         QTest::addColumn<QString>("argument");

@@ -148,19 +148,31 @@ private Q_SLOTS:
         QCOMPARE(field("teTueArrive")->text(), u"09:00"_s);
     }
 
-    void startWithDeletedLastFile()
+    // Only a file that was opened becomes the last file; one that is gone
+    // stays the last file, to be tried again at the next start.
+    void startWithAFileThatCannotBeOpened_data()
     {
+        QTest::addColumn<bool>("named"); // on the command line, else as the last file
+        QTest::addColumn<QString>("lastFile"); // afterwards
+        QTest::newRow("deleted last file") << false << u"gone.hf"_s;
+        QTest::newRow("mistyped argument") << true << u"week.hf"_s;
+    }
+
+    void startWithAFileThatCannotBeOpened()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, lastFile);
         const QString missing = path(u"gone.hf"_s);
-        prepareSettings([&](TData &d) { d.SetFilename(missing); });
+        prepareSettings([&](TData &d) { d.SetFilename(path(named ? u"week.hf"_s : u"gone.hf"_s)); });
         env->script.answers.enqueue(mbNo);
-        start();
+        start(named ? QStringList { missing } : QStringList());
         QCOMPARE(env->script.questions.size(), 1);
         QCOMPARE(env->script.questions[0].text,
             u"Unable to open file "_s + missing + u"\rDo you want to try to find it yourself?"_s);
         QCOMPARE(env->script.questions[0].kind, mtError);
         QCOMPARE(env->script.questions[0].buttons, TMsgDlgButtons(mbYes | mbNo));
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
-        QCOMPARE(data->Filename(), missing); // tried again at the next start
+        QCOMPARE(data->Filename(), path(lastFile));
         QCOMPARE(form->TimeRecorder().FileName(), QString());
     }
 

@@ -1,0 +1,20 @@
+# fish completion for hourframe. The program itself says what fits where
+# (hourframe --complete WORDS...): commands, options, periods, setting names,
+# or ":hf" and ":file" for files.
+
+function __hourframe_complete
+    set -l words (commandline -opc)
+    set -l current (commandline -ct)
+    for line in ($words[1] --complete $words[2..-1] "$current" 2>/dev/null)
+        switch $line
+            case :hf
+                __fish_complete_suffix .hf
+            case :file
+                __fish_complete_path $current
+            case '*'
+                echo $line
+        end
+    end
+end
+
+complete -c hourframe -f -a '(__hourframe_complete)'
