@@ -200,8 +200,7 @@ void TFileWatch::Check()
             m_store.ReplaceRecords(theirs);
             m_baseBytes = found;
             m_baseRecords = theirs;
-            Q_EMIT StoreReplaced(
-                tr("reloaded"), tr("%1 was changed on disk and has been reloaded.").arg(FileName()));
+            Q_EMIT StoreReplaced(tr("reloaded"), tr("Reloaded: changed on disk"));
         }
     }
     OfferConflictCopies();
@@ -220,9 +219,7 @@ bool TFileWatch::MergeIn(const QByteArray &found, const QList<DayRecord> &theirs
     m_store.ReplaceRecords(std::move(merged.records));
     m_baseBytes = found;
     m_baseRecords = theirs;
-    Q_EMIT StoreReplaced(tr("merged"),
-        tr("%1 was changed on disk; its changes are merged with yours, which are not saved yet.")
-            .arg(FileName()));
+    Q_EMIT StoreReplaced(tr("merged"), tr("Merged: changed on disk"));
     return true;
 }
 
@@ -262,14 +259,12 @@ void TFileWatch::MergeCopy(const QString &copy)
         }
         m_store.ReplaceRecords(std::move(merged.records));
         m_store.MarkModified();
-        Q_EMIT StoreReplaced(tr("merged"), tr("The days of %1 are merged.").arg(copyName));
+        Q_EMIT StoreReplaced(tr("merged"), tr("Merged: conflict copy"));
     }
     // The copy goes out of the way only once its days are safe in the file.
     if (!m_save || !m_save())
         return;
     const QString where = SetAsideMergedCopy(copy, true);
-    Q_EMIT Status(where.endsWith(QStringLiteral(".merged"))
-            ? tr("The days of %1 are merged and saved; the copy was renamed to %2.")
-                  .arg(copyName, QFileInfo(where).fileName())
-            : tr("The days of %1 are merged and saved; the copy is in the trash.").arg(copyName));
+    Q_EMIT Status(where.endsWith(QStringLiteral(".merged")) ? tr("Copy merged and renamed")
+                                                            : tr("Copy merged, in the trash"));
 }

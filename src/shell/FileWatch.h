@@ -58,7 +58,7 @@ public:
 
 Q_SIGNALS:
     // The store now holds other records; note is one word for the caption
-    // ("reloaded", "merged"), status a sentence that says what happened.
+    // ("reloaded", "merged"), status a few words that say what happened.
     void StoreReplaced(const QString &note, const QString &status);
     // Something the user should read that did not change the store.
     void Status(const QString &status);

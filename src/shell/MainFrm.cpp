@@ -262,7 +262,8 @@ void TMainForm::CreateToolBar()
     // and its tooltip holds it whole.
     m_status = new QLabel(m_toolBar);
     m_status->setObjectName(QStringLiteral("laFileStatus"));
-    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_status->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_status->setMinimumWidth(1);
     m_status->setContentsMargins(6, 0, 6, 0);
     m_toolBar->addWidget(m_status);
     m_statusTimer = new QTimer(this);

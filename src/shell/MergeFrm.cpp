@@ -138,8 +138,15 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
         choice->button(0)->setChecked(true);
         m_choices.append(choice);
     }
+    tbDays->setWordWrap(false);
     tbDays->resizeColumnsToContents();
     tbDays->resizeRowsToContents();
+    // The date spans the two rows of its day, which the column's own sizing passes over.
+    int dateWidth = tbDays->horizontalHeader()->sectionSizeHint(ColDate);
+    for (int row = 0; row < tbDays->rowCount(); row += 2)
+        dateWidth = std::max(
+            dateWidth, tbDays->fontMetrics().horizontalAdvance(tbDays->item(row, ColDate)->text()) + 12);
+    tbDays->setColumnWidth(ColDate, dateWidth);
     tbDays->horizontalHeader()->setStretchLastSection(true);
 
     btKeepAllMine = new QPushButton(tr("Keep &mine for all"), this);
@@ -181,6 +188,7 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     tbDays->setMinimumSize(
         std::min(width, available.width() * 3 / 4), std::min(height, available.height() / 2));
+    tbDays->setMaximumHeight(std::max(height, tbDays->minimumHeight()));
 }
 
 QSet<int> TMergeForm::TakeTheirs() const
