@@ -20,7 +20,7 @@ namespace {
 
 QString tr(const char *text, int n = -1)
 {
-    return QCoreApplication::translate("MergeCommand", text, nullptr, n);
+    return QCoreApplication::translate("Cli", text, nullptr, n);
 }
 
 QString shown(const QString &path)

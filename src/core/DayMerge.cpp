@@ -1,6 +1,7 @@
 #include "core/DayMerge.h"
 
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -48,23 +49,31 @@ public:
     explicit Side(const QList<DayRecord> &records)
     {
         m_records.reserve(std::size_t(records.size()));
+        bool sorted = true;
+        bool changed = false;
+        int lastDate = std::numeric_limits<int>::min();
         for (const DayRecord &record : records) {
             if (IsEmptyRecord(record))
                 continue;
+            sorted = sorted && record.Date >= lastDate;
+            lastDate = record.Date;
             if (inFileForm(record)) {
                 m_records.push_back(&record);
             } else {
                 m_changed.push_back(FileFormOf(record));
                 m_records.push_back(nullptr); // filled below, once m_changed stops moving
+                changed = true;
             }
         }
-        auto changed = m_changed.cbegin();
-        for (const DayRecord *&record : m_records) {
-            if (!record)
-                record = &*changed++;
+        if (changed) {
+            auto copy = m_changed.cbegin();
+            for (const DayRecord *&record : m_records) {
+                if (!record)
+                    record = &*copy++;
+            }
         }
         // A store keeps an edited new day at its end; the file has it in order.
-        if (!std::is_sorted(m_records.cbegin(), m_records.cend(), byDate))
+        if (!sorted)
             std::stable_sort(m_records.begin(), m_records.end(), byDate);
     }
 

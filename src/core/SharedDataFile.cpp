@@ -72,6 +72,9 @@ QList<DayRecord> DataFileRecords(const QByteArray &bytes, const QString &sourceN
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QList<DayRecord> records;
+    // About one record for every line of a realistic file; a file of short
+    // lines grows the list as it goes.
+    records.reserve(bytes.size() / 24);
     ReadDataFile(buffer, sourceName, [&records](DayRecord &record) { records.append(std::move(record)); });
     return records;
 }
