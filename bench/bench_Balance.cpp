@@ -10,9 +10,9 @@
 #include "core/Balance.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QApplication>

@@ -50,11 +50,19 @@ fi
 
 fuzz="$build/fuzz"
 mkdir -p "$fuzz/failures"
+# Every target runs, also after one has failed; the run fails at the end.
+failed=()
 for target in "$root"/tests/fuzz/corpus/*/; do
     target="$(basename "$target")"
     mkdir -p "$fuzz/corpus/$target"
     echo "Fuzzing $target for $seconds s"
     # New inputs go to the first folder; the seeds in the repository are only read.
-    "$build/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$fuzz/failures/$target-" "$fuzz/corpus/$target" "$root/tests/fuzz/corpus/$target"
+    if ! "$build/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$fuzz/failures/$target-" "$fuzz/corpus/$target" "$root/tests/fuzz/corpus/$target"; then
+        failed+=("$target")
+    fi
 done
+if [ "${#failed[@]}" -gt 0 ]; then
+    echo "Fuzz targets that failed: ${failed[*]} (inputs in $fuzz/failures)" >&2
+    exit 1
+fi

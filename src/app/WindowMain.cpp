@@ -4,12 +4,17 @@
 #include "shell/MainFrm.h"
 #include "ui/Images.h"
 
+#include <csignal>
+
 #ifdef HOURFRAME_FIRST_PAINT_PROBE
 #include "FirstPaintProbe.h"
 #endif
 
 int main(int argc, char *argv[])
 {
+    // A file size limit fails the write that passes it, which is reported,
+    // instead of ending the program and losing the document.
+    std::signal(SIGXFSZ, SIG_IGN);
     THourframeApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
 

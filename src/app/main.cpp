@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -27,6 +28,10 @@ std::string windowProgram()
 
 int main(int argc, char *argv[])
 {
+    // A file size limit then fails the write that passes it, which is
+    // reported, instead of ending the program without a word; the window
+    // program started below inherits this.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 1 && Cli::IsCommandLine(QString::fromLocal8Bit(argv[1]))) {
         QCoreApplication app(argc, argv);
         return Cli::Main(QCoreApplication::arguments().mid(1));

@@ -3,6 +3,8 @@
 #include "BuildInfo.h"
 #include "cli/CommandOptions.h"
 #include "cli/Subcommands.h"
+#include "core/ChunkedWriter.h"
+#include "core/Errors.h"
 #include "core/Regional.h"
 
 #include <QCoreApplication>
@@ -27,7 +29,7 @@ constexpr Subcommand Subcommands[] = {
     { u"report", u"Print the report of a period", RunReport },
     { u"export", u"Write the CSV export of a period", RunExport },
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
-    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch },
+    { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch, true },
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
     { u"merge", u"Merge versions of a data file day by day (git's merge driver)", RunMerge },
 };
@@ -224,7 +226,8 @@ bool IsCommandLine(const QString &firstArgument)
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     // Messages name the subcommand they come from.
-    const QString command = SubcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
+    const Subcommand *const subcommand = SubcommandNamed(arguments.value(0));
+    const QString command = subcommand ? arguments.value(0) : QString();
     notes.clear();
     QByteArray output;
     int status = ExitSuccess;
@@ -241,9 +244,19 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
         status = ExitDataError;
         message = QString::fromLocal8Bit(error.what());
     }
-    if (status == ExitSuccess && out.write(output) != output.size()) {
-        status = ExitDataError;
-        message = u"cannot write to standard output: "_s + out.errorString();
+    if (status == ExitSuccess) {
+        try {
+            WriteAll(out, output.constData(), output.size(), u"standard output"_s);
+        } catch (const IoError &error) {
+            // A change that was made is not reported as failed: run again,
+            // a punch would find its field filled.
+            if (subcommand && subcommand->changesFile) {
+                notes.append(translated("%1 (the change was saved)").arg(error.message()));
+            } else {
+                status = ExitDataError;
+                message = error.message();
+            }
+        }
     }
     if (status != ExitSuccess)
         err.write(errorLine(command, message));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Errors.h"
-#include "report/Period.h"
+#include "period/Period.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

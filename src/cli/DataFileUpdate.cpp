@@ -1,12 +1,12 @@
 #include "cli/DataFileUpdate.h"
 
+#include "core/DataFile.h"
 #include "core/Errors.h"
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 

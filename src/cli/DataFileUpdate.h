@@ -11,11 +11,9 @@ class TTimeRecorder;
 // second command, an editor.
 namespace Cli {
 
-// The file's bytes as they are now; a file that cannot be read is an IoError.
-using ::ReadDataFileBytes;
-
-// Loads the store from the file and returns the bytes it was loaded from,
-// for SaveIfUnchanged: the file is read once, so the two cannot differ.
+// Loads the store from the file, read by ReadDataFileBytes (core/DataFile.h),
+// and returns the bytes it was loaded from, for SaveIfUnchanged: the file is
+// read once, so the two cannot differ.
 QByteArray LoadForUpdate(TTimeRecorder &recorder, const QString &path);
 
 // Saves the store to the file in one step, but only while the file still

@@ -1,12 +1,13 @@
 #include "cli/CommandOptions.h"
 #include "cli/Subcommands.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/TimeRecorder.h"
 #include "core/Utf8Text.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
 
-#include <string>
+#include <QBuffer>
 
 using namespace Qt::StringLiterals;
 
@@ -36,30 +37,24 @@ QByteArray RunReport(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
 
-    // The lines are gathered as they are made and turned into UTF-8 a chunk
-    // of whole lines at a time: the report is never held whole as lines or
-    // as UTF-16 text, and one conversion per line would cost as much as
-    // making the line.
-    const QStringView lineEnd = options.isSet(u"crlf"_s) ? u"\r\n" : u"\n";
-    constexpr std::size_t ChunkSize = 1 << 13;
-    std::u16string chunk;
-    chunk.reserve(ChunkSize + 1024);
+    // The lines go out as they are made, a chunk at a time, into the text
+    // that standard output receives at the end: the report is never held
+    // whole as lines or as UTF-16 text.
+    const char *const lineEnd = options.isSet(u"crlf"_s) ? "\r\n" : "\n";
     QByteArray text;
     // Room for the whole text from the start, about 80 bytes a day: grown
     // step by step, a long report would be copied on the way, each copy into
     // fresh memory.
     text.reserve(qMin<qint64>(qint64(period.EndDate) - period.StartDate + 1, 1 << 20) * 80);
-    const auto convert = [&] {
-        text += QStringView(chunk).toUtf8();
-        chunk.clear();
-    };
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
+    TChunkedWriter out(buffer, u"standard output"_s);
     ForEachReportLine(recorder, period, ReportSettingsOf(*settings), [&](QStringView line) {
-        AppendText(chunk, line);
-        AppendText(chunk, lineEnd);
-        if (chunk.size() >= ChunkSize)
-            convert();
+        AppendUtf8Text(out.Buffer(), line);
+        out.Buffer() += lineEnd;
+        out.LineDone();
     });
-    convert();
+    out.Flush();
     return text;
 }
 

@@ -24,6 +24,9 @@ struct Subcommand {
     QStringView name;
     QStringView summary;
     QByteArray (*run)(const QStringList &arguments);
+    // Whether the command's work is a change of a file, done once it returns:
+    // what it prints then only tells about it.
+    bool changesFile = false;
 };
 
 // The table of CommandLine.cpp, in the order --help lists the commands.

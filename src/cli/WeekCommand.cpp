@@ -3,6 +3,7 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
@@ -43,15 +44,16 @@ ShownWeek weekOf(const TTimeRecorder &recorder, const TData &settings, int day)
 {
     ShownWeek week;
     week.start = DayNumber::weekStartOf(day, settings.FirstDayOfWeek());
-    std::array<int, 7> targets;
+    const TTargets targets = settings.Targets();
+    std::array<int, 7> dayTargets;
     for (int i = 0; i < 7; ++i) {
         const int date = week.start + i;
         week.days[i] = SheetDayFromStored(recorder.GetArrive(date), recorder.GetDepart(date),
             recorder.GetLunch(date), recorder.GetExtra(date), recorder.GetHoliday(date));
-        targets[i] = settings.DayTarget(DayNumber::dayOfWeek(date));
+        dayTargets[i] = targets.OfDay(date);
     }
-    week.figures
-        = CalculateSheetWeek(week.days, targets, settings.WeeklyTarget(), settings.IncludeHolsInTotal());
+    week.figures = CalculateSheetWeek(
+        week.days, dayTargets, targets.OfWeek(week.start), settings.IncludeHolsInTotal());
     return week;
 }
 

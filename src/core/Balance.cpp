@@ -9,28 +9,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 
 namespace {
 
 qint64 Worked(const DayRecord &record, bool includeHolidays)
 {
     return DayHours(record) + (includeHolidays ? record.Holiday : 0);
-}
-
-// The targets of the days first to last without visiting them: whole weeks
-// at the week's sum, then the days left over.
-qint64 TargetSum(const std::array<int, 7> &targets, int first, int last)
-{
-    if (last < first)
-        return 0;
-    const qint64 days = qint64(last) - first + 1;
-    const qint64 week = std::accumulate(targets.cbegin(), targets.cend(), qint64(0));
-    qint64 sum = days / 7 * week;
-    const int weekday = DayNumber::dayOfWeek(first);
-    for (int i = 0; i < days % 7; ++i)
-        sum += targets[std::size_t((weekday - 1 + i) % 7)];
-    return sum;
 }
 
 // The first day up to last that holds data, and the minutes worked up to
@@ -68,7 +52,7 @@ TCounted CountUpTo(const TTimeRecorder &store, const TBalanceSettings &settings,
     const TFirstAndWorked counted = FirstAndWorked(store, settings.IncludeHolsInTotal, last);
     if (!counted.first)
         return {};
-    return { counted.first, counted.worked - TargetSum(settings.DayTargets, *counted.first, last) };
+    return { counted.first, counted.worked - settings.Targets.SumOfDays(*counted.first, last) };
 }
 
 } // namespace
@@ -87,7 +71,7 @@ TBalanceSums BalanceSums(const TTimeRecorder &store, const TBalanceSettings &set
         return sums;
     store.VisitDays(first, last,
         [&](const DayRecord &record) { sums.Worked += Worked(record, settings.IncludeHolsInTotal); });
-    sums.Target = TargetSum(settings.DayTargets, first, last);
+    sums.Target = settings.Targets.SumOfDays(first, last);
     return sums;
 }
 

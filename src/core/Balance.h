@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Targets.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,7 +14,7 @@ class TTimeRecorder;
 // What the running balance is counted with, as plain values, so that it can
 // be counted without the settings object. The defaults are those of a first start.
 struct TBalanceSettings {
-    std::array<int, 7> DayTargets { 0, 450, 450, 450, 450, 420, 0 }; // minutes, Sunday first
+    TTargets Targets;
     bool IncludeHolsInTotal = true;
     // The first day counted; 0 counts from the first day that holds data.
     int StartDate = 0;

@@ -1,11 +1,14 @@
 #include "core/DataFile.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Regional.h"
+#include "core/ReplaceFile.h"
 #include "core/TimeText.h"
 #include "core/Utf8Text.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -273,6 +276,16 @@ QString fileInMessages(const QString &name)
 
 // ---- reading ----------------------------------------------------------------
 
+// A file of NUL bytes (what a crash can leave of a file, or a device) would
+// read as an empty week without a word, and be replaced by one at the next save.
+void refuseNulBytes(const QByteArray &bytes, const QString &sourceName)
+{
+    if (std::memchr(bytes.constData(), 0, std::size_t(bytes.size())))
+        throw ConversionError(
+            QCoreApplication::translate("DataFile", "%1 is not a data file: it holds NUL bytes")
+                .arg(fileInMessages(sourceName)));
+}
+
 QByteArray readAllBytes(QIODevice &device, const QString &sourceName)
 {
     QByteArray data;
@@ -390,6 +403,33 @@ QChar *decodeCp1252(QChar *out, const unsigned char *p, const unsigned char *end
     return out;
 }
 
+// The line's bytes as text in buffer, which grows as needed: plain ASCII
+// copied, else UTF-8 decoded in a UTF-8 file and Windows-1252 read in any other.
+QStringView decodeLine(const unsigned char *p, const unsigned char *lineEnd, bool utf8,
+    QStringDecoder &decoder, std::vector<QChar> &buffer)
+{
+    const qsizetype length = lineEnd - p;
+    const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
+    if (buffer.size() < needed)
+        buffer.resize(std::max(needed, buffer.size() * 2));
+    unsigned char highBits = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        highBits |= p[i];
+    QChar *decodedEnd;
+    if (highBits < 0x80) {
+        QChar *out = buffer.data();
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = QChar(char16_t(p[i]));
+        decodedEnd = out + length;
+    } else if (utf8) {
+        decodedEnd = decoder.appendToBuffer(
+            buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length));
+    } else {
+        decodedEnd = decodeCp1252(buffer.data(), p, lineEnd);
+    }
+    return QStringView(buffer.data(), decodedEnd - buffer.data());
+}
+
 // Reads the line's fields in order into record. dated tells whether the date
 // was read; a field that cannot be read throws with the fields before it in record.
 void parseLine(
@@ -455,7 +495,20 @@ QString DateFieldText(int day)
 
 void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add)
 {
-    const QByteArray bytes = readAllBytes(device, sourceName);
+    ReadDataFile(readAllBytes(device, sourceName), sourceName, add);
+}
+
+QByteArray ReadDataFileBytes(const QString &path)
+{
+    QByteArray bytes = ReadRegularFile(path, MaxDataFileBytes);
+    refuseNulBytes(bytes, path);
+    return bytes;
+}
+
+void ReadDataFile(
+    const QByteArray &bytes, const QString &sourceName, const std::function<void(DayRecord &)> &add)
+{
+    refuseNulBytes(bytes, sourceName);
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *const end = p + bytes.size();
     if (end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
@@ -483,26 +536,7 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
         const unsigned char *lineEnd = cr ? cr : nextLineFeed;
         ++lineNumber;
 
-        const qsizetype length = lineEnd - p;
-        const auto needed = static_cast<std::size_t>(utf8 ? decoder.requiredSpace(length) : length) + 1;
-        if (buffer.size() < needed)
-            buffer.resize(std::max(needed, buffer.size() * 2));
-        unsigned char highBits = 0;
-        for (qsizetype i = 0; i < length; ++i)
-            highBits |= p[i];
-        QChar *decodedEnd;
-        if (highBits < 0x80) {
-            QChar *out = buffer.data();
-            for (qsizetype i = 0; i < length; ++i)
-                out[i] = QChar(char16_t(p[i]));
-            decodedEnd = out + length;
-        } else if (utf8) {
-            decodedEnd = decoder.appendToBuffer(
-                buffer.data(), QByteArrayView(reinterpret_cast<const char *>(p), length));
-        } else {
-            decodedEnd = decodeCp1252(buffer.data(), p, lineEnd);
-        }
-        const QStringView line(buffer.data(), decodedEnd - buffer.data());
+        const QStringView line = decodeLine(p, lineEnd, utf8, decoder, buffer);
 
         if (!TrimmedView(line).isEmpty()) {
             DayRecord record;
@@ -534,34 +568,17 @@ void ReadDataFile(QIODevice &device, const QString &sourceName, const std::funct
     }
 }
 
-QByteArray ReadDataFileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Cannot open %1: %2").arg(displayName(path), file.errorString()));
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Cannot read %1: %2").arg(displayName(path), file.errorString()));
-    return content;
-}
-
 void WriteDataFile(QIODevice &device, const QString &targetName, const QList<DayRecord> &records)
 {
     const std::string dateSep = Utf8Of(Regional::dateSeparator());
     const std::string timeSep = Utf8Of(Regional::timeSeparator());
-    constexpr std::size_t ChunkSize = 1 << 16;
-    std::string chunk;
-    chunk.reserve(ChunkSize + 1024);
-    const QString what = fileInMessages(targetName);
+    TChunkedWriter out(device, fileInMessages(targetName));
     WrittenMonth months;
     for (const DayRecord &record : records) {
         if (IsEmptyRecord(record))
             continue;
-        appendLine(chunk, record, dateSep, timeSep, months);
-        if (chunk.size() >= ChunkSize) {
-            WriteUtf8(device, chunk, what);
-            chunk.clear();
-        }
+        appendLine(out.Buffer(), record, dateSep, timeSep, months);
+        out.LineDone();
     }
-    WriteUtf8(device, chunk, what);
+    out.Flush();
 }

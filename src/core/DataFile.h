@@ -2,6 +2,7 @@
 
 #include "core/TimeRecorder.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -42,17 +43,29 @@ int LastFileDay();
 // joined by the date separator, whatever the regional date order.
 QString DateFieldText(int day);
 
+// The most a data file may hold, 1 GiB: twenty thousand years of days with
+// long comments stay far below it.
+inline constexpr qint64 MaxDataFileBytes = qint64(1) << 30;
+
+// A data file's bytes as they are now, read as every reader of a data file
+// reads it: a regular file only, never opened when it is anything else (a
+// named pipe or a device never blocks the reader), at most MaxDataFileBytes.
+// Any of these, or a file that cannot be read, is an IoError naming the file
+// and the cause; a file holding NUL bytes, which no data file holds, is a
+// ConversionError.
+QByteArray ReadDataFileBytes(const QString &path);
+
 // Reads every day line of a device opened for reading and hands each record
-// to add in file order. A file that is not valid UTF-8 is read as
+// to add in file order. Data holding a NUL byte is not a data file: a
+// ConversionError before any record. A file that is not valid UTF-8 is read as
 // Windows-1252; CR LF, LF and a lone CR all end a line. A line that cannot be read raises its ConversionError
 // or RangeError naming sourceName, the line number and the offending text (cut to 80 characters), after the
 // records of the lines before it were handed over, and that line's record too with the fields read before the
 // failing one when its date could be read; a read failure is an IoError. A negative time is a RangeError.
 void ReadDataFile(QIODevice &device, const QString &sourceName, const std::function<void(DayRecord &)> &add);
-
-// The bytes of the data file at path; a file that cannot be opened or read
-// is an IoError naming it.
-QByteArray ReadDataFileBytes(const QString &path);
+// The same from bytes read already.
+void ReadDataFile(
+    const QByteArray &bytes, const QString &sourceName, const std::function<void(DayRecord &)> &add);
 
 // Writes a line for every record that is not empty, in the given order.
 // A comment's CR and LF characters are written as blanks, so that every

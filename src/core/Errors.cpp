@@ -18,3 +18,9 @@ HourframeError::HourframeError(QString message)
     , m_utf8(m_message.toUtf8())
 {
 }
+
+IoError::IoError(QString message, QString reason)
+    : HourframeError(std::move(message))
+    , m_reason(std::move(reason))
+{
+}

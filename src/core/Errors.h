@@ -38,8 +38,15 @@ public:
     using HourframeError::HourframeError;
 };
 
-// A file that cannot be opened, read, written or committed.
+// A file that cannot be opened, read, written or committed. reason is the
+// cause alone ("No space left on device"), for a message that names the file
+// its own way; empty when the message says no more than that it failed.
 class IoError : public HourframeError {
 public:
-    using HourframeError::HourframeError;
+    explicit IoError(QString message, QString reason = {});
+
+    const QString &reason() const noexcept { return m_reason; }
+
+private:
+    QString m_reason;
 };

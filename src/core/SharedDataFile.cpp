@@ -3,7 +3,6 @@
 #include "core/DataFile.h"
 #include "core/Errors.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -68,14 +67,11 @@ std::optional<QByteArray> ReadDataFileIfPresent(const QString &path)
 
 QList<DayRecord> DataFileRecords(const QByteArray &bytes, const QString &sourceName)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
     QList<DayRecord> records;
     // About one record for every line of a realistic file; a file of short
     // lines grows the list as it goes.
     records.reserve(bytes.size() / 24);
-    ReadDataFile(buffer, sourceName, [&records](DayRecord &record) { records.append(std::move(record)); });
+    ReadDataFile(bytes, sourceName, [&records](DayRecord &record) { records.append(std::move(record)); });
     return records;
 }
 

@@ -5,10 +5,6 @@
 #include "core/ReplaceFile.h"
 #include "core/Rounding.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-
 #include <algorithm>
 #include <limits>
 
@@ -274,29 +270,20 @@ void TTimeRecorder::SortByDate()
     m_laterFirst.clear();
 }
 
-void TTimeRecorder::readRecords(QIODevice &device, const QString &sourceName)
+// The records grow as they arrive: reserving one for every line end would
+// ask for gigabytes for a large file of blank lines.
+void TTimeRecorder::addReadRecord(DayRecord &record)
 {
-    // The records grow as they arrive: reserving one for every line end would
-    // ask for gigabytes for a large file of blank lines.
-    ReadDataFile(device, sourceName, [this](DayRecord &record) {
-        if (m_earliestDate == 0 || m_earliestDate > record.Date)
-            m_earliestDate = record.Date;
-        rememberComment(record.Comment);
-        appendRecord(std::move(record));
-    });
+    if (m_earliestDate == 0 || m_earliestDate > record.Date)
+        m_earliestDate = record.Date;
+    rememberComment(record.Comment);
+    appendRecord(std::move(record));
 }
 
 void TTimeRecorder::LoadFromFile(const QString &path)
 {
     Clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(
-            QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    readRecords(file, path);
-    file.close();
-    m_fileName = path;
-    m_modified = false;
+    LoadFromBytes(ReadDataFileBytes(path), path);
 }
 
 void TTimeRecorder::SaveToFile(const QString &path)
@@ -323,10 +310,8 @@ bool TTimeRecorder::SaveToFile(const QString &path, const std::function<bool()> 
 
 void TTimeRecorder::LoadFromBytes(const QByteArray &bytes, const QString &path)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    LoadFromDevice(buffer, path);
+    Clear();
+    ReadDataFile(bytes, path, [this](DayRecord &record) { addReadRecord(record); });
     m_fileName = path;
     m_modified = false;
 }
@@ -354,7 +339,7 @@ void TTimeRecorder::ReplaceRecords(QList<DayRecord> records)
 void TTimeRecorder::LoadFromDevice(QIODevice &device, const QString &sourceName)
 {
     Clear();
-    readRecords(device, sourceName);
+    ReadDataFile(device, sourceName, [this](DayRecord &record) { addReadRecord(record); });
 }
 
 void TTimeRecorder::SaveToDevice(QIODevice &device, const QString &targetName)

@@ -104,8 +104,8 @@ public:
     // Ascending by date; records of one date keep their order.
     void SortByDate();
 
-    // Replaces the whole content with the file's. The store is cleared before
-    // the file is opened; a line that cannot be read raises its error with the
+    // Replaces the whole content with the file's, read by ReadDataFileBytes.
+    // The store is cleared before the file is opened; a line that cannot be read raises its error with the
     // records of the lines before it kept and the file name left empty.
     void LoadFromFile(const QString &path);
     // A non-empty path becomes FileName first. Sorts the records and writes
@@ -167,7 +167,7 @@ private:
     // that text, makes the comment share it, so repeated comments of a large
     // file are stored once.
     void rememberComment(QString &comment);
-    void readRecords(QIODevice &device, const QString &sourceName);
+    void addReadRecord(DayRecord &record);
 
     QList<DayRecord> m_records;
     // m_records[0, m_sortedCount) is in ascending order of Date and is searched

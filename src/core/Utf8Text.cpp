@@ -1,9 +1,5 @@
 #include "core/Utf8Text.h"
 
-#include "core/Errors.h"
-
-#include <QIODevice>
-
 namespace {
 
 void appendCodePoint(std::string &out, char32_t c)
@@ -25,15 +21,37 @@ void appendCodePoint(std::string &out, char32_t c)
     }
 }
 
+char asciiByte(char16_t c)
+{
+    return c == u'\r' || c == u'\n' || c == 0 ? ' ' : static_cast<char>(c);
+}
+
 } // namespace
 
 void AppendUtf8Text(std::string &out, QStringView text)
 {
     const qsizetype n = text.size();
+    // Most texts are ASCII without a line break or NUL. They are copied as
+    // such in one pass that checks every character on the way, simple enough
+    // for the compiler to do many characters at a time; a text that is not
+    // is written again below, a character at a time.
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t(n));
+    char *const ascii = out.data() + start;
+    const char16_t *const units = text.utf16();
+    unsigned other = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = units[i];
+        other |= unsigned(c >= 0x80) | unsigned(c == u'\r') | unsigned(c == u'\n') | unsigned(c == 0);
+        ascii[i] = static_cast<char>(c);
+    }
+    if (!other)
+        return;
+    out.resize(start);
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80) {
-            out += (c == u'\r' || c == u'\n') ? ' ' : static_cast<char>(c);
+            out += asciiByte(c);
         } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
             appendCodePoint(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
             ++i;
@@ -65,19 +83,4 @@ std::string Utf8Of(QChar c)
     std::string s;
     AppendUtf8Text(s, QStringView(&c, 1));
     return s;
-}
-
-void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what)
-{
-    // A file that fills the disk takes part of a write without an error; only
-    // the next write tells why ("No space left on device").
-    const char *data = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 written = device.write(data, left);
-        if (written <= 0)
-            throw IoError(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
-        data += written;
-        left -= written;
-    }
 }

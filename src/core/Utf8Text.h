@@ -7,15 +7,14 @@
 
 #include <string>
 
-class QIODevice;
-
 // Building text files as UTF-8 bytes in memory, for writers that produce
 // thousands of lines: appending to one byte buffer costs a fraction of
 // building a QString per line and converting it.
 
 // Appends text as UTF-8. A lone surrogate cannot be written in UTF-8 and
 // becomes U+FFFD. CR and LF become blanks, so that a text can never break
-// the line it is written on in two.
+// the line it is written on in two, and so does NUL, which no reader of a
+// text file expects.
 void AppendUtf8Text(std::string &out, QStringView text);
 
 // Appends a decimal number, with "-" when negative.
@@ -31,8 +30,3 @@ inline void AppendText(std::u16string &out, QStringView text)
 
 // One character as UTF-8.
 std::string Utf8Of(QChar c);
-
-// Writes the bytes to the device, the rest of a short write again, until the
-// device fails: an IoError naming what and the system's reason (in the form
-// "Cannot write <what>: <reason>").
-void WriteUtf8(QIODevice &device, const std::string &bytes, const QString &what);

@@ -1,5 +1,6 @@
 #include "export/CsvExport.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
@@ -23,21 +24,103 @@ enum Column { Date, Arrive, Depart, Lunch, Extra, Holiday, Hours, Deviation, Com
 const char *const Headings[ColumnCount]
     = { "Date", "Arrive", "Depart", "Lunch", "Extra", "Holiday", "Hours", "Deviation", "Comment" };
 
-// The present columns of a row and the cells written into them.
-class RowWriter {
+// A comment holding a comma is quoted, and then its quotes are doubled so
+// that every CSV reader gets the text back. Any other comment is written
+// as it is, as files that other tools already read have always had it.
+void appendComment(std::string &out, const QString &comment)
+{
+    if (!comment.contains(u',')) {
+        AppendUtf8Text(out, comment);
+        return;
+    }
+    out += '"';
+    AppendUtf8Text(out, QString(comment).replace(u'"', QStringLiteral("\"\"")));
+    out += '"';
+}
+
+// The rows of one export, appended as UTF-8 to a buffer: the heading row, a
+// row per day, and the total row, which counts the days written before it.
+class CsvWriter {
 public:
-    explicit RowWriter(const TCsvExportOptions &options)
-        : m_present { options.Date, options.ArrivalTime, options.DepartureTime, options.LunchTime,
+    explicit CsvWriter(const TCsvExportOptions &options)
+        : m_options(options)
+        , m_present { options.Date, options.ArrivalTime, options.DepartureTime, options.LunchTime,
             options.ExtraHours, options.Holidays, options.DailyHours, options.Deviation, options.Comments }
         , m_separator(Utf8Of(options.TimeSeparator))
+        , m_datePattern(options.ShortDateFormat)
     {
         while (m_first < ColumnCount && !m_present[m_first])
             ++m_first;
     }
 
-    bool present(Column column) const { return m_present[column]; }
-    const std::string &separator() const { return m_separator; }
+    void WriteHeading(std::string &out) const
+    {
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (m_present[c]) {
+                cell(out, Column(c));
+                out += Headings[c];
+            }
+        }
+        out += "\r\n";
+    }
 
+    void WriteDay(std::string &out, int day, const DayRecord &r)
+    {
+        const qint64 hours = DayHours(r);
+        if (m_present[Date]) {
+            cell(out, Date);
+            m_dateText.clear();
+            m_datePattern.AppendTo(m_dateText, day);
+            AppendUtf8Text(out, m_dateText);
+        }
+        time(out, Arrive, r.Arrive, -1);
+        time(out, Depart, r.Depart, -1);
+        time(out, Lunch, r.Lunch, 0);
+        time(out, Extra, r.Extra, 0);
+        time(out, Holiday, r.Holiday, 0);
+        time(out, Hours, hours, 0);
+        if (m_present[Deviation]) {
+            cell(out, Deviation);
+            appendSigned(out, hours - m_options.Targets.OfDay(day));
+        }
+        if (m_present[Comment]) {
+            cell(out, Comment);
+            appendComment(out, r.Comment);
+        }
+        out += "\r\n";
+
+        if (hours > 0)
+            m_totalHours += hours;
+        m_totalHolidays += r.Holiday;
+        // With a Holiday column the holidays have a total of their own.
+        if (!m_present[Holiday] && m_options.IncludeHolsInTotal)
+            m_totalHours += r.Holiday;
+    }
+
+    void WriteTotal(std::string &out) const
+    {
+        if (m_present[Hours]) {
+            // Laid out on the columns: the word in the Date column, the
+            // holidays under Holiday, the hours under Hours.
+            if (m_present[Date])
+                out += "Total,";
+            for (Column c : { Arrive, Depart, Lunch, Extra }) {
+                if (m_present[c])
+                    out += ',';
+            }
+            if (m_present[Holiday]) {
+                total(out, m_totalHolidays);
+                out += ',';
+            }
+            total(out, m_totalHours);
+        } else {
+            out += "Total,";
+            total(out, m_totalHours);
+        }
+        out += "\r\n";
+    }
+
+private:
     // Starts the cell of a present column: every cell but a row's first
     // follows a comma.
     void cell(std::string &out, Column column) const
@@ -57,25 +140,32 @@ public:
             AppendClockText(out, minutes, m_separator);
     }
 
-private:
+    // A deviation with its sign; none is a blank.
+    void appendSigned(std::string &out, qint64 minutes) const
+    {
+        if (minutes == 0) {
+            out += ' ';
+            return;
+        }
+        out += minutes > 0 ? '+' : '-';
+        AppendClockText(out, minutes > 0 ? minutes : -minutes, m_separator);
+    }
+
+    void total(std::string &out, qint64 minutes) const
+    {
+        if (minutes > 0)
+            AppendClockText(out, minutes, m_separator);
+    }
+
+    const TCsvExportOptions &m_options;
     bool m_present[ColumnCount];
     int m_first = 0;
-    std::string m_separator;
+    const std::string m_separator;
+    const DatePattern m_datePattern;
+    std::u16string m_dateText;
+    qint64 m_totalHours = 0;
+    qint64 m_totalHolidays = 0;
 };
-
-// A comment holding a comma is quoted, and then its quotes are doubled so
-// that every CSV reader gets the text back. Any other comment is written
-// as it is, as files that other tools already read have always had it.
-void appendComment(std::string &out, const QString &comment)
-{
-    if (!comment.contains(u',')) {
-        AppendUtf8Text(out, comment);
-        return;
-    }
-    out += '"';
-    AppendUtf8Text(out, QString(comment).replace(u'"', QStringLiteral("\"\"")));
-    out += '"';
-}
 
 } // namespace
 
@@ -96,8 +186,7 @@ TCsvExportOptions CsvExportOptionsFrom(const TData &data)
     o.WeekendDaysWithNoHours = data.ExportWeekendDaysWithNoHours();
     o.CalculateTotalHours = data.ExportCalculateTotalHours();
     o.IncludeHolsInTotal = data.IncludeHolsInTotal();
-    for (int weekday = DayNumber::Sunday; weekday <= DayNumber::Saturday; ++weekday)
-        o.DayTargets[weekday - 1] = data.DayTarget(weekday);
+    o.Targets = data.Targets();
     o.ShortDateFormat = Regional::shortDateFormat();
     o.TimeSeparator = Regional::timeSeparator();
     return o;
@@ -108,27 +197,14 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
 {
     const QString what
         = targetName.isEmpty() ? QStringLiteral("the export file") : QDir::toNativeSeparators(targetName);
-    RowWriter row(options);
-    constexpr std::size_t ChunkSize = 1 << 16;
-    std::string out;
-    out.reserve(ChunkSize + 1024);
+    CsvWriter rows(options);
+    TChunkedWriter writer(device, what);
+    std::string &out = writer.Buffer();
 
-    if (options.ColumnHeadings) {
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (row.present(Column(c))) {
-                row.cell(out, Column(c));
-                out += Headings[c];
-            }
-        }
-        out += "\r\n";
-    }
-
-    qint64 totalHours = 0;
-    qint64 totalHolidays = 0;
+    if (options.ColumnHeadings)
+        rows.WriteHeading(out);
     // Days without a row worth of data are written blank.
     const DayRecord blank;
-    const DatePattern datePattern(options.ShortDateFormat);
-    std::u16string dateText;
     // 64 bits, so that a period ending on the last day number still ends.
     for (qint64 date = startDate; date <= endDate; ++date) {
         const int day = int(date);
@@ -139,75 +215,12 @@ void WriteCsvExport(QIODevice &device, const TTimeRecorder &store, int startDate
                 continue;
             r = &blank;
         }
-        const qint64 hours = DayHours(*r);
-
-        if (row.present(Date)) {
-            row.cell(out, Date);
-            dateText.clear();
-            datePattern.AppendTo(dateText, day);
-            AppendUtf8Text(out, dateText);
-        }
-        row.time(out, Arrive, r->Arrive, -1);
-        row.time(out, Depart, r->Depart, -1);
-        row.time(out, Lunch, r->Lunch, 0);
-        row.time(out, Extra, r->Extra, 0);
-        row.time(out, Holiday, r->Holiday, 0);
-        row.time(out, Hours, hours, 0);
-        if (row.present(Deviation)) {
-            row.cell(out, Deviation);
-            const qint64 deviation = hours - options.DayTargets[DayNumber::dayOfWeek(day) - 1];
-            if (deviation == 0) {
-                out += ' ';
-            } else {
-                out += deviation > 0 ? '+' : '-';
-                AppendClockText(out, deviation > 0 ? deviation : -deviation, row.separator());
-            }
-        }
-        if (row.present(Comment)) {
-            row.cell(out, Comment);
-            appendComment(out, r->Comment);
-        }
-        out += "\r\n";
-
-        if (hours > 0)
-            totalHours += hours;
-        totalHolidays += r->Holiday;
-        // With a Holiday column the holidays have a total of their own.
-        if (!row.present(Holiday) && options.IncludeHolsInTotal)
-            totalHours += r->Holiday;
-
-        if (out.size() >= ChunkSize) {
-            WriteUtf8(device, out, what);
-            out.clear();
-        }
+        rows.WriteDay(out, day, *r);
+        writer.LineDone();
     }
-
-    if (options.CalculateTotalHours) {
-        const auto total = [&](qint64 minutes) {
-            if (minutes > 0)
-                AppendClockText(out, minutes, row.separator());
-        };
-        if (row.present(Hours)) {
-            // Laid out on the columns: the word in the Date column, the
-            // holidays under Holiday, the hours under Hours.
-            if (row.present(Date))
-                out += "Total,";
-            for (Column c : { Arrive, Depart, Lunch, Extra }) {
-                if (row.present(c))
-                    out += ',';
-            }
-            if (row.present(Holiday)) {
-                total(totalHolidays);
-                out += ',';
-            }
-            total(totalHours);
-        } else {
-            out += "Total,";
-            total(totalHours);
-        }
-        out += "\r\n";
-    }
-    WriteUtf8(device, out, what);
+    if (options.CalculateTotalHours)
+        rows.WriteTotal(out);
+    writer.Flush();
 }
 
 void ExportCsvFile(const QString &path, const TTimeRecorder &store, int startDate, int endDate,

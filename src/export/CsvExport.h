@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/Targets.h"
+
 #include <QChar>
 #include <QString>
-
-#include <array>
 
 class QIODevice;
 class TData;
@@ -30,8 +30,7 @@ struct TCsvExportOptions {
     bool WeekendDaysWithNoHours = false;
     bool CalculateTotalHours = true;
     bool IncludeHolsInTotal = true;
-    // Minutes, Sunday first.
-    std::array<int, 7> DayTargets { 0, 450, 450, 450, 450, 420, 0 };
+    TTargets Targets;
 
     QString ShortDateFormat = QStringLiteral("dd/MM/yyyy"); // a date pattern of FormatDayNumber
     QChar TimeSeparator = u':';

@@ -27,7 +27,42 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
 {
     setObjectName(u"ExportOptionsForm"_s);
     setWindowTitle(u"Hourframe Export Options"_s);
+    QGroupBox *gbFile = CreateFileGroup();
+    QGroupBox *gbDates = CreateDatesGroup(u" Dates "_s);
+    gbDates->setObjectName(u"gbDates"_s);
+    QGroupBox *gbOptions = CreateOptionsGroup();
 
+    auto *formLayout = new QVBoxLayout(this);
+    formLayout->addWidget(gbFile);
+    formLayout->addWidget(gbDates);
+    formLayout->addWidget(gbOptions);
+    formLayout->addLayout(CreateButtonRow());
+    formLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // In the order OK stores them, after the file name.
+    SetOptionBoxes({ { cbAdjustDates, TSetting::ExportAdjustDatesToFullWeek },
+        { cbBlankDays, TSetting::ExportWorkDaysWithNoHours },
+        { cbBlankWeekendDays, TSetting::ExportWeekendDaysWithNoHours },
+        { cbShowTotalHours, TSetting::ExportCalculateTotalHours },
+        { cbIncludeColumnHeadings, TSetting::ExportColumnHeadings },
+        { cbIncludeArrivalTime, TSetting::ExportArrivalTime },
+        { cbIncludeDepartureTime, TSetting::ExportDepartureTime },
+        { cbIncludeLunchTime, TSetting::ExportLunchTime },
+        { cbIncludeExtraHours, TSetting::ExportExtraHours }, { cbIncludeHolidays, TSetting::ExportHolidays },
+        { cbIncludeDailyHours, TSetting::ExportDailyHours }, { cbIncludeDate, TSetting::ExportDate },
+        { cbExportDeviations, TSetting::ExportDeviation }, { cbIncludeComments, TSetting::ExportComments } });
+
+    SetTabOrder({ edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate, cbAdjustDates,
+        cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
+        cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
+        cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel });
+
+    connect(edFilename, &QLineEdit::textChanged, this, &TExportOptionsForm::UpdateOkState);
+    connect(btFilename, &QToolButton::clicked, this, &TExportOptionsForm::edFilenameButtonClick);
+}
+
+QGroupBox *TExportOptionsForm::CreateFileGroup()
+{
     auto *gbFile = new QGroupBox(u" File "_s, this);
     gbFile->setObjectName(u"gbFile"_s);
     edFilename = new QLineEdit(gbFile);
@@ -49,10 +84,11 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     fileLayout->addWidget(NewLabel(u"laFormat"_s, u"F&ormat"_s, cbFormat, gbFile), 1, 0);
     fileLayout->addWidget(cbFormat, 1, 1, 1, 2, Qt::AlignLeft);
     fileLayout->setColumnStretch(1, 1);
+    return gbFile;
+}
 
-    QGroupBox *gbDates = CreateDatesGroup(u" Dates "_s);
-    gbDates->setObjectName(u"gbDates"_s);
-
+QGroupBox *TExportOptionsForm::CreateOptionsGroup()
+{
     auto *gbOptions = new QGroupBox(u" Options "_s, this);
     gbOptions->setObjectName(u"gbOptions"_s);
     cbIncludeColumnHeadings
@@ -91,34 +127,7 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
     line(cbBlankDays);
     line(cbBlankWeekendDays);
     line(cbShowTotalHours);
-
-    auto *formLayout = new QVBoxLayout(this);
-    formLayout->addWidget(gbFile);
-    formLayout->addWidget(gbDates);
-    formLayout->addWidget(gbOptions);
-    formLayout->addLayout(CreateButtonRow());
-    formLayout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // In the order OK stores them, after the file name.
-    SetOptionBoxes({ { cbAdjustDates, TSetting::ExportAdjustDatesToFullWeek },
-        { cbBlankDays, TSetting::ExportWorkDaysWithNoHours },
-        { cbBlankWeekendDays, TSetting::ExportWeekendDaysWithNoHours },
-        { cbShowTotalHours, TSetting::ExportCalculateTotalHours },
-        { cbIncludeColumnHeadings, TSetting::ExportColumnHeadings },
-        { cbIncludeArrivalTime, TSetting::ExportArrivalTime },
-        { cbIncludeDepartureTime, TSetting::ExportDepartureTime },
-        { cbIncludeLunchTime, TSetting::ExportLunchTime },
-        { cbIncludeExtraHours, TSetting::ExportExtraHours }, { cbIncludeHolidays, TSetting::ExportHolidays },
-        { cbIncludeDailyHours, TSetting::ExportDailyHours }, { cbIncludeDate, TSetting::ExportDate },
-        { cbExportDeviations, TSetting::ExportDeviation }, { cbIncludeComments, TSetting::ExportComments } });
-
-    SetTabOrder({ edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate, cbAdjustDates,
-        cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
-        cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
-        cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel });
-
-    connect(edFilename, &QLineEdit::textChanged, this, &TExportOptionsForm::UpdateOkState);
-    connect(btFilename, &QToolButton::clicked, this, &TExportOptionsForm::edFilenameButtonClick);
+    return gbOptions;
 }
 
 void TExportOptionsForm::FormShow()

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "report/PeriodOptionsFrm.h"
+#include "period/PeriodOptionsFrm.h"
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
 class QToolButton;
@@ -24,6 +25,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QGroupBox *CreateFileGroup();
+    // The column boxes, and the blank-day boxes of the base, in two columns.
+    QGroupBox *CreateOptionsGroup();
     // Whether a key typed into the file-name field is dropped.
     bool edFilenameKeyPress(const QKeyEvent &key) const;
     void edFilenameButtonClick();

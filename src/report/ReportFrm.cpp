@@ -3,7 +3,6 @@
 #include "core/Errors.h"
 #include "core/ReplaceFile.h"
 #include "core/TimeRecorder.h"
-#include "core/Utf8Text.h"
 #include "report/BusyFrm.h"
 #include "report/ReportText.h"
 #include "settings/DataMod.h"
@@ -15,7 +14,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
@@ -30,7 +28,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -204,9 +201,8 @@ void TReportForm::acSaveExecute()
         u"Save Report"_s, u"Text Files (*.txt);;All Files (*)"_s, u"txt"_s, m_data.ReportFileName(), false);
     if (path.isEmpty())
         return;
-    const std::string bytes = CrLfText(m_lines).toStdString();
     ReplaceFile(path, [&](QIODevice &file) {
-        WriteUtf8(file, bytes, QDir::toNativeSeparators(path));
+        WriteReportText(file, m_lines, "\r\n", path);
         return true;
     });
     m_data.SetReportFileName(path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PeriodOptionsFrm.h"
+#include "period/PeriodOptionsFrm.h"
 
 class QCheckBox;
 

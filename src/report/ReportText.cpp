@@ -1,5 +1,6 @@
 #include "report/ReportText.h"
 
+#include "core/ChunkedWriter.h"
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
@@ -10,6 +11,7 @@
 #include "settings/DataMod.h"
 
 #include <QDate>
+#include <QDir>
 
 #include <functional>
 #include <string>
@@ -176,7 +178,7 @@ private:
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {
-                const qint64 deviation = m_weekSum - m_settings.WeeklyTarget;
+                const qint64 deviation = m_weekSum - m_settings.Targets.OfWeek(day - 6);
                 AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
@@ -310,7 +312,7 @@ TReportSettings ReportSettingsOf(const TData &data)
 {
     TReportSettings s;
     s.FirstDayOfWeek = data.FirstDayOfWeek();
-    s.WeeklyTarget = data.WeeklyTarget();
+    s.Targets = data.Targets();
     s.IncludeHolsInTotal = data.IncludeHolsInTotal();
     s.ShowLunchTime = data.ShowLunchTime();
     s.ShowExtraHours = data.ShowExtraHours();
@@ -341,4 +343,16 @@ QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const
     }
     ForEachReportLine(store, period, settings, [&](QStringView line) { lines << line.toString(); });
     return lines;
+}
+
+void WriteReportText(
+    QIODevice &device, const QStringList &lines, const char *lineEnd, const QString &targetName)
+{
+    TChunkedWriter out(device, QDir::toNativeSeparators(targetName));
+    for (const QString &line : lines) {
+        AppendUtf8Text(out.Buffer(), line);
+        out.Buffer() += lineEnd;
+        out.LineDone();
+    }
+    out.Flush();
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/Balance.h"
-#include "report/Period.h"
+#include "core/Targets.h"
+#include "period/Period.h"
 
 #include <QStringList>
 #include <QStringView>
 
 #include <functional>
 
+class QIODevice;
 class TData;
 class TTimeRecorder;
 
@@ -16,7 +18,7 @@ class TTimeRecorder;
 // The defaults are those of a first start.
 struct TReportSettings {
     int FirstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
-    int WeeklyTarget = 2220; // minutes
+    TTargets Targets;
     bool IncludeHolsInTotal = true;
     bool ShowLunchTime = true;
     bool ShowExtraHours = false;
@@ -46,3 +48,9 @@ QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const
 // that need not hold a long report whole. A line is valid during the call only.
 void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
     const std::function<void(QStringView line)> &write);
+
+// The lines as a text file on a device open for writing: UTF-8, each line
+// followed by lineEnd, the last one too. A write failure is an IoError
+// naming targetName.
+void WriteReportText(
+    QIODevice &device, const QStringList &lines, const char *lineEnd, const QString &targetName);

@@ -5,6 +5,7 @@
 #include "core/DataFile.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/Targets.h"
 #include "core/TimeText.h"
 #include "settings/RegFile.h"
 #include "settings/RegMgr.h"
@@ -210,11 +211,19 @@ int TData::DayTarget(int weekday) const
     return weekday >= 1 && weekday <= 7 ? std::get<int>(Value(days[weekday - 1])) : 0;
 }
 
+TTargets TData::Targets() const
+{
+    TTargets targets;
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        targets.Days[std::size_t(weekday - 1)] = DayTarget(weekday);
+    targets.Weekly = WeeklyTarget();
+    return targets;
+}
+
 TBalanceSettings BalanceSettingsOf(const TData &data)
 {
     TBalanceSettings settings;
-    for (int weekday = 1; weekday <= 7; ++weekday)
-        settings.DayTargets[std::size_t(weekday - 1)] = data.DayTarget(weekday);
+    settings.Targets = data.Targets();
     settings.IncludeHolsInTotal = data.IncludeHolsInTotal();
     settings.StartDate = data.BalanceStartDate();
     settings.Opening = data.BalanceOpening();

@@ -13,6 +13,7 @@
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
+struct TTargets;
 
 // Every setting, one row each, in the order they are read at start-up:
 //   FLAG(name, default)
@@ -169,6 +170,8 @@ public:
 
     // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
     int DayTarget(int weekday) const;
+    // The day and week targets, for whatever measures days against them.
+    TTargets Targets() const;
 
     const TSettingValue &Value(TSetting setting) const
     {

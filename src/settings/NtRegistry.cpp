@@ -1,18 +1,25 @@
 #include "settings/NtRegistry.h"
 
 #include "BuildInfo.h"
+#include "core/ChunkedWriter.h"
+#include "core/ReplaceFile.h"
 #include "settings/RegFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +28,74 @@ namespace {
 // Long enough for another instance to finish one small write; a lock left by
 // a crashed instance is taken over as stale much sooner than this runs out.
 constexpr int LockTimeoutMs = 10000;
+
+// Far more than any settings file holds; a file beyond it is not read.
+constexpr qint64 MaxStoreBytes = qint64(256) << 20;
+
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(TNTRegistry)
+};
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A lock file that holds nothing is what a writer killed between creating it
+// and writing its process number into it leaves behind; QLockFile would take
+// it for held until it is 30 seconds old. A live writer holds its lock file
+// with flock() from before it writes it, so an empty one that can be locked
+// is nobody's and goes at once. (A lock naming a process that is gone is
+// taken over by QLockFile itself.)
+void RemoveEmptyLock(const QString &lockPath)
+{
+    const QByteArray name = QFile::encodeName(lockPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    struct stat info { };
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
+        && info.st_size == 0)
+        ::unlink(name.constData());
+    ::close(fd);
+}
+
+// Why the lock could not be taken.
+QString LockFailure(const QLockFile &lock, const QString &lockPath, int error)
+{
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return Text::tr("Cannot lock %1: another program has held it for more than %2 seconds")
+            .arg(native(lockPath))
+            .arg(LockTimeoutMs / 1000);
+    case QLockFile::PermissionError:
+        if (error == 0)
+            error = EACCES;
+        break;
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        break;
+    }
+    return Text::tr("Cannot create %1: %2")
+        .arg(native(lockPath), QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)));
+}
+
+// Why the folder of path cannot be made: a file in the way of one of its
+// levels, or the system's reason.
+QString FolderFailure(const QString &folder, int error)
+{
+    for (QFileInfo level(folder); !level.isRoot(); level.setFile(level.absolutePath())) {
+        if (level.exists() && !level.isDir()) {
+            if (level.filePath() == folder)
+                return Text::tr("Cannot create the folder %1: a file of that name is in its place")
+                    .arg(native(folder));
+            return Text::tr("Cannot create the folder %1: %2 is a file")
+                .arg(native(folder), native(level.filePath()));
+        }
+    }
+    return Text::tr("Cannot create the folder %1: %2")
+        .arg(native(folder), QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)));
+}
 
 QString failedToSet(const QString &name)
 {
@@ -79,14 +154,11 @@ TNTRegistry::Snapshot TNTRegistry::ReadSnapshot(
     snapshot.stamp = stamp;
     if (!stamp.exists)
         return snapshot;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    try {
+        snapshot.content = ReadRegularFile(path, MaxStoreBytes);
+    } catch (const IoError &error) {
         snapshot.state = FileState::Unreadable;
-        return snapshot;
-    }
-    snapshot.content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        snapshot.state = FileState::Unreadable;
+        snapshot.error = error.message();
         return snapshot;
     }
     if (previous.valid && previous.stamp.exists && previous.state != FileState::Unreadable
@@ -282,6 +354,7 @@ bool TNTRegistry::DeleteValue(const QString &name)
 bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
 {
     m_errorString.clear();
+    m_setAsideAs.clear();
     if (m_readOnly) {
         m_errorString = u"%1 is open for reading only"_s.arg(m_storePath);
         return false;
@@ -305,19 +378,23 @@ bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
         return true;
     }
 
-    const QFileInfo info(m_storePath);
-    if (!QDir().mkpath(info.absolutePath())) {
-        m_errorString = u"Cannot create the folder %1"_s.arg(info.absolutePath());
+    const QString folder = QFileInfo(m_storePath).absolutePath();
+    errno = 0;
+    if (!QDir().mkpath(folder)) {
+        m_errorString = FolderFailure(folder, errno);
         return false;
     }
-    QLockFile lock(m_storePath + u".lock"_s);
+    const QString lockPath = m_storePath + u".lock"_s;
+    RemoveEmptyLock(lockPath);
+    QLockFile lock(lockPath);
+    errno = 0;
     if (!lock.tryLock(LockTimeoutMs)) {
-        m_errorString = u"Cannot lock %1"_s.arg(m_storePath);
+        m_errorString = LockFailure(lock, lockPath, errno);
         return false;
     }
     current = ReadSnapshot(m_storePath, StampOf(m_storePath), current);
     if (current.state == FileState::Unreadable) {
-        m_errorString = u"Cannot read %1"_s.arg(m_storePath);
+        m_errorString = current.error;
         return false;
     }
     if (!changes(current)) {
@@ -325,24 +402,28 @@ bool TNTRegistry::Modify(const std::function<bool(RegFile::Document &)> &change)
         return true;
     }
 
-    if (current.state == FileState::Unparsable) {
-        // Whatever the user had in there is not lost silently.
-        const QString bad = m_storePath + u".bad"_s;
-        QFile::remove(bad);
-        if (!QFile::copy(m_storePath, bad)) {
-            m_errorString = u"Cannot keep %1 aside as %2"_s.arg(m_storePath, bad);
-            return false;
+    try {
+        if (current.state == FileState::Unparsable) {
+            // Whatever the user had in there is not lost silently.
+            const QString bad = m_storePath + u".bad"_s;
+            ReplaceFile(bad, [&](QIODevice &file) {
+                WriteAll(file, current.content.constData(), current.content.size(), native(bad));
+                return true;
+            });
+            m_setAsideAs = bad;
         }
-    }
-
-    const QByteArray content = RegFile::serialize(document);
-    QSaveFile file(m_storePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.commit()) {
-        m_errorString = file.errorString();
+        const QByteArray content = RegFile::serialize(document);
+        ReplaceFile(m_storePath, [&](QIODevice &file) {
+            WriteAll(file, content.constData(), content.size(), native(m_storePath));
+            return true;
+        });
+        m_createdKeys.clear();
+        // Still under the lock: the file on disk is the one just written.
+        m_snapshot
+            = Snapshot { true, StampOf(m_storePath), FileState::Parsed, content, std::move(document), {} };
+    } catch (const IoError &error) {
+        m_errorString = error.message();
         return false;
     }
-    m_createdKeys.clear();
-    // Still under the lock: the file on disk is the one just written.
-    m_snapshot = Snapshot { true, StampOf(m_storePath), FileState::Parsed, content, std::move(document) };
     return true;
 }

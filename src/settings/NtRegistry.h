@@ -34,7 +34,9 @@ public:
 // under a lock, replaced atomically, so two running instances never lose each
 // other's values; a change that the file already holds replaces nothing. A
 // file that cannot be parsed reads as empty and is kept beside as
-// "<file>.bad" when the first change replaces it.
+// "<file>.bad" when the first change replaces it. A lock left behind by a
+// writer that is gone, empty or naming a process that has ended, is taken
+// over at once.
 //
 // Reads see the file as it is now, but it is parsed again only when it has
 // changed on disk, so a burst of reads costs one parse. A key created by
@@ -103,8 +105,12 @@ public:
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
-    // Why the last change of the file failed.
+    // Why the last change of the file failed: a message naming the file and
+    // the cause.
     QString ErrorString() const { return m_errorString; }
+    // Where the last change kept a file that could not be parsed before it
+    // replaced it ("<file>.bad"); empty when it kept none.
+    QString SetAsideAs() const { return m_setAsideAs; }
 
 private:
     // Identifies one version of a file on disk: a replaced file has a new
@@ -125,6 +131,7 @@ private:
         FileState state = FileState::Missing;
         QByteArray content;
         RegFile::Document document;
+        QString error; // why an Unreadable file could not be read
     };
 
     static FileStamp StampOf(const QString &path);
@@ -146,6 +153,7 @@ private:
     std::optional<QString> m_currentKey;
     QString m_currentPath;
     QString m_errorString;
+    QString m_setAsideAs;
     QStringList m_createdKeys; // full paths, not in the file yet
     bool m_readOnly = false;
     mutable Snapshot m_snapshot;

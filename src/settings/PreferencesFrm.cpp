@@ -5,13 +5,13 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 #include "ui/Printers.h"
+#include "ui/TimeEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,8 +29,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -91,120 +93,167 @@ TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
     setWindowTitle(u"Preferences"_s);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    CreateControls();
+    pcPreferences = new QTabWidget(this);
+    pcPreferences->setObjectName(u"pcPreferences"_s);
+    CreateOptionsPage();
+    CreateTargetsPage();
+    CreatePrinterPage();
+    CreateBalancePage();
+    CreateButtons();
+
+    QWidget *previous = pcPreferences;
+    for (const SettingControl &setting : std::as_const(m_controls)) {
+        setTabOrder(previous, setting.control);
+        previous = setting.control;
+    }
+    setTabOrder(previous, btOk);
+    setTabOrder(btOk, btCancel);
     FormShow();
 }
 
-void TPreferencesForm::CreateControls()
+void TPreferencesForm::Bind(QWidget *control, std::function<void()> show, std::function<void()> store)
 {
-    pcPreferences = new QTabWidget(this);
-    pcPreferences->setObjectName(u"pcPreferences"_s);
+    m_controls.append({ control, std::move(show), std::move(store) });
+}
 
+QCheckBox *TPreferencesForm::AddCheckBox(TSetting setting, const QString &caption, QWidget *page)
+{
+    QCheckBox *box = NewCheckBox(u"ck"_s + SettingInfo(setting).name, caption, page);
+    Bind(
+        box, [this, box, setting] { box->setChecked(std::get<bool>(m_data.Value(setting))); },
+        [this, box, setting] {
+            m_data.Assign(setting, TSettingValue(std::in_place_type<bool>, box->isChecked()));
+        });
+    return box;
+}
+
+TTimeEdit *TPreferencesForm::AddTimeField(const QString &name, TSetting setting, QWidget *page)
+{
+    TTimeEdit *field = NewIntervalField(name, page);
+    Bind(
+        field, [this, field, setting] { field->SetAsMinutes(std::get<int>(m_data.Value(setting))); },
+        [this, field, setting] {
+            m_data.Assign(setting, TSettingValue(std::in_place_type<int>, MinutesOf(field)));
+        });
+    return field;
+}
+
+QLineEdit *TPreferencesForm::AddNumberField(const QString &name, TSetting setting, int digits, QWidget *page)
+{
+    auto *field = new QLineEdit(page);
+    field->setObjectName(name);
+    field->setFixedWidth(QFontMetrics(field->font()).horizontalAdvance(QString(digits, u'0')) + 12);
+    Bind(
+        field,
+        [this, field, setting] { field->setText(QString::number(std::get<int>(m_data.Value(setting)))); },
+        [this, field, setting] {
+            m_data.Assign(setting, TSettingValue(std::in_place_type<int>, ParseDecimalInt(field->text())));
+        });
+    connect(field, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
+    return field;
+}
+
+void TPreferencesForm::CreateOptionsPage()
+{
     auto *gbOptions = NewPage(pcPreferences, u"tsOptions"_s, u"&Options"_s, u"gbOptions"_s, u" Options "_s);
-    ckAssociateHfFiles
-        = NewCheckBox(u"ckAssociateHfFiles"_s, u"&Associate .HF files with Hourframe"_s, gbOptions);
-    ckReopenLastUsedFile
-        = NewCheckBox(u"ckReopenLastUsedFile"_s, u"Reopen pre&vious hourframe file on startup"_s, gbOptions);
-    ckUseToolTray = NewCheckBox(u"ckUseToolTray"_s, u"Show &icon in tool tray"_s, gbOptions);
-    ckAutoSave
-        = NewCheckBox(u"ckAutoSave"_s, u"Automatically save &changed data before exiting"_s, gbOptions);
-    ckAutoEnterTime = NewCheckBox(u"ckAutoEnterTime"_s, u"Automatically &enter current time"_s, gbOptions);
-    ckRoundTimes = NewCheckBox(u"ckRoundTimes"_s, u"&Round times to nearest"_s, gbOptions);
-    edRoundTimesTo = new QLineEdit(gbOptions);
-    edRoundTimesTo->setObjectName(u"edRoundTimesTo"_s);
+    auto *optionsLayout = new QVBoxLayout(gbOptions);
+    const auto addCheckBox = [&](TSetting setting, const QString &caption) {
+        QCheckBox *box = AddCheckBox(setting, caption, gbOptions);
+        optionsLayout->addWidget(box);
+        return box;
+    };
+    addCheckBox(TSetting::AssociateHfFiles, u"&Associate .HF files with Hourframe"_s);
+    addCheckBox(TSetting::ReopenLastUsedFile, u"Reopen pre&vious hourframe file on startup"_s);
+    addCheckBox(TSetting::UseToolTray, u"Show &icon in tool tray"_s);
+    addCheckBox(TSetting::AutoSave, u"Automatically save &changed data before exiting"_s);
+    addCheckBox(TSetting::AutoEnterTime, u"Automatically &enter current time"_s);
+    ckRoundTimes = AddCheckBox(TSetting::RoundTimes, u"&Round times to nearest"_s, gbOptions);
+    edRoundTimesTo = AddNumberField(u"edRoundTimesTo"_s, TSetting::RoundTimesTo, 3, gbOptions);
     edRoundTimesTo->setMaxLength(2);
     edRoundTimesTo->setEnabled(false);
-    edRoundTimesTo->setFixedWidth(QFontMetrics(edRoundTimesTo->font()).horizontalAdvance(u"000"_s) + 12);
-    auto *laMinutes = NewLabel(u"laMinutes"_s, u"minutes"_s, nullptr, gbOptions);
-    ckShowLunchTime = NewCheckBox(u"ckShowLunchTime"_s, u"Always show &lunch time"_s, gbOptions);
-    ckShowExtraHours = NewCheckBox(u"ckShowExtraHours"_s, u"Always show e&xtra hours"_s, gbOptions);
-    ckShowHols = NewCheckBox(u"ckShowHols"_s, u"Always show &holidays"_s, gbOptions);
-    ckShowComment = NewCheckBox(u"ckShowComment"_s, u"Always show co&mment"_s, gbOptions);
-    ckIncludeHolsInTotal
-        = NewCheckBox(u"ckIncludeHolsInTotal"_s, u"Consider holidays as time &worked"_s, gbOptions);
-    cbFirstDayOfWeek = new QComboBox(gbOptions);
+    auto *roundRow = new QHBoxLayout;
+    roundRow->addWidget(ckRoundTimes);
+    roundRow->addWidget(edRoundTimesTo);
+    roundRow->addWidget(NewLabel(u"laMinutes"_s, u"minutes"_s, nullptr, gbOptions));
+    roundRow->addStretch();
+    optionsLayout->addLayout(roundRow);
+    addCheckBox(TSetting::ShowLunchTime, u"Always show &lunch time"_s);
+    addCheckBox(TSetting::ShowExtraHours, u"Always show e&xtra hours"_s);
+    addCheckBox(TSetting::ShowHols, u"Always show &holidays"_s);
+    addCheckBox(TSetting::ShowComment, u"Always show co&mment"_s);
+    addCheckBox(TSetting::IncludeHolsInTotal, u"Consider holidays as time &worked"_s);
+
+    auto *cbFirstDayOfWeek = new QComboBox(gbOptions);
     cbFirstDayOfWeek->setObjectName(u"cbFirstDayOfWeek"_s);
     cbFirstDayOfWeek->setEditable(false);
     cbFirstDayOfWeek->addItems({ u"Sunday"_s, u"Monday"_s, u"Tuesday"_s, u"Wednesday"_s, u"Thursday"_s,
         u"Friday"_s, u"Saturday"_s });
-    auto *laFirstDayOfWeek
-        = NewLabel(u"laFirstDayOfWeek"_s, u"&First day of week"_s, cbFirstDayOfWeek, gbOptions);
-
-    auto *optionsLayout = new QVBoxLayout(gbOptions);
-    optionsLayout->addWidget(ckAssociateHfFiles);
-    optionsLayout->addWidget(ckReopenLastUsedFile);
-    optionsLayout->addWidget(ckUseToolTray);
-    optionsLayout->addWidget(ckAutoSave);
-    optionsLayout->addWidget(ckAutoEnterTime);
-    auto *roundRow = new QHBoxLayout;
-    roundRow->addWidget(ckRoundTimes);
-    roundRow->addWidget(edRoundTimesTo);
-    roundRow->addWidget(laMinutes);
-    roundRow->addStretch();
-    optionsLayout->addLayout(roundRow);
-    optionsLayout->addWidget(ckShowLunchTime);
-    optionsLayout->addWidget(ckShowExtraHours);
-    optionsLayout->addWidget(ckShowHols);
-    optionsLayout->addWidget(ckShowComment);
-    optionsLayout->addWidget(ckIncludeHolsInTotal);
+    Bind(
+        cbFirstDayOfWeek,
+        [this, cbFirstDayOfWeek] { cbFirstDayOfWeek->setCurrentIndex(m_data.FirstDayOfWeek() - 1); },
+        [this, cbFirstDayOfWeek] { m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1); });
     auto *firstDayRow = new QHBoxLayout;
-    firstDayRow->addWidget(laFirstDayOfWeek);
+    firstDayRow->addWidget(
+        NewLabel(u"laFirstDayOfWeek"_s, u"&First day of week"_s, cbFirstDayOfWeek, gbOptions));
     firstDayRow->addWidget(cbFirstDayOfWeek);
     firstDayRow->addStretch();
     optionsLayout->addLayout(firstDayRow);
     optionsLayout->addStretch();
 
+    connect(ckRoundTimes, &QCheckBox::toggled, this, &TPreferencesForm::ckRoundTimesClick);
+}
+
+void TPreferencesForm::CreateTargetsPage()
+{
     auto *gbTargetHours = NewPage(
         pcPreferences, u"tsTargetHours"_s, u"&Target Hours"_s, u"gbTargetHours"_s, u" Target Hours "_s);
-    ckShowDeviationFromDailyTarget = NewCheckBox(
-        u"ckShowDeviationFromDailyTarget"_s, u"Show &daily deviation from target"_s, gbTargetHours);
-    teMondayTarget = NewIntervalField(u"teMondayTarget"_s, gbTargetHours);
-    teTuesdayTarget = NewIntervalField(u"teTuesdayTarget"_s, gbTargetHours);
-    teWednesdayTarget = NewIntervalField(u"teWednesdayTarget"_s, gbTargetHours);
-    teThursdayTarget = NewIntervalField(u"teThursdayTarget"_s, gbTargetHours);
-    teFridayTarget = NewIntervalField(u"teFridayTarget"_s, gbTargetHours);
-    teSaturdayTarget = NewIntervalField(u"teSaturdayTarget"_s, gbTargetHours);
-    teSundayTarget = NewIntervalField(u"teSundayTarget"_s, gbTargetHours);
-    ckShowDeviationFromWeeklyTarget
-        = NewCheckBox(u"ckShowDeviationFromWeeklyTarget"_s, u"Show wee&kly deviation from"_s, gbTargetHours);
-    teWeeklyTarget = NewIntervalField(u"teWeeklyTarget"_s, gbTargetHours);
-    ckUseDefaultLunchTime = NewCheckBox(u"ckUseDefaultLunchTime"_s, u"Default &lunch time"_s, gbTargetHours);
-    teDefaultLunchTime = NewIntervalField(u"teDefaultLunchTime"_s, gbTargetHours);
-    // The default lunch applies whenever the sheet fills in a lunch, so its
-    // field stays editable whatever its check box says.
-    teDefaultLunchTime->setEnabled(true);
+    ckShowDeviationFromDailyTarget = AddCheckBox(
+        TSetting::ShowDeviationFromDailyTarget, u"Show &daily deviation from target"_s, gbTargetHours);
 
     auto *daysGrid = new QGridLayout;
     const struct {
-        TTimeEdit *field;
-        const char16_t *name;
+        const char16_t *field;
+        TSetting setting;
+        const char16_t *label;
         const char16_t *caption;
         int row;
         int column;
     } days[] = {
-        { teMondayTarget, u"laMonday", u"&Monday", 0, 0 },
-        { teTuesdayTarget, u"laTuesday", u"T&uesday", 1, 0 },
-        { teWednesdayTarget, u"laWednesday", u"&Wednesday", 2, 0 },
-        { teThursdayTarget, u"laThursday", u"T&hursday", 3, 0 },
-        { teFridayTarget, u"laFriday", u"&Friday", 4, 0 },
-        { teSaturdayTarget, u"laSaturday", u"S&aturday", 0, 3 },
-        { teSundayTarget, u"laSunday", u"Su&nday", 1, 3 },
+        { u"teMondayTarget", TSetting::MondayTarget, u"laMonday", u"&Monday", 0, 0 },
+        { u"teTuesdayTarget", TSetting::TuesdayTarget, u"laTuesday", u"T&uesday", 1, 0 },
+        { u"teWednesdayTarget", TSetting::WednesdayTarget, u"laWednesday", u"&Wednesday", 2, 0 },
+        { u"teThursdayTarget", TSetting::ThusdayTarget, u"laThursday", u"T&hursday", 3, 0 },
+        { u"teFridayTarget", TSetting::FridayTarget, u"laFriday", u"&Friday", 4, 0 },
+        { u"teSaturdayTarget", TSetting::SaturdayTarget, u"laSaturday", u"S&aturday", 0, 3 },
+        { u"teSundayTarget", TSetting::SundayTarget, u"laSunday", u"Su&nday", 1, 3 },
     };
     for (const auto &day : days) {
-        QLabel *label = NewLabel(
-            QString::fromUtf16(day.name), QString::fromUtf16(day.caption), day.field, gbTargetHours);
+        TTimeEdit *field = AddTimeField(QString::fromUtf16(day.field), day.setting, gbTargetHours);
+        QLabel *label
+            = NewLabel(QString::fromUtf16(day.label), QString::fromUtf16(day.caption), field, gbTargetHours);
         daysGrid->addWidget(label, day.row, day.column);
-        daysGrid->addWidget(day.field, day.row, day.column + 1);
+        daysGrid->addWidget(field, day.row, day.column + 1);
+        m_dayTargets.append(field);
+        connect(field, &TTimeEdit::OnChange, this, &TPreferencesForm::DayTargetChange);
     }
     daysGrid->setColumnMinimumWidth(2, 24);
     daysGrid->setColumnStretch(5, 1);
     daysGrid->setContentsMargins(20, 0, 0, 0);
 
+    ckShowDeviationFromWeeklyTarget = AddCheckBox(
+        TSetting::ShowDeviationFromWeeklyTarget, u"Show wee&kly deviation from"_s, gbTargetHours);
+    teWeeklyTarget = AddTimeField(u"teWeeklyTarget"_s, TSetting::WeeklyTarget, gbTargetHours);
     auto *weeklyRow = new QHBoxLayout;
     weeklyRow->addWidget(ckShowDeviationFromWeeklyTarget);
     weeklyRow->addWidget(teWeeklyTarget);
     weeklyRow->addWidget(NewLabel(u"laWeeklyHours"_s, u"hours"_s, nullptr, gbTargetHours));
     weeklyRow->addStretch();
+    QCheckBox *ckUseDefaultLunchTime
+        = AddCheckBox(TSetting::UseDefaultLunchTime, u"Default &lunch time"_s, gbTargetHours);
+    teDefaultLunchTime = AddTimeField(u"teDefaultLunchTime"_s, TSetting::DefaultLunchTime, gbTargetHours);
+    // The default lunch applies whenever the sheet fills in a lunch, so its
+    // field stays editable whatever its check box says.
+    teDefaultLunchTime->setEnabled(true);
     auto *lunchRow = new QHBoxLayout;
     lunchRow->addWidget(ckUseDefaultLunchTime);
     lunchRow->addWidget(teDefaultLunchTime);
@@ -219,6 +268,14 @@ void TPreferencesForm::CreateControls()
     targetLayout->addLayout(lunchRow);
     targetLayout->addStretch();
 
+    connect(ckShowDeviationFromDailyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
+    connect(ckShowDeviationFromWeeklyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
+    connect(teWeeklyTarget, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
+    connect(teDefaultLunchTime, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
+}
+
+void TPreferencesForm::CreatePrinterPage()
+{
     auto *gbPrinterFont
         = NewPage(pcPreferences, u"tsPrinter"_s, u"&Printer"_s, u"gbPrinterFont"_s, u" Printer Font "_s);
     cbFontName = new QComboBox(gbPrinterFont);
@@ -226,10 +283,18 @@ void TPreferencesForm::CreateControls()
     cbFontName->setEditable(false);
     cbFontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbFontName->setMinimumContentsLength(24);
-    edFontSize = new QLineEdit(gbPrinterFont);
-    edFontSize->setObjectName(u"edFontSize"_s);
+    Bind(
+        cbFontName,
+        [this] {
+            const int font = cbFontName->findText(m_data.PrinterFontName());
+            if (font >= 0)
+                cbFontName->setCurrentIndex(font);
+            else if (cbFontName->count() > 0)
+                cbFontName->setCurrentIndex(0);
+        },
+        [this] { m_data.SetPrinterFontName(cbFontName->currentText()); });
+    edFontSize = AddNumberField(u"edFontSize"_s, TSetting::PrinterFontSize, 5, gbPrinterFont);
     edFontSize->installEventFilter(new DigitKeyFilter(edFontSize));
-    edFontSize->setFixedWidth(QFontMetrics(edFontSize->font()).horizontalAdvance(u"00000"_s) + 12);
 
     auto *printerLayout = new QGridLayout(gbPrinterFont);
     printerLayout->addWidget(NewLabel(u"laFontName"_s, u"&Name"_s, cbFontName, gbPrinterFont), 0, 0);
@@ -238,7 +303,10 @@ void TPreferencesForm::CreateControls()
     printerLayout->addWidget(edFontSize, 1, 1, Qt::AlignLeft);
     printerLayout->setColumnStretch(1, 1);
     printerLayout->setRowStretch(2, 1);
+}
 
+void TPreferencesForm::CreateBalancePage()
+{
     auto *gbBalance = NewPage(pcPreferences, u"tsBalance"_s, u"&Balance"_s, u"gbBalance"_s, u" Balance "_s);
     edBalanceStartDate = new QDateEdit(gbBalance);
     edBalanceStartDate->setObjectName(u"edBalanceStartDate"_s);
@@ -247,10 +315,28 @@ void TPreferencesForm::CreateControls()
     edBalanceStartDate->setDateRange(DayNumber::toDate(FirstFileDay()), DayNumber::toDate(LastFileDay()));
     ckBalanceFromFirstDay
         = NewCheckBox(u"ckBalanceFromFirstDay"_s, u"From the first recorded day"_s, gbBalance);
+    // Counting from the first recorded day is a start date of 0; the date
+    // field then offers today.
+    Bind(
+        edBalanceStartDate,
+        [this] {
+            const int start = m_data.BalanceStartDate();
+            edBalanceStartDate->setDate(DayNumber::toDate(start != 0 ? start : DayNumber::today()));
+            ckBalanceFromFirstDay->setChecked(start == 0);
+            ckBalanceFromFirstDayClick();
+        },
+        [this] {
+            m_data.SetBalanceStartDate(
+                ckBalanceFromFirstDay->isChecked() ? 0 : DayNumber::fromDate(edBalanceStartDate->date()));
+        });
+    Bind(ckBalanceFromFirstDay, {}, {});
     teBalanceOpening = new QLineEdit(gbBalance);
     teBalanceOpening->setObjectName(u"teBalanceOpening"_s);
     teBalanceOpening->setFixedWidth(
         QFontMetrics(teBalanceOpening->font()).horizontalAdvance(u"-00000:00"_s) + 12);
+    Bind(
+        teBalanceOpening, [this] { teBalanceOpening->setText(BalanceText(m_data.BalanceOpening())); },
+        [this] { m_data.SetBalanceOpening(ParseBalanceText(teBalanceOpening->text())); });
 
     auto *balanceLayout = new QGridLayout(gbBalance);
     balanceLayout->addWidget(
@@ -267,6 +353,12 @@ void TPreferencesForm::CreateControls()
     balanceLayout->setColumnStretch(1, 1);
     balanceLayout->setRowStretch(3, 1);
 
+    connect(ckBalanceFromFirstDay, &QCheckBox::toggled, this, &TPreferencesForm::ckBalanceFromFirstDayClick);
+    connect(teBalanceOpening, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
+}
+
+void TPreferencesForm::CreateButtons()
+{
     btOk = new QPushButton(u"OK"_s, this);
     btOk->setObjectName(u"btOk"_s);
     btOk->setDefault(true);
@@ -282,89 +374,25 @@ void TPreferencesForm::CreateControls()
     formLayout->addLayout(buttons);
     formLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> tabOrder { pcPreferences, ckAssociateHfFiles, ckReopenLastUsedFile, ckUseToolTray,
-        ckAutoSave, ckAutoEnterTime, ckRoundTimes, edRoundTimesTo, ckShowLunchTime, ckShowExtraHours,
-        ckShowHols, ckShowComment, ckIncludeHolsInTotal, cbFirstDayOfWeek, ckShowDeviationFromDailyTarget,
-        teMondayTarget, teTuesdayTarget, teWednesdayTarget, teThursdayTarget, teFridayTarget,
-        teSaturdayTarget, teSundayTarget, ckShowDeviationFromWeeklyTarget, teWeeklyTarget,
-        ckUseDefaultLunchTime, teDefaultLunchTime, cbFontName, edFontSize, edBalanceStartDate,
-        ckBalanceFromFirstDay, teBalanceOpening, btOk, btCancel };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    m_dayTargets = { teSaturdayTarget, teSundayTarget, teMondayTarget, teTuesdayTarget, teWednesdayTarget,
-        teThursdayTarget, teFridayTarget };
-
-    connect(ckRoundTimes, &QCheckBox::toggled, this, &TPreferencesForm::ckRoundTimesClick);
-    connect(ckShowDeviationFromDailyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
-    connect(ckShowDeviationFromWeeklyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
-    for (TTimeEdit *day : std::as_const(m_dayTargets))
-        connect(day, &TTimeEdit::OnChange, this, &TPreferencesForm::DayTargetChange);
-    connect(edRoundTimesTo, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
-    connect(teWeeklyTarget, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
-    connect(teDefaultLunchTime, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
-    connect(edFontSize, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
-    connect(ckBalanceFromFirstDay, &QCheckBox::toggled, this, &TPreferencesForm::ckBalanceFromFirstDayClick);
-    connect(teBalanceOpening, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
     connect(btOk, &QPushButton::clicked, this, &TPreferencesForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// Loads the settings into the controls. The order matters: the check boxes
-// switch their controls on as they are set, and each day target recomputes
-// the weekly field, so the weekly field ends up as the sum of the days.
+// Loads the settings into the controls. The check boxes switch their
+// controls on as they are set; each day target recomputes the weekly field,
+// which then shows the sum of the days whatever was stored.
 void TPreferencesForm::FormShow()
 {
     pcPreferences->setCurrentIndex(0);
-
     if (PrintersInstalled()) {
         QStringList families = QFontDatabase::families();
         families.sort(Qt::CaseInsensitive);
         cbFontName->addItems(families);
     }
-    const int font = cbFontName->findText(m_data.PrinterFontName());
-    if (font >= 0)
-        cbFontName->setCurrentIndex(font);
-    else if (cbFontName->count() > 0)
-        cbFontName->setCurrentIndex(0);
-
-    edFontSize->setText(QString::number(m_data.PrinterFontSize()));
-
-    ckAssociateHfFiles->setChecked(m_data.AssociateHfFiles());
-    ckReopenLastUsedFile->setChecked(m_data.ReopenLastUsedFile());
-    ckUseToolTray->setChecked(m_data.UseToolTray());
-    ckShowDeviationFromWeeklyTarget->setChecked(m_data.ShowDeviationFromWeeklyTarget());
-    ckShowDeviationFromDailyTarget->setChecked(m_data.ShowDeviationFromDailyTarget());
-    ckShowLunchTime->setChecked(m_data.ShowLunchTime());
-    ckShowComment->setChecked(m_data.ShowComment());
-    ckShowExtraHours->setChecked(m_data.ShowExtraHours());
-    ckShowHols->setChecked(m_data.ShowHols());
-
-    teWeeklyTarget->SetAsMinutes(m_data.WeeklyTarget());
-    teSaturdayTarget->SetAsMinutes(m_data.SaturdayTarget());
-    teSundayTarget->SetAsMinutes(m_data.SundayTarget());
-    teMondayTarget->SetAsMinutes(m_data.MondayTarget());
-    teTuesdayTarget->SetAsMinutes(m_data.TuesdayTarget());
-    teWednesdayTarget->SetAsMinutes(m_data.WednesdayTarget());
-    teThursdayTarget->SetAsMinutes(m_data.ThusdayTarget());
-    teFridayTarget->SetAsMinutes(m_data.FridayTarget());
-
-    ckAutoSave->setChecked(m_data.AutoSave());
-    ckAutoEnterTime->setChecked(m_data.AutoEnterTime());
-    edRoundTimesTo->setText(QString::number(m_data.RoundTimesTo()));
-    ckRoundTimes->setChecked(m_data.RoundTimes());
-    ckIncludeHolsInTotal->setChecked(m_data.IncludeHolsInTotal());
-    cbFirstDayOfWeek->setCurrentIndex(m_data.FirstDayOfWeek() - 1);
-    ckUseDefaultLunchTime->setChecked(m_data.UseDefaultLunchTime());
-    teDefaultLunchTime->SetAsMinutes(m_data.DefaultLunchTime());
-
-    // Counting from the first recorded day, the date field offers today.
-    const int start = m_data.BalanceStartDate();
-    edBalanceStartDate->setDate(DayNumber::toDate(start != 0 ? start : DayNumber::today()));
-    ckBalanceFromFirstDay->setChecked(start == 0);
-    ckBalanceFromFirstDayClick();
-    teBalanceOpening->setText(BalanceText(m_data.BalanceOpening()));
-
+    for (const SettingControl &setting : std::as_const(m_controls))
+        if (setting.show)
+            setting.show();
+    DayTargetChange();
     // A field set to the text it already showed raises no change, so judge
     // the loaded values once more as a whole.
     Validate();
@@ -443,37 +471,10 @@ void TPreferencesForm::btOkClick()
     if (!InputIsValid())
         return;
     // One write for all of them, on disk before the dialog closes.
-    m_data.Batch([&] {
-        m_data.SetAssociateHfFiles(ckAssociateHfFiles->isChecked());
-        m_data.SetReopenLastUsedFile(ckReopenLastUsedFile->isChecked());
-        m_data.SetUseToolTray(ckUseToolTray->isChecked());
-        m_data.SetShowDeviationFromWeeklyTarget(ckShowDeviationFromWeeklyTarget->isChecked());
-        m_data.SetShowDeviationFromDailyTarget(ckShowDeviationFromDailyTarget->isChecked());
-        m_data.SetShowLunchTime(ckShowLunchTime->isChecked());
-        m_data.SetShowComment(ckShowComment->isChecked());
-        m_data.SetShowExtraHours(ckShowExtraHours->isChecked());
-        m_data.SetShowHols(ckShowHols->isChecked());
-        m_data.SetWeeklyTarget(MinutesOf(teWeeklyTarget));
-        m_data.SetPrinterFontName(cbFontName->currentText());
-        m_data.SetPrinterFontSize(ParseDecimalInt(edFontSize->text()));
-        m_data.SetSaturdayTarget(MinutesOf(teSaturdayTarget));
-        m_data.SetSundayTarget(MinutesOf(teSundayTarget));
-        m_data.SetMondayTarget(MinutesOf(teMondayTarget));
-        m_data.SetTuesdayTarget(MinutesOf(teTuesdayTarget));
-        m_data.SetWednesdayTarget(MinutesOf(teWednesdayTarget));
-        m_data.SetThusdayTarget(MinutesOf(teThursdayTarget));
-        m_data.SetFridayTarget(MinutesOf(teFridayTarget));
-        m_data.SetDefaultLunchTime(MinutesOf(teDefaultLunchTime));
-        m_data.SetUseDefaultLunchTime(ckUseDefaultLunchTime->isChecked());
-        m_data.SetAutoSave(ckAutoSave->isChecked());
-        m_data.SetAutoEnterTime(ckAutoEnterTime->isChecked());
-        m_data.SetRoundTimesTo(ParseDecimalInt(edRoundTimesTo->text()));
-        m_data.SetRoundTimes(ckRoundTimes->isChecked());
-        m_data.SetIncludeHolsInTotal(ckIncludeHolsInTotal->isChecked());
-        m_data.SetFirstDayOfWeek(cbFirstDayOfWeek->currentIndex() + 1);
-        m_data.SetBalanceStartDate(
-            ckBalanceFromFirstDay->isChecked() ? 0 : DayNumber::fromDate(edBalanceStartDate->date()));
-        m_data.SetBalanceOpening(ParseBalanceText(teBalanceOpening->text()));
+    m_data.Batch([this] {
+        for (const SettingControl &setting : std::as_const(m_controls))
+            if (setting.store)
+                setting.store();
     });
     accept();
 }

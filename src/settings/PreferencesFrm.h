@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -11,6 +13,7 @@ class QPushButton;
 class QTabWidget;
 class TData;
 class TTimeEdit;
+enum class TSetting;
 
 // The Options dialog: start-up, view, rounding, target, printer and balance settings.
 // Every control mirrors one setting; OK stores all of them, changed or not,
@@ -22,7 +25,25 @@ public:
     explicit TPreferencesForm(TData &data, QWidget *parent = nullptr);
 
 private:
-    void CreateControls();
+    // A control and how it shows and stores its setting. The list of them,
+    // in the order of the pages, is also the tab order.
+    struct SettingControl {
+        QWidget *control;
+        std::function<void()> show;
+        std::function<void()> store;
+    };
+
+    void CreateOptionsPage();
+    void CreateTargetsPage();
+    void CreatePrinterPage();
+    void CreateBalancePage();
+    void CreateButtons();
+    void Bind(QWidget *control, std::function<void()> show, std::function<void()> store);
+    // A check box named after its setting, "ck" and the setting's name.
+    QCheckBox *AddCheckBox(TSetting setting, const QString &caption, QWidget *page);
+    TTimeEdit *AddTimeField(const QString &name, TSetting setting, QWidget *page);
+    // A field for a decimal number.
+    QLineEdit *AddNumberField(const QString &name, TSetting setting, int digits, QWidget *page);
     void FormShow();
 
     void ckRoundTimesClick();
@@ -34,47 +55,24 @@ private:
     void btOkClick();
 
     TData &m_data;
+    QList<SettingControl> m_controls;
 
     QTabWidget *pcPreferences;
-
-    QCheckBox *ckAssociateHfFiles;
-    QCheckBox *ckReopenLastUsedFile;
-    QCheckBox *ckUseToolTray;
-    QCheckBox *ckAutoSave;
-    QCheckBox *ckAutoEnterTime;
     QCheckBox *ckRoundTimes;
     QLineEdit *edRoundTimesTo;
-    QCheckBox *ckShowLunchTime;
-    QCheckBox *ckShowExtraHours;
-    QCheckBox *ckShowHols;
-    QCheckBox *ckShowComment;
-    QCheckBox *ckIncludeHolsInTotal;
-    QComboBox *cbFirstDayOfWeek;
-
     QCheckBox *ckShowDeviationFromDailyTarget;
-    TTimeEdit *teMondayTarget;
-    TTimeEdit *teTuesdayTarget;
-    TTimeEdit *teWednesdayTarget;
-    TTimeEdit *teThursdayTarget;
-    TTimeEdit *teFridayTarget;
-    TTimeEdit *teSaturdayTarget;
-    TTimeEdit *teSundayTarget;
     QCheckBox *ckShowDeviationFromWeeklyTarget;
     TTimeEdit *teWeeklyTarget;
-    QCheckBox *ckUseDefaultLunchTime;
     TTimeEdit *teDefaultLunchTime;
-
     QComboBox *cbFontName;
     QLineEdit *edFontSize;
-
     QCheckBox *ckBalanceFromFirstDay;
     QDateEdit *edBalanceStartDate;
     QLineEdit *teBalanceOpening;
-
     QPushButton *btOk;
     QPushButton *btCancel;
 
-    QList<TTimeEdit *> m_dayTargets; // Saturday to Friday, the order of the weekly sum
+    QList<TTimeEdit *> m_dayTargets; // Monday to Sunday
 };
 
 // The Options command's dialog, shown modally over the owner. Returns whether

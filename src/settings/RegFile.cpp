@@ -45,6 +45,14 @@ std::optional<QString> readQuoted(QStringView line, qsizetype &pos)
 {
     if (pos >= line.size() || line[pos] != u'"')
         return std::nullopt;
+    // Most texts hold no escape: taken whole.
+    const qsizetype start = pos + 1;
+    for (qsizetype end = start; end < line.size() && line[end] != u'\\'; ++end) {
+        if (line[end] == u'"') {
+            pos = end + 1;
+            return line.sliced(start, end - start).toString();
+        }
+    }
     QString text;
     for (++pos; pos < line.size(); ++pos) {
         const QChar c = line[pos];
@@ -96,8 +104,7 @@ QString utf16Text(const QByteArray &bytes)
 // Fills the value's kind and content from the text after "=".
 bool decodeData(Value &value)
 {
-    const QString data = value.data.trimmed();
-    value.data = data;
+    const QString &data = value.data;
     if (data.startsWith(u'"')) {
         qsizetype pos = 0;
         const std::optional<QString> text = readQuoted(data, pos);
@@ -107,13 +114,17 @@ bool decodeData(Value &value)
         value.text = *text;
         return true;
     }
+    // A number or a list of bytes that does not fit its type (a dword of more
+    // than 32 bits) is a value of no type this program reads: that one value
+    // reads as its default and is written back as it stands, the rest of the
+    // file is read as usual.
     if (data.startsWith(u"dword:"_s, Qt::CaseInsensitive)) {
         const QStringView digits = QStringView(data).mid(6);
         bool ok = false;
         const uint number = digits.toUInt(&ok, 16);
         if (!ok || digits.isEmpty() || digits.size() > 8 || digits.startsWith(u'+')
             || digits.startsWith(u'-'))
-            return false;
+            return true;
         value.kind = ValueKind::Dword;
         value.dword = number;
         return true;
@@ -134,7 +145,7 @@ bool decodeData(Value &value)
         }
         const std::optional<QByteArray> bytes = readHexBytes(QStringView(data).mid(colon + 1));
         if (!bytes)
-            return false;
+            return true;
         if (typeNumber == 1 || typeNumber == 2) {
             value.kind = typeNumber == 1 ? ValueKind::String : ValueKind::ExpandString;
             value.text = utf16Text(*bytes);
@@ -187,22 +198,21 @@ QString decodeContent(const QByteArray &content)
 
 const Value *Key::find(const QString &name) const
 {
-    for (const Value &value : values) {
-        if (value.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &value;
-    }
-    return nullptr;
+    const auto it = positions.constFind(folded(name));
+    return it == positions.cend() ? nullptr : &values[*it];
 }
 
 void Key::set(Value value)
 {
-    for (Value &existing : values) {
-        if (existing.name.compare(value.name, Qt::CaseInsensitive) == 0) {
-            value.name = existing.name;
-            existing = std::move(value);
-            return;
-        }
+    const QString id = folded(value.name);
+    const auto it = positions.constFind(id);
+    if (it != positions.cend()) {
+        Value &existing = values[*it];
+        value.name = existing.name;
+        existing = std::move(value);
+        return;
     }
+    positions.insert(id, values.size());
     values.append(std::move(value));
 }
 
@@ -222,13 +232,17 @@ bool Key::assign(Value value)
 
 bool Key::remove(const QString &name)
 {
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (values[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            values.removeAt(i);
-            return true;
-        }
+    const auto it = positions.constFind(folded(name));
+    if (it == positions.cend())
+        return false;
+    const qsizetype removed = *it;
+    positions.erase(it);
+    values.removeAt(removed);
+    for (qsizetype &position : positions) {
+        if (position > removed)
+            --position;
     }
-    return false;
+    return true;
 }
 
 bool Document::exists(const QString &path) const
@@ -258,7 +272,7 @@ Key &Document::ensure(const QString &path)
             current += u'\\' + levels[i];
         const QString id = folded(current);
         if (!m_keys.contains(id))
-            m_keys.insert(id, Key { current, {} });
+            m_keys.insert(id, Key { current, {}, {} });
     }
     return m_keys[folded(path)];
 }
@@ -311,10 +325,7 @@ std::optional<Document> parse(const QByteArray &content)
     Key *key = nullptr;
     bool headerSeen = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        line = line.trimmed();
+        const QStringView line = QStringView(lines[i]).trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (!headerSeen) {
@@ -326,7 +337,7 @@ std::optional<Document> parse(const QByteArray &content)
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']'))
                 return std::nullopt;
-            QStringList levels = line.mid(1, line.size() - 2).split(u'\\');
+            QStringList levels = line.mid(1, line.size() - 2).toString().split(u'\\');
             levels[0] = canonicalRoot(levels[0]);
             if (levels[0].isEmpty())
                 return std::nullopt;
@@ -353,7 +364,7 @@ std::optional<Document> parse(const QByteArray &content)
             ++pos;
         if (pos >= line.size() || line[pos] != u'=')
             return std::nullopt;
-        value.data = line.mid(pos + 1).trimmed();
+        value.data = line.mid(pos + 1).trimmed().toString();
         // Long binary values go on over several lines, each ending in a backslash.
         while (value.data.startsWith(u"hex"_s, Qt::CaseInsensitive) && value.data.endsWith(u'\\')
             && i + 1 < lines.size()) {

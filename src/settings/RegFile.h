@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -25,7 +26,11 @@ struct Value {
 
 struct Key {
     QString path; // full path, beginning with the root's name
-    QList<Value> values;
+    QList<Value> values; // changed through set and remove only
+    // Where each value stands in values, by case-folded name: a key of many
+    // values is read and changed in time that grows with their number, not
+    // with its square.
+    QHash<QString, qsizetype> positions;
 
     const Value *find(const QString &name) const;
     void set(Value value);

@@ -2,6 +2,10 @@
 
 #include "settings/VersionData.h"
 
+#include <QDir>
+
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -152,25 +156,55 @@ TRect TRegistryManager::ReadRect(const QString &name, const TRect &defaultValue)
 
 void TRegistryManager::WriteBool(const QString &name, bool value)
 {
-    m_registry.WriteInteger(name, value ? 1 : 0);
+    Write([&] { m_registry.WriteInteger(name, value ? 1 : 0); });
 }
 
 void TRegistryManager::WriteInteger(const QString &name, int value)
 {
-    m_registry.WriteInteger(name, value);
+    Write([&] { m_registry.WriteInteger(name, value); });
 }
 
 void TRegistryManager::WriteString(const QString &name, const QString &value)
 {
-    m_registry.WriteString(name, value);
+    Write([&] { m_registry.WriteString(name, value); });
 }
 
 void TRegistryManager::WriteRect(const QString &name, const TRect &value)
 {
-    m_registry.WriteString(name, RectText(value));
+    Write([&] { m_registry.WriteString(name, RectText(value)); });
 }
 
 void TRegistryManager::UpdateValues(const QString &name, const std::function<bool(RegFile::Key &)> &change)
 {
-    m_registry.UpdateValues(name, change);
+    Write([&] { m_registry.UpdateValues(name, change); });
+}
+
+void TRegistryManager::SetProblemReporter(std::function<void(const QString &message)> report)
+{
+    m_report = std::move(report);
+}
+
+void TRegistryManager::Write(const std::function<void()> &write)
+{
+    try {
+        write();
+    } catch (const RegistryError &) {
+        if (!m_report)
+            throw;
+        // Once is enough: every setting changed from now on would fail the
+        // same way, and the program goes on with the values in memory.
+        if (!m_writeFailureTold) {
+            m_writeFailureTold = true;
+            const QString why = m_registry.ErrorString();
+            m_report(
+                tr("Hourframe cannot save its settings.\n%1\nSettings you change apply until Hourframe ends.")
+                    .arg(why.isEmpty() ? tr("no settings key is open") : why));
+        }
+        return;
+    }
+    if (m_report && !m_registry.SetAsideAs().isEmpty())
+        m_report(tr("Hourframe could not read its settings file %1 and has kept it as %2. The settings start "
+                    "again from their defaults.")
+                     .arg(QDir::toNativeSeparators(m_registry.StorePath()),
+                         QDir::toNativeSeparators(m_registry.SetAsideAs())));
 }

@@ -35,7 +35,8 @@ std::optional<TRect> ParseRectText(const QString &text);
 
 // Keeps the application's own registry key open, composed of RootKey,
 // BaseKey, Company, ApplicationName and SubKey, and reads and writes single
-// values in it. Reads never fail; a refused write throws RegistryError.
+// values in it. Reads never fail; a refused write throws RegistryError, or
+// goes to the problem reporter.
 class TRegistryManager : public QObject {
     Q_OBJECT
 
@@ -85,12 +86,24 @@ public:
     // A read-only manager reads as usual and never changes the store file.
     void SetReadOnly(bool readOnly) { m_registry.SetReadOnly(readOnly); }
 
+    // Where trouble with the store file is told, for a program with a user
+    // to tell: the first write of the session that fails, with the cause
+    // (the values stay in memory, and later failures are not told again),
+    // and a file that could not be read and was kept aside. Without a
+    // reporter a failed write throws RegistryError.
+    void SetProblemReporter(std::function<void(const QString &message)> report);
+
 Q_SIGNALS:
     // After every attempt to open the key.
     void OnChange();
 
 private:
+    // Runs one write of the store file and tells the reporter what went wrong.
+    void Write(const std::function<void()> &write);
+
     TNTRegistry m_registry;
+    std::function<void(const QString &message)> m_report;
+    bool m_writeFailureTold = false;
     TRootKeyType m_rootKey = HKeyCurrentUser;
     QString m_baseKey;
     QString m_company;

@@ -1,10 +1,12 @@
 #include "shell/FileAssociation.h"
 
 #include "BuildInfo.h"
+#include "core/ChunkedWriter.h"
 #include "core/Errors.h"
 #include "core/ReplaceFile.h"
 #include "ui/BitBtnMsgDlg.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +43,10 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     try {
-        return ReplaceFile(path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+        return ReplaceFile(path, [&](QIODevice &file) {
+            WriteAll(file, bytes.constData(), bytes.size(), path);
+            return true;
+        });
     } catch (const IoError &) {
         return false;
     }
@@ -124,6 +129,19 @@ QStringList WithDefault(QStringList lines, const QString &desktopFile)
     return lines;
 }
 
+// A path with its control characters written out as \xNN, for a message.
+QString VisiblePath(const QString &path)
+{
+    QString shown;
+    for (const QChar c : path) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 void RunTool(const QString &tool, const QString &folder)
 {
     if (!QFileInfo::exists(folder))
@@ -173,6 +191,17 @@ bool UpdateFileAssociation(bool associate, const QString &programPath, const TAs
     const QString iconFile = places.dataHome + u"/icons/hicolor/scalable/mimetypes/"_s + iconName;
     const QString mimeFile = places.dataHome + u"/mime/packages/"_s + AppId() + u".xml"_s;
     const QString mimeappsFile = places.configHome + u"/mimeapps.list"_s;
+
+    // A desktop entry is one line per key: a line break in the program's
+    // path would end its command early and add keys of its own.
+    if (associate && VisiblePath(programPath) != programPath) {
+        ShowMessageBox(QCoreApplication::translate("FileAssociation",
+                           "Hourframe files cannot be associated with this program: its path holds a line "
+                           "break or another control character, which a desktop entry cannot hold.\n%1")
+                           .arg(QDir::toNativeSeparators(VisiblePath(programPath))),
+            mtError, mbOK);
+        return false;
+    }
 
     if (associate) {
         if (WriteOrReport(u'\\' + application, desktopFile, DesktopEntry(programPath)))

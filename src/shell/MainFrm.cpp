@@ -1,7 +1,6 @@
 #include "shell/MainFrm.h"
 
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
 #include "export/ExportOptionsFrm.h"
@@ -21,6 +20,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
 
@@ -70,7 +70,16 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
     m_weekSheet->SetArrangeView([this] { ArrangeView(); });
-    m_weekSheet->SetErrorReporter([](const QString &text) { Presenter().ReportError(text); });
+    // Settings that cannot be saved are told once, after the command that
+    // changed them, which goes on: a data file still opens, a view still changes.
+    // A failure as the window goes (its position is stored then) is not told:
+    // the queued call goes with the window.
+    m_data.RegistryManager().SetProblemReporter([this](const QString &message) {
+        QMetaObject::invokeMethod(
+            this, [message] { ShowMessageBox(message, mtError, mbOK); }, Qt::QueuedConnection);
+    });
+    connect(this, &QObject::destroyed, &m_data,
+        [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
 
     m_fileWatch = new TFileWatch(*m_timeRecorder, this);
     m_fileWatch->setObjectName(QStringLiteral("FileWatch"));
@@ -623,9 +632,12 @@ void TMainForm::ExportToCsv(int StartDate, int EndDate)
         } else {
             try {
                 ExportCsvFile(path, *m_timeRecorder, StartDate, EndDate, CsvExportOptionsFrom(m_data));
-            } catch (const IoError &) {
+            } catch (const IoError &error) {
                 failure = QStringLiteral("Unable to create export file \"") + fileName
                     + QStringLiteral("\"\rPlease ensure it isn't in use by another application.");
+                // What the system said, such as "No space left on device".
+                if (!error.reason().isEmpty())
+                    failure += u'\r' + error.reason();
             }
         }
     }

@@ -133,6 +133,32 @@ QStringList wrapParagraph(const QString &paragraph, const QFontMetrics &metrics,
     return lines;
 }
 
+// The message as lines no wider than the longest of its words and of its
+// lines that quote a path, within widest, and within a readable length
+// otherwise.
+QString wrappedText(const QString &text, const QFontMetrics &metrics, int widest)
+{
+    // A carriage return in a message breaks the line, as a line feed does.
+    QString shownText = text;
+    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const QStringList paragraphs = shownText.split(u'\n');
+    int natural = 0;
+    int needed = metrics.averageCharWidth() * ReadableLineLength;
+    for (const QString &paragraph : paragraphs) {
+        const int width = metrics.horizontalAdvance(paragraph);
+        natural = std::max(natural, width);
+        if (std::any_of(paragraph.begin(), paragraph.end(), isPathSeparator))
+            needed = std::max(needed, width);
+        for (const QString &word : paragraph.split(u' '))
+            needed = std::max(needed, metrics.horizontalAdvance(word));
+    }
+    const int lineWidth = std::max(1, std::min({ natural, needed, widest }));
+    QStringList lines;
+    for (const QString &paragraph : paragraphs)
+        lines << wrapParagraph(paragraph, metrics, lineWidth);
+    return lines.join(u'\n');
+}
+
 TMsgDlgBtn cancelButtonOf(TMsgDlgButtons buttons)
 {
     for (const TMsgDlgBtn b : { mbCancel, mbNo, mbOK })
@@ -177,6 +203,28 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
     message->setMinimumWidth(200);
     textRow->addWidget(message, 1);
 
+    QHBoxLayout *buttonRow = CreateButtonRow(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(textRow);
+    layout->addSpacing(8);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The box grows with its longest word, and with a line that quotes a path
+    // (which may hold blanks), up to the width of the screen, so that a path
+    // stays whole. The text is wrapped here rather than by the label, which
+    // would also break names at hyphens and the like.
+    QWidget *main = MainWindow();
+    const QScreen *screen = (main && main->isVisible() ? main : static_cast<QWidget *>(this))->screen();
+    const QMargins margins = layout->contentsMargins();
+    const int widest = screen->availableGeometry().width() - margins.left() - margins.right() - iconWidth
+        - WindowFrameAllowance;
+    message->setText(wrappedText(text, QFontMetrics(message->font()), widest));
+}
+
+QHBoxLayout *TMessageForm::CreateButtonRow(TMsgDlgButtons buttons)
+{
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     QList<QPushButton *> shown;
@@ -200,47 +248,14 @@ TMessageForm::TMessageForm(const QString &text, TMsgDlgType kind, TMsgDlgButtons
     }
     buttonRow->addStretch();
 
+    // Every button as wide as the widest.
     int width = 0;
     for (QPushButton *b : shown)
         width = std::max(width, std::max(b->sizeHint().width(), 80));
     for (QPushButton *b : shown)
         b->setFixedWidth(width);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(textRow);
-    layout->addSpacing(8);
-    layout->addLayout(buttonRow);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The box grows with its longest word, and with a line that quotes a path
-    // (which may hold blanks), up to the width of the screen, so that a path
-    // stays whole. The text is wrapped here rather than by the label, which
-    // would also break names at hyphens and the like.
-    QWidget *main = MainWindow();
-    const QScreen *screen = (main && main->isVisible() ? main : static_cast<QWidget *>(this))->screen();
-    const QMargins margins = layout->contentsMargins();
-    const int widest = screen->availableGeometry().width() - margins.left() - margins.right() - iconWidth
-        - WindowFrameAllowance;
-    const QFontMetrics metrics(message->font());
-    // A carriage return in a message breaks the line, as a line feed does.
-    QString shownText = text;
-    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    const QStringList paragraphs = shownText.split(u'\n');
-    int natural = 0;
-    int needed = metrics.averageCharWidth() * ReadableLineLength;
-    for (const QString &paragraph : paragraphs) {
-        const int width = metrics.horizontalAdvance(paragraph);
-        natural = std::max(natural, width);
-        if (std::any_of(paragraph.begin(), paragraph.end(), isPathSeparator))
-            needed = std::max(needed, width);
-        for (const QString &word : paragraph.split(u' '))
-            needed = std::max(needed, metrics.horizontalAdvance(word));
-    }
-    const int lineWidth = std::max(1, std::min({ natural, needed, widest }));
-    QStringList lines;
-    for (const QString &paragraph : paragraphs)
-        lines << wrapParagraph(paragraph, metrics, lineWidth);
-    message->setText(lines.join(u'\n'));
+    return buttonRow;
 }
 
 void TMessageForm::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QHBoxLayout;
 
 // The one modal message box through which every question and error of the
 // application is shown.
@@ -52,6 +53,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QHBoxLayout *CreateButtonRow(TMsgDlgButtons buttons);
+
     TMsgDlgBtn m_result = mbNone;
     TMsgDlgBtn m_default = mbNone;
     TMsgDlgBtn m_cancel = mbNone;

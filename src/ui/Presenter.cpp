@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include <exception>
-
 namespace {
 
 TPresenter *&installed()
@@ -89,13 +87,8 @@ TScopedPresenter::~TScopedPresenter()
     installed() = m_previous;
 }
 
-void RunReportingErrors(const std::function<void()> &command)
+void ReportFailure(const std::exception &error)
 {
-    try {
-        command();
-    } catch (const HourframeError &error) {
-        Presenter().ReportError(error.message());
-    } catch (const std::exception &error) {
-        Presenter().ReportError(QString::fromLocal8Bit(error.what()));
-    }
+    const auto *ours = dynamic_cast<const HourframeError *>(&error);
+    Presenter().ReportError(ours ? ours->message() : QString::fromLocal8Bit(error.what()));
 }

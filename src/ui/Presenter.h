@@ -4,7 +4,8 @@
 
 #include <QString>
 
-#include <functional>
+#include <exception>
+#include <utility>
 
 class QDialog;
 class QWidget;
@@ -62,6 +63,18 @@ private:
     TPresenter *m_previous;
 };
 
-// Runs a command and shows any failure it raises in the general error report
-// of the installed presenter.
-void RunReportingErrors(const std::function<void()> &command);
+// Shows a failure that no command handled in the general error report of the
+// installed presenter, with the failure's own text.
+void ReportFailure(const std::exception &error);
+
+// Runs a command and reports any failure it raises with ReportFailure: the
+// one way such failures reach the user, from a command, a control's event or
+// the event loop itself.
+template<class Command> void RunReportingErrors(Command &&command)
+{
+    try {
+        std::forward<Command>(command)();
+    } catch (const std::exception &error) {
+        ReportFailure(error);
+    }
+}

@@ -3,6 +3,7 @@
 // its own, which every test checks is byte for byte unchanged afterwards.
 
 #include "BuildInfo.h"
+#include "core/DataFile.h"
 #include "core/SharedDataFile.h"
 #include "support/TestSupport.h"
 
@@ -13,7 +14,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -54,18 +62,19 @@ class TestCommandLine : public QObject {
         writeFile(settingsPath(), settings);
     }
 
+    // A run that has not ended after timeoutMs is ended, with status -1.
     Result run(const QStringList &arguments, const QString &now = Now,
-        const QString &program = QStringLiteral(HOURFRAME_PROGRAM)) const
+        const QString &program = QStringLiteral(HOURFRAME_PROGRAM), int timeoutMs = 60000) const
     {
-        return runProgram(program, arguments, dir->path(), now);
+        return runProgram(program, arguments, dir->path(), now, timeoutMs);
     }
 
     Result runProgram(const QString &program, const QStringList &arguments, const QString &folder,
-        const QString &now = Now) const
+        const QString &now = Now, int timeoutMs = 60000) const
     {
         const std::unique_ptr<QProcess> process = startProgram(program, arguments, folder, now);
         Result result;
-        if (!process->waitForFinished(60000) || process->exitStatus() != QProcess::NormalExit)
+        if (!process->waitForFinished(timeoutMs) || process->exitStatus() != QProcess::NormalExit)
             return result;
         result.status = process->exitCode();
         result.out = process->readAllStandardOutput();
@@ -516,6 +525,68 @@ private Q_SLOTS:
         if (!message.isEmpty())
             QCOMPARE(result.err, message);
     }
+
+    // What is not a data file, where one is read or written: refused at once
+    // with the reason (a named pipe would block its reader for ever), and
+    // left as it was.
+    void whatIsNotADataFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("named pipe") << u"pipe"_s << QByteArray("it is a named pipe, not a file");
+        QTest::newRow("device") << u"device"_s << QByteArray("it is a device, not a file");
+        QTest::newRow("socket") << u"socket"_s << QByteArray("it is a socket, not a file");
+        QTest::newRow("folder") << u"folder"_s << QByteArray("it is a folder, not a file");
+        QTest::newRow("NUL bytes") << u"nul"_s << QByteArray("odd.hf is not a data file: it holds NUL bytes");
+        QTest::newRow("over 1 GiB") << u"large"_s << QByteArray("it is larger than 1024 MB");
+    }
+
+    void whatIsNotADataFileIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, reason);
+        const QByteArray name = QFile::encodeName(path(u"odd.hf"_s));
+        int made = 0;
+        if (kind == u"pipe") {
+            made = mkfifo(name.constData(), 0644);
+        } else if (kind == u"device") {
+            if (geteuid() != 0)
+                QSKIP("only root can make a device node");
+            made = mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)); // what /dev/null is
+        } else if (kind == u"socket") {
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+            made = bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+            close(fd);
+        } else if (kind == u"folder") {
+            made = mkdir(name.constData(), 0755);
+        } else if (kind == u"nul") {
+            writeFile(path(u"odd.hf"_s), QByteArray(66, '\0'));
+        } else {
+            writeFile(path(u"odd.hf"_s), {});
+            made = truncate(name.constData(), MaxDataFileBytes + 1); // sparse: takes no room
+        }
+        QCOMPARE(made, 0);
+        struct stat before { };
+        QCOMPARE(stat(name.constData(), &before), 0);
+        writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
+        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s } };
+        if (!S_ISREG(before.st_mode))
+            commands.append({ u"export"_s, u"week.hf"_s, u"-o"_s, u"odd.hf"_s });
+        for (const QStringList &arguments : std::as_const(commands)) {
+            const Result result = run(arguments, Now, QStringLiteral(HOURFRAME_PROGRAM), 5000);
+            QCOMPARE(result.status, 1);
+            QVERIFY2(result.err.contains(reason), result.err.constData());
+            struct stat after { };
+            QCOMPARE(stat(name.constData(), &after), 0);
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+    }
+
     // What a script sees of the first argument: a command, a usage error
     // (status 2, one line, and the window never starts), or the window with
     // the arguments. The launcher runs a stand-in for the window program,

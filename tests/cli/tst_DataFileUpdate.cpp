@@ -1,4 +1,5 @@
 #include "cli/DataFileUpdate.h"
+#include "core/DataFile.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
@@ -48,7 +49,7 @@ private Q_SLOTS:
         } else {
             Cli::SaveIfUnchanged(recorder, path, asRead);
         }
-        QCOMPARE(Cli::ReadDataFileBytes(path), after);
+        QCOMPARE(ReadDataFileBytes(path), after);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"times.hf"_s });
     }
 };

@@ -2,6 +2,7 @@
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
+#include "support/FileFailures.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -10,75 +11,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <malloc.h>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 using TestSupport::day;
+using TestSupport::FailingDevice;
 using TestSupport::load;
+using TestSupport::readFile;
 using TestSupport::saved;
+using TestSupport::writeFile;
 
 QString dataPath(const char *name)
 {
     return QStringLiteral(HOURFRAME_TEST_DATA "/") + QLatin1StringView(name);
 }
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// A device whose reads and writes fail after a number of bytes, as a full
-// disk or a vanished network share would.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 failAfter)
-        : m_failAfter(failAfter)
-    {
-    }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        if (m_done >= m_failAfter) {
-            setErrorString(QStringLiteral("Input/output error"));
-            return -1;
-        }
-        const qint64 n = qMin(maxSize, m_failAfter - m_done);
-        std::fill_n(data, n, '\n');
-        m_done += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64 maxSize) override
-    {
-        if (m_done + maxSize > m_failAfter) {
-            setErrorString(QStringLiteral("No space left on device"));
-            return -1;
-        }
-        m_done += maxSize;
-        return maxSize;
-    }
-    bool isSequential() const override { return true; }
-
-private:
-    qint64 m_failAfter;
-    qint64 m_done = 0;
-};
 
 // The store of the example document: four days worth writing and one empty day.
 void fillWorkedExample(TTimeRecorder &store)
@@ -268,7 +218,7 @@ private Q_SLOTS:
 
     void workedExampleRoundTrip()
     {
-        const QByteArray expected = readBytes(dataPath("worked-example.hf"));
+        const QByteArray expected = readFile(dataPath("worked-example.hf"));
         QVERIFY(expected.contains("\r\n4/12/2026,:,6:\r\n"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("week.hf"));
@@ -276,7 +226,7 @@ private Q_SLOTS:
         TTimeRecorder store;
         fillWorkedExample(store);
         store.SaveToFile(path);
-        QCOMPARE(readBytes(path), expected);
+        QCOMPARE(readFile(path), expected);
         QVERIFY(!store.Modified());
         QCOMPARE(store.FileName(), path);
         QCOMPARE(store.Record(0).Date, day(2026, 12, 1)); // sorted for saving
@@ -301,7 +251,7 @@ private Q_SLOTS:
         QVERIFY(!loaded.Modified());
         QCOMPARE(loaded.FileName(), dataPath("worked-example.hf"));
         loaded.SaveToFile(path);
-        QCOMPARE(readBytes(path), expected);
+        QCOMPARE(readFile(path), expected);
     }
 
     void writtenFilesReproduceByteForByte()
@@ -349,6 +299,9 @@ private Q_SLOTS:
         QTest::newRow("line feed") << QStringLiteral("two\nlines") << QStringLiteral("two lines");
         QTest::newRow("CR LF") << QStringLiteral("two\r\nlines\r") << QStringLiteral("two  lines ");
         QTest::newRow("tab") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
+        // A file holding NUL is no data file, so it would not load again.
+        QTest::newRow("NUL") << u"a"_s + QChar(0) + u"b"_s << QStringLiteral("a b");
+        QTest::newRow("lone surrogate") << u"a"_s + QChar(0xD800) << u"a\uFFFD"_s;
         QTest::newRow("beyond Latin-1")
             << QStringLiteral("Dienstreise → Köln 😀") << QStringLiteral("Dienstreise → Köln 😀");
     }
@@ -526,7 +479,7 @@ private Q_SLOTS:
         QFETCH(int, keptArrive);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.hf"));
-        writeBytes(
+        writeFile(
             path, "1/12/2026,8:,,,,,\"one\"\r\n\r\n2/12/2026,9:\r\n" + badLine + "\r\n3/12/2026,10:\r\n");
 
         TTimeRecorder store;
@@ -594,7 +547,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("week.hf"));
         QVERIFY(QFile::copy(dataPath("worked-example.hf"), path));
-        const QByteArray old = readBytes(path);
+        const QByteArray old = readFile(path);
 
         TTimeRecorder store;
         store.LoadFromFile(path);
@@ -602,28 +555,21 @@ private Q_SLOTS:
             store.SetArrive(day(1900, 1, 1) + i, 480 + i % 60);
         QVERIFY(store.Modified());
 
-        rlimit previous {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         bool failed = false;
         QString message;
         try {
+            const TestSupport::FileSizeLimit limit(4096);
             store.SaveToFile();
         } catch (const IoError &error) {
             failed = true;
             message = error.message();
         }
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
 
         QVERIFY(failed);
         QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         // In the system's words, as a full disk would say "No space left on device".
         QVERIFY2(message.contains(QStringLiteral("File too large")), qPrintable(message));
-        QCOMPARE(readBytes(path), old);
+        QCOMPARE(readFile(path), old);
         QVERIFY(store.Modified());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("week.hf") });
         store.SaveToFile();
@@ -631,6 +577,44 @@ private Q_SLOTS:
         TTimeRecorder reread;
         reread.LoadFromFile(path);
         QCOMPARE(reread.Count(), 20004);
+    }
+
+    // The temporary file beside a file is named after it, seven bytes longer:
+    // the longest names take a shorter temporary name. A name longer than
+    // the file system takes is refused in its words.
+    void longNamesAreSaved_data()
+    {
+        QTest::addColumn<int>("length"); // in bytes, ".hf" included
+        QTest::newRow("248") << 248;
+        QTest::newRow("249") << 249;
+        QTest::newRow("255, the longest") << 255;
+        QTest::newRow("256") << 256;
+    }
+
+    void longNamesAreSaved()
+    {
+        QFETCH(int, length);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString(length - 3, u'a') + u".hf"_s);
+        TTimeRecorder store;
+        store.SetArrive(day(2026, 12, 7), 510);
+        if (length > 255) {
+            try {
+                store.SaveToFile(path);
+                QFAIL("a name too long was taken");
+            } catch (const IoError &error) {
+                QVERIFY2(error.message().contains(u"File name too long"_s), qPrintable(error.message()));
+            }
+            return;
+        }
+        // Saved again: the second replaces the first and keeps its permissions.
+        store.SaveToFile(path);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        store.SetDepart(day(2026, 12, 7), 1020);
+        store.SaveToFile();
+        QCOMPARE(readFile(path), "7/12/2026,8:30,17:\r\n");
+        QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void failingDevice()

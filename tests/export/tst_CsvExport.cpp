@@ -1,6 +1,7 @@
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
+#include "support/FileFailures.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -47,13 +48,6 @@ QByteArray readFile(const QString &name)
     QFile file(QStringLiteral(HOURFRAME_TEST_DATA) + u'/' + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Fails every write, as a full disk does.
-class FailingDevice : public QIODevice {
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *, qint64) override { return -1; }
-};
 
 } // namespace
 
@@ -127,7 +121,7 @@ private Q_SLOTS:
 
     void writeFailureIsAnIoError()
     {
-        FailingDevice device;
+        TestSupport::FailingDevice device;
         device.open(QIODevice::WriteOnly);
         QVERIFY_THROWS_EXCEPTION(IoError, WriteCsvExport(device, TTimeRecorder(), 0, 0, TCsvExportOptions()));
     }

@@ -206,9 +206,10 @@ private Q_SLOTS:
         QTest::newRow("folder that cannot be created")
             << u"blocker/sub/week.csv"_s
             << u"Unable to create directory \"~/blocker/sub/\"\rand so unable to create export file"_s;
-        QTest::newRow("read-only file")
-            << u"old.csv"_s
-            << u"Unable to create export file \"~/old.csv\"\rPlease ensure it isn't in use by another application."_s;
+        QTest::newRow("read-only file") << u"old.csv"_s
+                                        << u"Unable to create export file \"~/old.csv\"\rPlease ensure it "
+                                           u"isn't in use by another application."
+                                           u"\rOperation not permitted"_s;
     }
 
     void failures()

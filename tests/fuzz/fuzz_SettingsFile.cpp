@@ -12,6 +12,8 @@
 
 namespace {
 
+using TestSupport::readFile;
+
 const QString Probe = QStringLiteral("FuzzProbe");
 
 // Every value of a is in b, alike; the value the store writes below is left out.
@@ -36,12 +38,6 @@ QString scratchFolder()
     return QDir(QStringLiteral("/dev/shm")).exists()
         ? QStringLiteral("/dev/shm/hourframe-fuzz-XXXXXX")
         : QDir::tempPath() + QStringLiteral("/hourframe-fuzz-XXXXXX");
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -101,7 +101,7 @@ private Q_SLOTS:
 
         TReportSettings exactTarget = noBlankDays;
         exactTarget.ShowDeviationFromWeeklyTarget = true;
-        exactTarget.WeeklyTarget = 510;
+        exactTarget.Targets.Weekly = 510;
         QTest::newRow("night shift, long lunch, target met")
             << QByteArray("30/11/2026,22:,6:\r\n1/12/2026,9:,10:,1:30,:30\r\n") << QDate(2026, 11, 30)
             << QDate(2026, 12, 6) << exactTarget

@@ -2,6 +2,8 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +115,7 @@ private Q_SLOTS:
             "\"MainFormWindowRect\"=\"283,118,658,440\"\r\n"
             "\"Negative\"=dword:ffffffe2\r\n"
             "\"Short\"=dword:7\r\n"
+            "\"TooLong\"=dword:123456789\r\n"
             "\"Caf\xc3\xa9\"=\"cr\xc3\xa8me\"\r\n"
             "@=\"default value\"\r\n"
             "\"Binary\"=hex:01,02,\\\r\n"
@@ -128,6 +131,9 @@ private Q_SLOTS:
         QCOMPARE(registry.ReadString(u"MainFormWindowRect"_s), std::optional<QString>(u"283,118,658,440"_s));
         QCOMPARE(registry.ReadInteger(u"Negative"_s), std::optional<qint32>(-30));
         QCOMPARE(registry.ReadInteger(u"Short"_s), std::optional<qint32>(7));
+        // A number the file cannot hold in 32 bits costs that value alone.
+        QVERIFY(registry.ValueExists(u"TooLong"_s));
+        QCOMPARE(registry.ReadInteger(u"TooLong"_s), std::nullopt);
         QCOMPARE(registry.ReadString(u"Café"_s), std::optional<QString>(u"crème"_s));
         QCOMPARE(registry.ReadString(QString()), std::optional<QString>(u"default value"_s));
         QVERIFY(registry.ValueExists(u"Binary"_s));
@@ -251,8 +257,6 @@ private Q_SLOTS:
             << QByteArray("Windows Registry Editor Version 5.00\n[HKEY_NOWHERE\\X]\n");
         QTest::newRow("unclosed text") << QByteArray(
             "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"open\n");
-        QTest::newRow("dword too long") << QByteArray(
-            "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=dword:123456789\n");
         QTest::newRow("binary junk") << QByteArray("\x01\x02\x03\xff\xfe garbage");
     }
 
@@ -274,6 +278,43 @@ private Q_SLOTS:
         QCOMPARE(readFile(path + u".bad"_s), content);
         QCOMPARE(registry.ReadInteger(u"AutoSave"_s), std::optional<qint32>(0));
         QVERIFY(readFile(path).startsWith("Windows Registry Editor Version 5.00\n"));
+    }
+
+    // A lock its writer left behind, killed before it wrote its process
+    // number into it or after, is taken over at once: waiting for it would
+    // fail the write.
+    void staleLockIsTakenOver_data()
+    {
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("empty") << true;
+        QTest::newRow("process gone") << false;
+    }
+
+    void staleLockIsTakenOver()
+    {
+        QFETCH(bool, empty);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Hourframe.reg"_s);
+        const QString lockPath = path + u".lock"_s;
+        QByteArray lock;
+        if (!empty) {
+            QProcess gone;
+            gone.start(u"true"_s);
+            QVERIFY(gone.waitForStarted());
+            const qint64 pid = gone.processId();
+            QVERIFY(gone.waitForFinished());
+            QLockFile own(lockPath);
+            QVERIFY(own.lock());
+            lock = readFile(lockPath);
+            own.unlock();
+            lock.replace(0, lock.indexOf('\n'), QByteArray::number(pid));
+        }
+        writeFile(lockPath, lock);
+        TNTRegistry registry(path);
+        QVERIFY(registry.OpenKey(AppKey, true));
+        registry.WriteInteger(u"AutoSave"_s, 1);
+        QCOMPARE(registry.ReadInteger(u"AutoSave"_s), std::optional<qint32>(1));
+        QVERIFY(!QFile::exists(lockPath));
     }
 
     void refusedWritesThrow()

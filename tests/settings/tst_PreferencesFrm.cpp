@@ -1,8 +1,8 @@
 #include "StoreFile.h"
-#include "core/TimeEdit.h"
 #include "settings/DataMod.h"
 #include "settings/PreferencesFrm.h"
 #include "ui/Printers.h"
+#include "ui/TimeEdit.h"
 
 #include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
@@ -394,6 +394,27 @@ private Q_SLOTS:
         QCOMPARE(s->FirstDayOfWeek(), 4);
         QCOMPARE(s->BalanceStartDate(), 46027);
         QCOMPARE(s->BalanceOpening(), 750);
+    }
+
+    // Tab walks the pages' controls in the order they are shown, whatever their page.
+    void tabOrderFollowsThePages()
+    {
+        const QStringList expected { u"pcPreferences"_s, u"ckAssociateHfFiles"_s, u"ckReopenLastUsedFile"_s,
+            u"ckUseToolTray"_s, u"ckAutoSave"_s, u"ckAutoEnterTime"_s, u"ckRoundTimes"_s, u"edRoundTimesTo"_s,
+            u"ckShowLunchTime"_s, u"ckShowExtraHours"_s, u"ckShowHols"_s, u"ckShowComment"_s,
+            u"ckIncludeHolsInTotal"_s, u"cbFirstDayOfWeek"_s, u"ckShowDeviationFromDailyTarget"_s,
+            u"teMondayTarget"_s, u"teTuesdayTarget"_s, u"teWednesdayTarget"_s, u"teThursdayTarget"_s,
+            u"teFridayTarget"_s, u"teSaturdayTarget"_s, u"teSundayTarget"_s,
+            u"ckShowDeviationFromWeeklyTarget"_s, u"teWeeklyTarget"_s, u"ckUseDefaultLunchTime"_s,
+            u"teDefaultLunchTime"_s, u"cbFontName"_s, u"edFontSize"_s, u"edBalanceStartDate"_s,
+            u"ckBalanceFromFirstDay"_s, u"teBalanceOpening"_s, u"btOk"_s, u"btCancel"_s };
+        TPreferencesForm form(data());
+        QStringList walked;
+        QWidget *w = child<QWidget>(form, expected.first());
+        for (int step = 0; step < 500 && walked.size() < expected.size(); ++step, w = w->nextInFocusChain())
+            if (expected.contains(w->objectName()) && !walked.contains(w->objectName()))
+                walked << w->objectName();
+        QCOMPARE(walked, expected);
     }
 
     void okKeepsWhatAnotherInstanceStored_data()

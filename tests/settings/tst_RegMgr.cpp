@@ -116,6 +116,40 @@ private Q_SLOTS:
         }
     }
 
+    // With a reporter, as the window has, a write that fails is told once
+    // with its reason, and a file set aside as unreadable naming both files.
+    void problemsAreToldOnce_data()
+    {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::addColumn<QString>("told"); // <folder> and <file> stand for the settings folder and file
+        QTest::newRow("settings that cannot be saved")
+            << true
+            << u"Hourframe cannot save its settings.\nCannot create the folder <folder>: a file of that name "
+               u"is in its place\nSettings you change apply until Hourframe ends."_s;
+        QTest::newRow("settings file that cannot be read")
+            << false
+            << u"Hourframe could not read its settings file <file> and has kept it as <file>.bad. The "
+               u"settings start again from their defaults."_s;
+    }
+
+    void problemsAreToldOnce()
+    {
+        QFETCH(bool, folderIsAFile);
+        QFETCH(QString, told);
+        TestSupport::TemporaryHome home;
+        const QString folder = QFileInfo(StoreFile::path()).absolutePath();
+        TestSupport::writeFile(folderIsAFile ? folder : StoreFile::path(), "not settings");
+        QObject owner;
+        new TVersionData(&owner);
+        TRegistryManager manager(&owner);
+        QStringList messages;
+        manager.SetProblemReporter([&](const QString &message) { messages << message; });
+        manager.WriteBool(u"AutoSave"_s, true);
+        manager.WriteBool(u"AutoSave"_s, false);
+        QCOMPARE(messages,
+            QStringList { told.replace(u"<folder>"_s, folder).replace(u"<file>"_s, StoreFile::path()) });
+    }
+
     void emptyCompanyStaysOnTheBaseKey()
     {
         TestSupport::TemporaryHome home;

@@ -2,7 +2,6 @@
 #include "support/WindowTestEnvironment.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -13,22 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
 const QString Program = u"/opt/Hour frame/bin/hourframe"_s;
 const QString DesktopFile = u"com.orvanesoftware.Hourframe.desktop"_s;
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void writeFile(const QString &path, const QString &text)
-{
-    QDir().mkpath(path.section(u'/', 0, -2));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
 
 } // namespace
 
@@ -56,7 +44,7 @@ class TestFileAssociation : public QObject {
     QString fileType() const
     {
         const QString data = env->home.path() + u"/week.hf"_s;
-        writeFile(data, u"1/12/2026,8:30,17:00\r\n"_s);
+        writeFile(data, "1/12/2026,8:30,17:00\r\n");
         return xdgMime({ u"query"_s, u"filetype"_s, data });
     }
 
@@ -82,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(UpdateFileAssociation(true, Program));
         QCOMPARE(fileType(), QLatin1String(DataFileMimeType));
         QCOMPARE(defaultApplication(), DesktopFile);
-        QVERIFY(readFile(desktopEntry()).contains(u"\nExec=\"/opt/Hour frame/bin/hourframe\" %f\n"_s));
+        QVERIFY(readFile(desktopEntry()).contains("\nExec=\"/opt/Hour frame/bin/hourframe\" %f\n"));
         QVERIFY(QFile::exists(
             env->home.dataHome() + u"/icons/hicolor/scalable/mimetypes/application-x-hourframe.svg"_s));
 
@@ -102,8 +90,8 @@ private Q_SLOTS:
     void offLeavesAnotherProgramsDefault()
     {
         QVERIFY(UpdateFileAssociation(true, Program));
-        const QString others = u"[Default Applications]\ntext/plain=editor.desktop\n"_s
-                               "application/x-hourframe=sheets.desktop;\n"_s;
+        const QByteArray others = "[Default Applications]\ntext/plain=editor.desktop\n"
+                                  "application/x-hourframe=sheets.desktop;\n";
         writeFile(mimeapps(), others);
         QVERIFY(!UpdateFileAssociation(false, Program));
         QCOMPARE(readFile(mimeapps()), others);
@@ -113,22 +101,35 @@ private Q_SLOTS:
         // Taking the type back is a change.
         QVERIFY(UpdateFileAssociation(true, Program));
         QCOMPARE(readFile(mimeapps()),
-            u"[Default Applications]\ntext/plain=editor.desktop\napplication/x-hourframe=%1;\n"_s.arg(
-                DesktopFile));
+            u"[Default Applications]\ntext/plain=editor.desktop\napplication/x-hourframe=%1;\n"_s
+                .arg(DesktopFile)
+                .toUtf8());
     }
 
     // Each file that cannot be written is one error box naming the key it
     // stands for and the file; what depends on it is skipped.
     void unwritableFilesAreReported()
     {
-        writeFile(env->home.dataHome() + u"/applications"_s, u"not a folder"_s);
-        writeFile(env->home.dataHome() + u"/mime"_s, u"not a folder"_s);
+        writeFile(env->home.dataHome() + u"/applications"_s, "not a folder");
+        writeFile(env->home.dataHome() + u"/mime"_s, "not a folder");
         env->script.answers << mbOK << mbOK;
         QVERIFY(!UpdateFileAssociation(true, Program));
         QCOMPARE(env->script.questionTexts(),
             (QStringList { u"Unable to open registry key \\Hourframe\n"_s + desktopEntry(),
                 u"Unable to open registry key \\.hf\n"_s + env->home.dataHome()
                     + u"/mime/packages/com.orvanesoftware.Hourframe.xml"_s }));
+        QVERIFY(!QFile::exists(mimeapps()));
+    }
+
+    // A line break in the program's path would end the entry's command early
+    // and add keys of its own: the association is refused with a message.
+    void controlCharacterInTheProgramPathIsRefused()
+    {
+        env->script.answers << mbOK;
+        QVERIFY(!UpdateFileAssociation(true, u"/opt/x\nTerminal=true/hourframe"_s));
+        QCOMPARE(env->script.questions.size(), 1);
+        QVERIFY(env->script.questions[0].text.endsWith(u"\n/opt/x\\x0aTerminal=true/hourframe"_s));
+        QVERIFY(!QFile::exists(desktopEntry()));
         QVERIFY(!QFile::exists(mimeapps()));
     }
 

@@ -3,12 +3,12 @@
 // get lost.
 
 #include "core/DayNumber.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "shell/FileWatch.h"
 #include "shell/MainFrm.h"
 #include "support/WindowTestEnvironment.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QAction>

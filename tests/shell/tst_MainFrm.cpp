@@ -1,5 +1,4 @@
 #include "core/DayNumber.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "settings/NtRegistry.h"
@@ -7,6 +6,7 @@
 #include "shell/MainFrm.h"
 #include "support/WindowTestEnvironment.h"
 #include "ui/BitBtnMsgDlg.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -25,6 +25,8 @@
 #include <QToolBar>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -149,20 +151,30 @@ private Q_SLOTS:
     }
 
     // Only a file that was opened becomes the last file; one that is gone
-    // stays the last file, to be tried again at the next start.
+    // stays the last file, to be tried again at the next start. What is no
+    // file to read is refused the same way, at once: a named pipe would
+    // block the window at every start.
     void startWithAFileThatCannotBeOpened_data()
     {
         QTest::addColumn<bool>("named"); // on the command line, else as the last file
         QTest::addColumn<QString>("lastFile"); // afterwards
-        QTest::newRow("deleted last file") << false << u"gone.hf"_s;
-        QTest::newRow("mistyped argument") << true << u"week.hf"_s;
+        QTest::addColumn<QString>("kind"); // what gone.hf is
+        QTest::newRow("deleted last file") << false << u"gone.hf"_s << u"deleted"_s;
+        QTest::newRow("mistyped argument") << true << u"week.hf"_s << u"deleted"_s;
+        QTest::newRow("named pipe as the last file") << false << u"gone.hf"_s << u"pipe"_s;
+        QTest::newRow("folder as the argument") << true << u"week.hf"_s << u"folder"_s;
     }
 
     void startWithAFileThatCannotBeOpened()
     {
         QFETCH(bool, named);
         QFETCH(QString, lastFile);
+        QFETCH(QString, kind);
         const QString missing = path(u"gone.hf"_s);
+        if (kind == u"pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(missing).constData(), 0644), 0);
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkdir(missing));
         prepareSettings([&](TData &d) { d.SetFilename(path(named ? u"week.hf"_s : u"gone.hf"_s)); });
         env->script.answers.enqueue(mbNo);
         start(named ? QStringList { missing } : QStringList());
@@ -174,6 +186,29 @@ private Q_SLOTS:
         QCOMPARE(form->windowTitle(), u"Hourframe [Untitled]"_s);
         QCOMPARE(data->Filename(), path(lastFile));
         QCOMPARE(form->TimeRecorder().FileName(), QString());
+    }
+
+    // Settings that cannot be saved, here because a file stands where their
+    // folder should be, are told once; the file named on the command line
+    // opens all the same, and the program goes on.
+    void unsavableSettingsAreToldOnce()
+    {
+        writeFile(path(u"week.hf"_s), "7/12/2026,8:30\r\n");
+        const QString folder = QFileInfo(TNTRegistry::DefaultStorePath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        writeFile(folder, "not a folder");
+        env->script.answers.enqueue(mbOK);
+        start({ path(u"week.hf"_s) });
+        QCOMPARE(form->windowTitle(), u"Hourframe [week.hf]"_s);
+        QCOMPARE(field("teMonArrive")->text(), u"08:30"_s);
+        form->acShowToolbar->trigger();
+        QVERIFY(!data->ShowToolbar());
+        QTRY_COMPARE(env->script.questions.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(env->script.questions.size(), 1);
+        QCOMPARE(env->script.questions[0].kind, mtError);
+        QVERIFY2(env->script.questions[0].text.contains(folder + u": a file of that name is in its place"_s),
+            qPrintable(env->script.questions[0].text));
     }
 
     void unreadableFileIsReportedAndTheWeekStillWorks()

@@ -2,10 +2,10 @@
 // its look can be checked by eye: weeksheet_preview OUTPUT.png
 #include "core/DayNumber.h"
 #include "core/Regional.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "support/TestSupport.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QApplication>

@@ -2,10 +2,11 @@
 #include "core/DayNumber.h"
 #include "core/Errors.h"
 #include "core/Regional.h"
-#include "core/TimeEdit.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
+#include "support/ScriptedPresenter.h"
 #include "support/TestSupport.h"
+#include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
 #include <QAbstractButton>
@@ -42,7 +43,9 @@ struct Environment {
     TData data;
     TTimeRecorder recorder;
     std::unique_ptr<TWeekSheet> sheet;
-    QStringList errors;
+    ScriptedPresenter presenter;
+    TScopedPresenter scopedPresenter { presenter };
+    QStringList &errors = presenter.errors;
 };
 
 bool isRed(const QWidget *widget)
@@ -69,7 +72,6 @@ private:
     bool start()
     {
         m_env->sheet = std::make_unique<TWeekSheet>(m_env->recorder, m_env->data);
-        m_env->sheet->SetErrorReporter([this](const QString &message) { m_env->errors << message; });
         sheet().InitWeek();
         sheet().ShowWeek();
         sheet().show();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/Period.h"
+#include "period/Period.h"
 
 #include <QDialog>
 #include <QList>

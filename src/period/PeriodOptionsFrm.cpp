@@ -1,4 +1,4 @@
-#include "report/PeriodOptionsFrm.h"
+#include "period/PeriodOptionsFrm.h"
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"

@@ -1,4 +1,4 @@
-#include "report/Period.h"
+#include "period/Period.h"
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"

@@ -1,5 +1,5 @@
 #include "core/Errors.h"
-#include "core/TimeEdit.h"
+#include "ui/TimeEdit.h"
 
 #include "support/TestSupport.h"
 

@@ -1,5 +1,5 @@
 #include "core/DayNumber.h"
-#include "report/Period.h"
+#include "period/Period.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

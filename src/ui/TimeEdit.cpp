@@ -1,4 +1,4 @@
-#include "core/TimeEdit.h"
+#include "ui/TimeEdit.h"
 
 #include "core/DayNumber.h"
 #include "core/Errors.h"

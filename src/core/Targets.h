@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/DayNumber.h"
+
+#include <QtGlobal>
+
+#include <array>
+#include <cstddef>
+
+// What a day and a week are to be worked, in minutes. Every figure measured
+// against a target (the sheet's deviations and weekly figures, the report's
+// weekly deviation, the CSV deviation, the balance, the command line) asks
+// these functions for it, so that a rule for which target holds on which day
+// is made here alone. Today a day's target is the one of its weekday.
+struct TTargets {
+    std::array<int, 7> Days { 0, 450, 450, 450, 450, 420, 0 }; // by weekday, Sunday first
+    int Weekly = 2220;
+
+    // The target of a day number.
+    int OfDay(int date) const { return Days[std::size_t(DayNumber::dayOfWeek(date) - 1)]; }
+    // The sum of the targets of the days first to last, both included; 0 when
+    // last is before first.
+    qint64 SumOfDays(int first, int last) const;
+    // The target of the week that begins on weekStart.
+    int OfWeek([[maybe_unused]] int weekStart) const { return Weekly; }
+};

@@ -1,0 +1,574 @@
+#include "week/WeekGrid.h"
+
+#include "ui/DrawingLock.h"
+
+#include "core/DateText.h"
+#include "core/DayNumber.h"
+#include "ui/TimeEdit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace {
+
+// Design geometry in logical pixels; Qt scales it on high-density screens.
+constexpr int ClientWidth = 375;
+constexpr int HeadingTop = 36;
+constexpr int HeadingWidth = 37;
+constexpr int HeadingHeight = 13;
+constexpr int FirstHeadingLeft = 60;
+constexpr int ColumnPitch = 44;
+constexpr int ArriveTop = 52;
+constexpr int DepartTop = 76;
+constexpr int FieldHeight = 21;
+// Wide enough for "00:00" in the sheet's font; the column pitch leaves room.
+constexpr int FieldWidth = 40;
+// The design's sizes are those of an 8-point font at 96 dots per inch. The font
+// is given in pixels so that it scales together with the geometry.
+constexpr int FontPixelSize = 11;
+constexpr int RowLabelLeft = 12;
+constexpr int RowLabelWidth = 56;
+constexpr int RowLabelHeight = 13;
+// The least room between a row label's text and the first column: what the
+// design leaves after its widest label.
+constexpr int LabelGap = 4;
+constexpr int WeekBoxLabelWidth = 88;
+constexpr int WeeklyCaptionWidth = 90;
+constexpr int CommentButtonSize = 21;
+// Figures end at the right edge of their column and may reach 8 pixels further
+// left than the fields above them.
+constexpr int FigureIndent = 8;
+constexpr int FigureWidth = FieldWidth + FigureIndent;
+constexpr int WeeklyFigureWidth = 60;
+
+constexpr int HoursRowHeight = 25;
+constexpr int DeviationRowHeight = 19;
+constexpr int WeeklyHoursRowHeight = 18;
+constexpr int ShortfallRowHeight = 21;
+constexpr int BalanceRowHeight = 21;
+
+constexpr int MaxFieldLength = 5;
+
+// Weekdays in the order the sheet is tabbed through: Monday first.
+constexpr std::array<int, 7> MondayFirst { DayNumber::Monday, DayNumber::Tuesday, DayNumber::Wednesday,
+    DayNumber::Thursday, DayNumber::Friday, DayNumber::Saturday, DayNumber::Sunday };
+
+const char *const TagProperty = "Tag";
+
+QString dayPrefix(int weekday)
+{
+    static const std::array<const char16_t *, 7> prefixes { u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri",
+        u"Sat" };
+    return QString::fromUtf16(prefixes.at(weekday - 1));
+}
+
+struct Caption {
+    const char16_t *name;
+    const char16_t *text;
+};
+
+// The captions of the grid rows, Arrive to Comment, and of the daily result rows.
+constexpr std::array<Caption, 6> GridRowCaptions { { { u"laArrive", u"Arrive" }, { u"laDepart", u"Depart" },
+    { u"laLunch", u"Lunch" }, { u"laExtra", u"Extra" }, { u"laHoliday", u"Holiday" },
+    { u"laComment", u"Comment" } } };
+constexpr Caption HoursCaption { u"laHours", u"Hours" };
+constexpr Caption DeviationCaption { u"laDeviation", u"Deviation" };
+
+int textWidth(const QFontMetrics &metrics, const char16_t *text)
+{
+    return metrics.horizontalAdvance(QString::fromUtf16(text));
+}
+
+// The top of a label centred in a result row.
+int centred(int rowHeight)
+{
+    return (rowHeight - RowLabelHeight) / 2;
+}
+
+TTimeLabel *newFigure(QWidget *row, const QString &name, int width)
+{
+    auto *label = new TTimeLabel(row);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->resize(width, RowLabelHeight);
+    return label;
+}
+
+} // namespace
+
+TWeekGrid::TWeekGrid(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WeekSheet"));
+    QFont sheetFont = font();
+    sheetFont.setPixelSize(FontPixelSize);
+    setFont(sheetFont);
+    // The columns keep their design places unless the row labels, in the font
+    // this desktop gives them, need more room; then the grid and the window
+    // move right by as much.
+    const QFontMetrics metrics(sheetFont);
+    int widestCaption = 0;
+    for (const Caption &caption : GridRowCaptions)
+        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+    for (const Caption &caption : { HoursCaption, DeviationCaption })
+        widestCaption = std::max(widestCaption, textWidth(metrics, caption.text));
+    m_labelWidth = std::max(RowLabelWidth, widestCaption);
+    m_firstColumnLeft = std::max(FirstHeadingLeft, RowLabelLeft + widestCaption + LabelGap);
+    setFixedWidth(ClientWidth + m_firstColumnLeft - FirstHeadingLeft);
+    CreateWeekBox();
+    CreateControls();
+    CreateResultRows();
+    SetTabOrder();
+}
+
+TWeekGrid::~TWeekGrid()
+{
+    // The children outlive this destructor: QWidget deletes them later. A box
+    // or field losing the focus then must not reach the half-destroyed sheet,
+    // nor through it a store that may already be gone.
+    for (QObject *child : findChildren<QObject *>()) {
+        child->removeEventFilter(this);
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+TTimeEdit *TWeekGrid::CreateField(
+    int weekday, int row, const QString &name, TTimeEditKind kind, bool blankIfZero)
+{
+    auto *field = new TTimeEdit(this);
+    field->setObjectName(QStringLiteral("te") + dayPrefix(weekday) + name);
+    field->SetTimeKind(kind);
+    field->SetBlankIfSubZero(true);
+    field->SetBlankIfZero(blankIfZero);
+    field->SetMaxTypedLength(MaxFieldLength);
+    field->SetAsMinutes(-1);
+    field->resize(FieldWidth, FieldHeight);
+    field->installEventFilter(this);
+    connect(field, &TTimeEdit::OnChange, this, [this, weekday, row] { FieldChanged(weekday, row); });
+    return field;
+}
+
+int TWeekGrid::ColumnLeft(int column) const
+{
+    return m_firstColumnLeft + column * ColumnPitch;
+}
+
+QLabel *TWeekGrid::CreateRowLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->resize(m_labelWidth, RowLabelHeight);
+    return label;
+}
+
+void TWeekGrid::CreateWeekBox()
+{
+    m_weekBoxLabel = new QLabel(QStringLiteral("Week &beginning"), this);
+    m_weekBoxLabel->setObjectName(QStringLiteral("laWeekBeginning"));
+    const int weekBoxLabelWidth = std::max(WeekBoxLabelWidth, textWidth(fontMetrics(), u"Week beginning"));
+    m_weekBoxLabel->setGeometry(RowLabelLeft, 12, weekBoxLabelWidth, RowLabelHeight);
+
+    m_weekBox = new QComboBox(this);
+    m_weekBox->setObjectName(QStringLiteral("cbWeekBeginning"));
+    m_weekBox->setEditable(true);
+    m_weekBox->setInsertPolicy(QComboBox::NoInsert);
+    // Reachable by mouse and by its caption's shortcut, but not a tab stop.
+    m_weekBox->setFocusPolicy(Qt::ClickFocus);
+    m_weekBox->setGeometry(
+        std::max(ColumnLeft(1), RowLabelLeft + weekBoxLabelWidth + LabelGap), 8, 96, FieldHeight);
+    m_weekBox->installEventFilter(this);
+    m_weekBoxLabel->setBuddy(m_weekBox);
+    connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { WeekBoxEdited(); });
+    connect(m_weekBox, &QComboBox::activated, this, [this] { WeekBoxCommitted(); });
+
+    m_acPreviousWeek = new QAction(QStringLiteral("<"), this);
+    m_acPreviousWeek->setObjectName(QStringLiteral("acPreviousWeek"));
+    m_acPreviousWeek->setToolTip(QStringLiteral("Previous Week"));
+    m_acPreviousWeek->setStatusTip(QStringLiteral("Previous Week"));
+    connect(m_acPreviousWeek, &QAction::triggered, this, [this] { WeekStepped(-7); });
+    m_acNextWeek = new QAction(QStringLiteral(">"), this);
+    m_acNextWeek->setObjectName(QStringLiteral("acNextWeek"));
+    m_acNextWeek->setToolTip(QStringLiteral("Next Week"));
+    m_acNextWeek->setStatusTip(QStringLiteral("Next Week"));
+    connect(m_acNextWeek, &QAction::triggered, this, [this] { WeekStepped(7); });
+
+    const int buttonsLeft = m_weekBox->geometry().right() + 5;
+    m_btPreviousWeek = new QToolButton(this);
+    m_btPreviousWeek->setObjectName(QStringLiteral("btPreviousWeek"));
+    m_btPreviousWeek->setDefaultAction(m_acPreviousWeek);
+    m_btPreviousWeek->setFocusPolicy(Qt::NoFocus);
+    m_btPreviousWeek->setGeometry(buttonsLeft, 8, CommentButtonSize, FieldHeight);
+    m_btNextWeek = new QToolButton(this);
+    m_btNextWeek->setObjectName(QStringLiteral("btNextWeek"));
+    m_btNextWeek->setDefaultAction(m_acNextWeek);
+    m_btNextWeek->setFocusPolicy(Qt::NoFocus);
+    m_btNextWeek->setGeometry(buttonsLeft + CommentButtonSize + 2, 8, CommentButtonSize, FieldHeight);
+}
+
+void TWeekGrid::CreateControls()
+{
+    for (int column = 0; column < 7; ++column) {
+        auto *heading = new QLabel(this);
+        heading->setObjectName(QStringLiteral("laDay%1").arg(column + 1));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setGeometry(ColumnLeft(column), HeadingTop, HeadingWidth, HeadingHeight);
+        m_headings[column] = heading;
+    }
+
+    for (std::size_t row = 0; row < GridRowCaptions.size(); ++row)
+        m_rowLabels[row] = CreateRowLabel(this, QString::fromUtf16(GridRowCaptions[row].name),
+            QString::fromUtf16(GridRowCaptions[row].text));
+    constexpr int labelOffset = (FieldHeight - RowLabelHeight) / 2;
+    m_rowLabels[rwArrive - 1]->move(RowLabelLeft, ArriveTop + labelOffset);
+    m_rowLabels[rwDepart - 1]->move(RowLabelLeft, DepartTop + labelOffset);
+
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        Day &day = m_days[weekday];
+        day.arrive = CreateField(weekday, rwArrive, QStringLiteral("Arrive"), tkTimeOfDay, false);
+        day.depart = CreateField(weekday, rwDepart, QStringLiteral("Depart"), tkTimeOfDay, false);
+        day.lunch = CreateField(weekday, rwLunch, QStringLiteral("Lunch"), tkInterval, true);
+        day.extra = CreateField(weekday, rwExtra, QStringLiteral("Extra"), tkInterval, true);
+        day.hols = CreateField(weekday, rwHols, QStringLiteral("Hols"), tkInterval, true);
+        day.arrive->move(day.arrive->x(), ArriveTop);
+        day.depart->move(day.depart->x(), DepartTop);
+
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("bt") + dayPrefix(weekday) + QStringLiteral("Comment"));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->resize(CommentButtonSize, CommentButtonSize);
+        button->installEventFilter(this); // Enter opens the comment as Space does
+        ShowComment(button, QString(), 0);
+        connect(button, &QToolButton::clicked, this,
+            [this, button] { Q_EMIT CommentClicked(button, button->property(TagProperty).toInt()); });
+        day.comment = button;
+    }
+}
+
+void TWeekGrid::CreateResultRows()
+{
+    const auto panel = [this](const QString &name, int height) {
+        auto *row = new QWidget(this);
+        row->setObjectName(name);
+        row->resize(width(), height);
+        return row;
+    };
+
+    m_bevel = new QFrame(this);
+    m_bevel->setObjectName(QStringLiteral("bvResults"));
+    m_bevel->setFrameShape(QFrame::HLine);
+    m_bevel->setFrameShadow(QFrame::Sunken);
+
+    m_pnHours = panel(QStringLiteral("pnHours"), HoursRowHeight);
+    m_pnDeviation = panel(QStringLiteral("pnDeviation"), DeviationRowHeight);
+    m_pnWeeklyHours = panel(QStringLiteral("pnWeeklyHours"), WeeklyHoursRowHeight);
+    m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
+    m_pnBalance = panel(QStringLiteral("pnBalance"), BalanceRowHeight);
+
+    CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), QString::fromUtf16(HoursCaption.text))
+        ->move(RowLabelLeft, centred(HoursRowHeight));
+    CreateRowLabel(
+        m_pnDeviation, QString::fromUtf16(DeviationCaption.name), QString::fromUtf16(DeviationCaption.text))
+        ->move(RowLabelLeft, centred(DeviationRowHeight));
+    int weeklyCaptionWidth = WeeklyCaptionWidth;
+    for (const char16_t *caption : { u"Weekly hours", u"Hours short", u"Hours extra" })
+        weeklyCaptionWidth = std::max(weeklyCaptionWidth, textWidth(fontMetrics(), caption));
+    auto *weeklyCaption
+        = CreateRowLabel(m_pnWeeklyHours, QStringLiteral("laWeeklyHours"), QStringLiteral("Weekly hours"));
+    weeklyCaption->setGeometry(
+        RowLabelLeft, centred(WeeklyHoursRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    m_laWeeklyShortfall
+        = CreateRowLabel(m_pnShortfall, QStringLiteral("laWeeklyShortfall"), QStringLiteral("Shortfall"));
+    m_laWeeklyShortfall->setGeometry(
+        RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), QStringLiteral("Balance"))
+        ->setGeometry(RowLabelLeft, centred(BalanceRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    CreateFigures(weeklyCaptionWidth);
+}
+
+void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
+{
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        Day &day = m_days[weekday];
+        day.hours = newFigure(
+            m_pnHours, QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Hours"), FigureWidth);
+        day.hours->SetBlankIfZero(true);
+        day.hours->move(day.hours->x(), centred(HoursRowHeight));
+        day.deviation = newFigure(m_pnDeviation,
+            QStringLiteral("te") + dayPrefix(weekday) + QStringLiteral("Deviation"), FigureWidth);
+        day.deviation->SetBlankIfZero(true);
+        day.deviation->move(day.deviation->x(), centred(DeviationRowHeight));
+    }
+
+    // The week's figures end where the third column does.
+    const int weeklyLeft = ColumnLeft(2) + FieldWidth - WeeklyFigureWidth;
+    m_weeklyHours = newFigure(m_pnWeeklyHours, QStringLiteral("teWeeklyHours"), WeeklyFigureWidth);
+    m_weeklyHours->move(weeklyLeft, centred(WeeklyHoursRowHeight));
+    m_shortfall = newFigure(m_pnShortfall, QStringLiteral("teShortfall"), WeeklyFigureWidth);
+    m_shortfall->move(weeklyLeft, centred(ShortfallRowHeight));
+    // The balance ends where the week's figures do, and may grow to the left
+    // up to its caption: it counts all the weeks.
+    m_balance = new QLabel(m_pnBalance);
+    m_balance->setObjectName(QStringLiteral("teBalance"));
+    m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
+    m_balance->setGeometry(
+        balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
+}
+
+void TWeekGrid::SetTabOrder()
+{
+    for (const int weekday : MondayFirst) {
+        const Day &day = m_days[weekday];
+        for (QWidget *control : std::initializer_list<QWidget *> {
+                 day.arrive, day.depart, day.lunch, day.extra, day.hols, day.comment })
+            m_tabOrder.push_back(control);
+    }
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+void TWeekGrid::ArrangeColumns(int firstDayOfWeek)
+{
+    for (int column = 0; column < 7; ++column) {
+        const int weekday = ((firstDayOfWeek - 1 + column) % 7 + 7) % 7 + 1;
+        QLabel *heading = m_headings[column];
+        heading->setText(DayCaption(weekday));
+        const int left = heading->x();
+        const Day &day = m_days[weekday];
+        for (QWidget *field :
+            std::initializer_list<QWidget *> { day.arrive, day.depart, day.lunch, day.extra, day.hols })
+            field->move(left, field->y());
+        day.comment->move(left + (HeadingWidth - CommentButtonSize) / 2, day.comment->y());
+        day.hours->move(left - FigureIndent, day.hours->y());
+        day.deviation->move(left - FigureIndent, day.deviation->y());
+    }
+}
+
+bool TWeekGrid::WeekHasLunch() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].lunch->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekGrid::WeekHasExtra() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].extra->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekGrid::WeekHasHolidays() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (m_days[weekday].hols->AsMinutes() > 0)
+            return true;
+    return false;
+}
+
+bool TWeekGrid::WeekHasComments() const
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        if (!m_days[weekday].comment->toolTip().isEmpty())
+            return true;
+    return false;
+}
+
+void TWeekGrid::ShowComment(QAbstractButton *button, const QString &comment, int date)
+{
+    if (!button)
+        return;
+    const QString hint = TrimBlanks(comment);
+    button->setToolTip(hint);
+    button->setProperty(TagProperty, date);
+    button->setText(hint.isEmpty() ? QStringLiteral("...") : QStringLiteral("C"));
+}
+
+void TWeekGrid::ShowWeekDates(int weekStart)
+{
+    for (int column = 0; column < 7; ++column)
+        m_headings[column]->setToolTip(ShortDateText(weekStart + column));
+}
+
+void TWeekGrid::SetRoundTo(int roundTo)
+{
+    for (int weekday = 1; weekday <= 7; ++weekday)
+        for (int row = rwArrive; row <= rwHols; ++row)
+            Field(weekday, row)->SetRoundTo(static_cast<quint32>(roundTo));
+}
+
+void TWeekGrid::ShowDayFigures(int weekday, qint64 hours, qint64 deviation)
+{
+    m_days[weekday].hours->SetAsMinutes(static_cast<double>(hours));
+    m_days[weekday].deviation->SetAsMinutes(static_cast<double>(deviation));
+}
+
+void TWeekGrid::ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shortfall)
+{
+    m_weeklyHours->SetAsMinutes(static_cast<double>(weeklyHours));
+    m_laWeeklyShortfall->setText(hoursShort ? QStringLiteral("Hours short") : QStringLiteral("Hours extra"));
+    m_shortfall->SetAsMinutes(static_cast<double>(shortfall));
+}
+
+void TWeekGrid::ShowBalance(const QString &text)
+{
+    if (m_balance->text() != text)
+        m_balance->setText(text);
+}
+
+QString TWeekGrid::BalanceShown() const
+{
+    return m_pnBalance->isVisibleTo(this) ? m_balance->text() : QString();
+}
+
+TTimeEdit *TWeekGrid::Field(int weekday, int row) const
+{
+    if (weekday < 1 || weekday > 7)
+        return nullptr;
+    const Day &day = m_days[weekday];
+    switch (row) {
+    case rwArrive:
+        return day.arrive;
+    case rwDepart:
+        return day.depart;
+    case rwLunch:
+        return day.lunch;
+    case rwExtra:
+        return day.extra;
+    case rwHols:
+        return day.hols;
+    default:
+        return nullptr;
+    }
+}
+
+QAbstractButton *TWeekGrid::CommentButton(int weekday) const
+{
+    return weekday >= 1 && weekday <= 7 ? m_days[weekday].comment : nullptr;
+}
+
+bool TWeekGrid::IsArriveOrDepartField(const QWidget *widget) const
+{
+    int weekday = 0;
+    int row = 0;
+    return FindField(widget, weekday, row) && (row == rwArrive || row == rwDepart);
+}
+
+bool TWeekGrid::IsTimeField(const QWidget *widget) const
+{
+    int weekday = 0;
+    int row = 0;
+    return FindField(widget, weekday, row);
+}
+
+bool TWeekGrid::FindField(const QObject *object, int &weekday, int &row) const
+{
+    if (!object)
+        return false;
+    for (int w = 1; w <= 7; ++w)
+        for (int r = rwArrive; r <= rwHols; ++r)
+            if (Field(w, r) == object) {
+                weekday = w;
+                row = r;
+                return true;
+            }
+    return false;
+}
+
+int TWeekGrid::ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool showComment)
+{
+    const DrawingLock lock(this);
+    const int pitch = DepartTop - ArriveTop;
+    int rowTop = DepartTop + pitch;
+    const std::array<bool, 4> shownRows { showLunch || WeekHasLunch(), showExtra || WeekHasExtra(),
+        showHols || WeekHasHolidays(), showComment || WeekHasComments() };
+    for (int row = rwLunch; row <= rwComment; ++row) {
+        const bool shown = shownRows[static_cast<std::size_t>(row - rwLunch)];
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            QWidget *control
+                = row == rwComment ? static_cast<QWidget *>(m_days[weekday].comment) : Field(weekday, row);
+            control->setVisible(shown);
+            control->move(control->x(), rowTop);
+        }
+        QLabel *label = m_rowLabels[row - 1];
+        label->setVisible(shown);
+        label->move(RowLabelLeft, rowTop + (FieldHeight - label->height()) / 2);
+        if (shown)
+            rowTop += pitch;
+    }
+    m_gridHeight = rowTop;
+    StackResultRows();
+    return m_gridHeight;
+}
+
+bool TWeekGrid::IsRowShown(int row) const
+{
+    if (row < rwArrive || row > rwComment)
+        return false;
+    return m_rowLabels[row - 1]->isVisibleTo(this);
+}
+
+void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance)
+{
+    m_showDailyDeviation = dailyDeviation;
+    m_showWeeklyDeviation = weeklyDeviation;
+    m_showBalance = balance;
+    StackResultRows();
+    ResultRowsChanged();
+}
+
+void TWeekGrid::StackResultRows()
+{
+    const int margin = width() - (ColumnLeft(6) + HeadingWidth);
+    // The bottom margin of the window sits between the grid and the figures,
+    // with a rule across it.
+    m_bevel->setGeometry(RowLabelLeft, m_gridHeight + margin / 2 - 1, width() - RowLabelLeft - margin, 2);
+    int top = m_gridHeight + margin;
+    const auto stack = [&top](QWidget *row, bool shown) {
+        row->setVisible(shown);
+        if (!shown)
+            return;
+        row->move(0, top);
+        top += row->height();
+    };
+    stack(m_pnHours, true);
+    stack(m_pnDeviation, m_showDailyDeviation);
+    stack(m_pnWeeklyHours, true);
+    stack(m_pnShortfall, m_showWeeklyDeviation);
+    stack(m_pnBalance, m_showBalance);
+    setFixedHeight(top);
+}
+
+void TWeekGrid::Colour(QWidget *field, bool normal)
+{
+    const QColor colour = normal ? palette().color(QPalette::WindowText) : QColor(Qt::red);
+    if (field->palette().color(QPalette::Text) == colour)
+        return;
+    QPalette colours = field->palette();
+    colours.setColor(QPalette::Text, colour);
+    field->setPalette(colours);
+}
+
+void TWeekGrid::FieldChanged(int, int) { }
+
+void TWeekGrid::FieldLeft(int, int) { }
+
+void TWeekGrid::LunchDoubleClicked(int) { }
+
+void TWeekGrid::WeekBoxEdited() { }
+
+void TWeekGrid::WeekBoxCommitted() { }
+
+void TWeekGrid::WeekStepped(int) { }
+
+void TWeekGrid::ResultRowsChanged() { }
