@@ -20,6 +20,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/StatusLabel.h"
 #include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
@@ -31,10 +32,8 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -45,8 +44,6 @@ namespace {
 // Design sizes in logical pixels; Qt scales them with the screen.
 constexpr int ToolBarHeight = 26;
 constexpr QPoint DesignPosition(283, 118);
-// How long the toolbar tells what happened to the file on disk.
-constexpr int StatusShownMs = 20000;
 
 } // namespace
 
@@ -85,7 +82,8 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     m_fileWatch->setObjectName(QStringLiteral("FileWatch"));
     m_fileWatch->SetSaveCommand([this] { return acSaveExecute(); });
     connect(m_fileWatch, &TFileWatch::StoreReplaced, this, &TMainForm::StoreReplaced);
-    connect(m_fileWatch, &TFileWatch::Status, this, &TMainForm::ShowStatus);
+    connect(m_fileWatch, &TFileWatch::Status, this,
+        [this](const QString &status) { m_status->ShowMessage(status); });
 
     CreateActions();
     CreateMenus();
@@ -267,17 +265,9 @@ void TMainForm::CreateToolBar()
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
     m_toolBar->addActions({ acHideForm, acExit });
-    // Takes the room left and never widens the window: a long text is cut,
-    // and its tooltip holds it whole.
-    m_status = new QLabel(m_toolBar);
+    m_status = new TStatusLabel(m_toolBar);
     m_status->setObjectName(QStringLiteral("laFileStatus"));
-    m_status->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_status->setMinimumWidth(1);
-    m_status->setContentsMargins(6, 0, 6, 0);
     m_toolBar->addWidget(m_status);
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setSingleShot(true);
-    connect(m_statusTimer, &QTimer::timeout, this, [this] { ShowStatus(QString()); });
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -409,50 +399,16 @@ void TMainForm::UpdateCaption()
 
 void TMainForm::StoreReplaced(const QString &note, const QString &status)
 {
-    // The user goes on typing where he was: the text and caret of the focused
-    // field stay when the file left its value alone, and a half-typed time,
-    // which the document never held, stays in any case.
-    auto *field = qobject_cast<TTimeEdit *>(focusWidget());
-    if (field && !m_weekSheet->IsTimeField(field))
-        field = nullptr;
-    const QString text = field ? field->text() : QString();
-    const bool halfTyped = field && !field->IsValidTime();
-    const int caret = field ? field->cursorPosition() : 0;
-    const int selectionStart = field ? field->selectionStart() : -1;
-    const int selectionLength = field ? int(field->selectedText().size()) : 0;
-    m_weekSheet->ShowWeek();
-    if (field) {
-        if (halfTyped && field->text() != text)
-            field->setText(text);
-        if (field->text() == text && selectionStart >= 0) {
-            if (caret == selectionStart)
-                field->setSelection(selectionStart + selectionLength, -selectionLength);
-            else
-                field->setSelection(selectionStart, selectionLength);
-        } else if (field->text() == text) {
-            field->setCursorPosition(caret);
-        }
-    }
+    m_weekSheet->ShowWeekKeepingCaret();
     UpdateCaption();
     m_captionNote = note;
     setWindowTitle(windowTitle() + QStringLiteral(" (") + note + u')');
-    ShowStatus(status);
-}
-
-void TMainForm::ShowStatus(const QString &status)
-{
-    m_status->setToolTip(status);
-    m_status->setText(m_status->fontMetrics().elidedText(
-        status, Qt::ElideRight, m_status->width() - m_status->contentsMargins().left() * 2));
-    if (status.isEmpty())
-        m_statusTimer->stop();
-    else
-        m_statusTimer->start(StatusShownMs);
+    m_status->ShowMessage(status);
 }
 
 QString TMainForm::StatusText() const
 {
-    return m_status->toolTip();
+    return m_status->Message();
 }
 
 void TMainForm::acNewExecute()
@@ -497,17 +453,12 @@ bool TMainForm::acSaveExecute()
 
 bool TMainForm::SaveTo(const QString &path)
 {
-    switch (m_fileWatch->Save(path)) {
-    case TFileWatch::SaveResult::Saved:
-        if (!m_captionNote.isEmpty())
-            UpdateCaption();
-        return true;
-    case TFileWatch::SaveResult::AskForName:
+    const TFileWatch::SaveResult result = m_fileWatch->Save(path);
+    if (result == TFileWatch::SaveResult::AskForName)
         return acSaveAsExecute();
-    case TFileWatch::SaveResult::Cancelled:
-        break;
-    }
-    return false;
+    if (result == TFileWatch::SaveResult::Saved && !m_captionNote.isEmpty())
+        UpdateCaption();
+    return result == TFileWatch::SaveResult::Saved;
 }
 
 bool TMainForm::acSaveAsExecute()

@@ -7,14 +7,13 @@
 
 class QAbstractButton;
 class QAction;
-class QLabel;
 class QMenu;
-class QTimer;
 class QToolBar;
 class TData;
 class TFileWatch;
 class TGoToWebsite;
 class TSaveFormPosition;
+class TStatusLabel;
 class TTimeRecorder;
 class TTrayIcon;
 class TWeekSheet;
@@ -126,7 +125,6 @@ private:
     // The store holds other records after a change on disk: the sheet shows
     // them, keeping the week, the focused field and its caret.
     void StoreReplaced(const QString &note, const QString &status);
-    void ShowStatus(const QString &status);
 
     TData &m_data;
     QStringList m_arguments;
@@ -136,8 +134,7 @@ private:
     TSaveFormPosition *m_saveFormPosition = nullptr;
     TGoToWebsite *m_goToWebsite = nullptr;
     TFileWatch *m_fileWatch = nullptr;
-    QLabel *m_status = nullptr;
-    QTimer *m_statusTimer = nullptr;
+    TStatusLabel *m_status = nullptr;
     QString m_captionNote; // after the caption: the file was reloaded or merged
     QToolBar *m_toolBar = nullptr;
     QMenu *m_showMenu = nullptr;

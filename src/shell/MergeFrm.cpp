@@ -79,8 +79,7 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
         | Qt::WindowCloseButtonHint);
 
     auto *laPrompt = new QLabel(tr("These days were changed both in this window (mine) and in %1 (theirs). "
-                                   "Choose the version to keep "
-                                   "for each day.")
+                                   "Choose the version to keep for each day.")
                                     .arg(theirsName),
         this);
     laPrompt->setObjectName(u"laPrompt"_s);
@@ -96,58 +95,9 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
     tbDays->setFocusPolicy(Qt::NoFocus);
     laPrompt->setBuddy(tbDays);
 
-    for (qsizetype i = 0; i < conflicts.size(); ++i) {
-        const DayConflict &conflict = conflicts[i];
-        const int row = int(i) * 2;
-        auto *date = new QTableWidgetItem(
-            DayCaption(DayNumber::dayOfWeek(conflict.date)) + u' ' + ShortDateText(conflict.date));
-        date->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
-        tbDays->setItem(row, ColDate, date);
-        tbDays->setSpan(row, ColDate, 2, 1);
-
-        auto *choice = new QButtonGroup(this);
-        const QList<DayRecord> *versions[2] = { &conflict.mine, &conflict.theirs };
-        const QString captions[2] = { tr("Keep mine"), tr("Take theirs") };
-        const QString names[2] = { u"rbMine%1"_s.arg(i), u"rbTheirs%1"_s.arg(i) };
-        for (int side = 0; side < 2; ++side) {
-            auto *button = new QRadioButton(captions[side], tbDays);
-            button->setObjectName(names[side]);
-            choice->addButton(button, side);
-            tbDays->setCellWidget(row + side, ColChoice, button);
-            const QList<DayRecord> &version = *versions[side];
-            const QList<DayRecord> &other = *versions[1 - side];
-            for (int column = ColArrive; column <= ColComment; ++column) {
-                auto *item = new QTableWidgetItem(fieldText(version, column));
-                // What differs between the two versions stands out.
-                if (item->text() != fieldText(other, column)) {
-                    QFont bold = item->font();
-                    bold.setBold(true);
-                    item->setFont(bold);
-                }
-                tbDays->setItem(row + side, column, item);
-            }
-            if (version.isEmpty()) {
-                auto *nothing = tbDays->item(row + side, ColComment);
-                nothing->setText(tr("(no entry)"));
-                QFont italic = nothing->font();
-                italic.setItalic(true);
-                nothing->setFont(italic);
-            }
-        }
-        // Keeping what the window shows is what the command line does too.
-        choice->button(0)->setChecked(true);
-        m_choices.append(choice);
-    }
-    tbDays->setWordWrap(false);
-    tbDays->resizeColumnsToContents();
-    tbDays->resizeRowsToContents();
-    // The date spans the two rows of its day, which the column's own sizing passes over.
-    int dateWidth = tbDays->horizontalHeader()->sectionSizeHint(ColDate);
-    for (int row = 0; row < tbDays->rowCount(); row += 2)
-        dateWidth = std::max(
-            dateWidth, tbDays->fontMetrics().horizontalAdvance(tbDays->item(row, ColDate)->text()) + 12);
-    tbDays->setColumnWidth(ColDate, dateWidth);
-    tbDays->horizontalHeader()->setStretchLastSection(true);
+    for (qsizetype i = 0; i < conflicts.size(); ++i)
+        AddDay(int(i));
+    SizeToDays();
 
     btKeepAllMine = new QPushButton(tr("Keep &mine for all"), this);
     btKeepAllMine->setObjectName(u"btKeepAllMine"_s);
@@ -177,8 +127,65 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
     layout->addWidget(laPrompt);
     layout->addWidget(tbDays);
     layout->addLayout(buttons);
+}
 
-    // As large as the days need, within the screen.
+void TMergeForm::AddDay(int index)
+{
+    const DayConflict &conflict = m_conflicts[index];
+    const int row = index * 2;
+    auto *date = new QTableWidgetItem(
+        DayCaption(DayNumber::dayOfWeek(conflict.date)) + u' ' + ShortDateText(conflict.date));
+    date->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tbDays->setItem(row, ColDate, date);
+    tbDays->setSpan(row, ColDate, 2, 1);
+
+    auto *choice = new QButtonGroup(this);
+    const QList<DayRecord> *versions[2] = { &conflict.mine, &conflict.theirs };
+    const QString captions[2] = { tr("Keep mine"), tr("Take theirs") };
+    const QString names[2] = { u"rbMine%1"_s.arg(index), u"rbTheirs%1"_s.arg(index) };
+    for (int side = 0; side < 2; ++side) {
+        auto *button = new QRadioButton(captions[side], tbDays);
+        button->setObjectName(names[side]);
+        choice->addButton(button, side);
+        tbDays->setCellWidget(row + side, ColChoice, button);
+        const QList<DayRecord> &version = *versions[side];
+        const QList<DayRecord> &other = *versions[1 - side];
+        for (int column = ColArrive; column <= ColComment; ++column) {
+            auto *item = new QTableWidgetItem(fieldText(version, column));
+            // What differs between the two versions stands out.
+            if (item->text() != fieldText(other, column)) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            tbDays->setItem(row + side, column, item);
+        }
+        if (version.isEmpty()) {
+            auto *nothing = tbDays->item(row + side, ColComment);
+            nothing->setText(tr("(no entry)"));
+            QFont italic = nothing->font();
+            italic.setItalic(true);
+            nothing->setFont(italic);
+        }
+    }
+    // Keeping what the window shows is what the command line does too.
+    choice->button(0)->setChecked(true);
+    m_choices.append(choice);
+}
+
+void TMergeForm::SizeToDays()
+{
+    tbDays->setWordWrap(false);
+    tbDays->resizeColumnsToContents();
+    tbDays->resizeRowsToContents();
+    // The date spans the two rows of its day, which the column's own sizing passes over.
+    int dateWidth = tbDays->horizontalHeader()->sectionSizeHint(ColDate);
+    for (int row = 0; row < tbDays->rowCount(); row += 2)
+        dateWidth = std::max(
+            dateWidth, tbDays->fontMetrics().horizontalAdvance(tbDays->item(row, ColDate)->text()) + 12);
+    tbDays->setColumnWidth(ColDate, dateWidth);
+    tbDays->horizontalHeader()->setStretchLastSection(true);
+
     int width = tbDays->frameWidth() * 2;
     for (int column = 0; column < ColCount; ++column)
         width += tbDays->columnWidth(column);

@@ -24,6 +24,11 @@ public:
     QSet<int> TakeTheirs() const;
 
 private:
+    // The two rows of the conflict at index: the date, and for each version
+    // its choice and its fields, what differs in bold.
+    void AddDay(int index);
+    // As large as the days need, within the screen.
+    void SizeToDays();
     void ChooseAll(int side);
 
     QList<DayConflict> m_conflicts;
