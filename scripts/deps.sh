@@ -32,6 +32,7 @@ tests=(
     bash-completion zsh fish  # the shell completion, as each shell loads it
     python3                 # the tests read exports and --json back with its csv and json modules; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    git                     # the test of `hourframe merge` as git's merge driver, in a real repository
 )
 sanitize=(
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)

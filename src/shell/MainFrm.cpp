@@ -14,6 +14,7 @@
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
 #include "shell/FileAssociation.h"
+#include "shell/FileWatch.h"
 #include "shell/SaveForm.h"
 #include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
@@ -21,6 +22,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/StatusLabel.h"
 #include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
@@ -77,6 +79,13 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     });
     connect(this, &QObject::destroyed, &m_data,
         [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
+
+    m_fileWatch = new TFileWatch(*m_timeRecorder, this);
+    m_fileWatch->setObjectName(QStringLiteral("FileWatch"));
+    m_fileWatch->SetSaveCommand([this] { return acSaveExecute(); });
+    connect(m_fileWatch, &TFileWatch::StoreReplaced, this, &TMainForm::StoreReplaced);
+    connect(m_fileWatch, &TFileWatch::Status, this,
+        [this](const QString &status) { m_status->ShowMessage(status); });
 
     CreateActions();
     CreateMenus();
@@ -260,6 +269,9 @@ void TMainForm::CreateToolBar()
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
     m_toolBar->addActions({ acHideForm, acExit });
+    m_status = new TStatusLabel(m_toolBar);
+    m_status->setObjectName(QStringLiteral("laFileStatus"));
+    m_toolBar->addWidget(m_status);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -339,7 +351,7 @@ void TMainForm::OpenFile(const QString &path)
     bool opened = true;
     std::exception_ptr unreadable;
     try {
-        m_timeRecorder->LoadFromFile(path);
+        m_fileWatch->Load(path);
     } catch (const IoError &) {
         opened = false;
         const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
@@ -359,6 +371,7 @@ void TMainForm::OpenFile(const QString &path)
         m_data.SetFilename(path);
     if (unreadable)
         std::rethrow_exception(unreadable);
+    m_fileWatch->OfferConflictCopies();
 }
 
 bool TMainForm::QuerySaveChanges(const QString &verb)
@@ -382,10 +395,25 @@ void TMainForm::UpdateCaption()
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
     const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    m_captionNote.clear();
     // The application title follows the caption (ApplicationTitle). It is not
     // made the application's display name: Qt would append that to the caption
     // of every other window.
     setWindowTitle(product + QStringLiteral(" [") + name + QStringLiteral("]"));
+}
+
+void TMainForm::StoreReplaced(const QString &note, const QString &status)
+{
+    m_weekSheet->ShowWeekKeepingCaret();
+    UpdateCaption();
+    m_captionNote = note;
+    setWindowTitle(windowTitle() + QStringLiteral(" (") + note + u')');
+    m_status->ShowMessage(status);
+}
+
+QString TMainForm::StatusText() const
+{
+    return m_status->Message();
 }
 
 void TMainForm::acNewExecute()
@@ -393,6 +421,7 @@ void TMainForm::acNewExecute()
     if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
         return;
     m_timeRecorder->Clear();
+    m_fileWatch->Forget();
     UpdateCaption();
     m_weekSheet->ShowWeek();
 }
@@ -424,8 +453,17 @@ bool TMainForm::acSaveExecute()
 {
     if (m_timeRecorder->FileName().isEmpty())
         return acSaveAsExecute();
-    m_timeRecorder->SaveToFile(QString());
-    return true;
+    return SaveTo(m_timeRecorder->FileName());
+}
+
+bool TMainForm::SaveTo(const QString &path)
+{
+    const TFileWatch::SaveResult result = m_fileWatch->Save(path);
+    if (result == TFileWatch::SaveResult::AskForName)
+        return acSaveAsExecute();
+    if (result == TFileWatch::SaveResult::Saved && !m_captionNote.isEmpty())
+        UpdateCaption();
+    return result == TFileWatch::SaveResult::Saved;
 }
 
 bool TMainForm::acSaveAsExecute()
@@ -436,9 +474,9 @@ bool TMainForm::acSaveAsExecute()
     if (path.isEmpty())
         return false;
     m_data.SetFilename(path);
-    m_timeRecorder->SaveToFile(path);
+    const bool saved = SaveTo(path);
     UpdateCaption();
-    return true;
+    return saved;
 }
 
 void TMainForm::acHelpExecute()

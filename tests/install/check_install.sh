@@ -80,6 +80,8 @@ check_bash_completion() {
         expect "hourframe week --set Thu" "ThursdayTarget= ThusdayTarget="
         expect "hourframe punch " "in out"
         expect "hourframe punch in " "folder week.hf"
+        expect "hourframe merge week.hf week.hf " "folder week.hf"
+        expect "hourframe merge --into " "folder week.hf"
     )
 }
 
