@@ -269,27 +269,6 @@ private Q_SLOTS:
             = ChartData(store, { DayNumber::fromDate(from), DayNumber::fromDate(to) }, settings);
         QCOMPARE(ChartRecordText(chart, std::size_t(index)), text);
     }
-
-    void formats_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("format"); // -1: none
-
-        QTest::newRow("png") << u"year.png"_s << int(TChartFormat::Png);
-        QTest::newRow("upper case") << u"/tmp/Year.SVG"_s << int(TChartFormat::Svg);
-        QTest::newRow("pdf") << u"a.b.pdf"_s << int(TChartFormat::Pdf);
-        QTest::newRow("other image") << u"year.jpg"_s << -1;
-        QTest::newRow("no suffix") << u"pdf"_s << -1;
-    }
-
-    void formats()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, format);
-
-        const std::optional<TChartFormat> found = ChartFormatOf(path);
-        QCOMPARE(found ? int(*found) : -1, format);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChartData)

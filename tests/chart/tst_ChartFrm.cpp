@@ -15,12 +15,9 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QGuiApplication>
-#include <QImage>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QStackedBarSeries>
-#include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
@@ -44,16 +41,6 @@ void fillYear(TTimeRecorder &store)
             store.SetLunch(d, 30);
         }
     }
-}
-
-// The text of a program's standard output, empty when it could not run.
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -171,36 +158,6 @@ private Q_SLOTS:
         QCOMPARE(TData().ChartFileName(), start.isEmpty() ? QString() : path(name));
     }
 
-    // What a viewer of each format shows: the picture at the window's size,
-    // the SVG drawn by another program, the PDF's texts.
-    void savedFilesRenderElsewhere()
-    {
-        if (QStandardPaths::findExecutable(u"rsvg-convert"_s).isEmpty()
-            || QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("rsvg-convert (librsvg2-bin) or pdftotext (poppler-utils) is not installed");
-        TData data;
-        TTimeRecorder store;
-        fillYear(store);
-        TChartForm form(data, &store);
-        form.BuildChart(day(2025, 12, 28), day(2027, 1, 2));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        env->script.saveFileNames << path(u"c.png"_s) << path(u"c.svg"_s) << path(u"c.pdf"_s);
-        for (int i = 0; i < 3; ++i)
-            form.acSave->trigger();
-
-        const QSize size = form.ChartView()->viewport()->size();
-        QCOMPARE(QImage(path(u"c.png"_s)).size(), size);
-        run(u"rsvg-convert"_s, { path(u"c.svg"_s), u"-o"_s, path(u"svg.png"_s) });
-        const QImage svg(path(u"svg.png"_s));
-        QCOMPARE(svg.size(), size);
-        // Drawn, not blank: the bars' blue is in it.
-        QVERIFY(svg.pixelColor(svg.width() / 4, svg.height() * 2 / 3).blue() > 150);
-        const QString pdf = run(u"pdftotext"_s, { path(u"c.pdf"_s), u"-"_s });
-        for (const QString &text : { u"Hours a week, 28/12/2025 to 02/01/2027"_s, u"Target"_s, u"Balance"_s })
-            QVERIFY2(pdf.contains(text), qPrintable(text));
-    }
-
     void copyAsImage()
     {
         TData data;
@@ -212,17 +169,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.acCopyToClipboard->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), form.ChartView()->viewport()->size());
-    }
-
-    // Without a store the chart is empty and there is nothing to save or copy.
-    void withoutStore()
-    {
-        TData data;
-        TChartForm form(data, nullptr);
-        form.BuildChart(day(2026, 1, 4), day(2026, 3, 28));
-        QVERIFY(form.ChartView()->Data().Records.empty());
-        QVERIFY(!form.acSave->isEnabled());
-        QVERIFY(!form.acCopyToClipboard->isEnabled());
     }
 
     // A dark window gets the dark theme and its own background, also when
