@@ -12,6 +12,9 @@ set -euo pipefail
 build_and_run=(
     cmake ninja-build g++
     qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test and the platform plugins
+    qt6-charts-dev          # Qt Charts: the chart window and `hourframe chart`
+    libqt6opengl6-dev       # Qt OpenGL's CMake files, which Qt Charts' CMake files ask for
+    qt6-svg-dev             # Qt SVG: saving the chart as SVG
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     help2man                # the manual page, from the --help texts
 )

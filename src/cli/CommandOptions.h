@@ -65,6 +65,7 @@ public:
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
+    QStringList values(const QString &name) const { return m_parser.values(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
     // The day a date option names (see ParseDateArgument), or today without it.
     int dayOrToday(const QString &name) const;

@@ -81,7 +81,9 @@ struct TTargets;
     NUMBER(BalanceStartDate,            Day,     0,  FirstFileDay(), LastFileDay())   \
     NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
     FLAG(ShowBalance,                   false)                                        \
-    FLAG(ReportShowBalance,             false)
+    FLAG(ReportShowBalance,             false)                                        \
+    FLAG(ChartAdjustDatesToFullWeek,    true)                                         \
+    TEXT(ChartFileName,                 "")
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.

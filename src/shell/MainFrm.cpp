@@ -1,5 +1,7 @@
 #include "shell/MainFrm.h"
 
+#include "chart/ChartFrm.h"
+#include "chart/ChartOptionsFrm.h"
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
@@ -126,10 +128,10 @@ TMainForm::~TMainForm() = default;
 
 QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
 {
-    auto *action = new QAction(QString::fromLatin1(caption), this);
+    auto *action = new QAction(tr(caption), this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromLatin1(hint));
-    action->setStatusTip(QString::fromLatin1(hint));
+    action->setToolTip(tr(hint));
+    action->setStatusTip(tr(hint));
     return action;
 }
 
@@ -143,6 +145,7 @@ void TMainForm::CreateActions()
     acHideForm = CreateAction("acHideForm", "Hide &Form", "Hide form in tool tray");
     acExit = CreateAction("acExit", "E&xit", "Exit");
     acReport = CreateAction("acReport", "&Report...", "Generate a report");
+    acChart = CreateAction("acChart", QT_TR_NOOP("&Chart..."), QT_TR_NOOP("Chart hours, target and balance"));
     acShowMenu = CreateAction("acShowMenu", "Show &Menu", "Show menu");
     acShowToolbar = CreateAction("acShowToolbar", "Show &Toolbar", "Show toolbar");
     acShowLunchTime = CreateAction("acShowLunchTime", "Show &Lunch Time", "Show lunch time");
@@ -179,6 +182,7 @@ void TMainForm::CreateActions()
     command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     command(acReport, &TMainForm::acReportExecute);
+    command(acChart, &TMainForm::acChartExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunReportingErrors([=, this] { btCommentClick(button, date); });
     });
@@ -223,7 +227,7 @@ void TMainForm::CreateMenus()
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
-    view->addAction(acReport);
+    view->addActions({ acReport, acChart });
     view->addMenu(m_showMenu);
     view->addSeparator();
     view->addAction(acOptions);
@@ -260,7 +264,7 @@ void TMainForm::CreateToolBar()
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_toolBar->addActions({ acLoad, acSave });
     m_toolBar->addSeparator();
-    m_toolBar->addActions({ acOptions, acReport, acExport });
+    m_toolBar->addActions({ acOptions, acReport, acChart, acExport });
     m_toolBar->addSeparator();
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
@@ -280,6 +284,7 @@ void TMainForm::LoadActionImages()
         { "NEW", acNew },
         { "PREFERENCES", acOptions },
         { "REPORT", acReport },
+        { "CHART", acChart },
         { "SAVE", acSave },
         { "EXPORT", acExport },
         { "SHOWFORM", acShowForm },
@@ -560,6 +565,13 @@ void TMainForm::acReportExecute()
     TPeriod period;
     if (EditReportOptions(this, m_data, m_timeRecorder, period))
         ShowReport(this, m_data, m_timeRecorder, period);
+}
+
+void TMainForm::acChartExecute()
+{
+    TPeriod period;
+    if (EditChartOptions(this, m_data, m_timeRecorder, period))
+        ShowChart(this, m_data, m_timeRecorder, period);
 }
 
 void TMainForm::acExportExecute()

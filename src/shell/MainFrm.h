@@ -62,6 +62,7 @@ public:
     QAction *acHideForm = nullptr;
     QAction *acExit = nullptr;
     QAction *acReport = nullptr;
+    QAction *acChart = nullptr;
     QAction *acShowMenu = nullptr;
     QAction *acShowToolbar = nullptr;
     QAction *acShowLunchTime = nullptr;
@@ -115,6 +116,7 @@ private:
     void acExportExecute();
     void acOptionsExecute();
     void acReportExecute();
+    void acChartExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 

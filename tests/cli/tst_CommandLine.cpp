@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSize>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cstring>
 #include <memory>
@@ -509,6 +511,19 @@ private Q_SLOTS:
         QTest::newRow("no such period") << QStringList { u"report"_s, u"week.hf"_s, u"--period"_s,
             u"2026-13"_s } << 2 << QByteArray("hourframe report: --period: '2026-13' names no period\n");
         QTest::newRow("unreadable data") << QStringList { u"week"_s, u"bad.hf"_s } << 1 << QByteArray();
+        QTest::newRow("chart to no file") << QStringList { u"chart"_s, u"week.hf"_s } << 2
+                                          << "hourframe chart: the chart needs a file to write: "
+                                             "-o OUT.png, OUT.svg or OUT.pdf\n"_ba;
+        QTest::newRow("chart of another format") << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s,
+            u"week.jpg"_s } << 2 << "hourframe chart: 'week.jpg' is not named as a PNG, SVG or PDF file\n"_ba;
+        QTest::newRow("chart too small")
+            << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s, u"c.png"_s, u"--size"_s, u"99x500"_s } << 2
+            << "hourframe chart: --size needs WIDTHxHEIGHT, each from 100 to "
+               "10000 pixels, not '99x500'\n"_ba;
+        QTest::newRow("chart of unreadable data")
+            << QStringList { u"chart"_s, u"bad.hf"_s, u"-o"_s, u"c.png"_s } << 1 << QByteArray();
+        QTest::newRow("chart into no folder")
+            << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s, u"none/c.png"_s } << 1 << QByteArray();
     }
 
     void errors()
@@ -524,6 +539,56 @@ private Q_SLOTS:
         QCOMPARE(result.err.count('\n'), 1);
         if (!message.isEmpty())
             QCOMPARE(result.err, message);
+    }
+
+    // hourframe chart with no display: a file that its viewers read back, at
+    // the size asked for; the settings file as it was (see cleanup), and
+    // none made where there was none.
+    void chart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("settingsFile");
+        QTest::newRow("PNG") << u"year.png"_s << true;
+        QTest::newRow("SVG") << u"year.svg"_s << true;
+        QTest::newRow("PDF, no settings file") << u"year.pdf"_s << false;
+    }
+
+    void chart()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, settingsFile);
+        if (!settingsFile)
+            QVERIFY(QFile::remove(settingsPath()));
+        writeFile(path(u"year.hf"_s), "30/11/2026,8:,17:,:30\r\n1/12/2026,8:,16:\r\n2/12/2026,,,,,7:30\r\n");
+        const Result result = run(
+            { u"chart"_s, u"year.hf"_s, u"--period"_s, u"2026"_s, u"-o"_s, name, u"--size"_s, u"800x450"_s });
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out + result.err, QByteArray());
+        // The width and height of a PNG file's header.
+        const auto pngSize = [](const QByteArray &png) {
+            return png.startsWith("\x89PNG\r\n") ? QSize(qFromBigEndian<qint32>(png.constData() + 16),
+                       qFromBigEndian<qint32>(png.constData() + 20))
+                                                 : QSize();
+        };
+        const QString viewer = name.endsWith(u"png"_s) ? QString()
+            : name.endsWith(u"svg"_s)                  ? u"rsvg-convert"_s
+                                                       : u"pdftotext"_s;
+        if (!viewer.isEmpty() && QStandardPaths::findExecutable(viewer).isEmpty())
+            QSKIP("rsvg-convert (librsvg2-bin) or pdftotext (poppler-utils) is not installed");
+        QProcess view;
+        if (viewer == u"rsvg-convert")
+            view.start(viewer, { path(name), u"-o"_s, path(u"svg.png"_s) });
+        else if (!viewer.isEmpty())
+            view.start(viewer, { path(name), u"-"_s });
+        QVERIFY(viewer.isEmpty() || (view.waitForFinished() && view.exitCode() == 0));
+        if (viewer == u"pdftotext")
+            QVERIFY(view.readAllStandardOutput().contains("Hours a week, 28/12/2025 to 02/01/2027"));
+        else
+            QCOMPARE(pngSize(readFile(path(viewer.isEmpty() ? name : u"svg.png"_s))), QSize(800, 450));
+        if (!settingsFile) {
+            QCOMPARE(QDir(path(u"config/Orvane Software"_s)).entryList(QDir::Files), QStringList());
+            writeFile(settingsPath(), settings);
+        }
     }
 
     // What is not a data file, where one is read or written: refused at once
@@ -572,7 +637,8 @@ private Q_SLOTS:
         struct stat before { };
         QCOMPARE(stat(name.constData(), &before), 0);
         writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
-        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s } };
+        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s },
+            { u"chart"_s, u"odd.hf"_s, u"-o"_s, u"c.svg"_s } };
         if (!S_ISREG(before.st_mode))
             commands.append({ u"export"_s, u"week.hf"_s, u"-o"_s, u"odd.hf"_s });
         for (const QStringList &arguments : std::as_const(commands)) {
