@@ -85,6 +85,8 @@ struct TVacationSettings;
     NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
     FLAG(ShowBalance,                   false)                                        \
     FLAG(ReportShowBalance,             false)                                        \
+    FLAG(ChartAdjustDatesToFullWeek,    true)                                         \
+    TEXT(ChartFileName,                 "")                                           \
     TEXT(HolidayCalendar,               "")                                           \
     NUMBER(VacationDaysPerYear,         Integer, 0,               0, 366)             \
     NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)
