@@ -36,7 +36,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -66,18 +65,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setWindowIcon(ApplicationIcon());
     move(DesignPosition);
 
-    // A holiday calendar that cannot be read is told once, after whatever
-    // asked for the targets; the sheet and the figures go on without holidays.
-    connect(
-        &m_data, &TData::HolidayCalendarFailed, this,
-        [](const QString &problem) {
-            ShowMessageBox(
-                tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
-        },
-        Qt::QueuedConnection);
-
-    // The holiday calendar is read once start-up has shown the week: a long
-    // one takes as long to read as a tenth of start-up.
+    // The holiday calendar comes in once start-up has shown the week.
     m_data.HoldBackHolidays(true);
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
@@ -333,13 +321,7 @@ void TMainForm::CompleteStartUp()
     if (m_startUpDone)
         return;
     m_startUpDone = true;
-    // The holiday calendar comes in once the week is on the screen, whatever
-    // start-up meets on the way: a zero timer runs after the events that
-    // start-up posts, the paint of the week among them.
-    QTimer::singleShot(0, this, [this] {
-        m_data.HoldBackHolidays(false);
-        RunReportingErrors([this] { m_weekSheet->TargetsChanged(); });
-    });
+    m_weekSheet->ReadHolidaysSoon();
 
     QString path;
     // A name typed in a terminal is relative to that terminal's folder; kept

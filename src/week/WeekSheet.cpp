@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <array>
 #include <exception>
@@ -30,6 +31,15 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
     , m_binder(recorder, data, *this)
 {
     ArrangeView();
+    // A holiday calendar that cannot be read is told once, after whatever
+    // asked for the targets; the figures go on without holidays.
+    connect(
+        &m_data, &TData::HolidayCalendarFailed, this,
+        [](const QString &problem) {
+            ShowMessageBox(
+                tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
+        },
+        Qt::QueuedConnection);
 }
 
 void TWeekSheet::InitWeek()
@@ -146,6 +156,14 @@ void TWeekSheet::TargetsChanged()
     ShowWeekDates(m_weekStart, HolidayNames(m_weekStart));
     m_weekBalance.reset();
     Recalculate(1, 7);
+}
+
+void TWeekSheet::ReadHolidaysSoon()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_data.HoldBackHolidays(false);
+        RunReportingErrors([this] { TargetsChanged(); });
+    });
 }
 
 int TWeekSheet::TargetDate(int weekday) const

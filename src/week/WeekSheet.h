@@ -41,6 +41,11 @@ public:
     // The targets changed (the holiday calendar came in): marks the week's
     // public holidays and counts the week and the balance again.
     void TargetsChanged();
+    // Lets the holiday calendar that the settings hold back come in once the
+    // week is on the screen, whatever the caller meets on the way: a zero
+    // timer runs after the events already posted, the paint among them. A
+    // long calendar takes as long to read as a tenth of start-up.
+    void ReadHolidaysSoon();
     // Orders the columns from FirstDayOfWeek and captions the headings.
     void ArrangeDayColumns();
     void UpdateCommentButton(QAbstractButton *button, const QString &comment, int date);
