@@ -12,8 +12,12 @@ set -euo pipefail
 build_and_run=(
     cmake ninja-build g++
     qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test and the platform plugins
+    qt6-charts-dev          # Qt Charts: the chart window and `hourframe chart`
+    libqt6opengl6-dev       # Qt OpenGL's CMake files, which Qt Charts' CMake files ask for
+    qt6-svg-dev             # Qt SVG: saving the chart as SVG
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     help2man                # the manual page, from the --help texts
+    libical-dev pkgconf     # libical reads the public-holiday calendars (.ics); CMake finds it with pkg-config
     qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the German and French .qm files at build time
     qt6-translations-l10n   # Qt's own texts (its dialogs and buttons) in the user's language
 )
@@ -31,6 +35,7 @@ tests=(
     bash-completion zsh fish  # the shell completion, as each shell loads it
     python3                 # the tests read exports and --json back with its csv and json modules; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    git                     # the test of `hourframe merge` as git's merge driver, in a real repository
     adwaita-qt6             # the Adwaita styles, light and dark, that the screenshots check the sheet under
     at-spi2-core python3-pyatspi  # what a screen reader hears: the accessibility dump on Xvfb
 )

@@ -5,6 +5,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
+#include "core/Vacation.h"
 #include "settings/DataMod.h"
 
 #include <QCoreApplication>
@@ -55,13 +56,25 @@ void addDay(QJsonObject &object, const QString &name, int day)
     object.insert(name + u"Text"_s, ShortDateText(day));
 }
 
-// The balance, and with the weeks the account of it as ledgerTable shows it.
-QByteArray balanceJson(
-    const TBalanceSettings &balance, int asOf, qint64 total, const std::vector<TBalanceWeek> *weeks)
+// The vacation taken and left in the year of the as-of day.
+QString vacationLines(const TVacation &vacation)
+{
+    return QCoreApplication::translate("Cli", "Vacation taken in %1: %2\nVacation left in %1: %3\n")
+        .arg(vacation.Year)
+        .arg(VacationDaysWithUnit(vacation.Taken), VacationDaysWithUnit(vacation.Left));
+}
+
+// The balance and the vacation, and with the weeks the account of the
+// balance as ledgerTable shows it.
+QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const TVacation &vacation,
+    const std::vector<TBalanceWeek> *weeks)
 {
     QJsonObject object;
     addDay(object, u"asOf"_s, asOf);
     addBalance(object, u"balance"_s, total);
+    object.insert(u"vacationYear"_s, vacation.Year);
+    object.insert(u"vacationTaken"_s, VacationDaysText(vacation.Taken).toDouble());
+    object.insert(u"vacationLeft"_s, VacationDaysText(vacation.Left).toDouble());
     if (weeks) {
         addBalance(object, u"opening"_s, balance.Opening);
         QJsonArray list;
@@ -87,7 +100,12 @@ QByteArray RunBalance(const QStringList &arguments)
         QCoreApplication::translate("Cli",
             "Prints the running balance: the opening balance plus, for every day from the start date\n"
             "(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
-            "worked less that weekday's target. Days after today are not counted."));
+            "worked less that weekday's target (none on a public holiday of the HolidayCalendar).\n"
+            "Days after today are not counted. ")
+            + QCoreApplication::translate("Cli",
+                "With a vacation allowance, then the vacation days taken and left in that\n"
+                "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"
+                "and VacationCarriedOver in the year the balance starts."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
         QCoreApplication::translate("Cli",
@@ -109,20 +127,24 @@ QByteArray RunBalance(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
+    const TVacationSettings allowance = VacationSettingsOf(*settings);
+    const TVacation vacation = VacationOf(recorder, balance, allowance, asOf);
     if (options.isSet(u"json"_s)) {
         // A later day counts as today: the future is not owed yet.
         const int counted = std::min(asOf, DayNumber::today());
         const qint64 total = Balance(recorder, balance, counted);
         if (!options.isSet(u"weeks"_s))
-            return balanceJson(balance, counted, total, nullptr);
+            return balanceJson(balance, counted, total, vacation, nullptr);
         const std::vector<TBalanceWeek> weeks
             = BalanceLedger(recorder, balance, counted, settings->FirstDayOfWeek());
-        return balanceJson(balance, counted, total, &weeks);
+        return balanceJson(balance, counted, total, vacation, &weeks);
     }
     if (options.isSet(u"weeks"_s))
         return ledgerTable(balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()))
             .toUtf8();
-    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n').toUtf8();
+    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n'
+        + (allowance.IsSet() ? vacationLines(vacation) : QString()))
+        .toUtf8();
 }
 
 } // namespace Cli

@@ -28,12 +28,17 @@ namespace {
 constexpr Subcommand Subcommands[] = {
     { u"report", QT_TRANSLATE_NOOP("Cli", "Print the report of a period"), RunReport },
     { u"export", QT_TRANSLATE_NOOP("Cli", "Write the CSV export of a period"), RunExport },
+    { u"chart", QT_TRANSLATE_NOOP("Cli", "Write the chart of a period as PNG, SVG or PDF"), RunChart },
     { u"week", QT_TRANSLATE_NOOP("Cli", "Print a week with its hours as the week sheet shows them"),
         RunWeek },
     { u"punch", QT_TRANSLATE_NOOP("Cli", "Put the current time into today's Arrive or Depart and save"),
         RunPunch, true },
     { u"balance", QT_TRANSLATE_NOOP("Cli", "Print the running balance, or its account week by week"),
         RunBalance },
+    { u"merge", QT_TRANSLATE_NOOP("Cli", "Merge versions of a data file day by day (git's merge driver)"),
+        RunMerge },
+    { u"holidays", QT_TRANSLATE_NOOP("Cli", "List the public holidays of a holiday calendar for a period"),
+        RunHolidays },
 };
 
 // Lines for standard error that Run writes after a command's output.

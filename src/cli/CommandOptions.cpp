@@ -124,13 +124,26 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
     m_positionals.append(name);
 }
 
+void CommandOptions::addFurtherPositionals(
+    const QString &name, const QString &description, const QString &syntax)
+{
+    m_parser.addPositionalArgument(name, description, syntax);
+    m_furtherSyntax = syntax;
+    m_furtherPositionals = { name };
+}
+
 void CommandOptions::addDataFile()
 {
-    m_parser.addPositionalArgument(DataFileName,
+    addOptionalFile(DataFileName,
         QCoreApplication::translate(
-            "Cli", "The data file; without it, the file last opened or saved in the window."),
-        u"[FILE]"_s);
-    m_positionals.append(DataFileName);
+            "Cli", "The data file; without it, the file last opened or saved in the window."));
+    m_dataFile = true;
+}
+
+void CommandOptions::addOptionalFile(const QString &name, const QString &description)
+{
+    m_parser.addPositionalArgument(name, description, u'[' + name + u']');
+    m_positionals.append(name);
     m_optionalFile = true;
 }
 
@@ -162,7 +175,7 @@ void CommandOptions::addSettingOption()
         u"Name=Value"_s));
 }
 
-void CommandOptions::addPeriodOptions(const QString &adjustSetting)
+void CommandOptions::addPeriodOptions(const QString &adjustSetting, const QString &withoutAny)
 {
     addOption(QCommandLineOption(FromOption,
         QCoreApplication::translate(
@@ -173,11 +186,18 @@ void CommandOptions::addPeriodOptions(const QString &adjustSetting)
     addOption(QCommandLineOption(PeriodOption,
         QCoreApplication::translate("Cli",
             "A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and "
-            "--period: this week.")
-            .arg(PeriodWords().join(u", "_s)),
+            "--period: %2.")
+            .arg(PeriodWords().join(u", "_s),
+                withoutAny.isEmpty() ? QCoreApplication::translate("Cli", "this week") : withoutAny),
         u"NAME"_s));
-    addSwitch(
-        u"adjust"_s, adjustSetting, QCoreApplication::translate("Cli", "Widen the period to whole weeks."));
+    if (!adjustSetting.isEmpty())
+        addSwitch(u"adjust"_s, adjustSetting,
+            QCoreApplication::translate("Cli", "Widen the period to whole weeks."));
+}
+
+bool CommandOptions::hasPeriod() const
+{
+    return m_parser.isSet(FromOption) || m_parser.isSet(ToOption) || m_parser.isSet(PeriodOption);
 }
 
 TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
@@ -218,7 +238,7 @@ bool CommandOptions::parse(const QStringList &arguments)
     if (positional.size() < m_positionals.size() - (m_optionalFile ? 1 : 0))
         throw UsageError(
             QCoreApplication::translate("Cli", "missing %1").arg(m_positionals.at(positional.size())));
-    if (positional.size() > m_positionals.size())
+    if (positional.size() > m_positionals.size() && m_furtherSyntax.isEmpty())
         throw UsageError(QCoreApplication::translate("Cli", "unexpected argument '%1'")
                              .arg(positional.at(m_positionals.size())));
     return true;
@@ -233,13 +253,15 @@ int CommandOptions::dayOrToday(const QString &name) const
 QByteArray CommandOptions::helpText() const
 {
     if (m_parser.isSet(ListOptionsOption))
-        return (QStringList(m_options + m_positionals).join(u'\n') + u'\n').toUtf8();
+        return (QStringList(m_options + m_positionals + m_furtherPositionals).join(u'\n') + u'\n').toUtf8();
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     QStringList usage = m_positionals;
     if (m_optionalFile)
-        usage.last() = u"[FILE]"_s;
+        usage.last() = u'[' + usage.last() + u']';
+    if (!m_furtherSyntax.isEmpty())
+        usage.append(m_furtherSyntax);
     text.replace(0, firstLineEnd,
         QCoreApplication::translate("Cli", "Usage: hourframe %1 [options] %2")
             .arg(m_command, usage.join(u' ')));
@@ -248,7 +270,7 @@ QByteArray CommandOptions::helpText() const
 
 QString CommandOptions::dataFile(const TData &settings, FileUse use) const
 {
-    Q_ASSERT(m_optionalFile);
+    Q_ASSERT(m_dataFile);
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() == m_positionals.size())
         return positional.last();
@@ -264,6 +286,9 @@ QString CommandOptions::dataFile(const TData &settings, FileUse use) const
 std::unique_ptr<TData> CommandOptions::settings() const
 {
     auto settings = std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
+    QObject::connect(settings.get(), &TData::HolidayCalendarFailed, [](const QString &problem) {
+        Note(QCoreApplication::translate("Cli", "%1 (going on without public holidays)").arg(problem));
+    });
     for (const QString &assignment : m_parser.values(SetOption)) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)

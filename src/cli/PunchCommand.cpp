@@ -4,6 +4,7 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/SharedDataFile.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
@@ -45,6 +46,9 @@ QByteArray RunPunch(const QStringList &arguments)
 
     const int today = DayNumber::today();
     TTimeRecorder recorder;
+    // Every Hourframe writer takes the lock, so none can come between this
+    // read and the save below; the save still checks for other programs.
+    const TDataFileLock lock(path);
     const QByteArray content = LoadForUpdate(recorder, path);
     const QString field = arriving ? QCoreApplication::translate("Cli", "Arrive")
                                    : QCoreApplication::translate("Cli", "Depart");

@@ -3,6 +3,8 @@
 
 #include "settings/DataMod.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Cli {
@@ -65,14 +67,19 @@ QStringList valuesOf(const Option &option)
         return settingNames();
     if (option.valueName == u"OUT")
         return { AnyFiles };
+    if (option.valueName == u"FILE")
+        return { DataFiles };
     return {};
 }
 
-// What a positional argument may be: one of the words of "in|out", or a data file.
+// What a positional argument may be: one of the words of "in|out", a
+// holiday calendar, or a data file.
 QStringList positionalValues(const QString &name)
 {
     if (name.contains(u'|'))
         return name.split(u'|');
+    if (name == u"CALENDAR")
+        return { AnyFiles };
     return { DataFiles };
 }
 
@@ -106,7 +113,11 @@ QStringList Completions(const QStringList &words)
             ++positionals;
         }
     }
-    // Once every positional argument is there, only options are left.
+    // Once every positional argument is there, only options are left; one
+    // named like "FILE..." takes any number.
+    const bool repeats = !syntax.positionals.isEmpty() && syntax.positionals.last().endsWith(u"...");
+    if (repeats)
+        positionals = std::min(positionals, syntax.positionals.size() - 1);
     if (current.startsWith(u'-') || positionals >= syntax.positionals.size()) {
         QStringList names;
         for (const Option &option : syntax.options) {

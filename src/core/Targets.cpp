@@ -1,7 +1,9 @@
 #include "core/Targets.h"
 
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 
+#include <algorithm>
 #include <numeric>
 
 // Whole weeks at the week's sum, then the days left over, without visiting
@@ -16,5 +18,24 @@ qint64 TTargets::SumOfDays(int first, int last) const
     const int weekday = DayNumber::dayOfWeek(first);
     for (int i = 0; i < days % 7; ++i)
         sum += Days[std::size_t((weekday - 1 + i) % 7)];
+    return sum - HolidayTargets(first, last);
+}
+
+bool TTargets::IsHoliday(int date) const
+{
+    return Holidays && Holidays->IsHoliday(date);
+}
+
+qint64 TTargets::HolidayTargets(int first, int last) const
+{
+    qint64 sum = 0;
+    if (Holidays)
+        for (const THoliday &holiday : Holidays->Between(first, last))
+            sum += OfWorkday(holiday.Date);
     return sum;
+}
+
+int TTargets::OfWeekWithHolidays(int weekStart) const
+{
+    return int(std::max<qint64>(0, Weekly - HolidayTargets(weekStart, weekStart + 6)));
 }

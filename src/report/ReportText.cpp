@@ -4,6 +4,7 @@
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
@@ -55,8 +56,10 @@ void appendPiece(QString &line, const QString &word, qsizetype width)
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
+    // weeks, when given, receives every week of the period as it ends.
     TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
-        const std::function<void(QStringView)> &write)
+        const std::function<void(QStringView)> &write,
+        const std::function<void(const TReportWeek &)> &weeks = {})
         : m_store(store)
         , m_period(period)
         , m_settings(settings)
@@ -66,8 +69,12 @@ public:
         , m_dayNameWidth(DayNameWidth())
         , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
         , m_write(write)
+        , m_weekSink(weeks)
     {
     }
+
+    bool ExtraColumn() const { return m_extra; }
+    bool HolidayColumn() const { return m_holiday; }
 
     void Write()
     {
@@ -83,11 +90,17 @@ public:
     }
 
 private:
-    // The record of every day of the period, or null, in one pass over the store.
+    // The record of every day of the period, or null, in one pass over the
+    // store; and the public holidays of the period.
     void ReadDays()
     {
         if (m_period.EndDate < m_period.StartDate)
             return;
+        if (m_settings.Targets.Holidays) {
+            const std::span<const THoliday> holidays
+                = m_settings.Targets.Holidays->Between(m_period.StartDate, m_period.EndDate);
+            m_holidays.assign(holidays.begin(), holidays.end());
+        }
         const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
         m_records.assign(static_cast<size_t>(days), nullptr);
         m_store.VisitDays(m_period.StartDate, m_period.EndDate, [&](const DayRecord &record) {
@@ -102,7 +115,7 @@ private:
         m_lunch = m_settings.ShowLunchTime;
         m_extra = m_settings.ShowExtraHours;
         m_holiday = m_settings.ShowHols;
-        m_comment = m_settings.ShowComment;
+        m_comment = m_settings.ShowComment || !m_holidays.empty();
         m_deviation = m_settings.ShowDeviationFromWeeklyTarget;
         for (const DayRecord *record : m_records) {
             if (m_lunch && m_extra && m_holiday && m_comment)
@@ -196,7 +209,7 @@ private:
         line.clear();
         if (included) {
             const qint64 hours = DayHours(values);
-            Count(values.Holiday, hours);
+            Count(values, hours);
             const std::size_t start = line.size();
             m_date.AppendTo(line, day);
             AppendText(line, blanks(m_dateWidth - qsizetype(line.size() - start) + 3));
@@ -223,7 +236,9 @@ private:
             AppendText(line, blanks(4));
         }
 
-        if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
+        const bool weekEnd = weekday == m_lastDayOfWeek;
+        const bool subtotal = weekEnd && m_weekDays > 0;
+        if (subtotal) {
             ++m_weeks;
             // The week's figures of an unlisted day stand one column right of
             // those of a listed day, under the heading Weekly: 49 blanks for
@@ -235,19 +250,19 @@ private:
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {
-                const qint64 deviation = m_weekSum - m_settings.Targets.OfWeek(day - 6);
+                const qint64 deviation = m_weekSum - WeekTarget(day);
                 AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
             }
-            m_weekSum = 0;
-            m_weekDays = 0;
         } else {
             AppendText(line, blanks(21));
         }
+        if (weekEnd || day == m_period.EndDate)
+            EndWeek(day, subtotal);
 
         if (included && m_comment)
-            AppendText(line, values.Comment);
+            AppendText(line, values.Comment.isEmpty() ? HolidayName(day) : QStringView(values.Comment));
 
         std::size_t end = line.size();
         while (end > 0 && line[end - 1] <= u' ')
@@ -256,12 +271,45 @@ private:
             m_write(QStringView(line.data(), qsizetype(end)));
     }
 
+    // Days are asked for in date order.
+    QStringView HolidayName(int day)
+    {
+        while (m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].Date < day)
+            ++m_nextHoliday;
+        return m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].Date == day
+            ? QStringView(m_holidays[m_nextHoliday].Name)
+            : QStringView();
+    }
+
+    // The target of the week that ends, or is cut off by the period, on day.
+    qint64 WeekTarget(int day) const
+    {
+        return m_settings.Targets.OfWeek(DayNumber::weekStartOf(day, m_settings.FirstDayOfWeek));
+    }
+
+    // Hands the week that ends on day to whoever asked for weeks, and starts
+    // the next one.
+    void EndWeek(int day, bool subtotal)
+    {
+        if (m_weekSink) {
+            const int first
+                = std::max(DayNumber::weekStartOf(day, m_settings.FirstDayOfWeek), m_period.StartDate);
+            m_weekSink({ first, day, m_weekSum, m_weekExtra, m_weekHolidays, WeekTarget(day), subtotal });
+        }
+        m_weekSum = 0;
+        m_weekDays = 0;
+        m_weekExtra = 0;
+        m_weekHolidays = 0;
+    }
+
     // With holidays counted as time worked every listed day counts for the
     // averages; without, only days with hours.
-    void Count(qint64 holiday, qint64 hours)
+    void Count(const DayRecord &values, qint64 hours)
     {
+        const qint64 holiday = values.Holiday;
         if (m_settings.IncludeHolsInTotal) {
             m_weekSum += holiday;
+            m_weekHolidays += holiday;
             m_total += holiday;
             if (hours <= 0) {
                 ++m_weekDays;
@@ -274,6 +322,9 @@ private:
             ++m_dayCount;
             m_weekSum += hours;
             m_total += hours;
+            // The day's hours hold its extra minutes; a negative extra
+            // typed into the file by hand is not shown as a part.
+            m_weekExtra += std::clamp<qint64>(values.Extra, 0, hours);
         }
     }
 
@@ -299,6 +350,15 @@ private:
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
         AddLine(
             Label(CarriedForwardLabel) + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
+        if (!m_settings.Vacation.IsSet())
+            return;
+        const TVacation vacation
+            = VacationOf(m_store, m_settings.Balance, m_settings.Vacation, m_period.EndDate);
+        const auto line = [&](const char *label, double days) {
+            AddLine(Padded(translated(label).arg(vacation.Year)) + VacationDaysWithUnit(days));
+        };
+        line(VacationTakenLabel, vacation.Taken);
+        line(VacationLeftLabel, vacation.Left);
     }
 
     void WriteAverages()
@@ -313,9 +373,9 @@ private:
             AddLine(ValueLine(AverageWeeklyLabel, m_total / m_weeks));
     }
 
-    // The labels of the totals, the balance and the averages, and the room
-    // they take: their values line up one column after the longest of them,
-    // the 26th in English.
+    // The labels of the totals, the balance, the vacation and the averages, and
+    // the room they take: their values line up one column after the longest
+    // of them, the 26th in English.
     static constexpr const char *TotalHolidaysLabel
         = QT_TRANSLATE_NOOP("ReportText", "Total holidays for period");
     static constexpr const char *TotalHoursLabel = QT_TRANSLATE_NOOP("ReportText", "Total hours for period");
@@ -326,15 +386,22 @@ private:
     static constexpr const char *AverageDailyLabel = QT_TRANSLATE_NOOP("ReportText", "Average daily hours");
     static constexpr const char *AverageWeeklyLabel = QT_TRANSLATE_NOOP("ReportText", "Average weekly hours");
 
-    QString Label(const char *label) const
+    static constexpr const char *VacationTakenLabel = QT_TRANSLATE_NOOP("ReportText", "Vacation taken in %1");
+    static constexpr const char *VacationLeftLabel = QT_TRANSLATE_NOOP("ReportText", "Vacation left in %1");
+
+    // A label and the blanks up to the values' column.
+    QString Padded(const QString &text) const
     {
         qsizetype width = 0;
         for (const char *each : { TotalHolidaysLabel, TotalHoursLabel, BroughtForwardLabel,
                  CarriedForwardLabel, AverageDailyLabel, AverageWeeklyLabel })
             width = std::max(width, columns(translated(each)));
-        const QString text = translated(label);
-        return text + blanks(width + 1 - columns(text));
+        for (const char *each : { VacationTakenLabel, VacationLeftLabel })
+            width = std::max(width, columns(translated(each).arg(2000)));
+        return text + blanks(std::max<qsizetype>(1, width + 1 - columns(text)));
     }
+
+    QString Label(const char *label) const { return Padded(translated(label)); }
 
     QString ValueLine(const char *label, qint64 value) const
     {
@@ -369,8 +436,11 @@ private:
     const qsizetype m_dayNameWidth;
     const int m_lastDayOfWeek;
     const std::function<void(QStringView)> &m_write;
+    const std::function<void(const TReportWeek &)> m_weekSink;
 
     std::vector<const DayRecord *> m_records;
+    std::vector<THoliday> m_holidays;
+    std::size_t m_nextHoliday = 0;
     bool m_lunch = false;
     bool m_extra = false;
     bool m_holiday = false;
@@ -380,6 +450,8 @@ private:
     // Running counters, 64 bits so that long periods with large values add up.
     qint64 m_weekSum = 0;
     qint64 m_weekDays = 0;
+    qint64 m_weekExtra = 0;
+    qint64 m_weekHolidays = 0;
     qint64 m_total = 0;
     qint64 m_dayCount = 0;
     qint64 m_weeks = 0;
@@ -407,6 +479,7 @@ TReportSettings ReportSettingsOf(const TData &data)
     s.ReportCalculateAverageHours = data.ReportCalculateAverageHours();
     s.ReportShowBalance = data.ReportShowBalance();
     s.Balance = BalanceSettingsOf(data);
+    s.Vacation = VacationSettingsOf(data);
     return s;
 }
 
@@ -414,6 +487,19 @@ void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const 
     const std::function<void(QStringView line)> &write)
 {
     TReportWriter(store, period, settings, write).Write();
+}
+
+TReportWeeks ReportWeeks(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+{
+    TReportWeeks weeks;
+    const std::function<void(QStringView)> ignore = [](QStringView) {};
+    const std::function<void(const TReportWeek &)> add
+        = [&](const TReportWeek &week) { weeks.Weeks.push_back(week); };
+    TReportWriter writer(store, period, settings, ignore, add);
+    writer.Write();
+    weeks.ExtraColumn = writer.ExtraColumn();
+    weeks.HolidayColumn = writer.HolidayColumn();
+    return weeks;
 }
 
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)

@@ -7,13 +7,16 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
 
+class THolidayCalendar;
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
 struct TTargets;
+struct TVacationSettings;
 
 // Every setting, one row each, in the order they are read at start-up:
 //   FLAG(name, default)
@@ -81,7 +84,12 @@ struct TTargets;
     NUMBER(BalanceStartDate,            Day,     0,  FirstFileDay(), LastFileDay())   \
     NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
     FLAG(ShowBalance,                   false)                                        \
-    FLAG(ReportShowBalance,             false)
+    FLAG(ReportShowBalance,             false)                                        \
+    FLAG(ChartAdjustDatesToFullWeek,    true)                                         \
+    TEXT(ChartFileName,                 "")                                           \
+    TEXT(HolidayCalendar,               "")                                           \
+    NUMBER(VacationDaysPerYear,         Integer, 0,               0, 366)             \
+    NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
@@ -172,8 +180,29 @@ public:
 
     // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
     int DayTarget(int weekday) const;
-    // The day and week targets, for whatever measures days against them.
+    // The day and week targets with the public holidays, for whatever
+    // measures days against them.
     TTargets Targets() const;
+
+    // The public holidays of the HolidayCalendar file, read when first asked
+    // for and again once the setting names another file; none without a
+    // file, or when it cannot be read, which HolidayCalendarFailed then tells.
+    std::shared_ptr<const THolidayCalendar> Holidays() const;
+    // A calendar file read afresh, or why it cannot be read. Holidays() takes
+    // the last one read, so that a file looked at beforehand (as Preferences
+    // does) is neither read nor reported twice.
+    struct HolidayCalendarRead {
+        std::shared_ptr<const THolidayCalendar> calendar;
+        QString problem;
+    };
+    const HolidayCalendarRead &ReadHolidayCalendar(const QString &path) const;
+    // Held back, Holidays() gives none and reads nothing, so that the window
+    // shows its first week without waiting for a long calendar; released,
+    // the next call reads it.
+    void HoldBackHolidays(bool held)
+    {
+        m_holidaysHeldBack = held;
+    }
 
     const TSettingValue &Value(TSetting setting) const
     {
@@ -203,6 +232,11 @@ public:
     // assignments throws part way (the failure then goes on to the caller).
     void Batch(const std::function<void()> &assignments);
 
+Q_SIGNALS:
+    // The HolidayCalendar file cannot be read: the file, the line and the
+    // problem. Holidays() then goes on without holidays.
+    void HolidayCalendarFailed(const QString &message) const;
+
 private:
     struct PendingValue {
         TSetting setting;
@@ -220,10 +254,16 @@ private:
     std::array<TSettingValue, SettingCount> m_values;
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
+    // The file of the setting and what it gave; the file read last by
+    // ReadHolidayCalendar and what it gave.
+    mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_holidays;
+    mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_lookedAt;
+    bool m_holidaysHeldBack = false;
 };
 
 // The values the settings object holds now.
 TBalanceSettings BalanceSettingsOf(const TData &data);
+TVacationSettings VacationSettingsOf(const TData &data);
 
 // The manual's first page for the window program's file: in the data folder
 // of the installed tree, or of the build tree laid out alike; empty when it

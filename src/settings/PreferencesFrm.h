@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class TDateEdit;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +16,8 @@ class TData;
 class TTimeEdit;
 enum class TSetting;
 
-// The Options dialog: start-up, view, rounding, target, printer and balance settings.
+// The Options dialog: start-up, view, rounding, target, holiday, printer,
+// balance and vacation settings.
 // Every control mirrors one setting; OK stores all of them, changed or not,
 // and Cancel stores nothing. Invalid input only keeps OK disabled.
 class TPreferencesForm : public QDialog {
@@ -35,6 +37,7 @@ private:
 
     void CreateOptionsPage();
     void CreateTargetsPage();
+    void CreateHolidaysPage();
     void CreatePrinterPage();
     void CreateBalancePage();
     void CreateButtons();
@@ -50,6 +53,8 @@ private:
     void ckDeviationClick();
     void DayTargetChange();
     void ckBalanceFromFirstDayClick();
+    void edHolidayCalendarChange();
+    void btBrowseHolidayCalendarClick();
     void Validate();
     bool InputIsValid() const;
     void btOkClick();
@@ -69,6 +74,10 @@ private:
     QCheckBox *ckBalanceFromFirstDay;
     TDateEdit *edBalanceStartDate;
     QLineEdit *teBalanceOpening;
+    QLineEdit *edHolidayCalendar;
+    QLabel *laHolidayCount;
+    QLineEdit *edVacationDaysPerYear;
+    QLineEdit *edVacationCarriedOver;
     QPushButton *btOk;
     QPushButton *btCancel;
 

@@ -117,6 +117,8 @@ const std::vector<Setting> &settings()
         NUMBER(BalanceOpening, 0, -195),
         FLAG(ShowBalance, false),
         FLAG(ReportShowBalance, false),
+        FLAG(ChartAdjustDatesToFullWeek, true),
+        TEXT(ChartFileName, QString()),
     };
     return all;
 }
@@ -169,7 +171,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(57)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(59)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
