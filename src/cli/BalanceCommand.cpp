@@ -5,6 +5,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
+#include "core/Today.h"
 #include "settings/DataMod.h"
 
 #include <QDate>
@@ -19,16 +20,40 @@ using namespace Qt::StringLiterals;
 namespace Cli {
 namespace {
 
+// The first and the last day a balance counts; nothing when it counts none.
+struct CountedDays {
+    std::optional<int> first;
+    int last = 0;
+    bool todayLeftOut = false; // taken as of today, which is not closed yet
+};
+
+CountedDays countedDays(const TTimeRecorder &store, const TBalanceSettings &balance, int asOf)
+{
+    CountedDays days;
+    days.last = LastCountedDay(store, asOf);
+    days.todayLeftOut = asOf >= DayNumber::today() && days.last < DayNumber::today();
+    const std::optional<int> start = BalanceStart(store, balance);
+    if (start && *start <= days.last)
+        days.first = start;
+    return days;
+}
+
 // The opening balance, then one line per week: the minutes worked and owed
-// in it, their difference and the balance at its end.
-QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceWeek> &weeks)
+// in it, their difference and the balance at its end; last the days counted.
+QString ledgerTable(
+    const TBalanceSettings &balance, const std::vector<TBalanceWeek> &weeks, const CountedDays &counted)
 {
     QList<QStringList> rows { { u"Week"_s, u"Worked"_s, u"Target"_s, u"Difference"_s, u"Balance"_s },
         { u"Opening"_s, QString(), QString(), QString(), BalanceText(balance.Opening) } };
     for (const TBalanceWeek &week : weeks)
         rows.append({ ShortDateText(week.WeekStart), HoursText(week.Worked), HoursText(week.Target),
             BalanceText(week.Worked - week.Target), BalanceText(week.Balance) });
-    return AlignedTable(rows, { false, true, true, true, true });
+    QString days = counted.first
+        ? u"Days counted: %1 to %2"_s.arg(ShortDateText(*counted.first), ShortDateText(counted.last))
+        : u"Days counted: none"_s;
+    if (counted.todayLeftOut)
+        days += u"; today counts once it is closed"_s;
+    return AlignedTable(rows, { false, true, true, true, true }) + u'\n' + days + u'\n';
 }
 
 void addBalance(QJsonObject &object, const QString &name, qint64 minutes)
@@ -49,13 +74,21 @@ void addDay(QJsonObject &object, const QString &name, int day)
     object.insert(name + u"Text"_s, ShortDateText(day));
 }
 
-// The balance, and with the weeks the account of it as ledgerTable shows it.
-QByteArray balanceJson(
-    const TBalanceSettings &balance, int asOf, qint64 total, const std::vector<TBalanceWeek> *weeks)
+// The balance and the days it counts, and with the weeks the account of it
+// as ledgerTable shows it.
+QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const CountedDays &counted,
+    const std::vector<TBalanceWeek> *weeks)
 {
     QJsonObject object;
     addDay(object, u"asOf"_s, asOf);
     addBalance(object, u"balance"_s, total);
+    if (counted.first) {
+        addDay(object, u"countedFrom"_s, *counted.first);
+        addDay(object, u"countedTo"_s, counted.last);
+    } else {
+        object.insert(u"countedFrom"_s, QJsonValue());
+        object.insert(u"countedTo"_s, QJsonValue());
+    }
     if (weeks) {
         addBalance(object, u"opening"_s, balance.Opening);
         QJsonArray list;
@@ -80,7 +113,8 @@ QByteArray RunBalance(const QStringList &arguments)
     CommandOptions options(u"balance"_s,
         u"Prints the running balance: the opening balance plus, for every day from the start date\n"
         u"(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
-        u"worked less that weekday's target. Days after today are not counted."_s);
+        u"worked less the target in force on that day. Days after today are not counted, and today\n"
+        u"only once it holds a departure, or holiday or extra hours and no arrival."_s);
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
         u"The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and "
@@ -100,18 +134,20 @@ QByteArray RunBalance(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
+    const CountedDays counted = countedDays(recorder, balance, asOf);
     if (options.isSet(u"json"_s)) {
         // A later day counts as today: the future is not owed yet.
-        const int counted = std::min(asOf, DayNumber::today());
-        const qint64 total = Balance(recorder, balance, counted);
+        const int taken = std::min(asOf, DayNumber::today());
+        const qint64 total = Balance(recorder, balance, taken);
         if (!options.isSet(u"weeks"_s))
-            return balanceJson(balance, counted, total, nullptr);
+            return balanceJson(balance, taken, total, counted, nullptr);
         const std::vector<TBalanceWeek> weeks
-            = BalanceLedger(recorder, balance, counted, settings->FirstDayOfWeek());
-        return balanceJson(balance, counted, total, &weeks);
+            = BalanceLedger(recorder, balance, taken, settings->FirstDayOfWeek());
+        return balanceJson(balance, taken, total, counted, &weeks);
     }
     if (options.isSet(u"weeks"_s))
-        return ledgerTable(balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()))
+        return ledgerTable(
+            balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()), counted)
             .toUtf8();
     return (BalanceText(Balance(recorder, balance, asOf)) + u'\n').toUtf8();
 }

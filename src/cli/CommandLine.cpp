@@ -31,6 +31,7 @@ constexpr Subcommand Subcommands[] = {
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
     { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch, true },
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
+    { u"today", u"Print today's hours so far, the time to leave and the balance", RunToday },
 };
 
 // Lines for standard error that Run writes after a command's output.

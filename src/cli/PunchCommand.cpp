@@ -6,6 +6,7 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/Today.h"
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
@@ -38,9 +39,12 @@ QByteArray RunPunch(const QStringList &arguments)
                                          : DayNumber::minutesNow();
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
-    const int today = DayNumber::today();
     TTimeRecorder recorder;
     const QByteArray content = LoadForUpdate(recorder, path);
+    // A night shift is one day's record, kept on the day it began: leaving
+    // after midnight ends yesterday's shift.
+    const std::optional<int> working = DayInProgress(recorder);
+    const int today = !arriving && working ? *working : DayNumber::today();
     const QString field = arriving ? u"Arrive"_s : u"Depart"_s;
     const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);
     const int held = arriving ? recorder.GetArrive(today) : recorder.GetDepart(today);

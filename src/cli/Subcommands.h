@@ -18,6 +18,7 @@ QByteArray RunExport(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
+QByteArray RunToday(const QStringList &arguments);
 
 struct Subcommand {
     QStringView name;

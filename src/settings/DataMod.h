@@ -81,7 +81,10 @@ struct TTargets;
     NUMBER(BalanceStartDate,            Day,     0,  FirstFileDay(), LastFileDay())   \
     NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
     FLAG(ShowBalance,                   false)                                        \
-    FLAG(ReportShowBalance,             false)
+    FLAG(ReportShowBalance,             false)                                        \
+    TEXT(TargetHistory,                 "")                                           \
+    FLAG(ShowLeaveAt,                   false)                                        \
+    FLAG(NotifyLeaveTime,               false)
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
@@ -170,8 +173,17 @@ public:
 
     // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
     int DayTarget(int weekday) const;
-    // The day and week targets, for whatever measures days against them.
+    // The targets in force on every day, for whatever measures days against
+    // them: the entries of TargetHistory, the latest of them with the day
+    // targets and WeeklyTarget, which are the targets from its start on. No
+    // history is one entry from the start.
     TTargets Targets() const;
+    // Stores a history: its latest targets as the day targets and
+    // WeeklyTarget, the whole of it as TargetHistory (empty for one entry),
+    // in one write.
+    void SetTargets(const TTargets &targets);
+    // Whether a setting is a day target or WeeklyTarget.
+    static bool IsTarget(TSetting setting);
 
     const TSettingValue &Value(TSetting setting) const
     {
@@ -216,12 +228,18 @@ private:
     TRegistryManager *m_registryManager;
     QString m_applicationTitle;
     std::array<TSettingValue, SettingCount> m_values;
+    // WeeklyTarget was stored or assigned; until then it is the sum of the
+    // day targets, also after one of them changes.
+    bool m_weeklyTargetGiven = false;
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
 };
 
 // The values the settings object holds now.
 TBalanceSettings BalanceSettingsOf(const TData &data);
+// The lunch a day is taken to have when none is entered: the default lunch
+// when it is used, else 0.
+int DefaultLunchOf(const TData &data);
 
 // The manual's first page for the window program's file: in the data folder
 // of the installed tree, or of the build tree laid out alike; empty when it

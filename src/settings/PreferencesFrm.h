@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Targets.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -12,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class TData;
+class TTargetHistoryList;
 class TTimeEdit;
 enum class TSetting;
 
@@ -35,6 +38,7 @@ private:
 
     void CreateOptionsPage();
     void CreateTargetsPage();
+    void CreateTargetHistory(QWidget *page);
     void CreatePrinterPage();
     void CreateBalancePage();
     void CreateButtons();
@@ -49,6 +53,9 @@ private:
     void ckRoundTimesClick();
     void ckDeviationClick();
     void DayTargetChange();
+    // The targets the fields show; and showing the latest of the history.
+    TTargetSet ShownTargets() const;
+    void ShowTargets(const TTargetSet &targets);
     void ckBalanceFromFirstDayClick();
     void Validate();
     bool InputIsValid() const;
@@ -73,6 +80,10 @@ private:
     QPushButton *btCancel;
 
     QList<TTimeEdit *> m_dayTargets; // Monday to Sunday
+    TTargetHistoryList *m_targetHistory;
+    // What the target fields showed when the dialog opened: a change of them
+    // asks from which day on it holds.
+    TTargetSet m_openedTargets;
 };
 
 // The Options command's dialog, shown modally over the owner. Returns whether

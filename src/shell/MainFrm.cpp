@@ -12,6 +12,7 @@
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
 #include "shell/FileAssociation.h"
+#include "shell/LeaveNotice.h"
 #include "shell/SaveForm.h"
 #include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     connect(m_trayIcon, &TTrayIcon::OnClick, this, &TMainForm::acShowFormExecute);
     connect(m_trayIcon, &TTrayIcon::OnRightClick, this, &TMainForm::acShowFormExecute);
     connect(m_trayIcon, &TTrayIcon::OnTrayChange, this, &TMainForm::TrayChange);
+    m_leaveNotice = new TLeaveNotice(m_data, *m_weekSheet, *m_trayIcon, this);
     LoadActionImages();
 
     m_goToWebsite = new TGoToWebsite(this);
@@ -145,6 +147,10 @@ void TMainForm::CreateActions()
         = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
     acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
     acShowBalance = CreateAction("acShowBalance", "Show &Balance", "Show balance");
+    acShowLeaveAt = new QAction(tr("Show Leave &At"), this);
+    acShowLeaveAt->setObjectName(QStringLiteral("acShowLeaveAt"));
+    acShowLeaveAt->setToolTip(tr("Show when to leave today"));
+    acShowLeaveAt->setStatusTip(acShowLeaveAt->toolTip());
     acOptions = CreateAction("acOptions", "&Options...", "Configure options");
     acShowForm = CreateAction("acShowForm", "Show &Form...", "Show form");
     acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
@@ -191,6 +197,7 @@ void TMainForm::CreateActions()
         &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
     toggle(acShowBalance, &TData::ShowBalance, &TData::SetShowBalance);
+    toggle(acShowLeaveAt, &TData::ShowLeaveAt, &TData::SetShowLeaveAt);
 
     acShowForm->setVisible(false);
 }
@@ -210,7 +217,7 @@ void TMainForm::CreateMenus()
     m_showMenu->addActions({ acShowMenu, acShowToolbar });
     m_showMenu->addSeparator();
     m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-        acShowWeeklyDeviation, acShowComment, acShowBalance });
+        acShowWeeklyDeviation, acShowComment, acShowBalance, acShowLeaveAt });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
@@ -601,8 +608,8 @@ void TMainForm::ArrangeView()
     menuBar()->setVisible(m_data.ShowMenu());
     m_weekSheet->ArrangeRows(
         m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    m_weekSheet->SetResultRowsVisible(
-        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
+    m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(),
+        m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance(), m_data.ShowLeaveAt());
     m_toolBar->setVisible(m_data.ShowToolbar());
 
     const int sheetHeight = m_weekSheet->height();
@@ -622,6 +629,9 @@ void TMainForm::ArrangeView()
     caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
     caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), " &Comments");
     caption(acShowBalance, m_data.ShowBalance(), " &Balance");
+    acShowLeaveAt->setText(m_data.ShowLeaveAt() ? tr("Hide Leave &At") : tr("Show Leave &At"));
+    if (m_leaveNotice)
+        m_leaveNotice->Update();
 
     m_weekSheet->ArrangeDayColumns();
 }

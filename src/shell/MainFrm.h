@@ -11,6 +11,7 @@ class QMenu;
 class QToolBar;
 class TData;
 class TGoToWebsite;
+class TLeaveNotice;
 class TSaveFormPosition;
 class TTimeRecorder;
 class TTrayIcon;
@@ -29,6 +30,7 @@ public:
     TTimeRecorder &TimeRecorder() { return *m_timeRecorder; }
     TWeekSheet &WeekSheet() { return *m_weekSheet; }
     TTrayIcon &TrayIcon() { return *m_trayIcon; }
+    TLeaveNotice &LeaveNotice() { return *m_leaveNotice; }
     TSaveFormPosition &SaveFormPosition() { return *m_saveFormPosition; }
     bool StartUpDone() const { return m_startUpDone; }
 
@@ -65,6 +67,7 @@ public:
     QAction *acShowWeeklyDeviation = nullptr;
     QAction *acShowComment = nullptr;
     QAction *acShowBalance = nullptr;
+    QAction *acShowLeaveAt = nullptr;
     QAction *acOptions = nullptr;
     QAction *acShowForm = nullptr;
     QAction *acTimeNow = nullptr;
@@ -120,6 +123,7 @@ private:
     TTimeRecorder *m_timeRecorder = nullptr;
     TWeekSheet *m_weekSheet = nullptr;
     TTrayIcon *m_trayIcon = nullptr;
+    TLeaveNotice *m_leaveNotice = nullptr;
     TSaveFormPosition *m_saveFormPosition = nullptr;
     TGoToWebsite *m_goToWebsite = nullptr;
     QToolBar *m_toolBar = nullptr;

@@ -54,6 +54,7 @@ constexpr int DeviationRowHeight = 19;
 constexpr int WeeklyHoursRowHeight = 18;
 constexpr int ShortfallRowHeight = 21;
 constexpr int BalanceRowHeight = 21;
+constexpr int LeaveAtRowHeight = 21;
 
 constexpr int MaxFieldLength = 5;
 
@@ -271,6 +272,7 @@ void TWeekGrid::CreateResultRows()
     m_pnWeeklyHours = panel(QStringLiteral("pnWeeklyHours"), WeeklyHoursRowHeight);
     m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
     m_pnBalance = panel(QStringLiteral("pnBalance"), BalanceRowHeight);
+    m_pnLeaveAt = panel(QStringLiteral("pnLeaveAt"), LeaveAtRowHeight);
 
     CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), QString::fromUtf16(HoursCaption.text))
         ->move(RowLabelLeft, centred(HoursRowHeight));
@@ -290,6 +292,8 @@ void TWeekGrid::CreateResultRows()
         RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
     CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), QStringLiteral("Balance"))
         ->setGeometry(RowLabelLeft, centred(BalanceRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    CreateRowLabel(m_pnLeaveAt, QStringLiteral("laLeaveAt"), tr("Leave at"))
+        ->setGeometry(RowLabelLeft, centred(LeaveAtRowHeight), weeklyCaptionWidth, RowLabelHeight);
     CreateFigures(weeklyCaptionWidth);
 }
 
@@ -321,6 +325,14 @@ void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
     const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
     m_balance->setGeometry(
         balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
+    // The times to leave start where the week's figures do and may take the
+    // rest of the row: they come with a few words.
+    m_leaveAt = new QLabel(m_pnLeaveAt);
+    m_leaveAt->setObjectName(QStringLiteral("teLeaveAt"));
+    m_leaveAt->setAccessibleName(tr("Leave at"));
+    m_leaveAt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_leaveAt->setGeometry(
+        weeklyLeft, centred(LeaveAtRowHeight), width() - weeklyLeft - RowLabelLeft, RowLabelHeight);
 }
 
 void TWeekGrid::SetTabOrder()
@@ -431,6 +443,17 @@ QString TWeekGrid::BalanceShown() const
     return m_pnBalance->isVisibleTo(this) ? m_balance->text() : QString();
 }
 
+void TWeekGrid::ShowLeaveAt(const QString &text)
+{
+    if (m_leaveAt->text() != text)
+        m_leaveAt->setText(text);
+}
+
+QString TWeekGrid::LeaveAtShown() const
+{
+    return m_pnLeaveAt->isVisibleTo(this) ? m_leaveAt->text() : QString();
+}
+
 TTimeEdit *TWeekGrid::Field(int weekday, int row) const
 {
     if (weekday < 1 || weekday > 7)
@@ -518,11 +541,12 @@ bool TWeekGrid::IsRowShown(int row) const
     return m_rowLabels[row - 1]->isVisibleTo(this);
 }
 
-void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance)
+void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance, bool leaveAt)
 {
     m_showDailyDeviation = dailyDeviation;
     m_showWeeklyDeviation = weeklyDeviation;
     m_showBalance = balance;
+    m_showLeaveAt = leaveAt;
     StackResultRows();
     ResultRowsChanged();
 }
@@ -546,6 +570,7 @@ void TWeekGrid::StackResultRows()
     stack(m_pnWeeklyHours, true);
     stack(m_pnShortfall, m_showWeeklyDeviation);
     stack(m_pnBalance, m_showBalance);
+    stack(m_pnLeaveAt, m_showLeaveAt);
     setFixedHeight(top);
 }
 

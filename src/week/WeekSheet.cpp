@@ -8,6 +8,7 @@
 #include "core/Errors.h"
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
+#include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/Presenter.h"
 #include "ui/TimeEdit.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <array>
@@ -144,11 +146,46 @@ void TWeekSheet::Recalculate(int firstWeekday, int lastWeekday)
 
 void TWeekSheet::UpdateBalance()
 {
-    if (!IsBalanceRowShown() || m_binder.IsLoading())
+    if (!(IsBalanceRowShown() || IsLeaveAtRowShown() || m_todayWanted) || m_binder.IsLoading())
         return;
+    const TBalanceSettings settings = BalanceSettingsOf(m_data);
     if (!m_weekBalance)
-        m_weekBalance.emplace().Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
-    ShowBalance(BalanceText(m_weekBalance->AsOf(m_weekStart + 6)));
+        m_weekBalance.emplace().Reset(m_recorder, settings, m_weekStart);
+    m_today = TodayFigures(
+        m_recorder, settings, DefaultLunchOf(m_data), [this](int day) { return m_weekBalance->AsOf(day); });
+    const bool inProgress = m_today.InProgress && m_weekStart + 6 >= m_today.Date;
+    if (IsBalanceRowShown()) {
+        QString text = BalanceText(m_weekBalance->AsOf(m_weekStart + 6));
+        // Until the day is closed the balance is that of the day before.
+        if (inProgress)
+            text += tr(" (today: %1 so far)").arg(HoursText(m_today.SoFar));
+        ShowBalance(text);
+    }
+    if (IsLeaveAtRowShown())
+        ShowLeaveAt(LeaveAtText(m_today));
+    Q_EMIT TodayChanged();
+}
+
+void TWeekSheet::SetTodayWanted(bool wanted)
+{
+    m_todayWanted = wanted;
+    UpdateBalance();
+}
+
+void TWeekSheet::RefreshToday()
+{
+    UpdateBalance();
+}
+
+QString LeaveAtText(const TToday &today)
+{
+    if (!today.InProgress || !today.LeaveAt)
+        return {};
+    const QString leave = ClockText(*today.LeaveAt % 1440);
+    if (!today.ZeroBalanceAt)
+        return leave;
+    return QCoreApplication::translate("TWeekSheet", "%1 (zero balance at %2)")
+        .arg(leave, ClockText(*today.ZeroBalanceAt % 1440));
 }
 
 void TWeekSheet::ArrangeDayColumns()
@@ -176,8 +213,8 @@ void TWeekSheet::ArrangeView()
     }
     const DrawingLock lock(this);
     ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    SetResultRowsVisible(
-        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
+    SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(),
+        m_data.ShowBalance(), m_data.ShowLeaveAt());
     ArrangeDayColumns();
 }
 

@@ -201,28 +201,32 @@ private Q_SLOTS:
     //   week of 16/11: Thu 8:00 (+0:30), Fri holiday 7:00 (even): 15:00 against 14:30, +0:30;
     //   week of 23/11: Mon night shift 8:00 (+0:30), Tue nothing (-7:30), Wed a lunch longer
     //     than the span leaves the extra 1:00 (-6:30), Thu and Fri nothing: 9:00 against 37:00;
-    //   week of 30/11 to today: Mon 9:00 (+1:30), Tue and Wed nothing: 9:00 against 22:30.
+    //   week of 30/11 to yesterday: Mon 9:00 (+1:30), Tue nothing: 9:00 against 15:00;
+    //   today counts once it is closed.
     void balance_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("output");
-        QTest::newRow("as of today") << QStringList() << QByteArray("-42:30\n");
+        QTest::newRow("as of today") << QStringList() << QByteArray("-35:00\n");
         QTest::newRow("as of a day in the future")
-            << QStringList { u"--as-of"_s, u"2026-12-31"_s } << QByteArray("-42:30\n");
+            << QStringList { u"--as-of"_s, u"2026-12-31"_s } << QByteArray("-35:00\n");
         QTest::newRow("as of Friday 27 November")
             << QStringList { u"--as-of"_s, u"27/11/2026"_s } << QByteArray("-29:00\n");
-        // From Monday 23 November: -1:30 - 28:00 - 13:30.
+        // From Monday 23 November: -1:30 - 28:00 - 6:00.
         QTest::newRow("start as a date")
-            << QStringList { u"--set"_s, u"BalanceStartDate=2026-11-23"_s } << QByteArray("-43:00\n");
+            << QStringList { u"--set"_s, u"BalanceStartDate=2026-11-23"_s } << QByteArray("-35:30\n");
         QTest::newRow("start and opening as numbers")
             << QStringList { u"--set"_s, u"BalanceStartDate=46349"_s, u"--set"_s, u"BalanceOpening=-90"_s }
-            << QByteArray("-43:00\n");
+            << QByteArray("-35:30\n");
         QTest::newRow("week by week") << QStringList { u"--weeks"_s }
                                       << QByteArray("Week        Worked  Target  Difference  Balance\n"
                                                     "Opening                                   -1:30\n"
                                                     "16/11/2026   15:00   14:30       +0:30    -1:00\n"
                                                     "23/11/2026    9:00   37:00      -28:00   -29:00\n"
-                                                    "30/11/2026    9:00   22:30      -13:30   -42:30\n");
+                                                    "30/11/2026    9:00   15:00       -6:00   -35:00\n"
+                                                    "\n"
+                                                    "Days counted: 19/11/2026 to 01/12/2026; today counts "
+                                                    "once it is closed\n");
     }
 
     void balance()
@@ -483,8 +487,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("noted");
         QTest::addColumn<QByteArray>("after");
         const QByteArray before = "2/12/2026,8:30\r\n";
+        // Today holds an arrival only: it counts once it is closed.
         QTest::newRow("balance") << QStringList { u"balance"_s, u"--set"_s, u"BalanceStartDate=2026-12-02"_s }
-                                 << QByteArray("-7:30\n") << false << before;
+                                 << QByteArray("0:00\n") << false << before;
         QTest::newRow("punch") << QStringList { u"punch"_s, u"out"_s, u"--at"_s, u"16:00"_s }
                                << QByteArray("Depart 16:00 on Wed 02/12/2026\n") << true
                                << QByteArray("2/12/2026,8:30,16:\r\n");
@@ -550,12 +555,12 @@ private Q_SLOTS:
                "'Hours short', '20:30']"_s;
         QTest::newRow("balance") << QStringList { u"balance"_s }
                                  << u"[d['asOf'], d['balance'], d['balanceText']]"_s
-                                 << u"['2026-12-02', -360, '-6:00']"_s;
+                                 << u"['2026-12-02', 90, '+1:30']"_s;
         QTest::newRow("balance week by week")
             << QStringList { u"balance"_s, u"--weeks"_s }
             << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "
                "d['weeks']]]"_s
-            << u"['0:00', [('29/11/2026', 990, '-6:00')]]"_s;
+            << u"['0:00', [('29/11/2026', 990, '+1:30')]]"_s;
     }
 
     void json()
