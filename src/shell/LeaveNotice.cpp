@@ -27,6 +27,7 @@ TLeaveNotice::TLeaveNotice(TData &data, TWeekSheet &sheet, TTrayIcon &tray, QObj
     m_notice.setTimerType(Qt::PreciseTimer);
     connect(&m_notice, &QTimer::timeout, this, &TLeaveNotice::NoticeDue);
     connect(&m_sheet, &TWeekSheet::TodayChanged, this, &TLeaveNotice::TodayChanged);
+    connect(&m_tray, &TTrayIcon::OnTrayChange, this, &TLeaveNotice::Plan);
 }
 
 void TLeaveNotice::Update()
@@ -54,7 +55,7 @@ void TLeaveNotice::Plan()
 {
     const TToday &today = m_sheet.Today();
     m_planned = {};
-    if (m_data.NotifyLeaveTime() && m_data.UseToolTray() && today.InProgress && today.LeaveAt
+    if (m_data.NotifyLeaveTime() && m_tray.Shown() && today.InProgress && today.LeaveAt
         && m_told != std::pair(today.Date, *today.LeaveAt)) {
         const QDateTime leave
             = QDateTime(DayNumber::toDate(today.Date), QTime(0, 0)).addSecs(qint64(*today.LeaveAt) * 60);

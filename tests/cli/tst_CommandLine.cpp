@@ -8,6 +8,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -290,6 +293,64 @@ private Q_SLOTS:
         QTest::newRow("invalid time")
             << arrived << QStringList { u"out"_s, u"--at"_s, u"17:75"_s } << 2 << arrived
             << QByteArray("hourframe punch: --at: '17:75' is not a valid time of day\n");
+        // A night shift is one record, on the day it began.
+        QTest::newRow("out after midnight")
+            << QByteArray("1/12/2026,22:\r\n") << QStringList { u"out"_s, u"--at"_s, u"6:00"_s } << 0
+            << QByteArray("1/12/2026,22:,6:\r\n") << QByteArray();
+    }
+
+    // Today, Wednesday, from 7:45 with half an hour of lunch; Monday 8:30
+    // (+1:00) and Tuesday nothing (-7:30) before.
+    void today()
+    {
+        writeFile(path(u"times.hf"_s), "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n");
+        const Result result = run({ u"today"_s, u"times.hf"_s });
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out,
+            QByteArray("Day              Wed 02/12/2026\n"
+                       "Arrived          07:45\n"
+                       "Hours so far     0:16\n"
+                       "Target           7:30\n"
+                       "Leave at         15:45\n"
+                       "Zero balance at  22:15\n"
+                       "Balance          -6:30\n"
+                       "Counted up to    Tue 01/12/2026\n"));
+    }
+
+    // Monday 30 November 8:00 in the week from Sunday 29 November, under a
+    // history with 1:00 a day until then. Without WeeklyTarget stored, the
+    // week's target is the sum of its days' targets.
+    void targetsOfTheSettings_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("mondayDeviation");
+        QTest::addColumn<int>("shortfall");
+        // Sunday 0:00 and Monday 1:00, then from the last entry on the day
+        // targets of the settings, whatever the entry says: 29:30 to Saturday.
+        QTest::newRow("the history") << QStringList() << 420 << 1350;
+        QTest::newRow("a day target given holds on every day")
+            << QStringList { u"--set"_s, u"MondayTarget=8:00"_s } << 0 << 1770;
+        QTest::newRow("the weekly target given")
+            << QStringList { u"--set"_s, u"WeeklyTarget=40:00"_s } << 30 << 1920;
+    }
+
+    void targetsOfTheSettings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, mondayDeviation);
+        QFETCH(int, shortfall);
+        settings = SettingsFile
+            + "\"TargetHistory\"=\"Mon=1:00 Tue=1:00 Wed=1:00 Thu=1:00 Fri=1:00 Sat=0 Sun=0 Week=5:00; "
+              "from 2026-12-01 Mon=0 Tue=0 Wed=0 Thu=0 Fri=0 Sat=0 Sun=0 Week=0\"\r\n";
+        writeFile(settingsPath(), settings);
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:,16:\r\n");
+        const Result result = run(
+            QStringList { u"week"_s, u"week.hf"_s, u"--date"_s, u"2026-11-30"_s, u"--json"_s } + arguments);
+        QCOMPARE(result.status, 0);
+        const QJsonObject week = QJsonDocument::fromJson(result.out).object();
+        QCOMPARE(week[u"days"_s][1][u"deviation"_s].toInt(), mondayDeviation);
+        QCOMPARE(week[u"shortfall"_s].toInt(), shortfall);
     }
 
     void punch()
@@ -556,6 +617,10 @@ private Q_SLOTS:
         QTest::newRow("balance") << QStringList { u"balance"_s }
                                  << u"[d['asOf'], d['balance'], d['balanceText']]"_s
                                  << u"['2026-12-02', 90, '+1:30']"_s;
+        QTest::newRow("today") << QStringList { u"today"_s }
+                               << u"[d['date'], d['inProgress'], d['arrive'], d['leaveAt'], d['balance'], "
+                                  "d['countedTo']]"_s
+                               << u"['2026-12-02', False, None, None, 90, '2026-12-01']"_s;
         QTest::newRow("balance week by week")
             << QStringList { u"balance"_s, u"--weeks"_s }
             << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "

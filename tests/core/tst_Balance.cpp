@@ -110,6 +110,42 @@ private Q_SLOTS:
         QCOMPARE(ledger.empty() ? qint64(opening) : ledger.back().Balance, balance);
     }
 
+    // Full time until Tuesday 7 July, 32 hours (6:24 a day) from Wednesday 8
+    // July, 8:00 worked every workday from Monday 5 January to Friday 4
+    // December. By hand: even until 7 July; Wednesday to Friday of that week
+    // 3 x 1:36 = 4:48 ahead; then 21 weeks of 8:00 ahead: 172:48 in all.
+    void yearWithAChangeOfHours()
+    {
+        TTimeRecorder store;
+        for (int date = day(2026, 1, 5); date <= day(2026, 12, 4); ++date) {
+            if (!DayNumber::isWeekend(date)) {
+                store.SetArrive(date, 480);
+                store.SetDepart(date, 960);
+            }
+        }
+        TBalanceSettings before;
+        before.Targets = TTargets(TTargetSet { { 0, 480, 480, 480, 480, 480, 0 }, 2400 });
+        TBalanceSettings after = before;
+        after.Targets.ApplyFrom(day(2026, 7, 8), TTargetSet { { 0, 384, 384, 384, 384, 384, 0 }, 1920 });
+        QCOMPARE(Balance(store, after, DayNumber::today()), qint64(10368));
+
+        const std::vector<TBalanceWeek> old
+            = BalanceLedger(store, before, DayNumber::today(), DayNumber::Monday);
+        const std::vector<TBalanceWeek> weeks
+            = BalanceLedger(store, after, DayNumber::today(), DayNumber::Monday);
+        QCOMPARE(weeks.size(), std::size_t(48));
+        for (std::size_t i = 0; i < weeks.size() && weeks[i].WeekStart < day(2026, 7, 6); ++i) {
+            QCOMPARE(weeks[i].Target, old[i].Target);
+            QCOMPARE(weeks[i].Balance, old[i].Balance);
+        }
+        const TBalanceWeek &changed = weeks[26];
+        QCOMPARE(changed.WeekStart, day(2026, 7, 6));
+        QCOMPARE(changed.Target, qint64(2 * 480 + 3 * 384));
+        QCOMPARE(changed.Balance, qint64(288));
+        QCOMPARE(weeks.back().Target, qint64(1920));
+        QCOMPARE(weeks.back().Balance, qint64(10368));
+    }
+
     // The sheet's count follows every edit of its week, also one that moves
     // the first day holding data.
     void weekBalanceFollowsEditsOfItsWeek_data()

@@ -1,0 +1,181 @@
+#include "core/DayNumber.h"
+#include "core/Targets.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+using MakeTargets = std::function<TTargets()>;
+Q_DECLARE_METATYPE(MakeTargets)
+
+namespace {
+
+using TestSupport::day;
+
+TTargetSet weekOf(int weekday, int weekly)
+{
+    return TTargetSet { { 0, weekday, weekday, weekday, weekday, weekday, 0 }, weekly };
+}
+
+const TTargetSet FullTime = weekOf(480, 2400);
+const TTargetSet PartTime = weekOf(384, 1920);
+const TTargetSet Quarter = weekOf(240, 1200);
+
+// Full time until a day, the given targets from it on.
+TTargets changedOn(int from, const TTargetSet &then)
+{
+    return TTargets({ { TTargetEntry::FromTheStart, FullTime }, { from, then } });
+}
+
+} // namespace
+
+// The week of Monday 2 March 2026 under histories of targets.
+class TestTargets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void inForce_data()
+    {
+        QTest::addColumn<MakeTargets>("targets");
+        QTest::addColumn<QList<int>>("days"); // Monday to Sunday
+        QTest::addColumn<int>("weekly");
+        QTest::addColumn<int>("entries");
+
+        const QList<int> full { 480, 480, 480, 480, 480, 0, 0 };
+        const QList<int> part { 384, 384, 384, 384, 384, 0, 0 };
+        QTest::newRow("no change") << MakeTargets([] { return TTargets(FullTime); }) << full << 2400 << 1;
+        QTest::newRow("change on the week's first day")
+            << MakeTargets([] { return changedOn(day(2026, 3, 2), PartTime); }) << part << 1920 << 2;
+        QTest::newRow("change the day after the week")
+            << MakeTargets([] { return changedOn(day(2026, 3, 9), PartTime); }) << full << 2400 << 2;
+        // Each day brings its own week's share: the sum of the days.
+        QTest::newRow("change on Thursday")
+            << MakeTargets([] { return changedOn(day(2026, 3, 5), PartTime); })
+            << QList<int> { 480, 480, 480, 384, 384, 0, 0 } << 2208 << 2;
+        QTest::newRow("two changes in one week") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 4), PartTime);
+            targets.ApplyFrom(day(2026, 3, 6), Quarter);
+            return targets;
+        }) << QList<int> { 480, 480, 384, 384, 240, 0, 0 }
+                                                 << 1968 << 3;
+        // 45:00 over 40:00 of days and 30:00 over 32:00: Monday to Wednesday
+        // 9:00 of the week each, Thursday and Friday 6:00.
+        QTest::newRow("weekly targets apart from the days") << MakeTargets([] {
+            return TTargets({ { TTargetEntry::FromTheStart, weekOf(480, 2700) },
+                { day(2026, 3, 5), weekOf(384, 1800) } });
+        }) << QList<int> { 480, 480, 480, 384, 384, 0, 0 } << 2340
+                                                            << 2;
+        // Three sevenths of 40:00 and four of 20:00.
+        QTest::newRow("weekly targets without day targets") << MakeTargets([] {
+            return TTargets(
+                { { TTargetEntry::FromTheStart, weekOf(0, 2400) }, { day(2026, 3, 5), weekOf(0, 1200) } });
+        }) << QList<int>(7, 0) << 1714 << 2;
+        QTest::newRow("the entry in between deleted") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 4), PartTime);
+            targets.ApplyFrom(day(2026, 3, 6), Quarter);
+            targets.Remove(1);
+            return targets;
+        }) << QList<int> { 480, 480, 480, 480, 240, 0, 0 }
+                                                      << 2160 << 2;
+        QTest::newRow("the first entry is never deleted") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 5), PartTime);
+            targets.Remove(0);
+            return targets;
+        }) << QList<int> { 480, 480, 480, 384, 384, 0, 0 } << 2208
+                                                          << 2;
+        QTest::newRow("the targets in force again add no entry") << MakeTargets([] {
+            TTargets targets(FullTime);
+            targets.ApplyFrom(day(2026, 3, 4), FullTime);
+            return targets;
+        }) << full << 2400 << 1;
+        QTest::newRow("a later change replaced by an earlier one") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 6), Quarter);
+            targets.ApplyFrom(day(2026, 3, 4), PartTime);
+            return targets;
+        }) << QList<int> { 480, 480, 384, 384, 384, 0, 0 } << 2112 << 2;
+        QTest::newRow("a change from the first day a file holds is from the start") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 6), Quarter);
+            targets.ApplyFrom(day(100, 1, 1), PartTime);
+            return targets;
+        }) << part << 1920 << 1;
+    }
+
+    void inForce()
+    {
+        QFETCH(MakeTargets, targets);
+        QFETCH(QList<int>, days);
+        QFETCH(int, weekly);
+        QFETCH(int, entries);
+        const TTargets made = targets();
+        QCOMPARE(int(made.History().size()), entries);
+        const int monday = day(2026, 3, 2);
+        QList<int> shown;
+        qint64 sum = 0;
+        for (int offset = 0; offset < 7; ++offset) {
+            shown << made.OfDay(monday + offset);
+            sum += shown.last();
+            // A run of days sums as its days do.
+            QCOMPARE(made.SumOfDays(monday, monday + offset), sum);
+        }
+        QCOMPARE(shown, days);
+        QCOMPARE(made.OfWeek(monday), weekly);
+        QCOMPARE(made.SumOfDays(monday + 1, monday), qint64(0));
+        // A run over years steps from change to change: 52 weeks before the
+        // week and 52 after, each in one piece.
+        const qint64 around = made.SumOfDays(monday - 364, monday + 7 + 363);
+        QCOMPARE(around, 52 * made.InForce(monday - 1).SumOfDays() + sum + 52 * made.Latest().SumOfDays());
+    }
+
+    // The settings file's line: what is read is written in one form, which reads back the same.
+    void text_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+
+        const QString full = u"Mon=8:00 Tue=8:00 Wed=8:00 Thu=8:00 Fri=8:00 Sat=0:00 Sun=0:00 Week=40:00"_s;
+        const QString part = u"Mon=6:24 Tue=6:24 Wed=6:24 Thu=6:24 Fri=6:24 Sat=0:00 Sun=0:00 Week=32:00"_s;
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("as written") << full + u"; from 2026-09-07 "_s + part
+                                    << full + u"; from 2026-09-07 "_s + part;
+        QTest::newRow("minutes, blanks, any order and case")
+            << u"  week=2400 SUN=0 sat=0 Mon=480 Tue=8:00 Wed=480 Thu=480 Fri=480 ;"_s << full;
+        QTest::newRow("out of order") << full + u"; from 2026-09-07 "_s + part + u"; from 2026-03-02 "_s
+                + full << full + u"; from 2026-03-02 "_s + full + u"; from 2026-09-07 "_s + part;
+        QTest::newRow("one date twice, the later counts") << full + u"; from 2026-09-07 "_s + full
+                + u"; from 2026-09-07 "_s + part << full + u"; from 2026-09-07 "_s + part;
+        QTest::newRow("a day missing")
+            << full + u"; from 2026-09-07 "_s + part.left(part.lastIndexOf(u' ')) << full;
+        QTest::newRow("a name twice") << full + u"; from 2026-09-07 Mon=1:00 "_s + part << full;
+        QTest::newRow("an unknown name") << full + u"; from 2026-09-07 Holiday=1:00 "_s + part << full;
+        QTest::newRow("minutes of an hour")
+            << full + u"; from 2026-09-07 "_s + QString(part).replace(u"6:24"_s, u"6:60"_s) << full;
+        QTest::newRow("no date after the first") << full + u"; "_s + part << full;
+        QTest::newRow("a date no file holds") << full + u"; from 10000-01-01 "_s + part << full;
+        QTest::newRow("a date that is none") << full + u"; from 2026-02-30 "_s + part << full;
+        QTest::newRow("from without a date") << full + u"; "_s + part + u" from"_s << full;
+        QTest::newRow("beyond 32 bits")
+            << u"Mon=35791394:08 Tue=0 Wed=0 Thu=0 Fri=0 Sat=0 Sun=0 Week=0"_s << QString();
+        QTest::newRow("the largest minutes")
+            << u"Mon=35791394:07 Tue=0 Wed=0 Thu=0 Fri=0 Sat=0 Sun=0 Week=0"_s
+            << u"Mon=35791394:07 Tue=0:00 Wed=0:00 Thu=0:00 Fri=0:00 Sat=0:00 "
+               u"Sun=0:00 Week=0:00"_s;
+        // The earliest entry holds from the start, whatever its date.
+        QTest::newRow("the first with a date") << u"from 2026-03-02 "_s + part << part;
+    }
+
+    void text()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        const TTargets targets(ParseTargetHistory(text));
+        const QString out = TargetHistoryText(targets.History());
+        QCOMPARE(out, written.isEmpty() ? TargetHistoryText({ TTargetEntry {} }) : written);
+        QCOMPARE(TTargets(ParseTargetHistory(out)).History(), targets.History());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTargets)
+#include "tst_Targets.moc"
