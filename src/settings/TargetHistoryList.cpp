@@ -39,7 +39,7 @@ TTargetHistoryList::TTargetHistoryList(QWidget *parent)
     lvTargetHistory->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     const int line = lvTargetHistory->fontMetrics().height() + 4;
     lvTargetHistory->setFixedHeight(line * (VisibleLines + 1) + 2 * lvTargetHistory->frameWidth());
-    btDeleteTargets = new QPushButton(tr("&Delete"), this);
+    btDeleteTargets = new QPushButton(tr("D&elete"), this);
     btDeleteTargets->setObjectName(u"btDeleteTargets"_s);
     btDeleteTargets->setEnabled(false);
 

@@ -48,6 +48,7 @@ constexpr int CommentButtonSize = 21;
 constexpr int FigureIndent = 8;
 constexpr int FigureWidth = FieldWidth + FigureIndent;
 constexpr int WeeklyFigureWidth = 60;
+constexpr int NoteGap = 6;
 
 constexpr int HoursRowHeight = 25;
 constexpr int DeviationRowHeight = 19;
@@ -325,14 +326,20 @@ void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
     const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
     m_balance->setGeometry(
         balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
-    // The times to leave start where the week's figures do and may take the
-    // rest of the row: they come with a few words.
-    m_leaveAt = new QLabel(m_pnLeaveAt);
-    m_leaveAt->setObjectName(QStringLiteral("teLeaveAt"));
+    m_leaveAt = newFigure(m_pnLeaveAt, QStringLiteral("teLeaveAt"), WeeklyFigureWidth);
     m_leaveAt->setAccessibleName(tr("Leave at"));
-    m_leaveAt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_leaveAt->setGeometry(
-        weeklyLeft, centred(LeaveAtRowHeight), width() - weeklyLeft - RowLabelLeft, RowLabelHeight);
+    m_leaveAt->move(weeklyLeft, centred(LeaveAtRowHeight));
+    // What the figures mean today follows them, to the end of the row.
+    const int noteLeft = weeklyLeft + WeeklyFigureWidth + NoteGap;
+    const auto note = [&](QWidget *row, const QString &name) {
+        auto *label = new QLabel(row);
+        label->setObjectName(name);
+        label->setGeometry(
+            noteLeft, centred(row->height()), width() - noteLeft - RowLabelLeft, RowLabelHeight);
+        return label;
+    };
+    m_balanceNote = note(m_pnBalance, QStringLiteral("laBalanceNote"));
+    m_leaveAtNote = note(m_pnLeaveAt, QStringLiteral("laLeaveAtNote"));
 }
 
 void TWeekGrid::SetTabOrder()
@@ -432,26 +439,43 @@ void TWeekGrid::ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shor
     m_shortfall->SetAsMinutes(static_cast<double>(shortfall));
 }
 
-void TWeekGrid::ShowBalance(const QString &text)
+namespace {
+
+void setText(QLabel *label, const QString &text)
 {
-    if (m_balance->text() != text)
-        m_balance->setText(text);
+    if (label->text() != text)
+        label->setText(text);
+}
+
+QString shownText(const QWidget *row, const QWidget *grid, const QLabel *figure, const QLabel *note)
+{
+    if (!row->isVisibleTo(grid))
+        return {};
+    return note->text().isEmpty() ? figure->text() : figure->text() + u' ' + note->text();
+}
+
+} // namespace
+
+void TWeekGrid::ShowBalance(const QString &figure, const QString &note)
+{
+    setText(m_balance, figure);
+    setText(m_balanceNote, note);
 }
 
 QString TWeekGrid::BalanceShown() const
 {
-    return m_pnBalance->isVisibleTo(this) ? m_balance->text() : QString();
+    return shownText(m_pnBalance, this, m_balance, m_balanceNote);
 }
 
-void TWeekGrid::ShowLeaveAt(const QString &text)
+void TWeekGrid::ShowLeaveAt(const QString &time, const QString &note)
 {
-    if (m_leaveAt->text() != text)
-        m_leaveAt->setText(text);
+    setText(m_leaveAt, time);
+    setText(m_leaveAtNote, note);
 }
 
 QString TWeekGrid::LeaveAtShown() const
 {
-    return m_pnLeaveAt->isVisibleTo(this) ? m_leaveAt->text() : QString();
+    return shownText(m_pnLeaveAt, this, m_leaveAt, m_leaveAtNote);
 }
 
 TTimeEdit *TWeekGrid::Field(int weekday, int row) const

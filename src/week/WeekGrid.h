@@ -57,7 +57,8 @@ public:
     bool IsRowShown(int row) const;
     void SetResultRowsVisible(
         bool dailyDeviation, bool weeklyDeviation, bool balance = false, bool leaveAt = false);
-    // The Balance row's text while the row is shown, else an empty text.
+    // The Balance row's text, its figure and any note after a blank, while
+    // the row is shown, else an empty text.
     QString BalanceShown() const;
     // The same of the Leave at row.
     QString LeaveAtShown() const;
@@ -91,8 +92,9 @@ protected:
 
     void ShowDayFigures(int weekday, qint64 hours, qint64 deviation);
     void ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shortfall);
-    void ShowBalance(const QString &text);
-    void ShowLeaveAt(const QString &text);
+    // A figure ends where the week's figures do; a note follows it.
+    void ShowBalance(const QString &figure, const QString &note = {});
+    void ShowLeaveAt(const QString &time, const QString &note = {});
     // The normal text colour, or red.
     void Colour(QWidget *field, bool normal);
 
@@ -144,8 +146,10 @@ private:
     QWidget *m_pnShortfall = nullptr;
     QWidget *m_pnBalance = nullptr;
     QLabel *m_balance = nullptr;
+    QLabel *m_balanceNote = nullptr;
     QWidget *m_pnLeaveAt = nullptr;
     QLabel *m_leaveAt = nullptr;
+    QLabel *m_leaveAtNote = nullptr;
     QFrame *m_bevel = nullptr;
     TTimeLabel *m_weeklyHours = nullptr;
     TTimeLabel *m_shortfall = nullptr;

@@ -154,15 +154,14 @@ void TWeekSheet::UpdateBalance()
     m_today = TodayFigures(
         m_recorder, settings, DefaultLunchOf(m_data), [this](int day) { return m_weekBalance->AsOf(day); });
     const bool inProgress = m_today.InProgress && m_weekStart + 6 >= m_today.Date;
-    if (IsBalanceRowShown()) {
-        QString text = BalanceText(m_weekBalance->AsOf(m_weekStart + 6));
-        // Until the day is closed the balance is that of the day before.
-        if (inProgress)
-            text += tr(" (today: %1 so far)").arg(HoursText(m_today.SoFar));
-        ShowBalance(text);
+    // Until the day is closed the balance is that of the day before.
+    if (IsBalanceRowShown())
+        ShowBalance(BalanceText(m_weekBalance->AsOf(m_weekStart + 6)),
+            inProgress ? tr("(today: %1 so far)").arg(HoursText(m_today.SoFar)) : QString());
+    if (IsLeaveAtRowShown()) {
+        const auto [time, note] = LeaveAtTexts(m_today);
+        ShowLeaveAt(time, note);
     }
-    if (IsLeaveAtRowShown())
-        ShowLeaveAt(LeaveAtText(m_today));
     Q_EMIT TodayChanged();
 }
 
@@ -177,15 +176,21 @@ void TWeekSheet::RefreshToday()
     UpdateBalance();
 }
 
-QString LeaveAtText(const TToday &today)
+std::pair<QString, QString> LeaveAtTexts(const TToday &today)
 {
     if (!today.InProgress || !today.LeaveAt)
         return {};
-    const QString leave = ClockText(*today.LeaveAt % 1440);
     if (!today.ZeroBalanceAt)
-        return leave;
-    return QCoreApplication::translate("TWeekSheet", "%1 (zero balance at %2)")
-        .arg(leave, ClockText(*today.ZeroBalanceAt % 1440));
+        return { ClockText(*today.LeaveAt % 1440), QString() };
+    return { ClockText(*today.LeaveAt % 1440),
+        QCoreApplication::translate("TWeekSheet", "(zero balance at %1)")
+            .arg(ClockText(*today.ZeroBalanceAt % 1440)) };
+}
+
+QString LeaveAtText(const TToday &today)
+{
+    const auto [time, note] = LeaveAtTexts(today);
+    return note.isEmpty() ? time : time + u' ' + note;
 }
 
 void TWeekSheet::ArrangeDayColumns()

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class TData;
 class TTimeRecorder;
@@ -97,6 +98,8 @@ private:
     std::function<void()> m_arrangeView;
 };
 
-// The Leave at row of a day: the time that meets its target and the one
-// that brings the balance to zero; empty unless the day is in progress.
+// The Leave at row of a day: the time that meets its target, and a note of
+// the one that brings the balance to zero; empty unless the day is in progress.
+std::pair<QString, QString> LeaveAtTexts(const TToday &today);
+// Both in one line.
 QString LeaveAtText(const TToday &today);
