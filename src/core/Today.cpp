@@ -24,10 +24,12 @@ TNow Now()
     return { DayNumber::fromDate(now.date()), now.time().msecsSinceStartOfDay() / 60000 };
 }
 
-DayRecord RecordOf(const TTimeRecorder &store, int date)
+// The record the getters read for a day; a day without one reads as blank.
+const DayRecord &RecordOf(const TTimeRecorder &store, int date)
 {
-    return { date, store.GetArrive(date), store.GetDepart(date), store.GetLunch(date), store.GetExtra(date),
-        store.GetHoliday(date), QString() };
+    static const DayRecord Blank;
+    const int index = store.FindDay(date);
+    return index < 0 ? Blank : store.Record(index);
 }
 
 bool IsOpen(const DayRecord &record)
@@ -37,10 +39,10 @@ bool IsOpen(const DayRecord &record)
 
 std::optional<int> InProgress(const TTimeRecorder &store, const TNow &now)
 {
-    const DayRecord today = RecordOf(store, now.today);
+    const DayRecord &today = RecordOf(store, now.today);
     if (IsOpen(today))
         return now.today;
-    const DayRecord yesterday = RecordOf(store, now.today - 1);
+    const DayRecord &yesterday = RecordOf(store, now.today - 1);
     if (today.Arrive < 0 && !IsClosedDay(today) && IsOpen(yesterday) && yesterday.Arrive > now.minutes)
         return now.today - 1;
     return std::nullopt;
@@ -89,7 +91,7 @@ TToday TodayFigures(const TTimeRecorder &store, const TBalanceSettings &settings
     TToday today;
     today.Date = progress.value_or(now.today);
     today.InProgress = progress.has_value();
-    const DayRecord record = RecordOf(store, today.Date);
+    const DayRecord &record = RecordOf(store, today.Date);
     today.Arrive = record.Arrive;
     today.Target = settings.Targets.OfDay(today.Date);
     today.Lunch = record.Lunch > 0 ? record.Lunch : defaultLunch;
