@@ -110,12 +110,34 @@ private Q_SLOTS:
         QCOMPARE(ledger.empty() ? qint64(opening) : ledger.back().Balance, balance);
     }
 
-    // Full time until Tuesday 7 July, 32 hours (6:24 a day) from Wednesday 8
-    // July, 8:00 worked every workday from Monday 5 January to Friday 4
-    // December. By hand: even until 7 July; Wednesday to Friday of that week
-    // 3 x 1:36 = 4:48 ahead; then 21 weeks of 8:00 ahead: 172:48 in all.
-    void yearWithAChangeOfHours()
+    // 8:00 worked every workday from Monday 5 January to Friday 4 December,
+    // full time (8:00 a day) until the change, 32 hours (6:24 a day) from it.
+    // By hand: a change on Wednesday 8 July leaves it even until then, that
+    // week 3 x 1:36 = 4:48 ahead, then 21 weeks of 8:00 ahead: 172:48. A
+    // change before the first record gives 48 weeks of 8:00 ahead, and with a
+    // start a week before it, 40:00 and 5 x 32:00 owed first.
+    void targetChange_data()
     {
+        QTest::addColumn<QDate>("change");
+        QTest::addColumn<QDate>("start"); // null: from the first day holding data
+        QTest::addColumn<qint64>("balance");
+        QTest::addColumn<int>("changedWeek"); // of the ledger, with its target
+        QTest::addColumn<qint64>("changedTarget");
+        QTest::newRow("on a Wednesday")
+            << QDate(2026, 7, 8) << QDate() << qint64(10368) << 26 << qint64(2 * 480 + 3 * 384);
+        QTest::newRow("before the first record")
+            << QDate(2025, 12, 1) << QDate() << qint64(23040) << 0 << qint64(1920);
+        QTest::newRow("before the first record, counted from before the change")
+            << QDate(2025, 12, 1) << QDate(2025, 11, 24) << qint64(23040 - 2400 - 9600) << 1 << qint64(1920);
+    }
+
+    void targetChange()
+    {
+        QFETCH(QDate, change);
+        QFETCH(QDate, start);
+        QFETCH(qint64, balance);
+        QFETCH(int, changedWeek);
+        QFETCH(qint64, changedTarget);
         TTimeRecorder store;
         for (int date = day(2026, 1, 5); date <= day(2026, 12, 4); ++date) {
             if (!DayNumber::isWeekend(date)) {
@@ -123,27 +145,26 @@ private Q_SLOTS:
                 store.SetDepart(date, 960);
             }
         }
-        TBalanceSettings before;
+        TBalanceSettings before = settingsFrom(start, 0);
         before.Targets = TTargets(TTargetSet { { 0, 480, 480, 480, 480, 480, 0 }, 2400 });
         TBalanceSettings after = before;
-        after.Targets.ApplyFrom(day(2026, 7, 8), TTargetSet { { 0, 384, 384, 384, 384, 384, 0 }, 1920 });
-        QCOMPARE(Balance(store, after, DayNumber::today()), qint64(10368));
+        after.Targets.ApplyFrom(
+            DayNumber::fromDate(change), TTargetSet { { 0, 384, 384, 384, 384, 384, 0 }, 1920 });
+        QCOMPARE(Balance(store, after, DayNumber::today()), balance);
 
+        // Weeks before the change keep their figures.
         const std::vector<TBalanceWeek> old
             = BalanceLedger(store, before, DayNumber::today(), DayNumber::Monday);
         const std::vector<TBalanceWeek> weeks
             = BalanceLedger(store, after, DayNumber::today(), DayNumber::Monday);
-        QCOMPARE(weeks.size(), std::size_t(48));
-        for (std::size_t i = 0; i < weeks.size() && weeks[i].WeekStart < day(2026, 7, 6); ++i) {
+        QCOMPARE(weeks.size(), old.size());
+        for (int i = 0; i < changedWeek; ++i) {
             QCOMPARE(weeks[i].Target, old[i].Target);
             QCOMPARE(weeks[i].Balance, old[i].Balance);
         }
-        const TBalanceWeek &changed = weeks[26];
-        QCOMPARE(changed.WeekStart, day(2026, 7, 6));
-        QCOMPARE(changed.Target, qint64(2 * 480 + 3 * 384));
-        QCOMPARE(changed.Balance, qint64(288));
+        QCOMPARE(weeks[changedWeek].Target, changedTarget);
         QCOMPARE(weeks.back().Target, qint64(1920));
-        QCOMPARE(weeks.back().Balance, qint64(10368));
+        QCOMPARE(weeks.back().Balance, balance);
     }
 
     // The sheet's count follows every edit of its week, also one that moves
