@@ -48,9 +48,6 @@ private Q_SLOTS:
                                        << qint64(155) << 990 << 930 << qint64(60) << 6;
         QTest::newRow("default lunch") << at(7, 11, 35) << QByteArray("7/12/2026,8:30") << 45 << 0 << 7
                                        << qint64(140) << 1005 << 945 << qint64(60) << 6;
-        QTest::newRow("lunch entered before the default")
-            << at(7, 11, 35) << QByteArray("7/12/2026,8:30,,:30") << 45 << 0 << 7 << qint64(155) << 990 << 930
-            << qint64(60) << 6;
         QTest::newRow("extra hours and an arrival") << at(7, 10, 0) << QByteArray("7/12/2026,8:,,,1:") << 0
                                                     << 0 << 7 << qint64(180) << 870 << 810 << qint64(60) << 6;
         QTest::newRow("arrival later than now") << at(7, 8, 0) << QByteArray("7/12/2026,9:") << 0 << 0 << 7

@@ -288,10 +288,6 @@ private Q_SLOTS:
                                                 << QStringList { u"The start 37:00"_s } << QString() << 450;
         QTest::newRow("the latest deleted")
             << changed << remove(1) << QString() << QStringList { u"The start 40:00"_s } << QString() << 480;
-        QTest::newRow("one before the latest deleted")
-            << changed + u"; from 2026-11-02 "_s + fullTime << remove(1) << QString()
-            << QStringList { u"The start 40:00"_s, u"02/11/2026 40:00"_s }
-            << fullTime + u"; from 2026-11-02 "_s + fullTime << 480;
         QTest::newRow("the first kept") << changed << remove(0) << QString() << bothListed << changed << 384;
     }
 
