@@ -13,7 +13,7 @@
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
-struct TTargets;
+class TTargets;
 
 // Every setting, one row each, in the order they are read at start-up:
 //   FLAG(name, default)
