@@ -12,6 +12,9 @@ set -euo pipefail
 build_and_run=(
     cmake ninja-build g++
     qt6-base-dev            # Qt 6 Core, Gui, Widgets, PrintSupport, Test and the platform plugins
+    qt6-charts-dev          # Qt Charts: the chart window and `hourframe chart`
+    libqt6opengl6-dev       # Qt OpenGL's CMake files, which Qt Charts' CMake files ask for
+    qt6-svg-dev             # Qt SVG: saving the chart as SVG
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     help2man                # the manual page, from the --help texts
 )
@@ -29,6 +32,7 @@ tests=(
     bash-completion zsh fish  # the shell completion, as each shell loads it
     python3                 # the tests read exports and --json back with its csv and json modules; benchmark summaries
     poppler-utils           # pdftotext, for reading printed and saved reports back in tests
+    git                     # the test of `hourframe merge` as git's merge driver, in a real repository
 )
 sanitize=(
     clang libclang-rt-14-dev  # the sanitizer build and libFuzzer (scripts/test.sh --sanitize)

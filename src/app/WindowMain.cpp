@@ -1,10 +1,15 @@
 #include "BuildInfo.h"
+#include "chart/ChartRequest.h"
+#include "chart/ChartWriter.h"
 #include "settings/DataMod.h"
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
 #include "ui/Images.h"
 
+#include <QApplication>
+
 #include <csignal>
+#include <cstring>
 
 #ifdef HOURFRAME_FIRST_PAINT_PROBE
 #include "FirstPaintProbe.h"
@@ -15,6 +20,13 @@ int main(int argc, char *argv[])
     // A file size limit fails the write that passes it, which is reported,
     // instead of ending the program and losing the document.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (argc > 1 && std::strcmp(argv[1], WriteChartOption) == 0) {
+        // `hourframe chart` on a machine that may have no display: no
+        // window, no settings written, no document opened.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QApplication app(argc, argv);
+        return WriteChartProgram(QApplication::arguments().mid(1));
+    }
     THourframeApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
 

@@ -28,10 +28,12 @@ namespace {
 constexpr Subcommand Subcommands[] = {
     { u"report", u"Print the report of a period", RunReport },
     { u"export", u"Write the CSV export of a period", RunExport },
+    { u"chart", u"Write the chart of a period as PNG, SVG or PDF", RunChart },
     { u"week", u"Print a week with its hours as the week sheet shows them", RunWeek },
     { u"punch", u"Put the current time into today's Arrive or Depart and save", RunPunch, true },
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
     { u"today", u"Print today's hours so far, the time to leave and the balance", RunToday },
+    { u"merge", u"Merge versions of a data file day by day (git's merge driver)", RunMerge },
 };
 
 // Lines for standard error that Run writes after a command's output.

@@ -123,6 +123,14 @@ void CommandOptions::addPositional(const QString &name, const QString &descripti
     m_positionals.append(name);
 }
 
+void CommandOptions::addFurtherPositionals(
+    const QString &name, const QString &description, const QString &syntax)
+{
+    m_parser.addPositionalArgument(name, description, syntax);
+    m_furtherSyntax = syntax;
+    m_furtherPositionals = { name };
+}
+
 void CommandOptions::addDataFile()
 {
     m_parser.addPositionalArgument(DataFileName,
@@ -208,7 +216,7 @@ bool CommandOptions::parse(const QStringList &arguments)
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < m_positionals.size() - (m_optionalFile ? 1 : 0))
         throw UsageError(u"missing "_s + m_positionals.at(positional.size()));
-    if (positional.size() > m_positionals.size())
+    if (positional.size() > m_positionals.size() && m_furtherSyntax.isEmpty())
         throw UsageError(u"unexpected argument '%1'"_s.arg(positional.at(m_positionals.size())));
     return true;
 }
@@ -222,13 +230,15 @@ int CommandOptions::dayOrToday(const QString &name) const
 QByteArray CommandOptions::helpText() const
 {
     if (m_parser.isSet(ListOptionsOption))
-        return (QStringList(m_options + m_positionals).join(u'\n') + u'\n').toUtf8();
+        return (QStringList(m_options + m_positionals + m_furtherPositionals).join(u'\n') + u'\n').toUtf8();
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     QStringList usage = m_positionals;
     if (m_optionalFile)
         usage.last() = u"[FILE]"_s;
+    if (!m_furtherSyntax.isEmpty())
+        usage.append(m_furtherSyntax);
     text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, usage.join(u' ')));
     return text.toUtf8();
 }

@@ -34,6 +34,10 @@ public:
     // Positional arguments are all required, in the order they are added; their
     // names make up what follows the options in the usage line.
     void addPositional(const QString &name, const QString &description);
+    // Any number of positional arguments after the required ones, listed
+    // under name; the command checks them itself. syntax stands for them in
+    // the usage line.
+    void addFurtherPositionals(const QString &name, const QString &description, const QString &syntax);
     // The data file, FILE, the last positional argument. It may be left out;
     // dataFile() then takes the file used last.
     void addDataFile();
@@ -61,6 +65,7 @@ public:
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
+    QStringList values(const QString &name) const { return m_parser.values(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
     // The day a date option names (see ParseDateArgument), or today without it.
     int dayOrToday(const QString &name) const;
@@ -88,6 +93,8 @@ private:
 
     QString m_command;
     QStringList m_positionals;
+    QString m_furtherSyntax; // empty: no further positional arguments
+    QStringList m_furtherPositionals; // their name, as --list-options prints it
     bool m_optionalFile = false;
     QStringList m_options; // as --list-options prints them
     QCommandLineParser m_parser;

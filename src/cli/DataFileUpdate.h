@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DataFile.h"
+
 #include <QByteArray>
 #include <QString>
 

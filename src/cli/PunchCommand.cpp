@@ -4,6 +4,7 @@
 
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/SharedDataFile.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "core/Today.h"
@@ -40,6 +41,9 @@ QByteArray RunPunch(const QStringList &arguments)
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
     TTimeRecorder recorder;
+    // Every Hourframe writer takes the lock, so none can come between this
+    // read and the save below; the save still checks for other programs.
+    const TDataFileLock lock(path);
     const QByteArray content = LoadForUpdate(recorder, path);
     // A night shift is one day's record, kept on the day it began: leaving
     // after midnight ends yesterday's shift.

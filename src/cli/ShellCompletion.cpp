@@ -3,6 +3,8 @@
 
 #include "settings/DataMod.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Cli {
@@ -65,6 +67,8 @@ QStringList valuesOf(const Option &option)
         return settingNames();
     if (option.valueName == u"OUT")
         return { AnyFiles };
+    if (option.valueName == u"FILE")
+        return { DataFiles };
     return {};
 }
 
@@ -106,7 +110,11 @@ QStringList Completions(const QStringList &words)
             ++positionals;
         }
     }
-    // Once every positional argument is there, only options are left.
+    // Once every positional argument is there, only options are left; one
+    // named like "FILE..." takes any number.
+    const bool repeats = !syntax.positionals.isEmpty() && syntax.positionals.last().endsWith(u"...");
+    if (repeats)
+        positionals = std::min(positionals, syntax.positionals.size() - 1);
     if (current.startsWith(u'-') || positionals >= syntax.positionals.size()) {
         QStringList names;
         for (const Option &option : syntax.options) {

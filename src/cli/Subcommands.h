@@ -15,10 +15,12 @@ namespace Cli {
 
 QByteArray RunReport(const QStringList &arguments);
 QByteArray RunExport(const QStringList &arguments);
+QByteArray RunChart(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
 QByteArray RunToday(const QStringList &arguments);
+QByteArray RunMerge(const QStringList &arguments);
 
 struct Subcommand {
     QStringView name;

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
 

@@ -283,12 +283,15 @@ void TTimeRecorder::addReadRecord(DayRecord &record)
 void TTimeRecorder::LoadFromFile(const QString &path)
 {
     Clear();
-    ReadDataFile(ReadDataFileBytes(path), path, [this](DayRecord &record) { addReadRecord(record); });
-    m_fileName = path;
-    m_modified = false;
+    LoadFromBytes(ReadDataFileBytes(path), path);
 }
 
 void TTimeRecorder::SaveToFile(const QString &path)
+{
+    SaveToFile(path, {});
+}
+
+bool TTimeRecorder::SaveToFile(const QString &path, const std::function<bool()> &stillWanted)
 {
     if (!path.isEmpty())
         m_fileName = path;
@@ -296,11 +299,41 @@ void TTimeRecorder::SaveToFile(const QString &path)
     if (m_fileName.isEmpty())
         throw IoError(QStringLiteral("Cannot save a document that has no file name"));
     // A failed save never costs the previous file.
-    ReplaceFile(m_fileName, [this](QIODevice &file) {
+    const bool replaced = ReplaceFile(m_fileName, [&](QIODevice &file) {
         WriteDataFile(file, m_fileName, m_records);
-        return true;
+        return !stillWanted || stillWanted();
     });
+    if (replaced)
+        m_modified = false;
+    return replaced;
+}
+
+void TTimeRecorder::LoadFromBytes(const QByteArray &bytes, const QString &path)
+{
+    Clear();
+    ReadDataFile(bytes, path, [this](DayRecord &record) { addReadRecord(record); });
+    m_fileName = path;
     m_modified = false;
+}
+
+void TTimeRecorder::ReplaceRecords(QList<DayRecord> records)
+{
+    // Taken over as they are, shared with the caller's copy until either changes.
+    m_records = std::move(records);
+    const auto byDate = [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; };
+    m_sortedCount = std::is_sorted_until(m_records.cbegin(), m_records.cend(), byDate) - m_records.cbegin();
+    m_laterFirst.clear();
+    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i) {
+        if (!m_laterFirst.contains(m_records[i].Date))
+            m_laterFirst.insert(m_records[i].Date, static_cast<int>(i));
+    }
+    m_earliestDate = 0;
+    for (const DayRecord &record : std::as_const(m_records)) {
+        if (m_earliestDate == 0 || m_earliestDate > record.Date)
+            m_earliestDate = record.Date;
+        QString comment = record.Comment;
+        rememberComment(comment);
+    }
 }
 
 void TTimeRecorder::LoadFromDevice(QIODevice &device, const QString &sourceName)

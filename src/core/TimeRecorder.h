@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 class QIODevice;
 
@@ -111,6 +112,14 @@ public:
     // every non-empty one. The previous file stays whole until the new one is
     // complete; a failure raises IoError and leaves Modified as it was.
     void SaveToFile(const QString &path = {});
+    // SaveToFile, but the new file replaces the old one only when
+    // stillWanted(), asked once the new content is complete, returns true:
+    // a writer that shares the file checks there, as late as it can, that
+    // the file is still what it last read. Otherwise nothing is replaced,
+    // Modified keeps its value and the result is false.
+    bool SaveToFile(const QString &path, const std::function<bool()> &stillWanted);
+    // LoadFromFile for the bytes its caller has just read from path.
+    void LoadFromBytes(const QByteArray &bytes, const QString &path);
 
     // The content part of loading and saving, on a device the caller opened.
     // LoadFromDevice clears the store and reads the device; SaveToDevice sorts
@@ -120,6 +129,12 @@ public:
     void SaveToDevice(QIODevice &device, const QString &targetName = {});
 
     void MarkModified();
+
+    // Puts merged records in place of every record, as loading would: the
+    // earliest date follows them and their comments join the history.
+    // FileName and Modified keep their values; nothing is raised.
+    void ReplaceRecords(QList<DayRecord> records);
+    const QList<DayRecord> &Records() const { return m_records; }
 
     QString FileName() const { return m_fileName; }
     bool Modified() const { return m_modified; }

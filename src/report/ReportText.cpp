@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QDir>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,8 +35,10 @@ QStringView blanks(qsizetype count)
 // Everything one report needs to know, read once at the start of the call.
 class TReportWriter {
 public:
+    // weeks, when given, receives every week of the period as it ends.
     TReportWriter(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
-        const std::function<void(QStringView)> &write)
+        const std::function<void(QStringView)> &write,
+        const std::function<void(const TReportWeek &)> &weeks = {})
         : m_store(store)
         , m_period(period)
         , m_settings(settings)
@@ -43,8 +46,12 @@ public:
         , m_date(m_regional.shortDateFormat, m_regional)
         , m_lastDayOfWeek(Period::LastDayOfWeek(settings.FirstDayOfWeek))
         , m_write(write)
+        , m_weekSink(weeks)
     {
     }
+
+    bool ExtraColumn() const { return m_extra; }
+    bool HolidayColumn() const { return m_holiday; }
 
     void Write()
     {
@@ -144,7 +151,7 @@ private:
         line.clear();
         if (included) {
             const qint64 hours = DayHours(values);
-            Count(values.Holiday, hours);
+            Count(values, hours);
             m_date.AppendTo(line, day);
             AppendText(line, blanks(3));
             AppendText(line, m_regional.shortDayNames.value(weekday - 1));
@@ -169,7 +176,9 @@ private:
             AppendText(line, blanks(4));
         }
 
-        if (weekday == m_lastDayOfWeek && m_weekDays > 0) {
+        const bool weekEnd = weekday == m_lastDayOfWeek;
+        const bool subtotal = weekEnd && m_weekDays > 0;
+        if (subtotal) {
             ++m_weeks;
             // The filler of a week's end on an unlisted day does not follow
             // the width of the date; it is one wider than a ten-character date.
@@ -178,16 +187,16 @@ private:
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {
-                const qint64 deviation = m_weekSum - m_settings.Targets.OfWeek(day - 6);
+                const qint64 deviation = m_weekSum - WeekTarget(day);
                 AppendText(line, blanks(2));
                 line += deviation > 0 ? u'+' : deviation < 0 ? u'-' : u' ';
                 AppendValue(line, deviation < 0 ? -deviation : deviation, 0);
             }
-            m_weekSum = 0;
-            m_weekDays = 0;
         } else {
             AppendText(line, blanks(21));
         }
+        if (weekEnd || day == m_period.EndDate)
+            EndWeek(day, subtotal);
 
         if (included && m_comment)
             AppendText(line, values.Comment);
@@ -199,12 +208,35 @@ private:
             m_write(QStringView(line.data(), qsizetype(end)));
     }
 
+    // The target of the week that ends, or is cut off by the period, on day.
+    qint64 WeekTarget(int day) const
+    {
+        return m_settings.Targets.OfWeek(DayNumber::weekStartOf(day, m_settings.FirstDayOfWeek));
+    }
+
+    // Hands the week that ends on day to whoever asked for weeks, and starts
+    // the next one.
+    void EndWeek(int day, bool subtotal)
+    {
+        if (m_weekSink) {
+            const int first
+                = std::max(DayNumber::weekStartOf(day, m_settings.FirstDayOfWeek), m_period.StartDate);
+            m_weekSink({ first, day, m_weekSum, m_weekExtra, m_weekHolidays, WeekTarget(day), subtotal });
+        }
+        m_weekSum = 0;
+        m_weekDays = 0;
+        m_weekExtra = 0;
+        m_weekHolidays = 0;
+    }
+
     // With holidays counted as time worked every listed day counts for the
     // averages; without, only days with hours.
-    void Count(qint64 holiday, qint64 hours)
+    void Count(const DayRecord &values, qint64 hours)
     {
+        const qint64 holiday = values.Holiday;
         if (m_settings.IncludeHolsInTotal) {
             m_weekSum += holiday;
+            m_weekHolidays += holiday;
             m_total += holiday;
             if (hours <= 0) {
                 ++m_weekDays;
@@ -217,6 +249,9 @@ private:
             ++m_dayCount;
             m_weekSum += hours;
             m_total += hours;
+            // The day's hours hold its extra minutes; a negative extra
+            // typed into the file by hand is not shown as a part.
+            m_weekExtra += std::clamp<qint64>(values.Extra, 0, hours);
         }
     }
 
@@ -287,6 +322,7 @@ private:
     const DatePattern m_date;
     const int m_lastDayOfWeek;
     const std::function<void(QStringView)> &m_write;
+    const std::function<void(const TReportWeek &)> m_weekSink;
 
     std::vector<const DayRecord *> m_records;
     bool m_lunch = false;
@@ -298,6 +334,8 @@ private:
     // Running counters, 64 bits so that long periods with large values add up.
     qint64 m_weekSum = 0;
     qint64 m_weekDays = 0;
+    qint64 m_weekExtra = 0;
+    qint64 m_weekHolidays = 0;
     qint64 m_total = 0;
     qint64 m_dayCount = 0;
     qint64 m_weeks = 0;
@@ -332,6 +370,19 @@ void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const 
     const std::function<void(QStringView line)> &write)
 {
     TReportWriter(store, period, settings, write).Write();
+}
+
+TReportWeeks ReportWeeks(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)
+{
+    TReportWeeks weeks;
+    const std::function<void(QStringView)> ignore = [](QStringView) {};
+    const std::function<void(const TReportWeek &)> add
+        = [&](const TReportWeek &week) { weeks.Weeks.push_back(week); };
+    TReportWriter writer(store, period, settings, ignore, add);
+    writer.Write();
+    weeks.ExtraColumn = writer.ExtraColumn();
+    weeks.HolidayColumn = writer.HolidayColumn();
+    return weeks;
 }
 
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings)

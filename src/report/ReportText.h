@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <vector>
 
 class QIODevice;
 class TData;
@@ -48,6 +49,33 @@ QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const
 // that need not hold a long report whole. A line is valid during the call only.
 void ForEachReportLine(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings,
     const std::function<void(QStringView line)> &write);
+
+// One week of the report as its subtotal line counts it, clipped to the
+// period: the hours of the days of the week within the period, holidays
+// among them when they count as time worked, against the week's target.
+// Every week the period touches has one, also those that get no subtotal
+// line (a week ending after the period, or one without a counted day).
+struct TReportWeek {
+    int First = 0; // the first and last day of the week within the period
+    int Last = 0;
+    qint64 Hours = 0; // the week sum of the subtotal line
+    qint64 Extra = 0; // the extra minutes among Hours
+    qint64 Holidays = 0; // the holiday minutes among Hours
+    qint64 Target = 0; // what the weekly deviation measures Hours against
+    bool Subtotal = false; // the report writes a subtotal line for it
+};
+
+struct TReportWeeks {
+    std::vector<TReportWeek> Weeks;
+    // The report's extra and holiday columns are shown, by the settings or
+    // because a day of the period needs them.
+    bool ExtraColumn = false;
+    bool HolidayColumn = false;
+};
+
+// The weeks of the report of a period, counted by the same pass that writes
+// its lines.
+TReportWeeks ReportWeeks(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings);
 
 // The lines as a text file on a device open for writing: UTF-8, each line
 // followed by lineEnd, the last one too. A write failure is an IoError

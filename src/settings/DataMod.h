@@ -82,6 +82,8 @@ class TTargets;
     NUMBER(BalanceOpening,              Minutes, 0,         INT_MIN, INT_MAX)         \
     FLAG(ShowBalance,                   false)                                        \
     FLAG(ReportShowBalance,             false)                                        \
+    FLAG(ChartAdjustDatesToFullWeek,    true)                                         \
+    TEXT(ChartFileName,                 "")                                           \
     TEXT(TargetHistory,                 "")                                           \
     FLAG(ShowLeaveAt,                   false)                                        \
     FLAG(NotifyLeaveTime,               false)

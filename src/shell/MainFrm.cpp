@@ -1,5 +1,7 @@
 #include "shell/MainFrm.h"
 
+#include "chart/ChartFrm.h"
+#include "chart/ChartOptionsFrm.h"
 #include "core/Errors.h"
 #include "core/TimeRecorder.h"
 #include "export/CsvExport.h"
@@ -12,6 +14,7 @@
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
 #include "shell/FileAssociation.h"
+#include "shell/FileWatch.h"
 #include "shell/LeaveNotice.h"
 #include "shell/SaveForm.h"
 #include "shell/TrayIcon.h"
@@ -20,6 +23,7 @@
 #include "ui/Images.h"
 #include "ui/MainWindow.h"
 #include "ui/Presenter.h"
+#include "ui/StatusLabel.h"
 #include "ui/TimeEdit.h"
 #include "ui/WaitCursor.h"
 #include "week/WeekSheet.h"
@@ -77,6 +81,13 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     connect(this, &QObject::destroyed, &m_data,
         [&data = m_data] { data.RegistryManager().SetProblemReporter({}); });
 
+    m_fileWatch = new TFileWatch(*m_timeRecorder, this);
+    m_fileWatch->setObjectName(QStringLiteral("FileWatch"));
+    m_fileWatch->SetSaveCommand([this] { return acSaveExecute(); });
+    connect(m_fileWatch, &TFileWatch::StoreReplaced, this, &TMainForm::StoreReplaced);
+    connect(m_fileWatch, &TFileWatch::Status, this,
+        [this](const QString &status) { m_status->ShowMessage(status); });
+
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -119,10 +130,10 @@ TMainForm::~TMainForm() = default;
 
 QAction *TMainForm::CreateAction(const char *name, const char *caption, const char *hint)
 {
-    auto *action = new QAction(QString::fromLatin1(caption), this);
+    auto *action = new QAction(tr(caption), this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromLatin1(hint));
-    action->setStatusTip(QString::fromLatin1(hint));
+    action->setToolTip(tr(hint));
+    action->setStatusTip(tr(hint));
     return action;
 }
 
@@ -136,6 +147,7 @@ void TMainForm::CreateActions()
     acHideForm = CreateAction("acHideForm", "Hide &Form", "Hide form in tool tray");
     acExit = CreateAction("acExit", "E&xit", "Exit");
     acReport = CreateAction("acReport", "&Report...", "Generate a report");
+    acChart = CreateAction("acChart", QT_TR_NOOP("&Chart..."), QT_TR_NOOP("Chart hours, target and balance"));
     acShowMenu = CreateAction("acShowMenu", "Show &Menu", "Show menu");
     acShowToolbar = CreateAction("acShowToolbar", "Show &Toolbar", "Show toolbar");
     acShowLunchTime = CreateAction("acShowLunchTime", "Show &Lunch Time", "Show lunch time");
@@ -176,6 +188,7 @@ void TMainForm::CreateActions()
     command(acExport, &TMainForm::acExportExecute);
     command(acOptions, &TMainForm::acOptionsExecute);
     command(acReport, &TMainForm::acReportExecute);
+    command(acChart, &TMainForm::acChartExecute);
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunReportingErrors([=, this] { btCommentClick(button, date); });
     });
@@ -221,7 +234,7 @@ void TMainForm::CreateMenus()
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
-    view->addAction(acReport);
+    view->addActions({ acReport, acChart });
     view->addMenu(m_showMenu);
     view->addSeparator();
     view->addAction(acOptions);
@@ -258,11 +271,14 @@ void TMainForm::CreateToolBar()
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_toolBar->addActions({ acLoad, acSave });
     m_toolBar->addSeparator();
-    m_toolBar->addActions({ acOptions, acReport, acExport });
+    m_toolBar->addActions({ acOptions, acReport, acChart, acExport });
     m_toolBar->addSeparator();
     m_toolBar->addAction(acTimeNow);
     m_toolBar->addSeparator();
     m_toolBar->addActions({ acHideForm, acExit });
+    m_status = new TStatusLabel(m_toolBar);
+    m_status->setObjectName(QStringLiteral("laFileStatus"));
+    m_toolBar->addWidget(m_status);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -275,6 +291,7 @@ void TMainForm::LoadActionImages()
         { "NEW", acNew },
         { "PREFERENCES", acOptions },
         { "REPORT", acReport },
+        { "CHART", acChart },
         { "SAVE", acSave },
         { "EXPORT", acExport },
         { "SHOWFORM", acShowForm },
@@ -341,7 +358,7 @@ void TMainForm::OpenFile(const QString &path)
     bool opened = true;
     std::exception_ptr unreadable;
     try {
-        m_timeRecorder->LoadFromFile(path);
+        m_fileWatch->Load(path);
     } catch (const IoError &) {
         opened = false;
         const TMsgDlgBtn answer = ShowMessageBox(QStringLiteral("Unable to open file ") + path
@@ -361,6 +378,7 @@ void TMainForm::OpenFile(const QString &path)
         m_data.SetFilename(path);
     if (unreadable)
         std::rethrow_exception(unreadable);
+    m_fileWatch->OfferConflictCopies();
 }
 
 bool TMainForm::QuerySaveChanges(const QString &verb)
@@ -384,10 +402,25 @@ void TMainForm::UpdateCaption()
     const QString product = m_data.ApplicationTitle();
     const QString fileName = m_timeRecorder->FileName();
     const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    m_captionNote.clear();
     // The application title follows the caption (ApplicationTitle). It is not
     // made the application's display name: Qt would append that to the caption
     // of every other window.
     setWindowTitle(product + QStringLiteral(" [") + name + QStringLiteral("]"));
+}
+
+void TMainForm::StoreReplaced(const QString &note, const QString &status)
+{
+    m_weekSheet->ShowWeekKeepingCaret();
+    UpdateCaption();
+    m_captionNote = note;
+    setWindowTitle(windowTitle() + QStringLiteral(" (") + note + u')');
+    m_status->ShowMessage(status);
+}
+
+QString TMainForm::StatusText() const
+{
+    return m_status->Message();
 }
 
 void TMainForm::acNewExecute()
@@ -395,6 +428,7 @@ void TMainForm::acNewExecute()
     if (!QuerySaveChanges(QStringLiteral("creating a new hourframe")))
         return;
     m_timeRecorder->Clear();
+    m_fileWatch->Forget();
     UpdateCaption();
     m_weekSheet->ShowWeek();
 }
@@ -426,8 +460,17 @@ bool TMainForm::acSaveExecute()
 {
     if (m_timeRecorder->FileName().isEmpty())
         return acSaveAsExecute();
-    m_timeRecorder->SaveToFile(QString());
-    return true;
+    return SaveTo(m_timeRecorder->FileName());
+}
+
+bool TMainForm::SaveTo(const QString &path)
+{
+    const TFileWatch::SaveResult result = m_fileWatch->Save(path);
+    if (result == TFileWatch::SaveResult::AskForName)
+        return acSaveAsExecute();
+    if (result == TFileWatch::SaveResult::Saved && !m_captionNote.isEmpty())
+        UpdateCaption();
+    return result == TFileWatch::SaveResult::Saved;
 }
 
 bool TMainForm::acSaveAsExecute()
@@ -438,9 +481,9 @@ bool TMainForm::acSaveAsExecute()
     if (path.isEmpty())
         return false;
     m_data.SetFilename(path);
-    m_timeRecorder->SaveToFile(path);
+    const bool saved = SaveTo(path);
     UpdateCaption();
-    return true;
+    return saved;
 }
 
 void TMainForm::acHelpExecute()
@@ -529,6 +572,13 @@ void TMainForm::acReportExecute()
     TPeriod period;
     if (EditReportOptions(this, m_data, m_timeRecorder, period))
         ShowReport(this, m_data, m_timeRecorder, period);
+}
+
+void TMainForm::acChartExecute()
+{
+    TPeriod period;
+    if (EditChartOptions(this, m_data, m_timeRecorder, period))
+        ShowChart(this, m_data, m_timeRecorder, period);
 }
 
 void TMainForm::acExportExecute()

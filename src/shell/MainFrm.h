@@ -10,9 +10,11 @@ class QAction;
 class QMenu;
 class QToolBar;
 class TData;
+class TFileWatch;
 class TGoToWebsite;
 class TLeaveNotice;
 class TSaveFormPosition;
+class TStatusLabel;
 class TTimeRecorder;
 class TTrayIcon;
 class TWeekSheet;
@@ -32,6 +34,7 @@ public:
     TTrayIcon &TrayIcon() { return *m_trayIcon; }
     TLeaveNotice &LeaveNotice() { return *m_leaveNotice; }
     TSaveFormPosition &SaveFormPosition() { return *m_saveFormPosition; }
+    TFileWatch &FileWatch() { return *m_fileWatch; }
     bool StartUpDone() const { return m_startUpDone; }
 
     void OpenFile(const QString &path);
@@ -49,6 +52,9 @@ public:
 
     // The inside height of the window below the menu bar: toolbar and sheet.
     int ClientHeight() const;
+    // The short text at the end of the toolbar that says what happened to
+    // the file on disk; empty when there is nothing to tell.
+    QString StatusText() const;
 
     QAction *acNew = nullptr;
     QAction *acLoad = nullptr;
@@ -58,6 +64,7 @@ public:
     QAction *acHideForm = nullptr;
     QAction *acExit = nullptr;
     QAction *acReport = nullptr;
+    QAction *acChart = nullptr;
     QAction *acShowMenu = nullptr;
     QAction *acShowToolbar = nullptr;
     QAction *acShowLunchTime = nullptr;
@@ -112,11 +119,17 @@ private:
     void acExportExecute();
     void acOptionsExecute();
     void acReportExecute();
+    void acChartExecute();
     void btCommentClick(QAbstractButton *button, int date);
     void ToggleShowSetting(bool (TData::*getter)() const, void (TData::*setter)(bool));
 
     // The open and save dialogs of data files, in the document's folder.
     TFileDialogOptions DataFileDialog(const QString &title) const;
+    // Saves through the file watch; false when nothing was written.
+    bool SaveTo(const QString &path);
+    // The store holds other records after a change on disk: the sheet shows
+    // them, keeping the week, the focused field and its caret.
+    void StoreReplaced(const QString &note, const QString &status);
 
     TData &m_data;
     QStringList m_arguments;
@@ -126,6 +139,9 @@ private:
     TLeaveNotice *m_leaveNotice = nullptr;
     TSaveFormPosition *m_saveFormPosition = nullptr;
     TGoToWebsite *m_goToWebsite = nullptr;
+    TFileWatch *m_fileWatch = nullptr;
+    TStatusLabel *m_status = nullptr;
+    QString m_captionNote; // after the caption: the file was reloaded or merged
     QToolBar *m_toolBar = nullptr;
     QMenu *m_showMenu = nullptr;
     QMenu *m_popupMenu = nullptr;

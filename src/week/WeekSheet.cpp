@@ -15,6 +15,7 @@
 #include "week/WeekFigures.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -57,6 +58,31 @@ void TWeekSheet::InitWeek()
         for (int offset = 0; offset < 7; ++offset)
             m_binder.LoadDay(start + offset);
     m_weekBalance.reset();
+}
+
+void TWeekSheet::ShowWeekKeepingCaret()
+{
+    auto *field = qobject_cast<TTimeEdit *>(QApplication::focusWidget());
+    if (!field || !IsTimeField(field)) {
+        ShowWeek();
+        return;
+    }
+    const QString text = field->text();
+    const bool halfTyped = !field->IsValidTime();
+    const int caret = field->cursorPosition();
+    const int selectionStart = field->selectionStart();
+    const int selectionLength = int(field->selectedText().size());
+    ShowWeek();
+    if (halfTyped && field->text() != text)
+        field->setText(text);
+    if (field->text() != text)
+        return;
+    if (selectionStart < 0)
+        field->setCursorPosition(caret);
+    else if (caret == selectionStart)
+        field->setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        field->setSelection(selectionStart, selectionLength);
 }
 
 void TWeekSheet::ShowWeek()

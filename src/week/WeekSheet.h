@@ -31,6 +31,11 @@ public:
     // shown week as it is, recalculates it and then throws the error on.
     // Showing a week never writes to the store.
     void ShowWeek();
+    // ShowWeek after the store's records were put in place of others (the
+    // file changed on disk): the field with the focus keeps its text and
+    // caret where the file left its value alone, and a half-typed time, which
+    // the store never held, stays as typed.
+    void ShowWeekKeepingCaret();
     // Colours the day's fields and shows its figures and the week's, worked
     // out from the stored values, so a value the fields cannot hold still
     // counts in full.

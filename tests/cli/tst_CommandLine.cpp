@@ -4,6 +4,7 @@
 
 #include "BuildInfo.h"
 #include "core/DataFile.h"
+#include "core/SharedDataFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -12,8 +13,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSize>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cstring>
 #include <memory>
@@ -67,6 +71,25 @@ class TestCommandLine : public QObject {
     Result run(const QStringList &arguments, const QString &now = Now,
         const QString &program = QStringLiteral(HOURFRAME_PROGRAM), int timeoutMs = 60000) const
     {
+        return runProgram(program, arguments, dir->path(), now, timeoutMs);
+    }
+
+    Result runProgram(const QString &program, const QStringList &arguments, const QString &folder,
+        const QString &now = Now, int timeoutMs = 60000) const
+    {
+        const std::unique_ptr<QProcess> process = startProgram(program, arguments, folder, now);
+        Result result;
+        if (!process->waitForFinished(timeoutMs) || process->exitStatus() != QProcess::NormalExit)
+            return result;
+        result.status = process->exitCode();
+        result.out = process->readAllStandardOutput();
+        result.err = process->readAllStandardError();
+        return result;
+    }
+
+    std::unique_ptr<QProcess> startProgram(const QString &program, const QStringList &arguments,
+        const QString &folder, const QString &now = Now) const
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // No display of any kind: the command line must not need one.
         for (const QString &name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANG"_s,
@@ -74,18 +97,20 @@ class TestCommandLine : public QObject {
             environment.remove(name);
         environment.insert(u"LC_ALL"_s, u"en_GB.UTF-8"_s);
         environment.insert(u"XDG_CONFIG_HOME"_s, path(u"config"_s));
+        environment.insert(u"XDG_RUNTIME_DIR"_s, path(u"runtime"_s));
         environment.insert(u"HOURFRAME_NOW"_s, now);
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(dir->path());
-        process.start(program, arguments);
-        Result result;
-        if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.status = process.exitCode();
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        // git, for the merge driver: nothing of the machine's or the user's configuration.
+        environment.insert(u"HOME"_s, dir->path());
+        environment.insert(u"GIT_CONFIG_NOSYSTEM"_s, u"1"_s);
+        for (const QString &name : { u"GIT_AUTHOR_NAME"_s, u"GIT_COMMITTER_NAME"_s })
+            environment.insert(name, u"Ann"_s);
+        for (const QString &name : { u"GIT_AUTHOR_EMAIL"_s, u"GIT_COMMITTER_EMAIL"_s })
+            environment.insert(name, u"ann@example.org"_s);
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->setWorkingDirectory(folder);
+        process->start(program, arguments);
+        return process;
     }
 
 private Q_SLOTS:
@@ -266,6 +291,25 @@ private Q_SLOTS:
         QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55,16:10\r\n");
     }
 
+    // Every Hourframe writer takes the data file's lock: a punch waits while
+    // another holds it, then goes on.
+    void punchWaitsForTheLock()
+    {
+        writeFile(path(u"times.hf"_s), "1/12/2026,8:,16:30\r\n");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", path(u"runtime"_s).toLocal8Bit());
+        auto lock = std::make_unique<TDataFileLock>(path(u"times.hf"_s));
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        const std::unique_ptr<QProcess> punch = startProgram(QStringLiteral(HOURFRAME_PROGRAM),
+            { u"punch"_s, u"in"_s, u"times.hf"_s, u"--at"_s, u"7:55"_s }, dir->path());
+        QVERIFY(!punch->waitForFinished(500));
+        QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n");
+        lock.reset();
+        QVERIFY(punch->waitForFinished(10000));
+        QCOMPARE(punch->exitCode(), 0);
+        QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55\r\n");
+    }
+
     void punch_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -373,6 +417,140 @@ private Q_SLOTS:
             QCOMPARE(result.err, message);
     }
 
+    // Each file's name and content before and after; the exit status and
+    // what the command says.
+    void merge_data()
+    {
+        using Files = QMap<QString, QByteArray>;
+        QTest::addColumn<Files>("before");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<Files>("after");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray base = "1/12/2026,8:,17:\r\n2/12/2026,8:,17:\r\n";
+        const QByteArray mine = "1/12/2026,9:,17:\r\n2/12/2026,8:,17:\r\n";
+        const QByteArray theirs = "1/12/2026,8:,17:\r\n2/12/2026,8:,16:\r\n3/12/2026,,,,,8:\r\n";
+        const QByteArray clean = "1/12/2026,9:,17:\r\n2/12/2026,8:,16:\r\n3/12/2026,,,,,8:\r\n";
+        const QByteArray early = "1/12/2026,7:,17:\r\n2/12/2026,8:,17:\r\n";
+        const Files three { { u"base.hf"_s, base }, { u"mine.hf"_s, mine }, { u"theirs.hf"_s, theirs } };
+        const QStringList threeWay { u"base.hf"_s, u"mine.hf"_s, u"theirs.hf"_s };
+        Files merged = three;
+        merged[u"mine.hf"_s] = clean;
+        QTest::newRow("different days") << three << threeWay << 0 << merged << QByteArray() << QByteArray();
+        Files conflicting = three;
+        conflicting[u"theirs.hf"_s] = early;
+        Files minesKept = conflicting;
+        QTest::newRow("the same day: MINE kept")
+            << conflicting << threeWay << 1 << minesKept << QByteArray()
+            << QByteArray("hourframe merge: 1 day(s) changed on both sides, kept as in MINE: 01/12/2026\n");
+        Files elsewhere = three;
+        elsewhere[u"out.hf"_s] = clean;
+        QTest::newRow("into another file") << three << threeWay + QStringList { u"-o"_s, u"out.hf"_s } << 0
+                                           << elsewhere << QByteArray() << QByteArray();
+
+        const QString copy = u"work (conflicted copy 2026-12-02).hf"_s;
+        const Files synced { { u"work.hf"_s, mine }, { copy, "3/12/2026,,,,,8:\r\n" } };
+        const Files copyMerged { { u"work.hf"_s, mine + "3/12/2026,,,,,8:\r\n" },
+            { copy + u".merged"_s, "3/12/2026,,,,,8:\r\n" } };
+        QTest::newRow("a copy") << synced << QStringList { u"--into"_s, u"work.hf"_s, copy } << 0
+                                << copyMerged
+                                << (copy + u": merged, renamed to "_s + copy + u".merged\n"_s).toUtf8()
+                                << QByteArray();
+        const Files differing { { u"work.hf"_s, mine }, { copy, early } };
+        QTest::newRow("a copy that differs stays")
+            << differing << QStringList { u"--into"_s, u"work.hf"_s, copy } << 1 << differing << QByteArray()
+            << (u"hourframe merge: 1 day(s) differ and were kept as in work.hf: 01/12/2026; left in place: "_s
+                   + copy + u'\n')
+                   .toUtf8();
+        QTest::newRow("a missing version") << three << threeWay.mid(0, 2) << 2 << three << QByteArray()
+                                           << QByteArray("hourframe merge: missing THEIRS\n");
+        QTest::newRow("the file as its own copy")
+            << synced << QStringList { u"--into"_s, u"work.hf"_s, u"./work.hf"_s } << 2 << synced
+            << QByteArray()
+            << QByteArray("hourframe merge: './work.hf' is the file itself, not a copy of it\n");
+    }
+
+    void merge()
+    {
+        using Files = QMap<QString, QByteArray>;
+        QFETCH(Files, before);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(Files, after);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            writeFile(path(it.key()), it.value());
+        const Result result = run(QStringList { u"merge"_s } + arguments);
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.status, status);
+        Files found;
+        for (const QString &name : QDir(dir->path()).entryList({ u"*.hf*"_s }, QDir::Files))
+            found.insert(name, readFile(path(name)));
+        QCOMPARE(found, after);
+    }
+
+    // git merges time cards by day through the command above, as the README
+    // sets it up: two branches that change different days merge cleanly; the
+    // same day is a conflict that names the day and keeps the current
+    // branch's record.
+    void gitMergeDriver_data()
+    {
+        QTest::addColumn<QByteArray>("ours");
+        QTest::addColumn<QByteArray>("theirs");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("merged");
+        const QByteArray base = "30/11/2026,8:,17:\r\n1/12/2026,8:,17:\r\n";
+        QTest::newRow("different days")
+            << "30/11/2026,8:,17:\r\n1/12/2026,8:,16:\r\n"_ba << base + "2/12/2026,9:\r\n"
+            << 0 << "30/11/2026,8:,17:\r\n1/12/2026,8:,16:\r\n2/12/2026,9:\r\n"_ba;
+        QTest::newRow("the same day") << "30/11/2026,8:,17:\r\n1/12/2026,8:,16:\r\n"_ba
+                                      << "30/11/2026,8:,17:\r\n1/12/2026,8:,18:\r\n"_ba << 1
+                                      << "30/11/2026,8:,17:\r\n1/12/2026,8:,16:\r\n"_ba;
+    }
+
+    void gitMergeDriver()
+    {
+        QFETCH(QByteArray, ours);
+        QFETCH(QByteArray, theirs);
+        QFETCH(int, status);
+        QFETCH(QByteArray, merged);
+        const QString git = QStandardPaths::findExecutable(u"git"_s);
+        if (git.isEmpty())
+            QSKIP("git is not installed");
+        const QString repository = path(u"repository"_s);
+        QVERIFY(QDir().mkpath(repository));
+        const auto step = [&](const QStringList &arguments) {
+            const Result result = runProgram(git, arguments, repository);
+            return result.status == 0 ? QByteArray() : arguments.join(u' ').toUtf8() + ": " + result.err;
+        };
+        const QString work = repository + u"/work.hf"_s;
+        writeFile(repository + u"/.gitattributes"_s, "*.hf merge=hourframe\n");
+        writeFile(work, "30/11/2026,8:,17:\r\n1/12/2026,8:,17:\r\n");
+        for (const QStringList &arguments : QList<QStringList> { { u"init"_s, u"-q"_s, u"-b"_s, u"main"_s },
+                 { u"config"_s, u"merge.hourframe.driver"_s,
+                     QStringLiteral(HOURFRAME_PROGRAM) + u" merge %O %A %B"_s },
+                 { u"add"_s, u"."_s }, { u"commit"_s, u"-qm"_s, u"base"_s },
+                 { u"checkout"_s, u"-qb"_s, u"other"_s } })
+            QCOMPARE(step(arguments), QByteArray());
+        writeFile(work, theirs);
+        QCOMPARE(step({ u"commit"_s, u"-qam"_s, u"theirs"_s }), QByteArray());
+        QCOMPARE(step({ u"checkout"_s, u"-q"_s, u"main"_s }), QByteArray());
+        writeFile(work, ours);
+        QCOMPARE(step({ u"commit"_s, u"-qam"_s, u"ours"_s }), QByteArray());
+
+        const Result result
+            = runProgram(git, { u"merge"_s, u"-q"_s, u"--no-edit"_s, u"other"_s }, repository);
+        QCOMPARE(result.status, status);
+        QCOMPARE(readFile(work), merged);
+        if (status != 0)
+            QVERIFY2(result.err.contains(
+                         "hourframe merge: 1 day(s) changed on both sides, kept as in MINE: 01/12/2026"),
+                result.err.constData());
+    }
+
     void errors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -398,6 +576,19 @@ private Q_SLOTS:
         QTest::newRow("no such period") << QStringList { u"report"_s, u"week.hf"_s, u"--period"_s,
             u"2026-13"_s } << 2 << QByteArray("hourframe report: --period: '2026-13' names no period\n");
         QTest::newRow("unreadable data") << QStringList { u"week"_s, u"bad.hf"_s } << 1 << QByteArray();
+        QTest::newRow("chart to no file") << QStringList { u"chart"_s, u"week.hf"_s } << 2
+                                          << "hourframe chart: the chart needs a file to write: "
+                                             "-o OUT.png, OUT.svg or OUT.pdf\n"_ba;
+        QTest::newRow("chart of another format") << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s,
+            u"week.jpg"_s } << 2 << "hourframe chart: 'week.jpg' is not named as a PNG, SVG or PDF file\n"_ba;
+        QTest::newRow("chart too small")
+            << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s, u"c.png"_s, u"--size"_s, u"99x500"_s } << 2
+            << "hourframe chart: --size needs WIDTHxHEIGHT, each from 100 to "
+               "10000 pixels, not '99x500'\n"_ba;
+        QTest::newRow("chart of unreadable data")
+            << QStringList { u"chart"_s, u"bad.hf"_s, u"-o"_s, u"c.png"_s } << 1 << QByteArray();
+        QTest::newRow("chart into no folder")
+            << QStringList { u"chart"_s, u"week.hf"_s, u"-o"_s, u"none/c.png"_s } << 1 << QByteArray();
     }
 
     void errors()
@@ -413,6 +604,56 @@ private Q_SLOTS:
         QCOMPARE(result.err.count('\n'), 1);
         if (!message.isEmpty())
             QCOMPARE(result.err, message);
+    }
+
+    // hourframe chart with no display: a file that its viewers read back, at
+    // the size asked for; the settings file as it was (see cleanup), and
+    // none made where there was none.
+    void chart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("settingsFile");
+        QTest::newRow("PNG") << u"year.png"_s << true;
+        QTest::newRow("SVG") << u"year.svg"_s << true;
+        QTest::newRow("PDF, no settings file") << u"year.pdf"_s << false;
+    }
+
+    void chart()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, settingsFile);
+        if (!settingsFile)
+            QVERIFY(QFile::remove(settingsPath()));
+        writeFile(path(u"year.hf"_s), "30/11/2026,8:,17:,:30\r\n1/12/2026,8:,16:\r\n2/12/2026,,,,,7:30\r\n");
+        const Result result = run(
+            { u"chart"_s, u"year.hf"_s, u"--period"_s, u"2026"_s, u"-o"_s, name, u"--size"_s, u"800x450"_s });
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out + result.err, QByteArray());
+        // The width and height of a PNG file's header.
+        const auto pngSize = [](const QByteArray &png) {
+            return png.startsWith("\x89PNG\r\n") ? QSize(qFromBigEndian<qint32>(png.constData() + 16),
+                       qFromBigEndian<qint32>(png.constData() + 20))
+                                                 : QSize();
+        };
+        const QString viewer = name.endsWith(u"png"_s) ? QString()
+            : name.endsWith(u"svg"_s)                  ? u"rsvg-convert"_s
+                                                       : u"pdftotext"_s;
+        if (!viewer.isEmpty() && QStandardPaths::findExecutable(viewer).isEmpty())
+            QSKIP("rsvg-convert (librsvg2-bin) or pdftotext (poppler-utils) is not installed");
+        QProcess view;
+        if (viewer == u"rsvg-convert")
+            view.start(viewer, { path(name), u"-o"_s, path(u"svg.png"_s) });
+        else if (!viewer.isEmpty())
+            view.start(viewer, { path(name), u"-"_s });
+        QVERIFY(viewer.isEmpty() || (view.waitForFinished() && view.exitCode() == 0));
+        if (viewer == u"pdftotext")
+            QVERIFY(view.readAllStandardOutput().contains("Hours a week, 28/12/2025 to 02/01/2027"));
+        else
+            QCOMPARE(pngSize(readFile(path(viewer.isEmpty() ? name : u"svg.png"_s))), QSize(800, 450));
+        if (!settingsFile) {
+            QCOMPARE(QDir(path(u"config/Orvane Software"_s)).entryList(QDir::Files), QStringList());
+            writeFile(settingsPath(), settings);
+        }
     }
 
     // What is not a data file, where one is read or written: refused at once
@@ -461,7 +702,8 @@ private Q_SLOTS:
         struct stat before { };
         QCOMPARE(stat(name.constData(), &before), 0);
         writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
-        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s } };
+        QList<QStringList> commands { { u"report"_s, u"odd.hf"_s }, { u"punch"_s, u"in"_s, u"odd.hf"_s },
+            { u"chart"_s, u"odd.hf"_s, u"-o"_s, u"c.svg"_s } };
         if (!S_ISREG(before.st_mode))
             commands.append({ u"export"_s, u"week.hf"_s, u"-o"_s, u"odd.hf"_s });
         for (const QStringList &arguments : std::as_const(commands)) {

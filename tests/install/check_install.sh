@@ -80,6 +80,8 @@ check_bash_completion() {
         expect "hourframe week --set Thu" "ThursdayTarget= ThusdayTarget="
         expect "hourframe punch " "in out"
         expect "hourframe punch in " "folder week.hf"
+        expect "hourframe merge week.hf week.hf " "folder week.hf"
+        expect "hourframe merge --into " "folder week.hf"
     )
 }
 
@@ -127,7 +129,9 @@ deb)
     done
     grep -q " \./usr/share/zsh/vendor-completions/_hourframe\$" <<<"$contents" ||
         fail "not in the package: the zsh completion in vendor-completions"
-    dpkg-deb -f "${deb[0]}" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
+    for library in libqt6widgets6 libqt6charts6 libqt6svg6; do
+        dpkg-deb -f "${deb[0]}" Depends | grep -q "$library" || fail "the package does not depend on $library"
+    done
     # Every error and warning fails, and so does any other tag not named here:
     #   package-contains-documentation-outside-usr-share-doc  the HTML manual that
     #       Help opens: a program must not need /usr/share/doc, which may be left out

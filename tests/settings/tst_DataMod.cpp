@@ -117,6 +117,8 @@ const std::vector<Setting> &settings()
         NUMBER(BalanceOpening, 0, -195),
         FLAG(ShowBalance, false),
         FLAG(ReportShowBalance, false),
+        FLAG(ChartAdjustDatesToFullWeek, true),
+        TEXT(ChartFileName, QString()),
         TEXT(TargetHistory, QString()),
         FLAG(ShowLeaveAt, false),
         FLAG(NotifyLeaveTime, false),

@@ -81,17 +81,20 @@ Regional::Settings withDateFormat(QChar separator, const QString &shortDateForma
 TemporaryHome::TemporaryHome()
     : m_oldConfig(qgetenv("XDG_CONFIG_HOME"))
     , m_oldData(qgetenv("XDG_DATA_HOME"))
+    , m_oldRuntime(qgetenv("XDG_RUNTIME_DIR"))
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));
     qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", m_dir.filePath(QStringLiteral("runtime")).toLocal8Bit());
 }
 
 TemporaryHome::~TemporaryHome()
 {
     qputenv("XDG_CONFIG_HOME", m_oldConfig);
     qputenv("XDG_DATA_HOME", m_oldData);
+    qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
 }
 
 QString TemporaryHome::configHome() const

@@ -29,8 +29,9 @@ Regional::Settings englishSettings();
 // englishSettings() with another date separator and short date format.
 Regional::Settings withDateFormat(QChar separator, const QString &shortDateFormat);
 
-// Points XDG_CONFIG_HOME and XDG_DATA_HOME at folders inside a temporary
-// directory for as long as it lives, and puts the old values back after.
+// Points XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR (where data file
+// locks live) at folders inside a temporary directory for as long as it
+// lives, and puts the old values back after.
 class TemporaryHome {
 public:
     TemporaryHome();
@@ -46,6 +47,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldConfig;
     QByteArray m_oldData;
+    QByteArray m_oldRuntime;
 };
 
 } // namespace TestSupport
