@@ -17,6 +17,7 @@ build_and_run=(
     qt6-svg-dev             # Qt SVG: saving the chart as SVG
     librsvg2-bin            # rsvg-convert: the PNG icons in the usual sizes, from the SVG icons
     help2man                # the manual page, from the --help texts
+    libical-dev pkgconf     # libical reads the public-holiday calendars (.ics); CMake finds it with pkg-config
 )
 tests=(
     fonts-dejavu-core       # the offscreen platform needs a font for text metrics

@@ -6,8 +6,10 @@
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
 #include "core/Today.h"
+#include "core/Vacation.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -74,9 +76,18 @@ void addDay(QJsonObject &object, const QString &name, int day)
     object.insert(name + u"Text"_s, ShortDateText(day));
 }
 
-// The balance and the days it counts, and with the weeks the account of it
-// as ledgerTable shows it.
+// The vacation taken and left in the year of the as-of day.
+QString vacationLines(const TVacation &vacation)
+{
+    return QCoreApplication::translate("Cli", "Vacation taken in %1: %2\nVacation left in %1: %3\n")
+        .arg(vacation.Year)
+        .arg(VacationDaysWithUnit(vacation.Taken), VacationDaysWithUnit(vacation.Left));
+}
+
+// The balance, the days it counts and the vacation, and with the weeks the
+// account of the balance as ledgerTable shows it.
 QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const CountedDays &counted,
+    const TVacation &vacation,
     const std::vector<TBalanceWeek> *weeks)
 {
     QJsonObject object;
@@ -89,6 +100,9 @@ QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, 
         object.insert(u"countedFrom"_s, QJsonValue());
         object.insert(u"countedTo"_s, QJsonValue());
     }
+    object.insert(u"vacationYear"_s, vacation.Year);
+    object.insert(u"vacationTaken"_s, VacationDaysText(vacation.Taken).toDouble());
+    object.insert(u"vacationLeft"_s, VacationDaysText(vacation.Left).toDouble());
     if (weeks) {
         addBalance(object, u"opening"_s, balance.Opening);
         QJsonArray list;
@@ -113,8 +127,13 @@ QByteArray RunBalance(const QStringList &arguments)
     CommandOptions options(u"balance"_s,
         u"Prints the running balance: the opening balance plus, for every day from the start date\n"
         u"(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
-        u"worked less the target in force on that day. Days after today are not counted, and today\n"
-        u"only once it holds a departure, or holiday or extra hours and no arrival."_s);
+        u"worked less the target in force on that day (none on a public holiday of the\n"
+        u"HolidayCalendar). Days after today are not counted, and today only once it holds a\n"
+        u"departure, or holiday or extra hours and no arrival. "_s
+            + QCoreApplication::translate("Cli",
+                "With a vacation allowance, then the vacation days taken and left in that\n"
+                "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"
+                "and VacationCarriedOver in the year the balance starts."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
         u"The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and "
@@ -135,21 +154,25 @@ QByteArray RunBalance(const QStringList &arguments)
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
     const CountedDays counted = countedDays(recorder, balance, asOf);
+    const TVacationSettings allowance = VacationSettingsOf(*settings);
+    const TVacation vacation = VacationOf(recorder, balance, allowance, asOf);
     if (options.isSet(u"json"_s)) {
         // A later day counts as today: the future is not owed yet.
         const int taken = std::min(asOf, DayNumber::today());
         const qint64 total = Balance(recorder, balance, taken);
         if (!options.isSet(u"weeks"_s))
-            return balanceJson(balance, taken, total, counted, nullptr);
+            return balanceJson(balance, taken, total, counted, vacation, nullptr);
         const std::vector<TBalanceWeek> weeks
             = BalanceLedger(recorder, balance, taken, settings->FirstDayOfWeek());
-        return balanceJson(balance, taken, total, counted, &weeks);
+        return balanceJson(balance, taken, total, counted, vacation, &weeks);
     }
     if (options.isSet(u"weeks"_s))
         return ledgerTable(
             balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()), counted)
             .toUtf8();
-    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n').toUtf8();
+    return (BalanceText(Balance(recorder, balance, asOf)) + u'\n'
+        + (allowance.IsSet() ? vacationLines(vacation) : QString()))
+        .toUtf8();
 }
 
 } // namespace Cli

@@ -34,6 +34,7 @@ constexpr Subcommand Subcommands[] = {
     { u"balance", u"Print the running balance, or its account week by week", RunBalance },
     { u"today", u"Print today's hours so far, the time to leave and the balance", RunToday },
     { u"merge", u"Merge versions of a data file day by day (git's merge driver)", RunMerge },
+    { u"holidays", u"List the public holidays of a holiday calendar for a period", RunHolidays },
 };
 
 // Lines for standard error that Run writes after a command's output.

@@ -133,11 +133,16 @@ void CommandOptions::addFurtherPositionals(
 
 void CommandOptions::addDataFile()
 {
-    m_parser.addPositionalArgument(DataFileName,
+    addOptionalFile(DataFileName,
         QCoreApplication::translate(
-            "Cli", "The data file; without it, the file last opened or saved in the window."),
-        u"[FILE]"_s);
-    m_positionals.append(DataFileName);
+            "Cli", "The data file; without it, the file last opened or saved in the window."));
+    m_dataFile = true;
+}
+
+void CommandOptions::addOptionalFile(const QString &name, const QString &description)
+{
+    m_parser.addPositionalArgument(name, description, u'[' + name + u']');
+    m_positionals.append(name);
     m_optionalFile = true;
 }
 
@@ -168,7 +173,7 @@ void CommandOptions::addSettingOption()
         u"Name=Value"_s));
 }
 
-void CommandOptions::addPeriodOptions(const QString &adjustSetting)
+void CommandOptions::addPeriodOptions(const QString &adjustSetting, const QString &withoutAny)
 {
     addOption(QCommandLineOption(
         FromOption, u"The first day of the period, as typed in a date field or as yyyy-MM-dd."_s, u"DATE"_s));
@@ -176,10 +181,17 @@ void CommandOptions::addPeriodOptions(const QString &adjustSetting)
     addOption(QCommandLineOption(PeriodOption,
         QCoreApplication::translate("Cli",
             "A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and "
-            "--period: this week.")
-            .arg(PeriodWords().join(u", "_s)),
+            "--period: %2.")
+            .arg(PeriodWords().join(u", "_s),
+                withoutAny.isEmpty() ? QCoreApplication::translate("Cli", "this week") : withoutAny),
         u"NAME"_s));
-    addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
+    if (!adjustSetting.isEmpty())
+        addSwitch(u"adjust"_s, adjustSetting, u"Widen the period to whole weeks."_s);
+}
+
+bool CommandOptions::hasPeriod() const
+{
+    return m_parser.isSet(FromOption) || m_parser.isSet(ToOption) || m_parser.isSet(PeriodOption);
 }
 
 TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
@@ -236,7 +248,7 @@ QByteArray CommandOptions::helpText() const
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     QStringList usage = m_positionals;
     if (m_optionalFile)
-        usage.last() = u"[FILE]"_s;
+        usage.last() = u'[' + usage.last() + u']';
     if (!m_furtherSyntax.isEmpty())
         usage.append(m_furtherSyntax);
     text.replace(0, firstLineEnd, u"Usage: hourframe %1 [options] %2"_s.arg(m_command, usage.join(u' ')));
@@ -245,7 +257,7 @@ QByteArray CommandOptions::helpText() const
 
 QString CommandOptions::dataFile(const TData &settings, FileUse use) const
 {
-    Q_ASSERT(m_optionalFile);
+    Q_ASSERT(m_dataFile);
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() == m_positionals.size())
         return positional.last();
@@ -263,6 +275,9 @@ std::unique_ptr<TData> CommandOptions::settings() const
     auto settings = std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
     bool targetSet = false;
     bool historySet = false;
+    QObject::connect(settings.get(), &TData::HolidayCalendarFailed, [](const QString &problem) {
+        Note(QCoreApplication::translate("Cli", "%1 (going on without public holidays)").arg(problem));
+    });
     for (const QString &assignment : m_parser.values(SetOption)) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)

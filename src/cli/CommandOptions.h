@@ -41,6 +41,9 @@ public:
     // The data file, FILE, the last positional argument. It may be left out;
     // dataFile() then takes the file used last.
     void addDataFile();
+    // Another file that may be left out, the last positional argument; the
+    // command reads positional() for it.
+    void addOptionalFile(const QString &name, const QString &description);
     // --name sets a flag setting on, --no-name sets it off; without either the
     // user's setting holds. The last of the two on the command line wins.
     void addSwitch(const QString &name, const QString &settingName, const QString &description);
@@ -49,8 +52,9 @@ public:
     // --set Name=Value, any number of times.
     void addSettingOption();
     // --from and --to, or --period, and the switch --adjust for widening to
-    // whole weeks, bound to the given setting.
-    void addPeriodOptions(const QString &adjustSetting);
+    // whole weeks, bound to the given setting (none without one). withoutAny
+    // names the period the command takes when none is given.
+    void addPeriodOptions(const QString &adjustSetting, const QString &withoutAny = QString());
 
     // Parses the arguments that follow the subcommand's name. Returns false
     // when --help (or the hidden --list-options of the shell completion) was
@@ -73,6 +77,8 @@ public:
     // The period the options name, this week without any; widened to whole
     // weeks when adjust (the setting as the options left it) is on.
     TPeriod period(int firstDayOfWeek, bool adjust) const;
+    // Whether --from, --to or --period is given.
+    bool hasPeriod() const;
 
     // FILE as given, else the file used last (the Filename setting), which a
     // command that changes the file names on standard error. Neither is a
@@ -82,7 +88,8 @@ public:
 
     // The user's settings, read without creating or changing anything on
     // disk, with the --set values and then the switches put in, in memory
-    // only. Nothing is ever written to the settings file.
+    // only. Nothing is ever written to the settings file. A holiday calendar
+    // that cannot be read is a Note: the command goes on without holidays.
     std::unique_ptr<TData> settings() const;
 
 private:
@@ -96,6 +103,7 @@ private:
     QString m_furtherSyntax; // empty: no further positional arguments
     QStringList m_furtherPositionals; // their name, as --list-options prints it
     bool m_optionalFile = false;
+    bool m_dataFile = false;
     QStringList m_options; // as --list-options prints them
     QCommandLineParser m_parser;
     QList<Switch> m_switches;

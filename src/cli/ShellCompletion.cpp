@@ -72,11 +72,14 @@ QStringList valuesOf(const Option &option)
     return {};
 }
 
-// What a positional argument may be: one of the words of "in|out", or a data file.
+// What a positional argument may be: one of the words of "in|out", a
+// holiday calendar, or a data file.
 QStringList positionalValues(const QString &name)
 {
     if (name.contains(u'|'))
         return name.split(u'|');
+    if (name == u"CALENDAR")
+        return { AnyFiles };
     return { DataFiles };
 }
 

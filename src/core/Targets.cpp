@@ -2,6 +2,7 @@
 
 #include "core/DataFile.h"
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/Rounding.h"
 
 #include <QDate>
@@ -164,7 +165,7 @@ qint64 TTargets::SumOfDays(int first, int last) const
 {
     if (last < first)
         return 0;
-    qint64 sum = 0;
+    qint64 sum = -HolidayTargets(first, last);
     for (std::size_t i = EntryOf(first);; ++i) {
         const bool changes = i + 1 < m_history.size() && m_history[i + 1].From <= last;
         const int end = changes ? m_history[i + 1].From - 1 : last;
@@ -176,6 +177,27 @@ qint64 TTargets::SumOfDays(int first, int last) const
 }
 
 int TTargets::OfWeek(int weekStart) const
+{
+    if (!Holidays)
+        return OfWorkweek(weekStart);
+    return int(std::max<qint64>(0, OfWorkweek(weekStart) - HolidayTargets(weekStart, weekStart + 6)));
+}
+
+bool TTargets::IsHoliday(int date) const
+{
+    return Holidays && Holidays->IsHoliday(date);
+}
+
+qint64 TTargets::HolidayTargets(int first, int last) const
+{
+    qint64 sum = 0;
+    if (Holidays)
+        for (const THoliday &holiday : Holidays->Between(first, last))
+            sum += OfWorkday(holiday.Date);
+    return sum;
+}
+
+int TTargets::OfWorkweek(int weekStart) const
 {
     const std::size_t first = EntryOf(weekStart);
     if (first == EntryOf(weekStart + 6))

@@ -9,7 +9,10 @@
 #include <array>
 #include <climits>
 #include <cstddef>
+#include <memory>
 #include <vector>
+
+class THolidayCalendar;
 
 // What a day and a week are to be worked, in minutes: one target per weekday
 // and one for the week.
@@ -37,9 +40,13 @@ struct TTargetEntry {
 // (the sheet's deviations and weekly figures, the report's weekly deviation,
 // the CSV deviation, the balance, the command line) asks these functions for
 // it, so that the rule is made here alone: the targets in force on a day are
-// those of the last entry of the history that starts on or before it.
+// those of the last entry of the history that starts on or before it, and a
+// public holiday's target is 0.
 class TTargets {
 public:
+    // The public holidays; none without a calendar.
+    std::shared_ptr<const THolidayCalendar> Holidays;
+
     // The default targets on every day.
     TTargets() = default;
     // The same targets on every day.
@@ -57,15 +64,19 @@ public:
     // The targets in force on a day number.
     const TTargetSet &InForce(int date) const { return m_history[EntryOf(date)].Targets; }
     // The target of a day number.
-    int OfDay(int date) const { return InForce(date).OfWeekday(DayNumber::dayOfWeek(date)); }
+    int OfDay(int date) const { return Holidays && IsHoliday(date) ? 0 : OfWorkday(date); }
+    // The target the day would have if it were no public holiday.
+    int OfWorkday(int date) const { return InForce(date).OfWeekday(DayNumber::dayOfWeek(date)); }
+    bool IsHoliday(int date) const;
     // The sum of the targets of the days first to last, both included; 0 when
-    // last is before first. One step per change within them, not per day.
+    // last is before first. One step per change of targets or public holiday
+    // within them, not per day.
     qint64 SumOfDays(int first, int last) const;
-    // The target of the seven days from weekStart. In a week in which the
-    // targets change, each day brings the share of the weekly target in
-    // force on it that its day target has of that entry's week; with day
-    // targets that add up to their weekly target this is the sum of the
-    // week's day targets.
+    // The target of the seven days from weekStart, less the day targets of
+    // its public holidays and never below 0. In a week in which the targets
+    // change, each day brings the share of the weekly target in force on it
+    // that its day target has of that entry's week; with day targets that
+    // add up to their weekly target this is the sum of the week's day targets.
     int OfWeek(int weekStart) const;
 
     // The targets from a day on become these: entries from that day on are
@@ -80,6 +91,10 @@ public:
 
 private:
     std::size_t EntryOf(int date) const;
+    // The weekly target before public holidays are taken off.
+    int OfWorkweek(int weekStart) const;
+    // The targets the public holidays from first to last take off.
+    qint64 HolidayTargets(int first, int last) const;
 
     std::vector<TTargetEntry> m_history { TTargetEntry {} };
 };

@@ -4,12 +4,14 @@
 #include "core/DateText.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "core/Utf8Text.h"
 #include "settings/DataMod.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 
@@ -67,11 +69,17 @@ public:
     }
 
 private:
-    // The record of every day of the period, or null, in one pass over the store.
+    // The record of every day of the period, or null, in one pass over the
+    // store; and the public holidays of the period.
     void ReadDays()
     {
         if (m_period.EndDate < m_period.StartDate)
             return;
+        if (m_settings.Targets.Holidays) {
+            const std::span<const THoliday> holidays
+                = m_settings.Targets.Holidays->Between(m_period.StartDate, m_period.EndDate);
+            m_holidays.assign(holidays.begin(), holidays.end());
+        }
         const qint64 days = qint64(m_period.EndDate) - m_period.StartDate + 1;
         m_records.assign(static_cast<size_t>(days), nullptr);
         m_store.VisitDays(m_period.StartDate, m_period.EndDate, [&](const DayRecord &record) {
@@ -86,7 +94,7 @@ private:
         m_lunch = m_settings.ShowLunchTime;
         m_extra = m_settings.ShowExtraHours;
         m_holiday = m_settings.ShowHols;
-        m_comment = m_settings.ShowComment;
+        m_comment = m_settings.ShowComment || !m_holidays.empty();
         m_deviation = m_settings.ShowDeviationFromWeeklyTarget;
         for (const DayRecord *record : m_records) {
             if (m_lunch && m_extra && m_holiday && m_comment)
@@ -199,13 +207,23 @@ private:
             EndWeek(day, subtotal);
 
         if (included && m_comment)
-            AppendText(line, values.Comment);
+            AppendText(line, values.Comment.isEmpty() ? HolidayName(day) : QStringView(values.Comment));
 
         std::size_t end = line.size();
         while (end > 0 && line[end - 1] <= u' ')
             --end;
         if (end > 0)
             m_write(QStringView(line.data(), qsizetype(end)));
+    }
+
+    // Days are asked for in date order.
+    QStringView HolidayName(int day)
+    {
+        while (m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].Date < day)
+            ++m_nextHoliday;
+        return m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].Date == day
+            ? QStringView(m_holidays[m_nextHoliday].Name)
+            : QStringView();
     }
 
     // The target of the week that ends, or is cut off by the period, on day.
@@ -277,6 +295,16 @@ private:
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.StartDate - 1)));
         AddLine(u"Balance carried forward   "_s
             + BalanceText(Balance(m_store, m_settings.Balance, m_period.EndDate)));
+        if (!m_settings.Vacation.IsSet())
+            return;
+        const TVacation vacation
+            = VacationOf(m_store, m_settings.Balance, m_settings.Vacation, m_period.EndDate);
+        const auto line = [&](const char *label, double days) {
+            AddLine(QCoreApplication::translate("ReportText", label).arg(vacation.Year).leftJustified(25)
+                + u' ' + VacationDaysWithUnit(days));
+        };
+        line(QT_TRANSLATE_NOOP("ReportText", "Vacation taken in %1"), vacation.Taken);
+        line(QT_TRANSLATE_NOOP("ReportText", "Vacation left in %1"), vacation.Left);
     }
 
     void WriteAverages()
@@ -325,6 +353,8 @@ private:
     const std::function<void(const TReportWeek &)> m_weekSink;
 
     std::vector<const DayRecord *> m_records;
+    std::vector<THoliday> m_holidays;
+    std::size_t m_nextHoliday = 0;
     bool m_lunch = false;
     bool m_extra = false;
     bool m_holiday = false;
@@ -363,6 +393,7 @@ TReportSettings ReportSettingsOf(const TData &data)
     s.ReportCalculateAverageHours = data.ReportCalculateAverageHours();
     s.ReportShowBalance = data.ReportShowBalance();
     s.Balance = BalanceSettingsOf(data);
+    s.Vacation = VacationSettingsOf(data);
     return s;
 }
 

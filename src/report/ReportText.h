@@ -2,6 +2,7 @@
 
 #include "core/Balance.h"
 #include "core/Targets.h"
+#include "core/Vacation.h"
 #include "period/Period.h"
 
 #include <QStringList>
@@ -32,6 +33,7 @@ struct TReportSettings {
     bool ReportCalculateAverageHours = true;
     bool ReportShowBalance = false;
     TBalanceSettings Balance;
+    TVacationSettings Vacation;
 };
 
 // The values the settings object holds now.
@@ -40,7 +42,9 @@ TReportSettings ReportSettingsOf(const TData &data);
 // The report of a period as fixed-width text lines: the title with the
 // document's name, the period, the heading, one line per listed day with a
 // subtotal at each week's end, then totals, the running balance before and
-// after the period, and averages as the settings ask.
+// after the period with the vacation of the period's last year (when there is
+// an allowance), and averages as the settings ask. A public holiday's name stands in the comment column
+// of a day without a comment of its own.
 // Dates, weekday names and the time separator follow the regional settings
 // in force at the call. The store is only read.
 QStringList ReportLines(const TTimeRecorder &store, const TPeriod &period, const TReportSettings &settings);

@@ -5,8 +5,10 @@
 #include "core/DataFile.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/HolidayCalendar.h"
 #include "core/Targets.h"
 #include "core/TimeText.h"
+#include "core/Vacation.h"
 #include "settings/RegFile.h"
 #include "settings/RegMgr.h"
 #include "settings/VersionData.h"
@@ -224,6 +226,7 @@ TTargets TData::Targets() const
     latest.Weekly = WeeklyTarget();
     TTargets targets(ParseTargetHistory(TargetHistory()));
     targets.SetLatest(latest);
+    targets.Holidays = Holidays();
     return targets;
 }
 
@@ -243,6 +246,41 @@ bool TData::IsTarget(TSetting setting)
     return setting == TSetting::WeeklyTarget
         || std::find(std::begin(DayTargetSettings), std::end(DayTargetSettings), setting)
         != std::end(DayTargetSettings);
+}
+
+std::shared_ptr<const THolidayCalendar> TData::Holidays() const
+{
+    const QString path = HolidayCalendar();
+    if (path.isEmpty() || m_holidaysHeldBack)
+        return nullptr;
+    if (m_holidays && m_holidays->first == path)
+        return m_holidays->second.calendar;
+    if (m_lookedAt && m_lookedAt->first == path) {
+        m_holidays = std::exchange(m_lookedAt, std::nullopt);
+        return m_holidays->second.calendar;
+    }
+    ReadHolidayCalendar(path);
+    m_holidays = std::exchange(m_lookedAt, std::nullopt);
+    if (!m_holidays->second.problem.isEmpty())
+        Q_EMIT HolidayCalendarFailed(m_holidays->second.problem);
+    return m_holidays->second.calendar;
+}
+
+const TData::HolidayCalendarRead &TData::ReadHolidayCalendar(const QString &path) const
+{
+    HolidayCalendarRead read;
+    try {
+        read.calendar = THolidayCalendar::FromFile(path);
+    } catch (const HourframeError &error) {
+        read.problem = error.message();
+    }
+    m_lookedAt.emplace(path, std::move(read));
+    return m_lookedAt->second;
+}
+
+TVacationSettings VacationSettingsOf(const TData &data)
+{
+    return { data.VacationDaysPerYear(), data.VacationCarriedOver() };
 }
 
 TBalanceSettings BalanceSettingsOf(const TData &data)

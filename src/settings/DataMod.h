@@ -7,13 +7,16 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
 
+class THolidayCalendar;
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
 class TTargets;
+struct TVacationSettings;
 
 // Every setting, one row each, in the order they are read at start-up:
 //   FLAG(name, default)
@@ -86,7 +89,10 @@ class TTargets;
     TEXT(ChartFileName,                 "")                                           \
     TEXT(TargetHistory,                 "")                                           \
     FLAG(ShowLeaveAt,                   false)                                        \
-    FLAG(NotifyLeaveTime,               false)
+    FLAG(NotifyLeaveTime,               false)                                        \
+    TEXT(HolidayCalendar,               "")                                           \
+    NUMBER(VacationDaysPerYear,         Integer, 0,               0, 366)             \
+    NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
@@ -178,7 +184,7 @@ public:
     // The targets in force on every day, for whatever measures days against
     // them: the entries of TargetHistory, the latest of them with the day
     // targets and WeeklyTarget, which are the targets from its start on. No
-    // history is one entry from the start.
+    // history is one entry from the start. The public holidays come with them.
     TTargets Targets() const;
     // Stores a history: its latest targets as the day targets and
     // WeeklyTarget, the whole of it as TargetHistory (empty for one entry),
@@ -186,6 +192,26 @@ public:
     void SetTargets(const TTargets &targets);
     // Whether a setting is a day target or WeeklyTarget.
     static bool IsTarget(TSetting setting);
+
+    // The public holidays of the HolidayCalendar file, read when first asked
+    // for and again once the setting names another file; none without a
+    // file, or when it cannot be read, which HolidayCalendarFailed then tells.
+    std::shared_ptr<const THolidayCalendar> Holidays() const;
+    // A calendar file read afresh, or why it cannot be read. Holidays() takes
+    // the last one read, so that a file looked at beforehand (as Preferences
+    // does) is neither read nor reported twice.
+    struct HolidayCalendarRead {
+        std::shared_ptr<const THolidayCalendar> calendar;
+        QString problem;
+    };
+    const HolidayCalendarRead &ReadHolidayCalendar(const QString &path) const;
+    // Held back, Holidays() gives none and reads nothing, so that the window
+    // shows its first week without waiting for a long calendar; released,
+    // the next call reads it.
+    void HoldBackHolidays(bool held)
+    {
+        m_holidaysHeldBack = held;
+    }
 
     const TSettingValue &Value(TSetting setting) const
     {
@@ -215,6 +241,11 @@ public:
     // assignments throws part way (the failure then goes on to the caller).
     void Batch(const std::function<void()> &assignments);
 
+Q_SIGNALS:
+    // The HolidayCalendar file cannot be read: the file, the line and the
+    // problem. Holidays() then goes on without holidays.
+    void HolidayCalendarFailed(const QString &message) const;
+
 private:
     struct PendingValue {
         TSetting setting;
@@ -235,6 +266,11 @@ private:
     bool m_weeklyTargetGiven = false;
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
+    // The file of the setting and what it gave; the file read last by
+    // ReadHolidayCalendar and what it gave.
+    mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_holidays;
+    mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_lookedAt;
+    bool m_holidaysHeldBack = false;
 };
 
 // The values the settings object holds now.
@@ -242,6 +278,7 @@ TBalanceSettings BalanceSettingsOf(const TData &data);
 // The lunch a day is taken to have when none is entered: the default lunch
 // when it is used, else 0.
 int DefaultLunchOf(const TData &data);
+TVacationSettings VacationSettingsOf(const TData &data);
 
 // The manual's first page for the window program's file: in the data folder
 // of the installed tree, or of the build tree laid out alike; empty when it

@@ -5,6 +5,8 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/HolidayCalendar.h"
+#include "core/Regional.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "settings/TargetHistoryList.h"
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -98,6 +101,7 @@ TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
     pcPreferences->setObjectName(u"pcPreferences"_s);
     CreateOptionsPage();
     CreateTargetsPage();
+    CreateHolidaysPage();
     CreatePrinterPage();
     CreateBalancePage();
     CreateButtons();
@@ -300,6 +304,43 @@ void TPreferencesForm::CreateTargetHistory(QWidget *page)
     connect(m_targetHistory, &TTargetHistoryList::LatestChanged, this, &TPreferencesForm::ShowTargets);
 }
 
+void TPreferencesForm::CreateHolidaysPage()
+{
+    auto *gbHolidays
+        = NewPage(pcPreferences, u"tsHolidays"_s, tr("Holida&ys"), u"gbHolidays"_s, tr(" Public Holidays "));
+    edHolidayCalendar = new QLineEdit(gbHolidays);
+    edHolidayCalendar->setObjectName(u"edHolidayCalendar"_s);
+    edHolidayCalendar->setMinimumWidth(
+        QFontMetrics(edHolidayCalendar->font()).horizontalAdvance(QString(40, u'x')));
+    Bind(
+        edHolidayCalendar, [this] { edHolidayCalendar->setText(m_data.HolidayCalendar()); },
+        [this] { m_data.SetHolidayCalendar(edHolidayCalendar->text().trimmed()); });
+    auto *btBrowse = new QPushButton(tr("B&rowse..."), gbHolidays);
+    btBrowse->setObjectName(u"btBrowseHolidayCalendar"_s);
+    Bind(btBrowse, {}, {});
+    laHolidayCount = NewLabel(u"laHolidayCount"_s, QString(), nullptr, gbHolidays);
+    laHolidayCount->setWordWrap(true);
+    laHolidayCount->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    edHolidayCalendarChange();
+    auto *hint = NewLabel(u"laHolidayHint"_s,
+        tr("An iCalendar file (.ics) of your region's public holidays. A public holiday's target is 0."),
+        nullptr, gbHolidays);
+    hint->setWordWrap(true);
+
+    auto *holidaysLayout = new QGridLayout(gbHolidays);
+    holidaysLayout->addWidget(
+        NewLabel(u"laHolidayCalendar"_s, tr("&Calendar file"), edHolidayCalendar, gbHolidays), 0, 0);
+    holidaysLayout->addWidget(edHolidayCalendar, 0, 1);
+    holidaysLayout->addWidget(btBrowse, 0, 2);
+    holidaysLayout->addWidget(laHolidayCount, 1, 1, 1, 2);
+    holidaysLayout->addWidget(hint, 2, 0, 1, 3);
+    holidaysLayout->setColumnStretch(1, 1);
+    holidaysLayout->setRowStretch(3, 1);
+
+    connect(edHolidayCalendar, &QLineEdit::textChanged, this, &TPreferencesForm::edHolidayCalendarChange);
+    connect(btBrowse, &QPushButton::clicked, this, &TPreferencesForm::btBrowseHolidayCalendarClick);
+}
+
 void TPreferencesForm::CreatePrinterPage()
 {
     auto *gbPrinterFont
@@ -376,8 +417,33 @@ void TPreferencesForm::CreateBalancePage()
     openingRow->addWidget(NewLabel(u"laBalanceHours"_s, u"hours"_s, nullptr, gbBalance));
     openingRow->addStretch();
     balanceLayout->addLayout(openingRow, 2, 1);
+    edVacationDaysPerYear
+        = AddNumberField(u"edVacationDaysPerYear"_s, TSetting::VacationDaysPerYear, 4, gbBalance);
+    edVacationCarriedOver
+        = AddNumberField(u"edVacationCarriedOver"_s, TSetting::VacationCarriedOver, 4, gbBalance);
+    const struct {
+        QLineEdit *field;
+        const char16_t *label;
+        const char *caption;
+        const char16_t *unit;
+    } vacation[] = {
+        { edVacationDaysPerYear, u"laVacationDaysPerYear", QT_TR_NOOP("&Vacation per year"),
+            u"laVacationDays" },
+        { edVacationCarriedOver, u"laVacationCarriedOver", QT_TR_NOOP("&Carried over into the first year"),
+            u"laCarriedOverDays" },
+    };
+    int row = 3;
+    for (const auto &v : vacation) {
+        balanceLayout->addWidget(
+            NewLabel(QString::fromUtf16(v.label), tr(v.caption), v.field, gbBalance), row, 0);
+        auto *fieldRow = new QHBoxLayout;
+        fieldRow->addWidget(v.field);
+        fieldRow->addWidget(NewLabel(QString::fromUtf16(v.unit), tr("days"), nullptr, gbBalance));
+        fieldRow->addStretch();
+        balanceLayout->addLayout(fieldRow, row++, 1);
+    }
     balanceLayout->setColumnStretch(1, 1);
-    balanceLayout->setRowStretch(3, 1);
+    balanceLayout->setRowStretch(row, 1);
 
     connect(ckBalanceFromFirstDay, &QCheckBox::toggled, this, &TPreferencesForm::ckBalanceFromFirstDayClick);
     connect(teBalanceOpening, &QLineEdit::textChanged, this, &TPreferencesForm::Validate);
@@ -476,6 +542,43 @@ void TPreferencesForm::ckBalanceFromFirstDayClick()
     edBalanceStartDate->setEnabled(!ckBalanceFromFirstDay->isChecked());
 }
 
+// What the file gives for this year, or why it gives nothing. The settings
+// keep what is read here for the sheet, so the file is read once.
+void TPreferencesForm::edHolidayCalendarChange()
+{
+    const QString path = edHolidayCalendar->text().trimmed();
+    if (path.isEmpty()) {
+        laHolidayCount->setText(tr("No calendar: no public holidays."));
+        return;
+    }
+    const TData::HolidayCalendarRead &read = m_data.ReadHolidayCalendar(path);
+    if (!read.calendar) {
+        laHolidayCount->setText(read.problem + u'\n' + tr("Hourframe goes on without public holidays."));
+        return;
+    }
+    const int year = Clock::today().year();
+    const auto count
+        = read.calendar
+              ->Between(DayNumber::fromDate(QDate(year, 1, 1)), DayNumber::fromDate(QDate(year, 12, 31)))
+              .size();
+    laHolidayCount->setText(count == 1 ? tr("1 public holiday in %1").arg(year)
+                                       : tr("%1 public holidays in %2").arg(count).arg(year));
+}
+
+void TPreferencesForm::btBrowseHolidayCalendarClick()
+{
+    TFileDialogOptions options;
+    options.title = tr("Holiday Calendar");
+    options.filter = tr("iCalendar Files (*.ics);;All Files (*)");
+    options.mustExist = true;
+    const QString current = edHolidayCalendar->text().trimmed();
+    if (!current.isEmpty())
+        options.directory = QFileInfo(current).absolutePath();
+    const QString path = Presenter().OpenFileName(this, options);
+    if (!path.isEmpty())
+        edHolidayCalendar->setText(path);
+}
+
 void TPreferencesForm::Validate()
 {
     btOk->setEnabled(InputIsValid());
@@ -507,6 +610,13 @@ bool TPreferencesForm::InputIsValid() const
         ParseBalanceText(teBalanceOpening->text());
     } catch (const ConversionError &) {
         return false;
+    }
+
+    for (const auto &[field, setting] : { std::pair(edVacationDaysPerYear, TSetting::VacationDaysPerYear),
+             std::pair(edVacationCarriedOver, TSetting::VacationCarriedOver) }) {
+        const std::optional<int> days = IntegerOf(field->text());
+        if (!days || *days < SettingInfo(setting).minimum || *days > SettingInfo(setting).maximum)
+            return false;
     }
 
     const std::optional<int> roundTo = IntegerOf(edRoundTimesTo->text());

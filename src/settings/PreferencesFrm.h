@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -18,7 +19,8 @@ class TTargetHistoryList;
 class TTimeEdit;
 enum class TSetting;
 
-// The Options dialog: start-up, view, rounding, target, printer and balance settings.
+// The Options dialog: start-up, view, rounding, target, holiday, printer,
+// balance and vacation settings.
 // Every control mirrors one setting; OK stores all of them, changed or not,
 // and Cancel stores nothing. Invalid input only keeps OK disabled.
 class TPreferencesForm : public QDialog {
@@ -39,6 +41,7 @@ private:
     void CreateOptionsPage();
     void CreateTargetsPage();
     void CreateTargetHistory(QWidget *page);
+    void CreateHolidaysPage();
     void CreatePrinterPage();
     void CreateBalancePage();
     void CreateButtons();
@@ -57,6 +60,8 @@ private:
     TTargetSet ShownTargets() const;
     void ShowTargets(const TTargetSet &targets);
     void ckBalanceFromFirstDayClick();
+    void edHolidayCalendarChange();
+    void btBrowseHolidayCalendarClick();
     void Validate();
     bool InputIsValid() const;
     void btOkClick();
@@ -76,6 +81,10 @@ private:
     QCheckBox *ckBalanceFromFirstDay;
     QDateEdit *edBalanceStartDate;
     QLineEdit *teBalanceOpening;
+    QLineEdit *edHolidayCalendar;
+    QLabel *laHolidayCount;
+    QLineEdit *edVacationDaysPerYear;
+    QLineEdit *edVacationCarriedOver;
     QPushButton *btOk;
     QPushButton *btCancel;
 

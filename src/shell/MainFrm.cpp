@@ -66,6 +66,8 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     setWindowIcon(ApplicationIcon());
     move(DesignPosition);
 
+    // The holiday calendar comes in once start-up has shown the week.
+    m_data.HoldBackHolidays(true);
     m_weekSheet = new TWeekSheet(*m_timeRecorder, m_data, this);
     m_weekSheet->setObjectName(QStringLiteral("WeekSheet"));
     setCentralWidget(m_weekSheet);
@@ -326,6 +328,7 @@ void TMainForm::CompleteStartUp()
     if (m_startUpDone)
         return;
     m_startUpDone = true;
+    m_weekSheet->ReadHolidaysSoon();
 
     QString path;
     // A name typed in a terminal is relative to that terminal's folder; kept

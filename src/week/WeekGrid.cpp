@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QToolButton>
 #include <QtGlobal>
 
@@ -413,10 +414,18 @@ void TWeekGrid::ShowComment(QAbstractButton *button, const QString &comment, int
     button->setText(hint.isEmpty() ? QStringLiteral("...") : QStringLiteral("C"));
 }
 
-void TWeekGrid::ShowWeekDates(int weekStart)
+void TWeekGrid::ShowWeekDates(int weekStart, const std::array<QString, 7> &holidays)
 {
-    for (int column = 0; column < 7; ++column)
-        m_headings[column]->setToolTip(ShortDateText(weekStart + column));
+    for (std::size_t column = 0; column < 7; ++column) {
+        QLabel *heading = m_headings[column];
+        const QString &holiday = holidays[column];
+        const QString date = ShortDateText(weekStart + int(column));
+        heading->setToolTip(holiday.isEmpty() ? date : date + u'\n' + holiday);
+        heading->setAccessibleDescription(holiday);
+        heading->setAutoFillBackground(!holiday.isEmpty());
+        heading->setBackgroundRole(holiday.isEmpty() ? QPalette::Window : QPalette::Highlight);
+        heading->setForegroundRole(holiday.isEmpty() ? QPalette::WindowText : QPalette::HighlightedText);
+    }
 }
 
 void TWeekGrid::SetRoundTo(int roundTo)

@@ -84,8 +84,10 @@ protected:
     QComboBox *WeekBox() const { return m_weekBox; }
     // Orders the columns from firstDayOfWeek and captions the headings.
     void ArrangeColumns(int firstDayOfWeek);
-    // The dates of the columns, as the headings' hints.
-    void ShowWeekDates(int weekStart);
+    // The dates of the columns, as the headings' hints. A column with a
+    // holiday's name (by column, from the left) has the name in its hint too,
+    // and a heading in the palette's highlight colours.
+    void ShowWeekDates(int weekStart, const std::array<QString, 7> &holidays = {});
     void SetRoundTo(int roundTo);
     bool IsBalanceRowShown() const { return m_showBalance; }
     bool IsLeaveAtRowShown() const { return m_showLeaveAt; }

@@ -6,6 +6,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Errors.h"
+#include "core/HolidayCalendar.h"
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <array>
 #include <exception>
@@ -31,6 +33,15 @@ TWeekSheet::TWeekSheet(TTimeRecorder &recorder, TData &data, QWidget *parent)
     , m_binder(recorder, data, *this)
 {
     ArrangeView();
+    // A holiday calendar that cannot be read is told once, after whatever
+    // asked for the targets; the figures go on without holidays.
+    connect(
+        &m_data, &TData::HolidayCalendarFailed, this,
+        [](const QString &problem) {
+            ShowMessageBox(
+                tr("%1\n\nHourframe goes on without public holidays.").arg(problem), mtWarning, mbOK);
+        },
+        Qt::QueuedConnection);
 }
 
 void TWeekSheet::InitWeek()
@@ -97,7 +108,7 @@ void TWeekSheet::ShowWeek()
         if (WeekBox()->currentText() != startText)
             WeekBox()->setEditText(startText);
         SelectWeekInList();
-        ShowWeekDates(start);
+        ShowWeekDates(start, HolidayNames(start));
 
         // A day is bound to its new date only once all its fields hold that date's
         // values, so a load that stopped half-way never writes a field to a wrong day.
@@ -113,6 +124,15 @@ void TWeekSheet::ShowWeek()
     Recalculate(1, 7);
     if (failure)
         std::rethrow_exception(failure);
+}
+
+std::array<QString, 7> TWeekSheet::HolidayNames(int weekStart) const
+{
+    std::array<QString, 7> names;
+    if (const std::shared_ptr<const THolidayCalendar> holidays = m_data.Holidays())
+        for (const THoliday &holiday : holidays->Between(weekStart, weekStart + 6))
+            names[std::size_t(holiday.Date - weekStart)] = holiday.Name;
+    return names;
 }
 
 void TWeekSheet::SelectWeekInList()
@@ -131,6 +151,21 @@ void TWeekSheet::RecalculateDay(int weekday)
 {
     if (weekday >= 1 && weekday <= 7)
         Recalculate(weekday, weekday);
+}
+
+void TWeekSheet::TargetsChanged()
+{
+    ShowWeekDates(m_weekStart, HolidayNames(m_weekStart));
+    m_weekBalance.reset();
+    Recalculate(1, 7);
+}
+
+void TWeekSheet::ReadHolidaysSoon()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_data.HoldBackHolidays(false);
+        RunReportingErrors([this] { TargetsChanged(); });
+    });
 }
 
 int TWeekSheet::TargetDate(int weekday) const

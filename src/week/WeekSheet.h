@@ -40,6 +40,14 @@ public:
     // out from the stored values, so a value the fields cannot hold still
     // counts in full.
     void RecalculateDay(int weekday);
+    // The targets changed (the holiday calendar came in): marks the week's
+    // public holidays and counts the week and the balance again.
+    void TargetsChanged();
+    // Lets the holiday calendar that the settings hold back come in once the
+    // week is on the screen, whatever the caller meets on the way: a zero
+    // timer runs after the events already posted, the paint among them. A
+    // long calendar takes as long to read as a tenth of start-up.
+    void ReadHolidaysSoon();
     // Orders the columns from FirstDayOfWeek and captions the headings.
     void ArrangeDayColumns();
     void UpdateCommentButton(QAbstractButton *button, const QString &comment, int date);
@@ -83,6 +91,8 @@ private:
     void UpdateBalance();
     // The list of the week box opens on the entry of the shown week, if it has one.
     void SelectWeekInList();
+    // The public holidays' names of the week's days, from the left.
+    std::array<QString, 7> HolidayNames(int weekStart) const;
     // The first day of the week of the box's date moved by days; a text that is
     // not a date, or a week with a day the data file cannot hold, throws.
     int BoxWeekStart(int days) const;

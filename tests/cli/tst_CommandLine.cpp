@@ -246,6 +246,14 @@ private Q_SLOTS:
         QTest::newRow("start and opening as numbers")
             << QStringList { u"--set"_s, u"BalanceStartDate=46349"_s, u"--set"_s, u"BalanceOpening=-90"_s }
             << QByteArray("-35:30\n");
+        // Thanksgiving and the day after, Thursday 26 and Friday 27 November, owe nothing.
+        QTest::newRow("public holidays")
+            << QStringList { u"--set"_s, u"HolidayCalendar=" HOURFRAME_TEST_DATA "/holidays-yearly.ics"_s }
+            << QByteArray("-20:30\n");
+        // Friday 20 November's 7:00 of holiday is one day of Friday's 7:00.
+        QTest::newRow("vacation") << QStringList { u"--set"_s, u"VacationDaysPerYear=25"_s }
+                                  << QByteArray("-35:00\nVacation taken in 2026: 1 day\n"
+                                                "Vacation left in 2026: 24 days\n");
         QTest::newRow("week by week") << QStringList { u"--weeks"_s }
                                       << QByteArray("Week        Worked  Target  Difference  Balance\n"
                                                     "Opening                                   -1:30\n"
@@ -277,6 +285,71 @@ private Q_SLOTS:
         QCOMPARE(report.status, 0);
         QVERIFY(
             report.out.endsWith("\n\nBalance brought forward   -1:30\nBalance carried forward   -27:30\n"));
+    }
+
+    void holidays_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        const QString federal = u"" HOURFRAME_TEST_DATA "/holidays-yearly.ics"_s;
+        const QByteArray november = "Date        Day  Holiday\n"
+                                    "11/11/2026  Wed  Veterans Day\n"
+                                    "26/11/2026  Thu  Thanksgiving Day\n"
+                                    "27/11/2026  Fri  Day after Thanksgiving\n";
+        QTest::newRow("a month") << QStringList { u"holidays"_s, federal, u"--period"_s, u"2026-11"_s } << 0
+                                 << november << QByteArray();
+        QTest::newRow("the calendar of the settings") << QStringList { u"holidays"_s, u"--set"_s,
+            u"HolidayCalendar="_s + federal, u"--from"_s, u"1/11/2026"_s, u"--to"_s, u"30/11/2026"_s }
+                                                      << 0 << november << QByteArray();
+        QTest::newRow("this year without a period")
+            << QStringList { u"holidays"_s, u"holidays.ics"_s } << 0
+            << QByteArray("Date        Day  Holiday\n02/12/2026  Wed  Works outing\n") << QByteArray();
+        QTest::newRow("none in the period")
+            << QStringList { u"holidays"_s, federal, u"--period"_s, u"today"_s } << 0
+            << QByteArray("Date  Day  Holiday\n") << QByteArray();
+        QTest::newRow("no calendar") << QStringList { u"holidays"_s } << 2 << QByteArray()
+                                     << QByteArray(
+                                            "hourframe holidays: missing CALENDAR, and the settings name "
+                                            "no holiday calendar\n");
+        QTest::newRow("a broken calendar")
+            << QStringList { u"holidays"_s, u"broken.ics"_s } << 1 << QByteArray()
+            << QByteArray("hourframe holidays: broken.ics, line 6: Can't parse as DATE value in DTSTART "
+                          "property. Removing entire property: 2026x1202\n");
+        // Other commands say so and go on without holidays.
+        QTest::newRow("a broken calendar, balance")
+            << QStringList { u"balance"_s, u"week.hf"_s, u"--set"_s, u"HolidayCalendar=broken.ics"_s } << 0
+            << QByteArray("-14:00\n")
+            << QByteArray("hourframe balance: broken.ics, line 6: Can't parse as DATE value in DTSTART "
+                          "property. Removing entire property: 2026x1202 (going on without public "
+                          "holidays)\n");
+        QTest::newRow("a calendar that is not there, week")
+            << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s, u"HolidayCalendar=gone.ics"_s } << 0
+            << QByteArray()
+            << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
+                          "no such file (going on without public holidays)\n");
+    }
+
+    void holidays()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n");
+        const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\n"
+                                    "UID:1\r\nDTSTART;VALUE=DATE:";
+        writeFile(path(u"holidays.ics"_s),
+            calendar
+                + "20261202\r\nSUMMARY:Works outing\r\nEND:VEVENT\r\n"
+                  "END:VCALENDAR\r\n");
+        writeFile(path(u"broken.ics"_s), calendar + "2026x1202\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        const Result result = run(arguments);
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.status, status);
+        if (!out.isEmpty())
+            QCOMPARE(result.out, out);
     }
 
     void punchInThenOut()

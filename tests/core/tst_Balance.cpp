@@ -1,6 +1,8 @@
 #include "core/Balance.h"
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/TimeRecorder.h"
+#include "core/Vacation.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -20,6 +22,13 @@ TBalanceSettings settingsFrom(const QDate &start, int opening, bool holidaysWork
     settings.Opening = opening;
     settings.IncludeHolsInTotal = holidaysWorked;
     return settings;
+}
+
+// The federal holidays of tests/data: in 2025 ten on a Monday to Thursday
+// and two on a Friday; 4 July 2026 is a Saturday.
+std::shared_ptr<const THolidayCalendar> federalHolidays()
+{
+    return THolidayCalendar::FromFile(QStringLiteral(HOURFRAME_TEST_DATA "/holidays-yearly.ics"));
 }
 
 } // namespace
@@ -165,6 +174,104 @@ private Q_SLOTS:
         QCOMPARE(weeks[changedWeek].Target, changedTarget);
         QCOMPARE(weeks.back().Target, qint64(1920));
         QCOMPARE(weeks.back().Balance, balance);
+    // Counted by hand: 2025 owes 52 weeks of 37:00 and a Wednesday, 1931:30;
+    // its public holidays take off 10 x 7:30 + 2 x 7:00 = 89:00.
+    void publicHolidays_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QDate>("asOf");
+        QTest::addColumn<qint64>("withHolidays");
+        QTest::addColumn<qint64>("without");
+
+        QTest::newRow("a year") << QByteArray() << QDate(2025, 1, 1) << QDate(2025, 12, 31) << qint64(-110550)
+                                << qint64(-115890);
+        QTest::newRow("a holiday on a Saturday changes nothing")
+            << QByteArray() << QDate(2026, 6, 29) << QDate(2026, 7, 5) << qint64(-2220) << qint64(-2220);
+        QTest::newRow("work on a holiday counts as worked")
+            << QByteArray("4/7/2025,8:,16:\r\n") << QDate(2025, 7, 4) << QDate(2025, 7, 4) << qint64(480)
+            << qint64(60);
+        QTest::newRow("two holidays on one day take one day's target")
+            << QByteArray() << QDate(2025, 1, 20) << QDate(2025, 1, 26) << qint64(-1770) << qint64(-2220);
+    }
+
+    void publicHolidays()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QDate, start);
+        QFETCH(QDate, asOf);
+        QFETCH(qint64, withHolidays);
+        QFETCH(qint64, without);
+        TTimeRecorder store;
+        load(store, file);
+        TBalanceSettings settings = settingsFrom(start, 0);
+        const int last = DayNumber::fromDate(asOf);
+        QCOMPARE(Balance(store, settings, last), without);
+        settings.Targets.Holidays = federalHolidays();
+        QCOMPARE(Balance(store, settings, last), withHolidays);
+
+        // A run of days, the days one by one and the weeks agree.
+        const int first = DayNumber::fromDate(start);
+        qint64 dayByDay = 0;
+        for (int d = first; d <= last; ++d)
+            dayByDay += settings.Targets.OfDay(d);
+        QCOMPARE(settings.Targets.SumOfDays(first, last), dayByDay);
+        const std::vector<TBalanceWeek> ledger = BalanceLedger(store, settings, last, 2);
+        QCOMPARE(ledger.back().Balance, withHolidays);
+        if (DayNumber::dayOfWeek(first) == DayNumber::Monday && last - first == 6)
+            QCOMPARE(settings.Targets.OfWeek(first), dayByDay);
+    }
+
+    // Holiday hours over the day's target: 3:45 of a Monday's 7:30 is half a
+    // day. Today is 7 December 2026; the allowance is 25 days.
+    void vacation_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDate>("start"); // null: from the first day holding data
+        QTest::addColumn<int>("carriedOver");
+        QTest::addColumn<QDate>("asOf");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<QString>("left");
+
+        const QDate none;
+        const QByteArray days("6/1/2025,,,,,3:45\r\n7/1/2025,,,,,7:30\r\n10/1/2025,,,,,7:\r\n");
+        QTest::newRow("half a day, a day, a Friday")
+            << days << none << 0 << QDate(2025, 12, 31) << u"2.5"_s << u"22.5"_s;
+        QTest::newRow("up to the as-of day")
+            << days << none << 0 << QDate(2025, 1, 6) << u"0.5"_s << u"24.5"_s;
+        QTest::newRow("carried over into the first year")
+            << days << QDate(2025, 1, 1) << 3 << QDate(2025, 6, 30) << u"2.5"_s << u"25.5"_s;
+        QTest::newRow("a new year: its own allowance, nothing carried")
+            << days + "5/1/2026,,,,,2:30\r\n"
+            << QDate(2025, 1, 1) << 3 << QDate(2026, 3, 1) << u"0.33"_s << u"24.67"_s;
+        QTest::newRow("a day with a target of 0 takes none")
+            << QByteArray("11/1/2025,,,,,7:30\r\n") << none << 0 << QDate(2025, 12, 31) << u"0"_s << u"25"_s;
+        QTest::newRow("a public holiday is no vacation")
+            << QByteArray("20/1/2025,,,,,7:30\r\n") << none << 0 << QDate(2025, 12, 31) << u"0"_s << u"25"_s;
+        QTest::newRow("before the balance starts")
+            << days << QDate(2025, 6, 1) << 0 << QDate(2025, 12, 31) << u"0"_s << u"25"_s;
+        QTest::newRow("carried over, less than taken")
+            << days << none << -4 << QDate(2025, 12, 31) << u"2.5"_s << u"18.5"_s;
+        QTest::newRow("a year after today") << days << none << 0 << QDate(2027, 2, 1) << u"0"_s << u"25"_s;
+    }
+
+    void vacation()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QDate, start);
+        QFETCH(int, carriedOver);
+        QFETCH(QDate, asOf);
+        QFETCH(QString, taken);
+        QFETCH(QString, left);
+        TTimeRecorder store;
+        load(store, file);
+        TBalanceSettings settings = settingsFrom(start, 0);
+        settings.Targets.Holidays = federalHolidays();
+        const TVacation vacation
+            = VacationOf(store, settings, { 25, carriedOver }, DayNumber::fromDate(asOf));
+        QCOMPARE(vacation.Year, asOf.year());
+        QCOMPARE(VacationDaysText(vacation.Taken), taken);
+        QCOMPARE(VacationDaysText(vacation.Left), left);
     }
 
     // The sheet's count follows every edit of its week, also one that moves

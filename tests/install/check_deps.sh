@@ -24,7 +24,7 @@ mkdir -p \"\$2/bin\" && cp '$work/bin/program' \"\$2/bin/hourframe\""
 
 started="$(PATH="$work/bin:$PATH" bash "$work/tree/scripts/run.sh" week.hf)"
 grep -qx 'started week.hf' <<<"$started" || fail "run.sh did not start the program: $started"
-wanted="install -y -qq --no-install-recommends cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev librsvg2-bin help2man"
+wanted="install -y -qq --no-install-recommends cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev librsvg2-bin help2man libical-dev pkgconf"
 [ "$(tail -n 1 "$work/apt")" = "$wanted" ] || fail "run.sh asked apt-get for: $(cat "$work/apt")"
 # Each larger set holds the one before.
 build="$(bash "$source/scripts/deps.sh" --list)"

@@ -129,7 +129,7 @@ deb)
     done
     grep -q " \./usr/share/zsh/vendor-completions/_hourframe\$" <<<"$contents" ||
         fail "not in the package: the zsh completion in vendor-completions"
-    for library in libqt6widgets6 libqt6charts6 libqt6svg6; do
+    for library in libqt6widgets6 libqt6charts6 libqt6svg6 libical3; do
         dpkg-deb -f "${deb[0]}" Depends | grep -q "$library" || fail "the package does not depend on $library"
     done
     # Every error and warning fails, and so does any other tag not named here:

@@ -1,9 +1,11 @@
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/TimeRecorder.h"
 #include "report/ReportExample.h"
 #include "report/ReportText.h"
 #include "support/TestSupport.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -149,6 +151,40 @@ private Q_SLOTS:
             u"Report from "_s + start.toString(u"dd/MM/yyyy"_s) + u" to "_s + end.toString(u"dd/MM/yyyy"_s),
             QString() };
         QCOMPARE(report, title + lines);
+    }
+
+    // The Christmas week of the Berlin calendar: Thursday 24, Friday 25 and
+    // Saturday 26 December are public holidays; Tuesday is a day of vacation
+    // and Wednesday half of one.
+    void publicHolidaysAndVacation()
+    {
+        const Clock::Fixed clock(QDateTime(QDate(2026, 12, 28), QTime(12, 0)));
+        TTimeRecorder store;
+        TestSupport::load(store,
+            "21/12/2026,8:,16:\r\n22/12/2026,,,,,7:30\r\n23/12/2026,,,,,3:45\r\n"
+            "24/12/2026,,,,,,\"Office party\"\r\n");
+        TReportSettings settings;
+        settings.FirstDayOfWeek = 2;
+        settings.ShowDeviationFromWeeklyTarget = true;
+        settings.ReportShowBalance = true;
+        settings.Targets.Holidays
+            = THolidayCalendar::FromFile(QStringLiteral(HOURFRAME_TEST_DATA "/holidays-timezone.ics"));
+        settings.Balance.Targets = settings.Targets;
+        settings.Balance.StartDate = day(2026, 12, 21);
+        settings.Vacation = { 25, 2 };
+        const QStringList lines = ReportLines(store, { day(2026, 12, 21), day(2026, 12, 27) }, settings);
+        const auto lineOf = [&](const QString &start) {
+            const QStringList found = lines.filter(QRegularExpression(u"^"_s + start));
+            return found.size() == 1 ? found.first() : QString();
+        };
+        QVERIFY(lineOf(u"24/12/2026"_s).endsWith(u"   Office party"_s));
+        QVERIFY(lineOf(u"25/12/2026"_s).endsWith(u"   Weihnachten"_s));
+        QCOMPARE(lineOf(u"26/12/2026"_s), QString());
+        // 8:00 and 11:15 of holiday against 37:00 less Thursday's 7:30 and Friday's 7:00.
+        QVERIFY(lineOf(u" {67}"_s).endsWith(u"19:15      -03:15"_s));
+        const QStringList block { u"Balance brought forward   0:00"_s, u"Balance carried forward   -3:15"_s,
+            u"Vacation taken in 2026    1.5 days"_s, u"Vacation left in 2026     25.5 days"_s };
+        QCOMPARE(lines.mid(lines.indexOf(block.first()), 4), block);
     }
 
     // A date shorter than its column leaves the day's columns shifted left.

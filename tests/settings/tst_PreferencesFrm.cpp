@@ -11,12 +11,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -133,8 +136,9 @@ private Q_SLOTS:
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(pages->tabText(0), u"&Options"_s);
         QCOMPARE(pages->tabText(1), u"&Target Hours"_s);
-        QCOMPARE(pages->tabText(2), u"&Printer"_s);
-        QCOMPARE(pages->tabText(3), u"&Balance"_s);
+        QCOMPARE(pages->tabText(2), u"Holida&ys"_s);
+        QCOMPARE(pages->tabText(3), u"&Printer"_s);
+        QCOMPARE(pages->tabText(4), u"&Balance"_s);
 
         QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"37:00"_s);
         QVERIFY(!field(form, u"teWeeklyTarget"_s)->isEnabled());
@@ -378,6 +382,12 @@ private Q_SLOTS:
         QTest::newRow("opening two signs") << QString() << u"teBalanceOpening"_s << u"--1:00"_s << false;
         QTest::newRow("opening sign alone") << QString() << u"teBalanceOpening"_s << u"-"_s << false;
         QTest::newRow("opening huge") << QString() << u"teBalanceOpening"_s << u"-35791395:00"_s << false;
+        QTest::newRow("vacation 366") << QString() << u"edVacationDaysPerYear"_s << u"366"_s << true;
+        QTest::newRow("vacation 367") << QString() << u"edVacationDaysPerYear"_s << u"367"_s << false;
+        QTest::newRow("vacation -1") << QString() << u"edVacationDaysPerYear"_s << u"-1"_s << false;
+        QTest::newRow("vacation empty") << QString() << u"edVacationDaysPerYear"_s << QString() << false;
+        QTest::newRow("carried over -366") << QString() << u"edVacationCarriedOver"_s << u"-366"_s << true;
+        QTest::newRow("carried over 367") << QString() << u"edVacationCarriedOver"_s << u"367"_s << false;
     }
 
     void validationEnablesOk()
@@ -470,6 +480,9 @@ private Q_SLOTS:
         retype(field(form, u"teBalanceOpening"_s), u"+12:30"_s);
         box(form, u"ckNotifyLeaveTime"_s)->click();
         answerTargetsFrom();
+        retype(field(form, u"edHolidayCalendar"_s), u"/nowhere/holidays.ics"_s);
+        retype(field(form, u"edVacationDaysPerYear"_s), u"27"_s);
+        retype(field(form, u"edVacationCarriedOver"_s), u"-2"_s);
         QTest::mouseClick(ok(form), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
 
@@ -504,6 +517,63 @@ private Q_SLOTS:
         QCOMPARE(s->BalanceStartDate(), 46027);
         QCOMPARE(s->BalanceOpening(), 750);
         QCOMPARE(s->NotifyLeaveTime(), true);
+        QCOMPARE(s->HolidayCalendar(), u"/nowhere/holidays.ics"_s);
+        QCOMPARE(s->VacationDaysPerYear(), 27);
+        QCOMPARE(s->VacationCarriedOver(), -2);
+    }
+
+    // What the page tells of the calendar as it is chosen; the settings then
+    // use what the page read and tell nothing again.
+    void holidayCalendarIsReadAsChosen_data()
+    {
+        QTest::addColumn<QByteArray>("calendar"); // empty: no file
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<int>("holidaysInTheWeek");
+
+        const QString federal = u"" HOURFRAME_TEST_DATA "/holidays-yearly.ics"_s;
+        QTest::newRow("a calendar") << TestSupport::readFile(federal) << u"12 public holidays in 2026"_s << 1;
+        QTest::newRow("one holiday this year")
+            << QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\nUID:1\r\n"
+                          "DTSTART;VALUE=DATE:20260101\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << u"1 public holiday in 2026"_s << 0;
+        QTest::newRow("a broken calendar")
+            << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:2026x0119\r\nEND:VEVENT\r\n"
+                          "END:VCALENDAR\r\n")
+            << u"cal.ics, line 3: Can't parse as DATE value in DTSTART property. Removing entire property: "
+               u"2026x0119\nHourframe goes on without public holidays."_s
+            << 0;
+        QTest::newRow("no file") << QByteArray()
+                                 << u"Cannot read the holiday calendar cal.ics: there is no such "
+                                    u"file\nHourframe goes on without public holidays."_s
+                                 << 0;
+    }
+
+    void holidayCalendarIsReadAsChosen()
+    {
+        QFETCH(QByteArray, calendar);
+        QFETCH(QString, told);
+        QFETCH(int, holidaysInTheWeek);
+        const Clock::Fixed clock(QDateTime(QDate(2026, 1, 21), QTime(9, 0)));
+        QTemporaryDir folder;
+        QVERIFY(QDir::setCurrent(folder.path()));
+        if (!calendar.isEmpty())
+            TestSupport::writeFile(folder.filePath(u"cal.ics"_s), calendar);
+        ScriptedPresenter presenter;
+        const TScopedPresenter scoped(presenter);
+        presenter.openFileNames.enqueue(u"cal.ics"_s);
+        QSignalSpy failures(m_data.get(), &TData::HolidayCalendarFailed);
+        confirm(data(), [&](TPreferencesForm &form) {
+            QCOMPARE(child<QLabel>(form, u"laHolidayCount"_s)->text(), u"No calendar: no public holidays."_s);
+            child<QPushButton>(form, u"btBrowseHolidayCalendar"_s)->click();
+            QCOMPARE(presenter.fileDialogs.size(), 1);
+            QCOMPARE(child<QLabel>(form, u"laHolidayCount"_s)->text(), told);
+        });
+        QCOMPARE(data().HolidayCalendar(), u"cal.ics"_s);
+        // Martin Luther King Jr. Day, Monday 19 January 2026.
+        const TTargets targets = data().Targets();
+        QCOMPARE(targets.OfWeek(TestSupport::day(2026, 1, 18)), 2220 - 450 * holidaysInTheWeek);
+        QCOMPARE(failures.size(), 0);
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 
     // Tab walks the pages' controls in the order they are shown, whatever their page.
@@ -517,8 +587,9 @@ private Q_SLOTS:
             u"teWednesdayTarget"_s, u"teThursdayTarget"_s, u"teFridayTarget"_s, u"teSaturdayTarget"_s,
             u"teSundayTarget"_s, u"ckShowDeviationFromWeeklyTarget"_s, u"teWeeklyTarget"_s,
             u"ckUseDefaultLunchTime"_s, u"teDefaultLunchTime"_s, u"lvTargetHistory"_s, u"btDeleteTargets"_s,
-            u"cbFontName"_s, u"edFontSize"_s, u"edBalanceStartDate"_s, u"ckBalanceFromFirstDay"_s,
-            u"teBalanceOpening"_s, u"btOk"_s, u"btCancel"_s };
+            u"edHolidayCalendar"_s, u"btBrowseHolidayCalendar"_s, u"cbFontName"_s, u"edFontSize"_s,
+            u"edBalanceStartDate"_s, u"ckBalanceFromFirstDay"_s, u"teBalanceOpening"_s,
+            u"edVacationDaysPerYear"_s, u"edVacationCarriedOver"_s, u"btOk"_s, u"btCancel"_s };
         TPreferencesForm form(data());
         QStringList walked;
         QWidget *w = child<QWidget>(form, expected.first());

@@ -223,6 +223,49 @@ private Q_SLOTS:
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 8))), 540);
     }
 
+    // A calendar that cannot be read is told once, with the file and the
+    // line, after the week is shown; the week goes on without holidays. A
+    // good one marks Tuesday 8 December once the week is on the screen.
+    void holidayCalendarIsReadAfterTheWeekIsShown_data()
+    {
+        QTest::addColumn<QByteArray>("date");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("tuesdayHint");
+        QTest::newRow("a calendar") << QByteArray("20261208") << QString() << u"08/12/2026\nFeast"_s;
+        QTest::newRow("a broken calendar")
+            << QByteArray("2026x1208")
+            << u"holidays.ics, line 6: Can't parse as DATE value in DTSTART property. Removing entire "
+               u"property: 2026x1208\n\nHourframe goes on without public holidays."_s
+            << u"08/12/2026"_s;
+    }
+
+    void holidayCalendarIsReadAfterTheWeekIsShown()
+    {
+        QFETCH(QByteArray, date);
+        QFETCH(QString, told);
+        QFETCH(QString, tuesdayHint);
+        writeFile(path(u"holidays.ics"_s),
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//"
+            "EN\r\nBEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:"
+                + date + "\r\nSUMMARY:Feast\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        QVERIFY(QDir::setCurrent(env->home.path()));
+        prepareSettings([&](TData &d) {
+            d.SetHolidayCalendar(u"holidays.ics"_s);
+            d.SetShowDeviationFromDailyTarget(true);
+        });
+        if (!told.isEmpty())
+            env->script.answers.enqueue(mbOK);
+        start();
+        const auto *tuesday = form->findChild<QLabel *>(u"laDay3"_s);
+        QTRY_COMPARE(tuesday->toolTip(), tuesdayHint);
+        QTRY_COMPARE(env->script.questionTexts(), told.isEmpty() ? QStringList() : QStringList { told });
+        typeInto("teTueArrive", u"9"_s);
+        typeInto("teTueDepart", u"10"_s);
+        QCOMPARE(
+            form->findChild<QLabel *>(u"teTueDeviation"_s)->text(), told.isEmpty() ? u" 1:00"_s : u"-6:30"_s);
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    }
+
     void autoEnterTime_data()
     {
         QTest::addColumn<bool>("named"); // whether the settings name a data file to reopen

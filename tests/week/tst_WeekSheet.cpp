@@ -265,6 +265,38 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("teShortfall")), QStringLiteral(" 0:00"));
     }
 
+    // Tuesday 8 December is a public holiday, and so is Saturday 12.
+    void publicHolidaysOfTheWeek()
+    {
+        const QString calendar = m_env->home.path() + u"/holidays.ics"_s;
+        QByteArray events;
+        for (const char *day : { "20261208", "20261212" })
+            events += QByteArray("BEGIN:VEVENT\r\nUID:") + day + "\r\nDTSTART;VALUE=DATE:" + day
+                + "\r\nSUMMARY:Feast " + day + "\r\nEND:VEVENT\r\n";
+        TestSupport::writeFile(
+            calendar, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n" + events + "END:VCALENDAR\r\n");
+        data().SetHolidayCalendar(calendar);
+        data().SetShowDeviationFromDailyTarget(true);
+        QVERIFY(start());
+        const auto heading
+            = [&](int column) { return sheet().findChild<QLabel *>(u"laDay%1"_s.arg(column)); };
+        QCOMPARE(heading(3)->toolTip(), u"08/12/2026\nFeast 20261208"_s);
+        QCOMPARE(heading(3)->backgroundRole(), QPalette::Highlight);
+        QCOMPARE(heading(2)->toolTip(), u"07/12/2026"_s);
+        QCOMPARE(heading(2)->backgroundRole(), QPalette::Window);
+
+        // Tuesday owes nothing, Saturday owed nothing anyway: 37:00 less 7:30.
+        type(field(Tuesday, TWeekSheet::rwArrive), u"8"_s);
+        type(field(Tuesday, TWeekSheet::rwDepart), u"10"_s);
+        QCOMPARE(text(u"teTueDeviation"_s), u" 2:00"_s);
+        QCOMPARE(text(u"teShortfall"_s), u" 27:30"_s);
+
+        sheet().NextWeekAction()->trigger();
+        QCOMPARE(heading(3)->toolTip(), u"15/12/2026"_s);
+        QCOMPARE(heading(3)->backgroundRole(), QPalette::Window);
+        QCOMPARE(m_env->presenter.questions.size(), 0);
+    }
+
     void weekStartsOnFirstDayOfWeek_data()
     {
         QTest::addColumn<int>("firstDayOfWeek");
