@@ -44,8 +44,7 @@
 
 namespace {
 
-// Design sizes in logical pixels; Qt scales them with the screen.
-constexpr int ToolBarHeight = 26;
+// The design position in logical pixels; Qt scales it with the screen.
 constexpr QPoint DesignPosition(283, 118);
 
 } // namespace
@@ -161,10 +160,8 @@ void TMainForm::CreateActions()
         = CreateAction("acShowWeeklyDeviation", "Show &Weekly Deviation", "Show weekly deviation");
     acShowComment = CreateAction("acShowComment", "Show &Comments", "Show comments");
     acShowBalance = CreateAction("acShowBalance", "Show &Balance", "Show balance");
-    acShowLeaveAt = new QAction(tr("Show Leave &At"), this);
-    acShowLeaveAt->setObjectName(QStringLiteral("acShowLeaveAt"));
-    acShowLeaveAt->setToolTip(tr("Show when to leave today"));
-    acShowLeaveAt->setStatusTip(acShowLeaveAt->toolTip());
+    acShowLeaveAt
+        = CreateAction("acShowLeaveAt", QT_TR_NOOP("Show Leave &At"), QT_TR_NOOP("Show when to leave today"));
     acOptions = CreateAction("acOptions", "&Options...", "Configure options");
     acShowForm = CreateAction("acShowForm", "Show &Form...", "Show form");
     acTimeNow = CreateAction("acTimeNow", "&Enter Current Time", "Enter current time");
@@ -258,53 +255,6 @@ void TMainForm::CreateMenus()
     m_trayMenu->addActions({ acShowForm, acHideForm });
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(acExit);
-}
-
-void TMainForm::CreateToolBar()
-{
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(16, 16));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->setFixedHeight(ToolBarHeight);
-    m_toolBar->toggleViewAction()->setVisible(false);
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addActions({ acLoad, acSave });
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({ acOptions, acReport, acChart, acExport });
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(acTimeNow);
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({ acHideForm, acExit });
-    m_status = new TStatusLabel(m_toolBar);
-    m_status->setObjectName(QStringLiteral("laFileStatus"));
-    m_toolBar->addWidget(m_status);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-}
-
-void TMainForm::LoadActionImages()
-{
-    const std::pair<const char *, QAction *> images[] = {
-        { "EXIT", acExit },
-        { "HIDEFORM", acHideForm },
-        { "OPEN", acLoad },
-        { "NEW", acNew },
-        { "PREFERENCES", acOptions },
-        { "REPORT", acReport },
-        { "CHART", acChart },
-        { "SAVE", acSave },
-        { "EXPORT", acExport },
-        { "SHOWFORM", acShowForm },
-        { "MENU", acShowMenu },
-        { "SHOWTOOLBAR", acShowToolbar },
-        { "CLOCK", acTimeNow },
-        { "HELP", acHelp },
-    };
-    // A command whose image is missing goes without one (a null icon).
-    for (const auto &[name, action] : images)
-        action->setIcon(CommandIcon(QString::fromLatin1(name)));
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -682,7 +632,7 @@ void TMainForm::ArrangeView()
     caption(acShowWeeklyDeviation, m_data.ShowDeviationFromWeeklyTarget(), " &Weekly Deviation");
     caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), " &Comments");
     caption(acShowBalance, m_data.ShowBalance(), " &Balance");
-    acShowLeaveAt->setText(m_data.ShowLeaveAt() ? tr("Hide Leave &At") : tr("Show Leave &At"));
+    caption(acShowLeaveAt, m_data.ShowLeaveAt(), " Leave &At");
     if (m_leaveNotice)
         m_leaveNotice->Update();
 

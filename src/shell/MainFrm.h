@@ -95,6 +95,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // In logical pixels; Qt scales it with the screen.
+    static constexpr int ToolBarHeight = 26;
+
     QAction *CreateAction(const char *name, const char *caption, const char *hint);
     void CreateActions();
     void CreateMenus();

@@ -320,7 +320,7 @@ private Q_SLOTS:
         // Other commands say so and go on without holidays.
         QTest::newRow("a broken calendar, balance")
             << QStringList { u"balance"_s, u"week.hf"_s, u"--set"_s, u"HolidayCalendar=broken.ics"_s } << 0
-            << QByteArray("-14:00\n")
+            << QByteArray("-6:30\n")
             << QByteArray("hourframe balance: broken.ics, line 6: Can't parse as DATE value in DTSTART "
                           "property. Removing entire property: 2026x1202 (going on without public "
                           "holidays)\n");

@@ -174,6 +174,8 @@ private Q_SLOTS:
         QCOMPARE(weeks[changedWeek].Target, changedTarget);
         QCOMPARE(weeks.back().Target, qint64(1920));
         QCOMPARE(weeks.back().Balance, balance);
+    }
+
     // Counted by hand: 2025 owes 52 weeks of 37:00 and a Wednesday, 1931:30;
     // its public holidays take off 10 x 7:30 + 2 x 7:00 = 89:00.
     void publicHolidays_data()

@@ -1,4 +1,5 @@
 #include "core/DayNumber.h"
+#include "core/HolidayCalendar.h"
 #include "core/Targets.h"
 #include "support/TestSupport.h"
 
@@ -86,6 +87,16 @@ private Q_SLOTS:
             return targets;
         }) << QList<int> { 480, 480, 480, 384, 384, 0, 0 } << 2208
                                                           << 2;
+        // The holiday takes off the target in force on it, from the week too.
+        QTest::newRow("change on Thursday, a public holiday on Friday") << MakeTargets([] {
+            TTargets targets = changedOn(day(2026, 3, 5), PartTime);
+            targets.Holidays
+                = THolidayCalendar::FromBytes("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n"
+                                              "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20260306\r\n"
+                                              "END:VEVENT\r\nEND:VCALENDAR\r\n",
+                    u"cal.ics"_s);
+            return targets;
+        }) << QList<int> { 480, 480, 480, 384, 0, 0, 0 } << 1824 << 2;
         QTest::newRow("the targets in force again add no entry") << MakeTargets([] {
             TTargets targets(FullTime);
             targets.ApplyFrom(day(2026, 3, 4), FullTime);

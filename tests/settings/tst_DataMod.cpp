@@ -122,6 +122,9 @@ const std::vector<Setting> &settings()
         TEXT(TargetHistory, QString()),
         FLAG(ShowLeaveAt, false),
         FLAG(NotifyLeaveTime, false),
+        TEXT(HolidayCalendar, QString()),
+        NUMBER(VacationDaysPerYear, 0, 25),
+        NUMBER(VacationCarriedOver, 0, -3),
     };
     return all;
 }
