@@ -87,8 +87,7 @@ QString vacationLines(const TVacation &vacation)
 // The balance, the days it counts and the vacation, and with the weeks the
 // account of the balance as ledgerTable shows it.
 QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const CountedDays &counted,
-    const TVacation &vacation,
-    const std::vector<TBalanceWeek> *weeks)
+    const TVacation &vacation, const std::vector<TBalanceWeek> *weeks)
 {
     QJsonObject object;
     addDay(object, u"asOf"_s, asOf);
