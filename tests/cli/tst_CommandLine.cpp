@@ -287,7 +287,10 @@ private Q_SLOTS:
             report.out.endsWith("\n\nBalance brought forward   -1:30\nBalance carried forward   -27:30\n"));
     }
 
-    void holidays_data()
+    // Other commands' output and messages, on Monday 8:30 to 17:00 (+1:00),
+    // Tuesday nothing (-7:30) and today, Wednesday, from 7:45 with half an
+    // hour of lunch.
+    void commandOutput_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -329,22 +332,30 @@ private Q_SLOTS:
             << QByteArray()
             << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
                           "no such file (going on without public holidays)\n");
+        QTest::newRow("today") << QStringList { u"today"_s, u"week.hf"_s } << 0
+                               << QByteArray("Day              Wed 02/12/2026\n"
+                                             "Arrived          07:45\n"
+                                             "Hours so far     0:16\n"
+                                             "Target           7:30\n"
+                                             "Leave at         15:45\n"
+                                             "Zero balance at  22:15\n"
+                                             "Balance          -6:30\n"
+                                             "Counted up to    Tue 01/12/2026\n")
+                               << QByteArray();
     }
 
-    void holidays()
+    void commandOutput()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
-        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n");
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n");
         const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\n"
                                     "UID:1\r\nDTSTART;VALUE=DATE:";
-        writeFile(path(u"holidays.ics"_s),
-            calendar
-                + "20261202\r\nSUMMARY:Works outing\r\nEND:VEVENT\r\n"
-                  "END:VCALENDAR\r\n");
-        writeFile(path(u"broken.ics"_s), calendar + "2026x1202\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        const QByteArray end = "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+        writeFile(path(u"holidays.ics"_s), calendar + "20261202\r\nSUMMARY:Works outing" + end);
+        writeFile(path(u"broken.ics"_s), calendar + "2026x1202" + end);
         const Result result = run(arguments);
         QCOMPARE(result.err, err);
         QCOMPARE(result.status, status);
@@ -414,25 +425,6 @@ private Q_SLOTS:
         QTest::newRow("out after midnight")
             << QByteArray("1/12/2026,22:\r\n") << QStringList { u"out"_s, u"--at"_s, u"6:00"_s } << 0
             << QByteArray("1/12/2026,22:,6:\r\n") << QByteArray();
-    }
-
-    // Today, Wednesday, from 7:45 with half an hour of lunch; Monday 8:30
-    // (+1:00) and Tuesday nothing (-7:30) before.
-    void today()
-    {
-        writeFile(path(u"times.hf"_s), "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n");
-        const Result result = run({ u"today"_s, u"times.hf"_s });
-        QCOMPARE(result.err, QByteArray());
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.out,
-            QByteArray("Day              Wed 02/12/2026\n"
-                       "Arrived          07:45\n"
-                       "Hours so far     0:16\n"
-                       "Target           7:30\n"
-                       "Leave at         15:45\n"
-                       "Zero balance at  22:15\n"
-                       "Balance          -6:30\n"
-                       "Counted up to    Tue 01/12/2026\n"));
     }
 
     // Monday 30 November 8:00 in the week from Sunday 29 November, under a

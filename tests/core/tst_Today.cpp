@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Default targets (7:30 Monday to Thursday, 7:00 Friday, none at the
@@ -32,51 +34,47 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file"); // after the week above
         QTest::addColumn<int>("defaultLunch");
         QTest::addColumn<int>("opening");
-        QTest::addColumn<int>("date"); // of December: the day in progress, or today
-        QTest::addColumn<qint64>("soFar");
-        QTest::addColumn<int>("leaveAt"); // -1: none
-        QTest::addColumn<int>("zeroBalanceAt");
-        QTest::addColumn<qint64>("balance");
-        QTest::addColumn<int>("countedTo"); // of December
+        // The date of December (the day in progress, or today), the hours so
+        // far, the times to leave and to reach a zero balance (-1: none), the
+        // balance and the last day of December counted.
+        QTest::addColumn<QList<int>>("figures");
 
         // Monday 7 December.
-        QTest::newRow("before arrival")
-            << at(7, 8, 0) << QByteArray() << 0 << 0 << 7 << qint64(0) << -1 << -1 << qint64(60) << 6;
-        QTest::newRow("after arrival") << at(7, 11, 35) << QByteArray("7/12/2026,8:30") << 0 << 0 << 7
-                                       << qint64(185) << 960 << 900 << qint64(60) << 6;
-        QTest::newRow("lunch entered") << at(7, 11, 35) << QByteArray("7/12/2026,8:30,,:30") << 0 << 0 << 7
-                                       << qint64(155) << 990 << 930 << qint64(60) << 6;
-        QTest::newRow("default lunch") << at(7, 11, 35) << QByteArray("7/12/2026,8:30") << 45 << 0 << 7
-                                       << qint64(140) << 1005 << 945 << qint64(60) << 6;
-        QTest::newRow("extra hours and an arrival") << at(7, 10, 0) << QByteArray("7/12/2026,8:,,,1:") << 0
-                                                    << 0 << 7 << qint64(180) << 870 << 810 << qint64(60) << 6;
-        QTest::newRow("arrival later than now") << at(7, 8, 0) << QByteArray("7/12/2026,9:") << 0 << 0 << 7
-                                                << qint64(0) << 990 << 930 << qint64(60) << 6;
-        QTest::newRow("after departure") << at(7, 17, 30) << QByteArray("7/12/2026,8:30,17:") << 0 << 0 << 7
-                                         << qint64(510) << -1 << -1 << qint64(120) << 7;
-        QTest::newRow("a holiday") << at(7, 8, 0) << QByteArray("7/12/2026,,,,,7:30") << 0 << 0 << 7
-                                   << qint64(450) << -1 << -1 << qint64(60) << 7;
-        QTest::newRow("extra hours alone") << at(7, 8, 0) << QByteArray("7/12/2026,,,,2:") << 0 << 0 << 7
-                                           << qint64(120) << -1 << -1 << qint64(-270) << 7;
-        QTest::newRow("a lunch alone") << at(7, 8, 0) << QByteArray("7/12/2026,,,:30") << 0 << 0 << 7
-                                       << qint64(0) << -1 << -1 << qint64(60) << 6;
+        QTest::newRow("before arrival") << at(7, 8, 0) << ""_ba << 0 << 0 << QList { 7, 0, -1, -1, 60, 6 };
+        QTest::newRow("after arrival")
+            << at(7, 11, 35) << "7/12/2026,8:30"_ba << 0 << 0 << QList { 7, 185, 960, 900, 60, 6 };
+        QTest::newRow("lunch entered")
+            << at(7, 11, 35) << "7/12/2026,8:30,,:30"_ba << 0 << 0 << QList { 7, 155, 990, 930, 60, 6 };
+        QTest::newRow("default lunch")
+            << at(7, 11, 35) << "7/12/2026,8:30"_ba << 45 << 0 << QList { 7, 140, 1005, 945, 60, 6 };
+        QTest::newRow("extra hours and an arrival")
+            << at(7, 10, 0) << "7/12/2026,8:,,,1:"_ba << 0 << 0 << QList { 7, 180, 870, 810, 60, 6 };
+        QTest::newRow("arrival later than now")
+            << at(7, 8, 0) << "7/12/2026,9:"_ba << 0 << 0 << QList { 7, 0, 990, 930, 60, 6 };
+        QTest::newRow("after departure")
+            << at(7, 17, 30) << "7/12/2026,8:30,17:"_ba << 0 << 0 << QList { 7, 510, -1, -1, 120, 7 };
+        QTest::newRow("a holiday") << at(7, 8, 0) << "7/12/2026,,,,,7:30"_ba << 0 << 0
+                                   << QList { 7, 450, -1, -1, 60, 7 };
+        QTest::newRow("extra hours alone")
+            << at(7, 8, 0) << "7/12/2026,,,,2:"_ba << 0 << 0 << QList { 7, 120, -1, -1, -270, 7 };
+        QTest::newRow("a lunch alone")
+            << at(7, 8, 0) << "7/12/2026,,,:30"_ba << 0 << 0 << QList { 7, 0, -1, -1, 60, 6 };
         // 36:00 owed: no time today brings the balance to zero.
         QTest::newRow("a balance beyond the day")
-            << at(7, 11, 35) << QByteArray("7/12/2026,8:30") << 0 << -1200 << 7 << qint64(185) << 960 << -1
-            << qint64(-1140) << 6;
+            << at(7, 11, 35) << "7/12/2026,8:30"_ba << 0 << -1200 << QList { 7, 185, 960, -1, -1140, 6 };
         // Saturday: nothing owed, and the balance is ahead already.
-        QTest::newRow("a target of 0") << at(5, 10, 0) << QByteArray("5/12/2026,9:") << 0 << 0 << 5
-                                       << qint64(60) << 540 << 540 << qint64(60) << 4;
+        QTest::newRow("a target of 0")
+            << at(5, 10, 0) << "5/12/2026,9:"_ba << 0 << 0 << QList { 5, 60, 540, 540, 60, 4 };
         // Monday 22:00 to Tuesday; the times to leave are on Tuesday.
-        QTest::newRow("night shift running") << at(8, 2, 0) << QByteArray("7/12/2026,22:") << 0 << 0 << 7
-                                             << qint64(240) << 1770 << 1710 << qint64(60) << 6;
-        QTest::newRow("night shift ended") << at(8, 7, 0) << QByteArray("7/12/2026,22:,6:") << 0 << 0 << 8
-                                           << qint64(0) << -1 << -1 << qint64(90) << 7;
-        QTest::newRow("night shift left open a day") << at(8, 23, 0) << QByteArray("7/12/2026,22:") << 0 << 0
-                                                     << 8 << qint64(0) << -1 << -1 << qint64(-390) << 7;
+        QTest::newRow("night shift running")
+            << at(8, 2, 0) << "7/12/2026,22:"_ba << 0 << 0 << QList { 7, 240, 1770, 1710, 60, 6 };
+        QTest::newRow("night shift ended")
+            << at(8, 7, 0) << "7/12/2026,22:,6:"_ba << 0 << 0 << QList { 8, 0, -1, -1, 90, 7 };
+        QTest::newRow("night shift left open a day")
+            << at(8, 23, 0) << "7/12/2026,22:"_ba << 0 << 0 << QList { 8, 0, -1, -1, -390, 7 };
         QTest::newRow("an arrival today ends yesterday's")
-            << at(8, 9, 0) << QByteArray("7/12/2026,22:\r\n8/12/2026,8:") << 0 << 0 << 8 << qint64(60) << 930
-            << 1320 << qint64(-390) << 7;
+            << at(8, 9, 0) << "7/12/2026,22:\r\n8/12/2026,8:"_ba << 0 << 0
+            << QList { 8, 60, 930, 1320, -390, 7 };
     }
 
     void rule()
@@ -85,12 +83,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, defaultLunch);
         QFETCH(int, opening);
-        QFETCH(int, date);
-        QFETCH(qint64, soFar);
-        QFETCH(int, leaveAt);
-        QFETCH(int, zeroBalanceAt);
-        QFETCH(qint64, balance);
-        QFETCH(int, countedTo);
+        QFETCH(QList<int>, figures);
         const Clock::Fixed clock(now);
         TTimeRecorder store;
         TestSupport::load(store, Week + file);
@@ -98,13 +91,12 @@ private Q_SLOTS:
         settings.Opening = opening;
 
         const TToday today = TodayFigures(store, settings, defaultLunch);
-        QCOMPARE(today.Date, TestSupport::day(2026, 12, date));
-        QCOMPARE(today.InProgress, leaveAt >= 0);
-        QCOMPARE(today.SoFar, soFar);
-        QCOMPARE(today.LeaveAt.value_or(-1), leaveAt);
-        QCOMPARE(today.ZeroBalanceAt.value_or(-1), zeroBalanceAt);
-        QCOMPARE(today.Balance, balance);
-        QCOMPARE(today.CountedTo, TestSupport::day(2026, 12, countedTo));
+        const int first = TestSupport::day(2026, 12, 1) - 1;
+        QCOMPARE((QList<int> { today.Date - first, int(today.SoFar), today.LeaveAt.value_or(-1),
+                     today.ZeroBalanceAt.value_or(-1), int(today.Balance), today.CountedTo - first }),
+            figures);
+        QCOMPARE(today.InProgress, today.LeaveAt.has_value());
+        const qint64 balance = figures[4];
 
         // The balance, the sheet's count of the week and the ledger agree.
         const int later = DayNumber::today() + 3;
