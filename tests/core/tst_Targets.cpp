@@ -123,15 +123,15 @@ private Q_SLOTS:
         QTest::newRow("none") << QString() << QString();
         QTest::newRow("minutes, blanks, any order and case")
             << u"  week=2400 SUN=0 sat=0 Mon=480 Tue=8:00 Wed=480 Thu=480 Fri=480 ;"_s << full;
-        QTest::newRow("out of order") << full + u"; from 2026-09-07 "_s + part + u"; from 2026-03-02 "_s
-                + full << full + u"; from 2026-03-02 "_s + full + u"; from 2026-09-07 "_s + part;
-        QTest::newRow("one date twice, the later counts") << full + u"; from 2026-09-07 "_s + full
-                + u"; from 2026-09-07 "_s + part << full + u"; from 2026-09-07 "_s + part;
-        QTest::newRow("a day missing")
-            << full + u"; from 2026-09-07 "_s + part.left(part.lastIndexOf(u' ')) << full;
-        QTest::newRow("an unknown name") << full + u"; from 2026-09-07 Holiday=1:00 "_s + part << full;
+        const QString march = u"; from 2026-03-02 "_s, september = u"; from 2026-09-07 "_s;
+        QTest::newRow("out of order")
+            << full + september + part + march + full << full + march + full + september + part;
+        QTest::newRow("one date twice, the later counts")
+            << full + september + full + september + part << full + september + part;
+        QTest::newRow("a day missing") << full + september + part.left(part.lastIndexOf(u' ')) << full;
+        QTest::newRow("an unknown name") << full + september + u"Holiday=1:00 "_s + part << full;
         QTest::newRow("minutes of an hour")
-            << full + u"; from 2026-09-07 "_s + QString(part).replace(u"6:24"_s, u"6:60"_s) << full;
+            << full + september + QString(part).replace(u"6:24"_s, u"6:60"_s) << full;
         QTest::newRow("no date after the first") << full + u"; "_s + part << full;
         QTest::newRow("a date no file holds") << full + u"; from 10000-01-01 "_s + part << full;
         QTest::newRow("beyond 32 bits")
