@@ -1,6 +1,7 @@
 // The running balance of 10 and 100 years of realistic data as of today,
-// against a floor: summing the day hours of every record, which any count of
-// the balance must do at least. Then a keystroke in a filled week of the
+// with one set of targets and with 50 changes of them, against a floor:
+// summing the day hours of every record, which any count of the balance must
+// do at least; and the account of 100 years week by week. Then a keystroke in a filled week of the
 // 100-year store with the Balance row shown and hidden, handled alone and
 // handled and painted.
 //   QT_QPA_PLATFORM=offscreen bench_balance
@@ -10,6 +11,7 @@
 #include "core/Balance.h"
 #include "core/DayHours.h"
 #include "core/DayNumber.h"
+#include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "settings/DataMod.h"
 #include "ui/TimeEdit.h"
@@ -52,15 +54,48 @@ void BM_Floor_SumOfDayHours(benchmark::State &state)
     state.SetLabel(Sizes[state.range(0)].name);
 }
 
-// Today is the day after the last record; the start is the first day with data.
+// Targets that change count times, evenly over the store's days; the weekly
+// hours step between 40 and 30.
+TTargets ChangingTargets(int size, int count)
+{
+    TTargets targets;
+    const int first = DayNumber::fromDate(Sizes[size].firstDay);
+    const int step = (lastDays[size] - first) / (count + 1);
+    for (int change = 1; change <= count; ++change) {
+        const int day = 360 + 30 * (change % 5);
+        targets.ApplyFrom(first + change * step, TTargetSet { { 0, day, day, day, day, day, 0 }, 5 * day });
+    }
+    return targets;
+}
+
+// Today is the day after the last record; the start is the first day with
+// data. The second argument is the number of target changes.
 void BM_BalanceAsOfToday(benchmark::State &state)
 {
     const int size = static_cast<int>(state.range(0));
+    const int changes = static_cast<int>(state.range(1));
     const Clock::Fixed clock(QDateTime(DayNumber::toDate(lastDays[size] + 1), QTime(12, 0)));
-    const TBalanceSettings settings;
+    TBalanceSettings settings;
+    settings.Targets = ChangingTargets(size, changes);
+    if (int(settings.Targets.History().size()) != changes + 1)
+        state.SkipWithError("the changes are not all in the history");
     for (auto _ : state)
         benchmark::DoNotOptimize(Balance(*stores[size], settings, DayNumber::today()));
-    state.SetLabel(Sizes[size].name);
+    state.SetLabel(Sizes[size].name + std::string(changes > 0 ? ", targets changing" : ""));
+}
+
+// The account week by week of the same.
+void BM_LedgerAsOfToday(benchmark::State &state)
+{
+    const int size = static_cast<int>(state.range(0));
+    const int changes = static_cast<int>(state.range(1));
+    const Clock::Fixed clock(QDateTime(DayNumber::toDate(lastDays[size] + 1), QTime(12, 0)));
+    TBalanceSettings settings;
+    settings.Targets = ChangingTargets(size, changes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            BalanceLedger(*stores[size], settings, DayNumber::today(), DayNumber::Monday));
+    state.SetLabel(Sizes[size].name + std::string(changes > 0 ? ", targets changing" : ""));
 }
 
 // One digit typed over the selected Depart field of the last recorded day,
@@ -94,7 +129,8 @@ void Keystroke(benchmark::State &state, bool balanceShown, bool painted)
 }
 
 BENCHMARK(BM_Floor_SumOfDayHours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BalanceAsOfToday)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalanceAsOfToday)->ArgsProduct({ { 0, 1 }, { 0, 50 } })->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LedgerAsOfToday)->ArgsProduct({ { 1 }, { 0, 50 } })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Keystroke, hidden, false, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, shown, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, hidden_painted, false, true)->Unit(benchmark::kMicrosecond);

@@ -35,14 +35,6 @@
         <translation>Anfang</translation>
     </message>
     <message>
-        <source>Prints the running balance: the opening balance plus, for every day from the start date
-(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
-worked less that weekday&apos;s target. Days after today are not counted.</source>
-        <translation>Gibt den laufenden Saldo aus: den Anfangssaldo und für jeden Tag vom Beginn
-(BalanceStartDate; 0 für den ersten Tag mit Daten) bis zum Stichtag die gearbeiteten
-Stunden abzüglich des Solls dieses Wochentags. Tage nach heute zählen nicht.</translation>
-    </message>
-    <message>
         <source>The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and latest: today).</source>
         <translation>Der Stichtag des Saldos, wie in einem Datumsfeld eingegeben oder als yyyy-MM-dd (Standard und spätestens: heute).</translation>
     </message>
@@ -163,10 +155,6 @@ Rückgabewert:
     <message>
         <source>The last day of the period.</source>
         <translation>Der letzte Tag des Zeitraums.</translation>
-    </message>
-    <message>
-        <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: this week.</source>
-        <translation>Stattdessen ein benannter Zeitraum: %1, ein Jahr (2026) oder ein Monat (2026-11). Ohne --from, --to und --period: diese Woche.</translation>
     </message>
     <message>
         <source>Widen the period to whole weeks.</source>
@@ -421,6 +409,182 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
         <source>A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today).</source>
         <translation>Ein Tag der gezeigten Woche, wie in einem Datumsfeld eingegeben oder als yyyy-MM-dd (Standard: heute).</translation>
     </message>
+    <message>
+        <source>Days counted: %1 to %2</source>
+        <translation>Gezählte Tage: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Days counted: none</source>
+        <translation>Gezählte Tage: keine</translation>
+    </message>
+    <message>
+        <source>; today counts once it is closed</source>
+        <translation>; heute zählt, sobald der Tag abgeschlossen ist</translation>
+    </message>
+    <message>
+        <source>Vacation taken in %1: %2
+Vacation left in %1: %3
+</source>
+        <translation>Genommener Urlaub %1: %2
+Resturlaub %1: %3
+</translation>
+    </message>
+    <message>
+        <source>Prints the running balance: the opening balance plus, for every day from the start date
+(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
+worked less the target in force on that day (none on a public holiday of the
+HolidayCalendar). Days after today are not counted, and today only once it holds a
+departure, or holiday or extra hours and no arrival. </source>
+        <translation>Gibt den laufenden Saldo aus: den Anfangssaldo und, für jeden Tag vom Beginn
+(BalanceStartDate; 0 für den ersten Tag mit Daten) bis zum Stichtag, die gearbeiteten
+Stunden abzüglich des an diesem Tag geltenden Solls (keines an einem Feiertag des
+HolidayCalendar). Tage nach heute zählen nicht, und heute erst, wenn der Tag ein Gehen
+enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen. </translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in that
+day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
+and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Mit einem Urlaubsanspruch danach die genommenen und verbleibenden Urlaubstage im Jahr
+dieses Tages: die Urlaubsstunden eines Tages geteilt durch sein Soll, gemessen an
+VacationDaysPerYear und, im Jahr, in dem der Saldo beginnt, VacationCarriedOver.</translation>
+    </message>
+    <message>
+        <source>Write the chart of a period as PNG, SVG or PDF</source>
+        <translation>Das Diagramm eines Zeitraums als PNG, SVG oder PDF schreiben</translation>
+    </message>
+    <message>
+        <source>Print today&apos;s hours so far, the time to leave and the balance</source>
+        <translation>Die heutigen Stunden bisher, die Zeit zum Gehen und den Saldo ausgeben</translation>
+    </message>
+    <message>
+        <source>Merge versions of a data file day by day (git&apos;s merge driver)</source>
+        <translation>Versionen einer Datendatei Tag für Tag zusammenführen (Merge-Treiber für git)</translation>
+    </message>
+    <message>
+        <source>List the public holidays of a holiday calendar for a period</source>
+        <translation>Die Feiertage eines Feiertagskalenders für einen Zeitraum auflisten</translation>
+    </message>
+    <message>
+        <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: %2.</source>
+        <translation>Stattdessen ein benannter Zeitraum: %1, ein Jahr (2026) oder ein Monat (2026-11). Ohne --from, --to und --period: %2.</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>diese Woche</translation>
+    </message>
+    <message>
+        <source>%1 (going on without public holidays)</source>
+        <translation>%1 (es geht ohne Feiertage weiter)</translation>
+    </message>
+    <message>
+        <source>Lists the public holidays that a holiday calendar (an iCalendar file, .ics) gives for a
+period: the date, the weekday and the name, one holiday a line.</source>
+        <translation>Listet die Feiertage auf, die ein Feiertagskalender (eine iCalendar-Datei, .ics) für einen
+Zeitraum angibt: Datum, Wochentag und Name, ein Feiertag pro Zeile.</translation>
+    </message>
+    <message>
+        <source>The holiday calendar; without it, the one of the settings (HolidayCalendar).</source>
+        <translation>Der Feiertagskalender; ohne ihn der aus den Einstellungen (HolidayCalendar).</translation>
+    </message>
+    <message>
+        <source>this year</source>
+        <translation>dieses Jahr</translation>
+    </message>
+    <message>
+        <source>missing CALENDAR, and the settings name no holiday calendar</source>
+        <translation>KALENDER fehlt, und die Einstellungen nennen keinen Feiertagskalender</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk while it was being merged; nothing was written</source>
+        <translation>%1 wurde auf dem Datenträger geändert, während es zusammengeführt wurde; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%n day(s) changed on both sides, kept as in MINE: %1</source>
+        <translation>%n Tag(e) auf beiden Seiten geändert, wie in MINE behalten: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the file itself, not a copy of it</source>
+        <translation>&apos;%1&apos; ist die Datei selbst, keine Kopie davon</translation>
+    </message>
+    <message>
+        <source>%1: merged, renamed to %2</source>
+        <translation>%1: zusammengeführt, umbenannt in %2</translation>
+    </message>
+    <message>
+        <source>%n day(s) differ and were kept as in %1: %2; left in place: %3</source>
+        <translation>%n Tag(e) weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
+    </message>
+    <message>
+        <source>Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only
+takes that version; a day changed in both to different records is a conflict, which keeps
+MINE&apos;s record and ends with status 1, listing the days. This is the contract of git&apos;s merge
+drivers: git config merge.hourframe.driver &quot;hourframe merge %O %A %B&quot;.
+With --into, merges the conflict copies a file-sync tool made into FILE: days only a copy
+holds are taken, days that differ keep FILE&apos;s record. A copy merged whole is renamed to end
+in .merged; a copy with a day that differs stays where it is.</source>
+        <translation>Führt Versionen einer Datendatei Tag für Tag zusammen. Ein nur in MINE oder nur in THEIRS
+geänderter Tag übernimmt diese Version; ein auf beiden Seiten verschieden geänderter Tag ist ein
+Konflikt: Er behält den Eintrag aus MINE, und der Befehl endet mit Status 1 und nennt die Tage.
+Das ist die Vereinbarung für Merge-Treiber von git: git config merge.hourframe.driver
+&quot;hourframe merge %O %A %B&quot;.
+Mit --into werden die Konfliktkopien, die ein Synchronisationsprogramm angelegt hat, in DATEI
+zusammengeführt: Tage, die nur eine Kopie enthält, werden übernommen, abweichende Tage behalten
+den Eintrag aus DATEI. Eine vollständig zusammengeführte Kopie wird in einen Namen auf .merged
+umbenannt; eine Kopie mit einem abweichenden Tag bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Write the merged file here instead of into MINE.</source>
+        <translation>Die zusammengeführte Datei hierhin statt nach MINE schreiben.</translation>
+    </message>
+    <message>
+        <source>Merge the copies into this data file.</source>
+        <translation>Die Kopien in diese Datendatei zusammenführen.</translation>
+    </message>
+    <message>
+        <source>BASE, MINE, THEIRS: the common ancestor, your version and the other version. With --into: the conflict copies.</source>
+        <translation>BASE, MINE, THEIRS: der gemeinsame Vorgänger, Ihre Version und die andere Version. Mit --into: die Konfliktkopien.</translation>
+    </message>
+    <message>
+        <source>-o cannot be combined with --into</source>
+        <translation>-o lässt sich nicht mit --into kombinieren</translation>
+    </message>
+    <message>
+        <source>missing COPY</source>
+        <translation>KOPIE fehlt</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Gekommen</translation>
+    </message>
+    <message>
+        <source>Hours so far</source>
+        <translation>Stunden bisher</translation>
+    </message>
+    <message>
+        <source>Leave at</source>
+        <translation>Feierabend um</translation>
+    </message>
+    <message>
+        <source>Zero balance at</source>
+        <translation>Saldo null um</translation>
+    </message>
+    <message>
+        <source>Counted up to</source>
+        <translation>Gezählt bis</translation>
+    </message>
+    <message>
+        <source>Prints the day being worked, one value per line: its arrival, the hours worked so far,
+its target, the time to leave that meets the target and the one that brings the running
+balance to zero, then the balance and the last day it counts. Today counts in the balance
+once it holds a departure, or holiday or extra hours and no arrival; a night shift counts
+on the day it began.</source>
+        <translation>Gibt den laufenden Arbeitstag aus, einen Wert pro Zeile: das Kommen, die bisher gearbeiteten
+Stunden, das Soll, die Zeit zum Gehen, zu der das Soll erfüllt ist, und die, zu der der
+laufende Saldo null erreicht, dann den Saldo und den letzten Tag, den er zählt. Heute zählt im
+Saldo, sobald der Tag ein Gehen enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen;
+eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -488,6 +652,69 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
 %1</source>
         <translation>Hourframe-Dateien lassen sich nicht mit diesem Programm verknüpfen: Sein Pfad enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Desktop-Eintrag nicht aufnehmen kann.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCalendar</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>this line is not part of a calendar</source>
+        <translation>diese Zeile gehört zu keinem Kalender</translation>
+    </message>
+    <message>
+        <source>this is no iCalendar file: it does not begin with BEGIN:VCALENDAR</source>
+        <translation>das ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>the calendar ends without END:VCALENDAR</source>
+        <translation>der Kalender endet ohne END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>the event&apos;s DTEND is no date</source>
+        <translation>das DTEND des Termins ist kein Datum</translation>
+    </message>
+    <message>
+        <source>the event ends before it begins</source>
+        <translation>der Termin endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>the event lasts longer than a year</source>
+        <translation>der Termin dauert länger als ein Jahr</translation>
+    </message>
+    <message>
+        <source>the event has no DTSTART date</source>
+        <translation>der Termin hat kein DTSTART-Datum</translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <source>the event&apos;s RRULE cannot be read</source>
+        <translation>die RRULE des Termins ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the event repeats more often than daily</source>
+        <translation>der Termin wiederholt sich öfter als täglich</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: there is no such file</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden: Die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: it is not a file</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden: Er ist keine Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: it is too large for a calendar</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden: Er ist zu groß für einen Kalender</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: %2</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -626,6 +853,29 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
         <source>Average weekly hours</source>
         <translation>Durchschnitt pro Woche</translation>
     </message>
+    <message>
+        <source>Vacation taken in %1</source>
+        <translation>Genommener Urlaub %1</translation>
+    </message>
+    <message>
+        <source>Vacation left in %1</source>
+        <translation>Resturlaub %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDataFile</name>
+    <message>
+        <source>Cannot lock %1 for writing: %2 cannot be created</source>
+        <translation>%1 kann nicht zum Schreiben gesperrt werden: %2 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another Hourframe program (process %2); nothing was written</source>
+        <translation>%1 wird gerade von einem anderen Hourframe-Programm geschrieben (Prozess %2); es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot rename %1 to %2</source>
+        <translation>%1 kann nicht in %2 umbenannt werden</translation>
+    </message>
 </context>
 <context>
     <name>TBusyForm</name>
@@ -636,6 +886,107 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TChartForm</name>
+    <message>
+        <source>Hourframe Chart</source>
+        <translation>Hourframe – Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG, SVG or PDF</source>
+        <translation>Diagramm als PNG, SVG oder PDF speichern</translation>
+    </message>
+    <message>
+        <source>Copy to clip&amp;board</source>
+        <translation>In die &amp;Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy chart to clipboard as an image</source>
+        <translation>Diagramm als Bild in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png);;SVG Images (*.svg);;PDF Files (*.pdf)</source>
+        <translation>PNG-Bilder (*.png);;SVG-Bilder (*.svg);;PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+</context>
+<context>
+    <name>TChartOptionsForm</name>
+    <message>
+        <source>Hourframe Chart Options</source>
+        <translation>Hourframe – Diagrammoptionen</translation>
+    </message>
+    <message>
+        <source> Chart Dates </source>
+        <translation> Zeitraum des Diagramms </translation>
+    </message>
+</context>
+<context>
+    <name>TChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Hours a week, monthly average</source>
+        <translation>Stunden pro Woche, Monatsdurchschnitt</translation>
+    </message>
+    <message>
+        <source>Hours a week</source>
+        <translation>Stunden pro Woche</translation>
+    </message>
+    <message>
+        <source>Balance in hours</source>
+        <translation>Saldo in Stunden</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Zusatz</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn for &quot;%1&quot;</source>
+        <translation>Das Diagramm für „%1“ konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not named as a PNG, SVG or PDF file</source>
+        <translation>„%1“ ist nicht als PNG-, SVG- oder PDF-Datei benannt</translation>
     </message>
 </context>
 <context>
@@ -812,6 +1163,65 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
     </message>
 </context>
 <context>
+    <name>TFileWatch</name>
+    <message>
+        <source>%1 is not there any more: it was deleted or renamed while it was open.
+Save the time card there again?</source>
+        <translation>%1 ist nicht mehr vorhanden: Die Datei wurde gelöscht oder umbenannt, während sie geöffnet war.
+Die Zeitkarte wieder dort speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and cannot be read, so its changes cannot be merged; nothing was saved. %2</source>
+        <translation>%1 wurde auf dem Datenträger geändert und kann nicht gelesen werden, deshalb lassen sich die Änderungen nicht zusammenführen; es wurde nichts gespeichert. %2</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or renamed.
+Its days stay in this window; Save asks where to write them.</source>
+        <translation>%1 wurde gelöscht oder umbenannt.
+Seine Tage bleiben in diesem Fenster; Speichern fragt, wohin sie geschrieben werden sollen.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk but cannot be read: %2</source>
+        <translation>%1 wurde auf dem Datenträger geändert, kann aber nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>reloaded</source>
+        <translation>neu geladen</translation>
+    </message>
+    <message>
+        <source>Reloaded: changed on disk</source>
+        <translation>Neu geladen: auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>merged</source>
+        <translation>zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Merged: changed on disk</source>
+        <translation>Zusammengeführt: auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>A file-sync tool has left a conflicting copy of %1:
+%2
+Merge its days into this time card?</source>
+        <translation>Ein Synchronisationsprogramm hat eine Konfliktkopie von %1 hinterlassen:
+%2
+Ihre Tage in diese Zeitkarte übernehmen?</translation>
+    </message>
+    <message>
+        <source>Merged: conflict copy</source>
+        <translation>Zusammengeführt: Konfliktkopie</translation>
+    </message>
+    <message>
+        <source>Copy merged and renamed</source>
+        <translation>Kopie zusammengeführt und umbenannt</translation>
+    </message>
+    <message>
+        <source>Copy merged, in the trash</source>
+        <translation>Kopie zusammengeführt, im Papierkorb</translation>
+    </message>
+</context>
+<context>
     <name>TGoToWebsite</name>
     <message>
         <source>%1 home &amp;page</source>
@@ -836,6 +1246,17 @@ den Wochenstunden und den Fehl- oder Mehrstunden, wie das Wochenblatt sie zeigt.
     <message>
         <source>Show Orvane Software web site</source>
         <translation>Website von Orvane Software anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>TLeaveNotice</name>
+    <message>
+        <source>: leave at %1</source>
+        <translation>: Feierabend um %1</translation>
+    </message>
+    <message>
+        <source>Time to leave: today&apos;s target of %1 is met.</source>
+        <translation>Feierabend: Das heutige Soll von %1 ist erreicht.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1539,97 @@ Daten vor dem Beenden speichern?</translation>
         <source>Hide &amp;Balance</source>
         <translation>Sal&amp;do ausblenden</translation>
     </message>
+    <message>
+        <source>&amp;Chart...</source>
+        <translation>&amp;Diagramm...</translation>
+    </message>
+    <message>
+        <source>Chart hours, target and balance</source>
+        <translation>Stunden, Soll und Saldo als Diagramm</translation>
+    </message>
+    <message>
+        <source>Show Leave &amp;At</source>
+        <translation>&amp;Feierabend anzeigen</translation>
+    </message>
+    <message>
+        <source>Show when to leave today</source>
+        <translation>Anzeigen, wann heute Feierabend ist</translation>
+    </message>
+    <message>
+        <source>Hide Leave &amp;At</source>
+        <translation>&amp;Feierabend ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>TMergeForm</name>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>These days were changed both in this window (mine) and in %1 (theirs). Choose the version to keep for each day.</source>
+        <translation>Diese Tage wurden sowohl in diesem Fenster (meine) als auch in %1 (andere) geändert. Wählen Sie für jeden Tag die Version, die bleiben soll.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Arrive</source>
+        <translation>Kommen</translation>
+    </message>
+    <message>
+        <source>Depart</source>
+        <translation>Gehen</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Zusatz</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Keep &amp;mine for all</source>
+        <translation>Überall &amp;meine behalten</translation>
+    </message>
+    <message>
+        <source>Take &amp;theirs for all</source>
+        <translation>Überall die &amp;andere übernehmen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Take theirs</source>
+        <translation>Die andere übernehmen</translation>
+    </message>
+    <message>
+        <source>(no entry)</source>
+        <translation>(kein Eintrag)</translation>
+    </message>
 </context>
 <context>
     <name>TMessageForm</name>
@@ -1356,7 +1868,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Show &amp;daily deviation from target</source>
-        <translation>&amp;Tägliche Abweichung vom Soll anzeigen</translation>
+        <translation>Tägliche A&amp;bweichung vom Soll anzeigen</translation>
     </message>
     <message>
         <source>&amp;Monday</source>
@@ -1461,6 +1973,70 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>Op&amp;ening balance</source>
         <translation>&amp;Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>&amp;Notify me when today&apos;s target is met</source>
+        <translation>Be&amp;nachrichtigen, sobald das heutige Soll erreicht ist</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>Verla&amp;uf</translation>
+    </message>
+    <message>
+        <source>Holida&amp;ys</source>
+        <translation>Feier&amp;tage</translation>
+    </message>
+    <message>
+        <source> Public Holidays </source>
+        <translation> Feiertage </translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Durc&amp;hsuchen...</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) of your region&apos;s public holidays. A public holiday&apos;s target is 0.</source>
+        <translation>Eine iCalendar-Datei (.ics) mit den Feiertagen Ihrer Region. An einem Feiertag ist das Soll 0.</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar file</source>
+        <translation>&amp;Kalenderdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Vacation per year</source>
+        <translation>&amp;Urlaub pro Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Carried over into the first year</source>
+        <translation>Übertrag ins erste &amp;Jahr</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>No calendar: no public holidays.</source>
+        <translation>Kein Kalender: keine Feiertage.</translation>
+    </message>
+    <message>
+        <source>Hourframe goes on without public holidays.</source>
+        <translation>Hourframe arbeitet ohne Feiertage weiter.</translation>
+    </message>
+    <message>
+        <source>1 public holiday in %1</source>
+        <translation>1 Feiertag im Jahr %1</translation>
+    </message>
+    <message>
+        <source>%1 public holidays in %2</source>
+        <translation>%1 Feiertage im Jahr %2</translation>
+    </message>
+    <message>
+        <source>Holiday Calendar</source>
+        <translation>Feiertagskalender</translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics);;All Files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1605,6 +2181,37 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
     </message>
 </context>
 <context>
+    <name>TTargetHistoryList</name>
+    <message>
+        <source>History of the targets</source>
+        <translation>Verlauf der Sollzeiten</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Weekly target</source>
+        <translation>Wochensoll</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>Lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>The start</source>
+        <translation>Von Anfang an</translation>
+    </message>
+    <message>
+        <source>New targets</source>
+        <translation>Neue Sollzeiten</translation>
+    </message>
+    <message>
+        <source>From which date do the new targets apply?</source>
+        <translation>Ab welchem Datum gelten die neuen Sollzeiten?</translation>
+    </message>
+</context>
+<context>
     <name>TTimeEdit</name>
     <message>
         <source>%1 cannot be held as a time in minutes</source>
@@ -1734,12 +2341,32 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
         <comment>the caption of a day&apos;s comment button when the day has a comment</comment>
         <translation>K</translation>
     </message>
+    <message>
+        <source>Leave at</source>
+        <translation>Feierabend um</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
     <message>
         <source>The week of %1 is outside the days a data file can hold, %2 to %3</source>
         <translation>Die Woche vom %1 liegt außerhalb der Tage, die eine Datendatei aufnehmen kann (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Hourframe goes on without public holidays.</source>
+        <translation>%1
+
+Hourframe arbeitet ohne Feiertage weiter.</translation>
+    </message>
+    <message>
+        <source>(today: %1 so far)</source>
+        <translation>(heute bisher: %1)</translation>
+    </message>
+    <message>
+        <source>(zero balance at %1)</source>
+        <translation>(Saldo null um %1)</translation>
     </message>
 </context>
 <context>
@@ -1755,6 +2382,17 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
     <message>
         <source>%1 minutes cannot be shown as a clock time</source>
         <translation>%1 Minuten lassen sich nicht als Uhrzeit darstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Vacation</name>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
     </message>
 </context>
 </TS>

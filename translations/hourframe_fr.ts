@@ -35,14 +35,6 @@
         <translation>Initial</translation>
     </message>
     <message>
-        <source>Prints the running balance: the opening balance plus, for every day from the start date
-(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
-worked less that weekday&apos;s target. Days after today are not counted.</source>
-        <translation>Affiche le solde courant : le solde initial plus, pour chaque jour de la date de début
-(BalanceStartDate ; 0 pour le premier jour qui contient des données) au jour du calcul, les
-heures travaillées moins la cible de ce jour de la semaine. Les jours après aujourd&apos;hui ne comptent pas.</translation>
-    </message>
-    <message>
         <source>The day to take the balance on, as typed in a date field or as yyyy-MM-dd (default and latest: today).</source>
         <translation>Le jour du calcul du solde, saisi comme dans un champ de date ou sous la forme yyyy-MM-dd (par défaut et au plus tard : aujourd&apos;hui).</translation>
     </message>
@@ -163,10 +155,6 @@ Code de retour :
     <message>
         <source>The last day of the period.</source>
         <translation>Le dernier jour de la période.</translation>
-    </message>
-    <message>
-        <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: this week.</source>
-        <translation>Une période nommée à la place : %1, une année (2026) ou un mois (2026-11). Sans --from, --to ni --period : cette semaine.</translation>
     </message>
     <message>
         <source>Widen the period to whole weeks.</source>
@@ -421,6 +409,182 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
         <source>A day of the week to show, as typed in a date field or as yyyy-MM-dd (default: today).</source>
         <translation>Un jour de la semaine à afficher, saisi comme dans un champ de date ou sous la forme yyyy-MM-dd (par défaut : aujourd&apos;hui).</translation>
     </message>
+    <message>
+        <source>Days counted: %1 to %2</source>
+        <translation>Jours comptés : du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Days counted: none</source>
+        <translation>Jours comptés : aucun</translation>
+    </message>
+    <message>
+        <source>; today counts once it is closed</source>
+        <translation>; aujourd&apos;hui compte une fois la journée close</translation>
+    </message>
+    <message>
+        <source>Vacation taken in %1: %2
+Vacation left in %1: %3
+</source>
+        <translation>Congés pris en %1 : %2
+Congés restants en %1 : %3
+</translation>
+    </message>
+    <message>
+        <source>Prints the running balance: the opening balance plus, for every day from the start date
+(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
+worked less the target in force on that day (none on a public holiday of the
+HolidayCalendar). Days after today are not counted, and today only once it holds a
+departure, or holiday or extra hours and no arrival. </source>
+        <translation>Affiche le solde courant : le solde initial plus, pour chaque jour depuis la date de début
+(BalanceStartDate ; 0 pour le premier jour contenant des données) jusqu&apos;au jour où il est
+pris, les heures travaillées moins la cible en vigueur ce jour-là (aucune un jour férié du
+HolidayCalendar). Les jours après aujourd&apos;hui ne comptent pas, et aujourd&apos;hui seulement
+une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans arrivée. </translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in that
+day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
+and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année de ce
+jour : les heures de congé d&apos;un jour rapportées à sa cible, face à VacationDaysPerYear,
+et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
+    </message>
+    <message>
+        <source>Write the chart of a period as PNG, SVG or PDF</source>
+        <translation>Écrire le graphique d&apos;une période en PNG, SVG ou PDF</translation>
+    </message>
+    <message>
+        <source>Print today&apos;s hours so far, the time to leave and the balance</source>
+        <translation>Afficher les heures du jour jusqu&apos;ici, l&apos;heure de départ et le solde</translation>
+    </message>
+    <message>
+        <source>Merge versions of a data file day by day (git&apos;s merge driver)</source>
+        <translation>Fusionner des versions d&apos;un fichier de données jour par jour (pilote de fusion de git)</translation>
+    </message>
+    <message>
+        <source>List the public holidays of a holiday calendar for a period</source>
+        <translation>Lister les jours fériés d&apos;un calendrier de jours fériés pour une période</translation>
+    </message>
+    <message>
+        <source>A named period instead: %1, a year (2026) or a month (2026-11). Without --from, --to and --period: %2.</source>
+        <translation>Une période nommée à la place : %1, une année (2026) ou un mois (2026-11). Sans --from, --to ni --period : %2.</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>cette semaine</translation>
+    </message>
+    <message>
+        <source>%1 (going on without public holidays)</source>
+        <translation>%1 (on continue sans jours fériés)</translation>
+    </message>
+    <message>
+        <source>Lists the public holidays that a holiday calendar (an iCalendar file, .ics) gives for a
+period: the date, the weekday and the name, one holiday a line.</source>
+        <translation>Liste les jours fériés qu&apos;un calendrier de jours fériés (un fichier iCalendar, .ics) donne
+pour une période : la date, le jour de la semaine et le nom, un jour férié par ligne.</translation>
+    </message>
+    <message>
+        <source>The holiday calendar; without it, the one of the settings (HolidayCalendar).</source>
+        <translation>Le calendrier des jours fériés ; sans lui, celui des réglages (HolidayCalendar).</translation>
+    </message>
+    <message>
+        <source>this year</source>
+        <translation>cette année</translation>
+    </message>
+    <message>
+        <source>missing CALENDAR, and the settings name no holiday calendar</source>
+        <translation>CALENDRIER manquant, et les réglages ne nomment aucun calendrier de jours fériés</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk while it was being merged; nothing was written</source>
+        <translation>%1 a changé sur le disque pendant la fusion ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>%n day(s) changed on both sides, kept as in MINE: %1</source>
+        <translation>%n jour(s) modifié(s) des deux côtés, gardé(s) comme dans MINE : %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the file itself, not a copy of it</source>
+        <translation>&apos;%1&apos; est le fichier lui-même, pas une copie</translation>
+    </message>
+    <message>
+        <source>%1: merged, renamed to %2</source>
+        <translation>%1 : fusionné, renommé en %2</translation>
+    </message>
+    <message>
+        <source>%n day(s) differ and were kept as in %1: %2; left in place: %3</source>
+        <translation>%n jour(s) diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
+    </message>
+    <message>
+        <source>Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only
+takes that version; a day changed in both to different records is a conflict, which keeps
+MINE&apos;s record and ends with status 1, listing the days. This is the contract of git&apos;s merge
+drivers: git config merge.hourframe.driver &quot;hourframe merge %O %A %B&quot;.
+With --into, merges the conflict copies a file-sync tool made into FILE: days only a copy
+holds are taken, days that differ keep FILE&apos;s record. A copy merged whole is renamed to end
+in .merged; a copy with a day that differs stays where it is.</source>
+        <translation>Fusionne des versions d&apos;un fichier de données jour par jour. Un jour modifié seulement dans
+MINE ou seulement dans THEIRS prend cette version ; un jour modifié des deux côtés de façon
+différente est un conflit, qui garde l&apos;entrée de MINE et finit avec le statut 1 en listant les
+jours. C&apos;est le contrat des pilotes de fusion de git :
+git config merge.hourframe.driver &quot;hourframe merge %O %A %B&quot;.
+Avec --into, fusionne dans FICHIER les copies de conflit créées par un outil de
+synchronisation : les jours que seule une copie contient sont repris, les jours qui diffèrent
+gardent l&apos;entrée de FICHIER. Une copie fusionnée en entier est renommée avec la fin .merged ;
+une copie avec un jour qui diffère reste où elle est.</translation>
+    </message>
+    <message>
+        <source>Write the merged file here instead of into MINE.</source>
+        <translation>Écrire le fichier fusionné ici au lieu de MINE.</translation>
+    </message>
+    <message>
+        <source>Merge the copies into this data file.</source>
+        <translation>Fusionner les copies dans ce fichier de données.</translation>
+    </message>
+    <message>
+        <source>BASE, MINE, THEIRS: the common ancestor, your version and the other version. With --into: the conflict copies.</source>
+        <translation>BASE, MINE, THEIRS : l&apos;ancêtre commun, votre version et l&apos;autre version. Avec --into : les copies de conflit.</translation>
+    </message>
+    <message>
+        <source>-o cannot be combined with --into</source>
+        <translation>-o ne peut pas être combiné avec --into</translation>
+    </message>
+    <message>
+        <source>missing COPY</source>
+        <translation>COPIE manquante</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Hours so far</source>
+        <translation>Heures jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Leave at</source>
+        <translation>Départ à</translation>
+    </message>
+    <message>
+        <source>Zero balance at</source>
+        <translation>Solde nul à</translation>
+    </message>
+    <message>
+        <source>Counted up to</source>
+        <translation>Compté jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>Prints the day being worked, one value per line: its arrival, the hours worked so far,
+its target, the time to leave that meets the target and the one that brings the running
+balance to zero, then the balance and the last day it counts. Today counts in the balance
+once it holds a departure, or holiday or extra hours and no arrival; a night shift counts
+on the day it began.</source>
+        <translation>Affiche la journée en cours, une valeur par ligne : son arrivée, les heures travaillées
+jusqu&apos;ici, sa cible, l&apos;heure de départ qui atteint la cible et celle qui ramène le solde
+courant à zéro, puis le solde et le dernier jour qu&apos;il compte. Aujourd&apos;hui compte dans le
+solde une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans
+arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -488,6 +652,69 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
 %1</source>
         <translation>Les fichiers Hourframe ne peuvent pas être associés à ce programme : son chemin contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de bureau ne peut pas contenir.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayCalendar</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>this line is not part of a calendar</source>
+        <translation>cette ligne ne fait partie d&apos;aucun calendrier</translation>
+    </message>
+    <message>
+        <source>this is no iCalendar file: it does not begin with BEGIN:VCALENDAR</source>
+        <translation>ce n&apos;est pas un fichier iCalendar : il ne commence pas par BEGIN:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>the calendar ends without END:VCALENDAR</source>
+        <translation>le calendrier se termine sans END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>the event&apos;s DTEND is no date</source>
+        <translation>le DTEND de l&apos;événement n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>the event ends before it begins</source>
+        <translation>l&apos;événement finit avant de commencer</translation>
+    </message>
+    <message>
+        <source>the event lasts longer than a year</source>
+        <translation>l&apos;événement dure plus d&apos;un an</translation>
+    </message>
+    <message>
+        <source>the event has no DTSTART date</source>
+        <translation>l&apos;événement n&apos;a pas de date DTSTART</translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>the event&apos;s RRULE cannot be read</source>
+        <translation>la RRULE de l&apos;événement est illisible</translation>
+    </message>
+    <message>
+        <source>the event repeats more often than daily</source>
+        <translation>l&apos;événement se répète plus d&apos;une fois par jour</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: there is no such file</source>
+        <translation>Impossible de lire le calendrier des jours fériés %1 : ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: it is not a file</source>
+        <translation>Impossible de lire le calendrier des jours fériés %1 : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: it is too large for a calendar</source>
+        <translation>Impossible de lire le calendrier des jours fériés %1 : il est trop grand pour un calendrier</translation>
+    </message>
+    <message>
+        <source>Cannot read the holiday calendar %1: %2</source>
+        <translation>Impossible de lire le calendrier des jours fériés %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -626,6 +853,29 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
         <source>Average weekly hours</source>
         <translation>Moyenne par semaine</translation>
     </message>
+    <message>
+        <source>Vacation taken in %1</source>
+        <translation>Congés pris en %1</translation>
+    </message>
+    <message>
+        <source>Vacation left in %1</source>
+        <translation>Congés restants en %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDataFile</name>
+    <message>
+        <source>Cannot lock %1 for writing: %2 cannot be created</source>
+        <translation>Impossible de verrouiller %1 en écriture : %2 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another Hourframe program (process %2); nothing was written</source>
+        <translation>%1 est en cours d&apos;écriture par un autre programme Hourframe (processus %2) ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Cannot rename %1 to %2</source>
+        <translation>Impossible de renommer %1 en %2</translation>
+    </message>
 </context>
 <context>
     <name>TBusyForm</name>
@@ -636,6 +886,107 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TChartForm</name>
+    <message>
+        <source>Hourframe Chart</source>
+        <translation>Hourframe – Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG, SVG or PDF</source>
+        <translation>Enregistrer le graphique en PNG, SVG ou PDF</translation>
+    </message>
+    <message>
+        <source>Copy to clip&amp;board</source>
+        <translation>Copier dans le &amp;presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy chart to clipboard as an image</source>
+        <translation>Copier le graphique dans le presse-papiers comme image</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png);;SVG Images (*.svg);;PDF Files (*.pdf)</source>
+        <translation>Images PNG (*.png);;Images SVG (*.svg);;Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>TChartOptionsForm</name>
+    <message>
+        <source>Hourframe Chart Options</source>
+        <translation>Hourframe – Options du graphique</translation>
+    </message>
+    <message>
+        <source> Chart Dates </source>
+        <translation> Dates du graphique </translation>
+    </message>
+</context>
+<context>
+    <name>TChartView</name>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Hours a week, monthly average</source>
+        <translation>Heures par semaine, moyenne mensuelle</translation>
+    </message>
+    <message>
+        <source>Hours a week</source>
+        <translation>Heures par semaine</translation>
+    </message>
+    <message>
+        <source>Balance in hours</source>
+        <translation>Solde en heures</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Suppl.</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Congés</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn for &quot;%1&quot;</source>
+        <translation>Le graphique n&apos;a pas pu être dessiné pour « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not named as a PNG, SVG or PDF file</source>
+        <translation>« %1 » n&apos;a pas le nom d&apos;un fichier PNG, SVG ou PDF</translation>
     </message>
 </context>
 <context>
@@ -812,6 +1163,65 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
     </message>
 </context>
 <context>
+    <name>TFileWatch</name>
+    <message>
+        <source>%1 is not there any more: it was deleted or renamed while it was open.
+Save the time card there again?</source>
+        <translation>%1 n&apos;existe plus : il a été supprimé ou renommé pendant qu&apos;il était ouvert.
+Enregistrer à nouveau la fiche de temps à cet endroit ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and cannot be read, so its changes cannot be merged; nothing was saved. %2</source>
+        <translation>%1 a été modifié sur le disque et ne peut pas être lu, ses modifications ne peuvent donc pas être fusionnées ; rien n&apos;a été enregistré. %2</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or renamed.
+Its days stay in this window; Save asks where to write them.</source>
+        <translation>%1 a été supprimé ou renommé.
+Ses jours restent dans cette fenêtre ; Enregistrer demande où les écrire.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk but cannot be read: %2</source>
+        <translation>%1 a été modifié sur le disque mais ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>reloaded</source>
+        <translation>rechargé</translation>
+    </message>
+    <message>
+        <source>Reloaded: changed on disk</source>
+        <translation>Rechargé : modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>merged</source>
+        <translation>fusionné</translation>
+    </message>
+    <message>
+        <source>Merged: changed on disk</source>
+        <translation>Fusionné : modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>A file-sync tool has left a conflicting copy of %1:
+%2
+Merge its days into this time card?</source>
+        <translation>Un outil de synchronisation a laissé une copie en conflit de %1 :
+%2
+Fusionner ses jours dans cette fiche de temps ?</translation>
+    </message>
+    <message>
+        <source>Merged: conflict copy</source>
+        <translation>Fusionné : copie en conflit</translation>
+    </message>
+    <message>
+        <source>Copy merged and renamed</source>
+        <translation>Copie fusionnée et renommée</translation>
+    </message>
+    <message>
+        <source>Copy merged, in the trash</source>
+        <translation>Copie fusionnée, dans la corbeille</translation>
+    </message>
+</context>
+<context>
     <name>TGoToWebsite</name>
     <message>
         <source>%1 home &amp;page</source>
@@ -836,6 +1246,17 @@ heures de la semaine et les heures manquantes ou en plus, comme la feuille de la
     <message>
         <source>Show Orvane Software web site</source>
         <translation>Afficher le site web d&apos;Orvane Software</translation>
+    </message>
+</context>
+<context>
+    <name>TLeaveNotice</name>
+    <message>
+        <source>: leave at %1</source>
+        <translation>: départ à %1</translation>
+    </message>
+    <message>
+        <source>Time to leave: today&apos;s target of %1 is met.</source>
+        <translation>C&apos;est l&apos;heure de partir : la cible du jour de %1 est atteinte.</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1538,97 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>Hide &amp;Balance</source>
         <translation>Masquer le so&amp;lde</translation>
+    </message>
+    <message>
+        <source>&amp;Chart...</source>
+        <translation>&amp;Graphique...</translation>
+    </message>
+    <message>
+        <source>Chart hours, target and balance</source>
+        <translation>Graphique des heures, de la cible et du solde</translation>
+    </message>
+    <message>
+        <source>Show Leave &amp;At</source>
+        <translation>Afficher l&apos;heure de &amp;départ</translation>
+    </message>
+    <message>
+        <source>Show when to leave today</source>
+        <translation>Afficher l&apos;heure de départ d&apos;aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Hide Leave &amp;At</source>
+        <translation>Masquer l&apos;heure de &amp;départ</translation>
+    </message>
+</context>
+<context>
+    <name>TMergeForm</name>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>These days were changed both in this window (mine) and in %1 (theirs). Choose the version to keep for each day.</source>
+        <translation>Ces jours ont été modifiés à la fois dans cette fenêtre (la mienne) et dans %1 (l&apos;autre). Choisissez pour chaque jour la version à garder.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Arrive</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Depart</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Suppl.</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Keep &amp;mine for all</source>
+        <translation>Garder la &amp;mienne partout</translation>
+    </message>
+    <message>
+        <source>Take &amp;theirs for all</source>
+        <translation>Prendre l&apos;&amp;autre partout</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>Take theirs</source>
+        <translation>Prendre l&apos;autre</translation>
+    </message>
+    <message>
+        <source>(no entry)</source>
+        <translation>(aucune entrée)</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1974,70 @@ Enregistrer les données avant de quitter ?</translation>
         <source>Op&amp;ening balance</source>
         <translation>Solde initia&amp;l</translation>
     </message>
+    <message>
+        <source>&amp;Notify me when today&apos;s target is met</source>
+        <translation>M&apos;av&amp;ertir quand la cible du jour est atteinte</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>Histori&amp;que</translation>
+    </message>
+    <message>
+        <source>Holida&amp;ys</source>
+        <translation>Jours &amp;fériés</translation>
+    </message>
+    <message>
+        <source> Public Holidays </source>
+        <translation> Jours fériés </translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Pa&amp;rcourir...</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) of your region&apos;s public holidays. A public holiday&apos;s target is 0.</source>
+        <translation>Un fichier iCalendar (.ics) des jours fériés de votre région. La cible d&apos;un jour férié est 0.</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar file</source>
+        <translation>Fichier du &amp;calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Vacation per year</source>
+        <translation>&amp;Congés par an</translation>
+    </message>
+    <message>
+        <source>&amp;Carried over into the first year</source>
+        <translation>&amp;Reportés sur la première année</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>No calendar: no public holidays.</source>
+        <translation>Aucun calendrier : aucun jour férié.</translation>
+    </message>
+    <message>
+        <source>Hourframe goes on without public holidays.</source>
+        <translation>Hourframe continue sans jours fériés.</translation>
+    </message>
+    <message>
+        <source>1 public holiday in %1</source>
+        <translation>1 jour férié en %1</translation>
+    </message>
+    <message>
+        <source>%1 public holidays in %2</source>
+        <translation>%1 jours fériés en %2</translation>
+    </message>
+    <message>
+        <source>Holiday Calendar</source>
+        <translation>Calendrier des jours fériés</translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics);;All Files (*)</source>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>TRegistryManager</name>
@@ -1605,6 +2181,37 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
 </context>
 <context>
+    <name>TTargetHistoryList</name>
+    <message>
+        <source>History of the targets</source>
+        <translation>Historique des cibles</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>À partir du</translation>
+    </message>
+    <message>
+        <source>Weekly target</source>
+        <translation>Cible hebdomadaire</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>Supprim&amp;er</translation>
+    </message>
+    <message>
+        <source>The start</source>
+        <translation>Le début</translation>
+    </message>
+    <message>
+        <source>New targets</source>
+        <translation>Nouvelles cibles</translation>
+    </message>
+    <message>
+        <source>From which date do the new targets apply?</source>
+        <translation>À partir de quelle date les nouvelles cibles s&apos;appliquent-elles ?</translation>
+    </message>
+</context>
+<context>
     <name>TTimeEdit</name>
     <message>
         <source>%1 cannot be held as a time in minutes</source>
@@ -1734,12 +2341,32 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
         <comment>the caption of a day&apos;s comment button when the day has a comment</comment>
         <translation>C</translation>
     </message>
+    <message>
+        <source>Leave at</source>
+        <translation>Départ à</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
     <message>
         <source>The week of %1 is outside the days a data file can hold, %2 to %3</source>
         <translation>La semaine du %1 est en dehors des jours que peut contenir un fichier de données (du %2 au %3)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Hourframe goes on without public holidays.</source>
+        <translation>%1
+
+Hourframe continue sans jours fériés.</translation>
+    </message>
+    <message>
+        <source>(today: %1 so far)</source>
+        <translation>(aujourd&apos;hui : %1 jusqu&apos;ici)</translation>
+    </message>
+    <message>
+        <source>(zero balance at %1)</source>
+        <translation>(solde nul à %1)</translation>
     </message>
 </context>
 <context>
@@ -1755,6 +2382,17 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     <message>
         <source>%1 minutes cannot be shown as a clock time</source>
         <translation>%1 minutes ne peuvent pas être affichées comme une heure</translation>
+    </message>
+</context>
+<context>
+    <name>Vacation</name>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
     </message>
 </context>
 </TS>

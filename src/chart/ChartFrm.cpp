@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -33,6 +35,15 @@ TChartForm::TChartForm(TData &data, TTimeRecorder *store, QWidget *parent)
         u"acCopyToClipboard"_s, tr("Copy to clip&board"), tr("Copy chart to clipboard as an image"), "COPY");
     acClose = CreateAction(u"acClose"_s, tr("&Close"), tr("Close"), "CLOSE");
 
+    // The toolbar's buttons take no focus; the menu is the keyboard's way
+    // to the commands.
+    auto *mbChart = new QMenuBar(this);
+    mbChart->setObjectName(u"mbChart"_s);
+    QMenu *file = mbChart->addMenu(tr("&File"));
+    file->addActions({ acSave, acCopyToClipboard });
+    file->addSeparator();
+    file->addAction(acClose);
+
     tbChart = new QToolBar(this);
     tbChart->setObjectName(u"tbChart"_s);
     tbChart->setIconSize(QSize(16, 16));
@@ -44,6 +55,7 @@ TChartForm::TChartForm(TData &data, TTimeRecorder *store, QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
+    m_layout->setMenuBar(mbChart);
     m_layout->addWidget(tbChart);
 
     const auto command = [this](QAction *action, void (TChartForm::*handler)()) {

@@ -5,6 +5,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/TimeRecorder.h"
+#include "core/Today.h"
 #include "core/Vacation.h"
 #include "settings/DataMod.h"
 
@@ -21,9 +22,28 @@ using namespace Qt::StringLiterals;
 namespace Cli {
 namespace {
 
+// The first and the last day a balance counts; nothing when it counts none.
+struct CountedDays {
+    std::optional<int> first;
+    int last = 0;
+    bool todayLeftOut = false; // taken as of today, which is not closed yet
+};
+
+CountedDays countedDays(const TTimeRecorder &store, const TBalanceSettings &balance, int asOf)
+{
+    CountedDays days;
+    days.last = LastCountedDay(store, asOf);
+    days.todayLeftOut = asOf >= DayNumber::today() && days.last < DayNumber::today();
+    const std::optional<int> start = BalanceStart(store, balance);
+    if (start && *start <= days.last)
+        days.first = start;
+    return days;
+}
+
 // The opening balance, then one line per week: the minutes worked and owed
-// in it, their difference and the balance at its end.
-QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceWeek> &weeks)
+// in it, their difference and the balance at its end; last the days counted.
+QString ledgerTable(
+    const TBalanceSettings &balance, const std::vector<TBalanceWeek> &weeks, const CountedDays &counted)
 {
     QList<QStringList> rows {
         { QCoreApplication::translate("Cli", "Week"), QCoreApplication::translate("Cli", "Worked"),
@@ -35,7 +55,12 @@ QString ledgerTable(const TBalanceSettings &balance, const std::vector<TBalanceW
     for (const TBalanceWeek &week : weeks)
         rows.append({ ShortDateText(week.WeekStart), HoursText(week.Worked), HoursText(week.Target),
             BalanceText(week.Worked - week.Target), BalanceText(week.Balance) });
-    return AlignedTable(rows, { false, true, true, true, true });
+    QString days = counted.first ? QCoreApplication::translate("Cli", "Days counted: %1 to %2")
+                                       .arg(ShortDateText(*counted.first), ShortDateText(counted.last))
+                                 : QCoreApplication::translate("Cli", "Days counted: none");
+    if (counted.todayLeftOut)
+        days += QCoreApplication::translate("Cli", "; today counts once it is closed");
+    return AlignedTable(rows, { false, true, true, true, true }) + u'\n' + days + u'\n';
 }
 
 void addBalance(QJsonObject &object, const QString &name, qint64 minutes)
@@ -64,14 +89,21 @@ QString vacationLines(const TVacation &vacation)
         .arg(VacationDaysWithUnit(vacation.Taken), VacationDaysWithUnit(vacation.Left));
 }
 
-// The balance and the vacation, and with the weeks the account of the
-// balance as ledgerTable shows it.
-QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const TVacation &vacation,
-    const std::vector<TBalanceWeek> *weeks)
+// The balance, the days it counts and the vacation, and with the weeks the
+// account of the balance as ledgerTable shows it.
+QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, const CountedDays &counted,
+    const TVacation &vacation, const std::vector<TBalanceWeek> *weeks)
 {
     QJsonObject object;
     addDay(object, u"asOf"_s, asOf);
     addBalance(object, u"balance"_s, total);
+    if (counted.first) {
+        addDay(object, u"countedFrom"_s, *counted.first);
+        addDay(object, u"countedTo"_s, counted.last);
+    } else {
+        object.insert(u"countedFrom"_s, QJsonValue());
+        object.insert(u"countedTo"_s, QJsonValue());
+    }
     object.insert(u"vacationYear"_s, vacation.Year);
     object.insert(u"vacationTaken"_s, VacationDaysText(vacation.Taken).toDouble());
     object.insert(u"vacationLeft"_s, VacationDaysText(vacation.Left).toDouble());
@@ -100,8 +132,9 @@ QByteArray RunBalance(const QStringList &arguments)
         QCoreApplication::translate("Cli",
             "Prints the running balance: the opening balance plus, for every day from the start date\n"
             "(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
-            "worked less that weekday's target (none on a public holiday of the HolidayCalendar).\n"
-            "Days after today are not counted. ")
+            "worked less the target in force on that day (none on a public holiday of the\n"
+            "HolidayCalendar). Days after today are not counted, and today only once it holds a\n"
+            "departure, or holiday or extra hours and no arrival. ")
             + QCoreApplication::translate("Cli",
                 "With a vacation allowance, then the vacation days taken and left in that\n"
                 "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"
@@ -127,20 +160,22 @@ QByteArray RunBalance(const QStringList &arguments)
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
+    const CountedDays counted = countedDays(recorder, balance, asOf);
     const TVacationSettings allowance = VacationSettingsOf(*settings);
     const TVacation vacation = VacationOf(recorder, balance, allowance, asOf);
     if (options.isSet(u"json"_s)) {
         // A later day counts as today: the future is not owed yet.
-        const int counted = std::min(asOf, DayNumber::today());
-        const qint64 total = Balance(recorder, balance, counted);
+        const int taken = std::min(asOf, DayNumber::today());
+        const qint64 total = Balance(recorder, balance, taken);
         if (!options.isSet(u"weeks"_s))
-            return balanceJson(balance, counted, total, vacation, nullptr);
+            return balanceJson(balance, taken, total, counted, vacation, nullptr);
         const std::vector<TBalanceWeek> weeks
-            = BalanceLedger(recorder, balance, counted, settings->FirstDayOfWeek());
-        return balanceJson(balance, counted, total, vacation, &weeks);
+            = BalanceLedger(recorder, balance, taken, settings->FirstDayOfWeek());
+        return balanceJson(balance, taken, total, counted, vacation, &weeks);
     }
     if (options.isSet(u"weeks"_s))
-        return ledgerTable(balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()))
+        return ledgerTable(
+            balance, BalanceLedger(recorder, balance, asOf, settings->FirstDayOfWeek()), counted)
             .toUtf8();
     return (BalanceText(Balance(recorder, balance, asOf)) + u'\n'
         + (allowance.IsSet() ? vacationLines(vacation) : QString()))

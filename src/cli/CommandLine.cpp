@@ -35,6 +35,8 @@ constexpr Subcommand Subcommands[] = {
         RunPunch, true },
     { u"balance", QT_TRANSLATE_NOOP("Cli", "Print the running balance, or its account week by week"),
         RunBalance },
+    { u"today", QT_TRANSLATE_NOOP("Cli", "Print today's hours so far, the time to leave and the balance"),
+        RunToday },
     { u"merge", QT_TRANSLATE_NOOP("Cli", "Merge versions of a data file day by day (git's merge driver)"),
         RunMerge },
     { u"holidays", QT_TRANSLATE_NOOP("Cli", "List the public holidays of a holiday calendar for a period"),

@@ -286,6 +286,8 @@ QString CommandOptions::dataFile(const TData &settings, FileUse use) const
 std::unique_ptr<TData> CommandOptions::settings() const
 {
     auto settings = std::make_unique<TData>(nullptr, TData::Persistence::MemoryOnly);
+    bool targetSet = false;
+    bool historySet = false;
     QObject::connect(settings.get(), &TData::HolidayCalendarFailed, [](const QString &problem) {
         Note(QCoreApplication::translate("Cli", "%1 (going on without public holidays)").arg(problem));
     });
@@ -294,8 +296,15 @@ std::unique_ptr<TData> CommandOptions::settings() const
         if (equals <= 0)
             throw UsageError(
                 QCoreApplication::translate("Cli", "--set needs Name=Value, not '%1'").arg(assignment));
-        setByName(*settings, assignment.left(equals), assignment.mid(equals + 1));
+        const QString name = assignment.left(equals);
+        setByName(*settings, name, assignment.mid(equals + 1));
+        const std::optional<TSetting> setting = TData::Find(name);
+        targetSet |= TData::IsTarget(*setting);
+        historySet |= *setting == TSetting::TargetHistory;
     }
+    // A target given for the run holds on every day of it, as if it had never changed.
+    if (targetSet && !historySet)
+        settings->SetTargetHistory(QString());
     for (const QString &name : m_parser.optionNames()) {
         for (const Switch &s : m_switches) {
             if (name == s.name)

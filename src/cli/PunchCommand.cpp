@@ -7,6 +7,7 @@
 #include "core/SharedDataFile.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/Today.h"
 #include "settings/DataMod.h"
 #include "week/WeekFigures.h"
 
@@ -44,12 +45,15 @@ QByteArray RunPunch(const QStringList &arguments)
                                          : DayNumber::minutesNow();
     minutes = RoundedTimeOfDay(minutes, settings->RoundTimes() ? settings->RoundTimesTo() : 0);
 
-    const int today = DayNumber::today();
     TTimeRecorder recorder;
     // Every Hourframe writer takes the lock, so none can come between this
     // read and the save below; the save still checks for other programs.
     const TDataFileLock lock(path);
     const QByteArray content = LoadForUpdate(recorder, path);
+    // A night shift is one day's record, kept on the day it began: leaving
+    // after midnight ends yesterday's shift.
+    const std::optional<int> working = DayInProgress(recorder);
+    const int today = !arriving && working ? *working : DayNumber::today();
     const QString field = arriving ? QCoreApplication::translate("Cli", "Arrive")
                                    : QCoreApplication::translate("Cli", "Depart");
     const QString day = DayCaption(DayNumber::dayOfWeek(today)) + u' ' + ShortDateText(today);

@@ -19,6 +19,7 @@ QByteArray RunChart(const QStringList &arguments);
 QByteArray RunWeek(const QStringList &arguments);
 QByteArray RunPunch(const QStringList &arguments);
 QByteArray RunBalance(const QStringList &arguments);
+QByteArray RunToday(const QStringList &arguments);
 QByteArray RunHolidays(const QStringList &arguments);
 QByteArray RunMerge(const QStringList &arguments);
 

@@ -6,6 +6,7 @@
 #include "core/Regional.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/Today.h"
 
 #include <QCoreApplication>
 
@@ -57,6 +58,12 @@ TCounted CountUpTo(const TTimeRecorder &store, const TBalanceSettings &settings,
     return { counted.first, counted.worked - settings.Targets.SumOfDays(*counted.first, last) };
 }
 
+// The balance counting the days up to last, whatever today is.
+qint64 CountedBalance(const TTimeRecorder &store, const TBalanceSettings &settings, int last)
+{
+    return settings.Opening + CountUpTo(store, settings, last).difference;
+}
+
 } // namespace
 
 std::optional<int> BalanceStart(const TTimeRecorder &store, const TBalanceSettings &settings)
@@ -79,7 +86,7 @@ TBalanceSums BalanceSums(const TTimeRecorder &store, const TBalanceSettings &set
 
 qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int asOf)
 {
-    return settings.Opening + CountUpTo(store, settings, std::min(asOf, DayNumber::today())).difference;
+    return CountedBalance(store, settings, LastCountedDay(store, asOf));
 }
 
 QString HoursText(qint64 minutes)
@@ -118,7 +125,7 @@ std::vector<TBalanceWeek> BalanceLedger(
     const TTimeRecorder &store, const TBalanceSettings &settings, int asOf, int firstDayOfWeek)
 {
     std::vector<TBalanceWeek> weeks;
-    asOf = std::min(asOf, DayNumber::today());
+    asOf = LastCountedDay(store, asOf);
     const std::optional<int> start = BalanceStart(store, settings);
     if (!start || *start > asOf)
         return weeks;
@@ -148,11 +155,11 @@ qint64 TWeekBalance::AsOf(int asOf) const
 {
     if (!m_store)
         return m_settings.Opening;
-    asOf = std::min(asOf, DayNumber::today());
+    asOf = LastCountedDay(*m_store, asOf);
     if (asOf < m_weekStart) {
         // Nothing of the week is counted, and the days before it stay as they are.
         if (!m_earlier || m_earlier->first != asOf)
-            m_earlier = std::pair(asOf, Balance(*m_store, m_settings, asOf));
+            m_earlier = std::pair(asOf, CountedBalance(*m_store, m_settings, asOf));
         return m_earlier->second;
     }
     std::optional<int> start = m_start;

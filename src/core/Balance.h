@@ -36,8 +36,8 @@ struct TBalanceSums {
 TBalanceSums BalanceSums(const TTimeRecorder &store, const TBalanceSettings &settings, int first, int last);
 
 // The running balance as of a day: the opening balance plus, for every day
-// from the start to that day, the minutes worked less the day's target.
-// Days after today are not owed yet: a later day counts as today.
+// from the start to the last day counted (LastCountedDay: never after today,
+// today only once closed), the minutes worked less the day's target.
 qint64 Balance(const TTimeRecorder &store, const TBalanceSettings &settings, int asOf);
 
 // A balance as signed hours and minutes with the regional time separator:
@@ -60,7 +60,7 @@ struct TBalanceWeek {
     qint64 Balance = 0; // at the end of the week
 };
 
-// The weeks from the start to the day asOf (today when later), weeks
+// The weeks from the start to the last day counted as of asOf, weeks
 // beginning on firstDayOfWeek (1 = Sunday to 7 = Saturday). Empty when the
 // start lies after that day; the last week's Balance is Balance(asOf).
 std::vector<TBalanceWeek> BalanceLedger(

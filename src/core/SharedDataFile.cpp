@@ -17,7 +17,7 @@
 
 namespace {
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("SharedDataFile", text);
 }
@@ -95,7 +95,8 @@ TDataFileLock::TDataFileLock(const QString &path, int waitMs)
         if (m_lock.tryLock(0))
             return;
         if (m_lock.error() != QLockFile::LockFailedError)
-            throw IoError(tr("Cannot lock %1 for writing: %2 cannot be created")
+            throw IoError(translated(
+                QT_TRANSLATE_NOOP("SharedDataFile", "Cannot lock %1 for writing: %2 cannot be created"))
                               .arg(shown(path), shown(DataFileLockPath(path))));
         qint64 pid = 0;
         QString host;
@@ -108,10 +109,11 @@ TDataFileLock::TDataFileLock(const QString &path, int waitMs)
                 m_lock.removeStaleLockFile();
         }
         if (deadline.hasExpired())
-            throw IoError(
-                tr("%1 is being written by another Hourframe program (process %2); nothing was written")
-                    .arg(shown(path))
-                    .arg(pid));
+            throw IoError(translated(
+                QT_TRANSLATE_NOOP("SharedDataFile",
+                    "%1 is being written by another Hourframe program (process %2); nothing was written"))
+                              .arg(shown(path))
+                              .arg(pid));
         QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 0, pauseMs)));
         pauseMs = std::min(pauseMs * 2, 20);
     }
@@ -161,6 +163,7 @@ QString SetAsideMergedCopy(const QString &copy, bool toTrash)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = copy + QStringLiteral(".%1.merged").arg(n);
     if (!QFile::rename(copy, target))
-        throw IoError(tr("Cannot rename %1 to %2").arg(shown(copy), shown(target)));
+        throw IoError(translated(QT_TRANSLATE_NOOP("SharedDataFile", "Cannot rename %1 to %2"))
+                          .arg(shown(copy), shown(target)));
     return target;
 }

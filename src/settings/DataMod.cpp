@@ -44,6 +44,11 @@ const std::array<TSettingInfo, SettingCount> &SettingsTable()
     return table;
 }
 
+// The day targets by weekday, Sunday first.
+constexpr TSetting DayTargetSettings[]
+    = { TSetting::SundayTarget, TSetting::MondayTarget, TSetting::TuesdayTarget, TSetting::WednesdayTarget,
+          TSetting::ThusdayTarget, TSetting::FridayTarget, TSetting::SaturdayTarget };
+
 // Thursday's target keeps its historic value name "ThusdayTarget"; every
 // write of it also writes the same number, second, under the correct
 // spelling, for other programs. That name is never read.
@@ -195,12 +200,16 @@ void TData::HourframeDataCreate()
             const TSettingInfo &info = SettingsTable()[i];
             // The day targets come before WeeklyTarget in the table. A week
             // begins where the user lives begins it until a first day is chosen.
-            const TSettingValue byDefault = TSetting(i) == TSetting::WeeklyTarget
+            const bool weekly = TSetting(i) == TSetting::WeeklyTarget;
+            const TSettingValue byDefault = weekly
                 ? TSettingValue(std::in_place_type<int>, WeeklyTargetDefault())
                 : TSetting(i) == TSetting::FirstDayOfWeek
                 ? TSettingValue(std::in_place_type<int>, Regional::firstDayOfWeek())
                 : info.defaultValue;
-            m_values[i] = Decode(info, key ? key->find(info.name) : nullptr).value_or(byDefault);
+            const std::optional<TSettingValue> stored = Decode(info, key ? key->find(info.name) : nullptr);
+            m_values[i] = stored.value_or(byDefault);
+            if (weekly)
+                m_weeklyTargetGiven = stored.has_value();
         }
     });
 }
@@ -212,20 +221,37 @@ QString TData::HelpFile() const
 
 int TData::DayTarget(int weekday) const
 {
-    static constexpr TSetting days[] = { TSetting::SundayTarget, TSetting::MondayTarget,
-        TSetting::TuesdayTarget, TSetting::WednesdayTarget, TSetting::ThusdayTarget, TSetting::FridayTarget,
-        TSetting::SaturdayTarget };
-    return weekday >= 1 && weekday <= 7 ? std::get<int>(Value(days[weekday - 1])) : 0;
+    return weekday >= 1 && weekday <= 7 ? std::get<int>(Value(DayTargetSettings[weekday - 1])) : 0;
 }
 
 TTargets TData::Targets() const
 {
-    TTargets targets;
+    TTargetSet latest;
     for (int weekday = 1; weekday <= 7; ++weekday)
-        targets.Days[std::size_t(weekday - 1)] = DayTarget(weekday);
-    targets.Weekly = WeeklyTarget();
+        latest.Days[std::size_t(weekday - 1)] = DayTarget(weekday);
+    latest.Weekly = WeeklyTarget();
+    TTargets targets(ParseTargetHistory(TargetHistory()));
+    targets.SetLatest(latest);
     targets.Holidays = Holidays();
     return targets;
+}
+
+void TData::SetTargets(const TTargets &targets)
+{
+    const TTargetSet &latest = targets.Latest();
+    Batch([&] {
+        for (std::size_t i = 0; i < std::size(DayTargetSettings); ++i)
+            Assign(DayTargetSettings[i], TSettingValue(std::in_place_type<int>, latest.Days[i]));
+        SetWeeklyTarget(latest.Weekly);
+        SetTargetHistory(targets.History().size() > 1 ? TargetHistoryText(targets.History()) : QString());
+    });
+}
+
+bool TData::IsTarget(TSetting setting)
+{
+    return setting == TSetting::WeeklyTarget
+        || std::find(std::begin(DayTargetSettings), std::end(DayTargetSettings), setting)
+        != std::end(DayTargetSettings);
 }
 
 std::shared_ptr<const THolidayCalendar> TData::Holidays() const
@@ -273,6 +299,11 @@ TBalanceSettings BalanceSettingsOf(const TData &data)
     return settings;
 }
 
+int DefaultLunchOf(const TData &data)
+{
+    return data.UseDefaultLunchTime() ? data.DefaultLunchTime() : 0;
+}
+
 int TData::WeeklyTargetDefault() const
 {
     qint64 sum = 0;
@@ -312,6 +343,11 @@ void TData::Assign(TSetting setting, const TSettingValue &value)
             [&](const PendingValue &p) { return p.setting == setting; }))
         m_pending.append({ setting, held });
     held = value;
+    if (setting == TSetting::WeeklyTarget)
+        m_weeklyTargetGiven = true;
+    else if (IsTarget(setting) && !m_weeklyTargetGiven)
+        m_values[std::size_t(TSetting::WeeklyTarget)]
+            = TSettingValue(std::in_place_type<int>, WeeklyTargetDefault());
     if (m_batchDepth == 0)
         Store(false);
 }

@@ -15,7 +15,7 @@ class THolidayCalendar;
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
-struct TTargets;
+class TTargets;
 struct TVacationSettings;
 
 // Every setting, one row each, in the order they are read at start-up:
@@ -87,6 +87,9 @@ struct TVacationSettings;
     FLAG(ReportShowBalance,             false)                                        \
     FLAG(ChartAdjustDatesToFullWeek,    true)                                         \
     TEXT(ChartFileName,                 "")                                           \
+    TEXT(TargetHistory,                 "")                                           \
+    FLAG(ShowLeaveAt,                   false)                                        \
+    FLAG(NotifyLeaveTime,               false)                                        \
     TEXT(HolidayCalendar,               "")                                           \
     NUMBER(VacationDaysPerYear,         Integer, 0,               0, 366)             \
     NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)
@@ -180,9 +183,17 @@ public:
 
     // The target of a weekday, 1 = Sunday to 7 = Saturday; 0 for any other number.
     int DayTarget(int weekday) const;
-    // The day and week targets with the public holidays, for whatever
-    // measures days against them.
+    // The targets in force on every day, for whatever measures days against
+    // them: the entries of TargetHistory, the latest of them with the day
+    // targets and WeeklyTarget, which are the targets from its start on. No
+    // history is one entry from the start. The public holidays come with them.
     TTargets Targets() const;
+    // Stores a history: its latest targets as the day targets and
+    // WeeklyTarget, the whole of it as TargetHistory (empty for one entry),
+    // in one write.
+    void SetTargets(const TTargets &targets);
+    // Whether a setting is a day target or WeeklyTarget.
+    static bool IsTarget(TSetting setting);
 
     // The public holidays of the HolidayCalendar file, read when first asked
     // for and again once the setting names another file; none without a
@@ -252,6 +263,9 @@ private:
     TRegistryManager *m_registryManager;
     QString m_applicationTitle;
     std::array<TSettingValue, SettingCount> m_values;
+    // WeeklyTarget was stored or assigned; until then it is the sum of the
+    // day targets, also after one of them changes.
+    bool m_weeklyTargetGiven = false;
     QList<PendingValue> m_pending;
     int m_batchDepth = 0;
     // The file of the setting and what it gave; the file read last by
@@ -263,6 +277,9 @@ private:
 
 // The values the settings object holds now.
 TBalanceSettings BalanceSettingsOf(const TData &data);
+// The lunch a day is taken to have when none is entered: the default lunch
+// when it is used, else 0.
+int DefaultLunchOf(const TData &data);
 TVacationSettings VacationSettingsOf(const TData &data);
 
 // The manual's first page for the window program's file: in the data folder

@@ -9,6 +9,7 @@
 #include "core/Regional.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
+#include "settings/TargetHistoryList.h"
 #include "ui/DateEdit.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/NamedWidgets.h"
@@ -168,7 +169,16 @@ void TPreferencesForm::CreateOptionsPage()
     };
     addCheckBox(TSetting::AssociateHfFiles, tr("&Associate .HF files with Hourframe"));
     addCheckBox(TSetting::ReopenLastUsedFile, tr("Reopen pre&vious hourframe file on startup"));
-    addCheckBox(TSetting::UseToolTray, tr("Show &icon in tool tray"));
+    QCheckBox *ckUseToolTray = addCheckBox(TSetting::UseToolTray, tr("Show &icon in tool tray"));
+    // The notification comes from the tray icon.
+    QCheckBox *ckNotifyLeaveTime
+        = AddCheckBox(TSetting::NotifyLeaveTime, tr("&Notify me when today's target is met"), gbOptions);
+    ckNotifyLeaveTime->setEnabled(false);
+    auto *notifyRow = new QHBoxLayout;
+    notifyRow->addSpacing(20);
+    notifyRow->addWidget(ckNotifyLeaveTime);
+    optionsLayout->addLayout(notifyRow);
+    connect(ckUseToolTray, &QCheckBox::toggled, ckNotifyLeaveTime, &QWidget::setEnabled);
     addCheckBox(TSetting::AutoSave, tr("Automatically save &changed data before exiting"));
     addCheckBox(TSetting::AutoEnterTime, tr("Automatically &enter current time"));
     ckRoundTimes = AddCheckBox(TSetting::RoundTimes, tr("&Round times to nearest"), gbOptions);
@@ -266,18 +276,34 @@ void TPreferencesForm::CreateTargetsPage()
     lunchRow->addWidget(NewLabel(u"laLunchHours"_s, tr("hours"), nullptr, gbTargetHours));
     lunchRow->addStretch();
 
+    CreateTargetHistory(gbTargetHours);
+
     auto *targetLayout = new QVBoxLayout(gbTargetHours);
     targetLayout->addWidget(ckShowDeviationFromDailyTarget);
     targetLayout->addLayout(daysGrid);
     targetLayout->addSpacing(8);
     targetLayout->addLayout(weeklyRow);
     targetLayout->addLayout(lunchRow);
+    targetLayout->addSpacing(8);
+    targetLayout->addWidget(NewLabel(u"laTargetHistory"_s, tr("H&istory"), m_targetHistory, gbTargetHours));
+    targetLayout->addWidget(m_targetHistory);
     targetLayout->addStretch();
 
     connect(ckShowDeviationFromDailyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
     connect(ckShowDeviationFromWeeklyTarget, &QCheckBox::toggled, this, &TPreferencesForm::ckDeviationClick);
     connect(teWeeklyTarget, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
     connect(teDefaultLunchTime, &TTimeEdit::OnChange, this, &TPreferencesForm::Validate);
+}
+
+void TPreferencesForm::CreateTargetHistory(QWidget *page)
+{
+    m_targetHistory = new TTargetHistoryList(page);
+    m_targetHistory->setObjectName(u"TargetHistory"_s);
+    const QList<QWidget *> controls = m_targetHistory->Controls();
+    Bind(controls.first(), [this] { m_targetHistory->SetTargets(m_data.Targets()); }, {});
+    for (QWidget *control : controls.sliced(1))
+        Bind(control, {}, {});
+    connect(m_targetHistory, &TTargetHistoryList::LatestChanged, this, &TPreferencesForm::ShowTargets);
 }
 
 void TPreferencesForm::CreateHolidaysPage()
@@ -464,8 +490,29 @@ void TPreferencesForm::FormShow()
         if (setting.show)
             setting.show();
     DayTargetChange();
+    m_openedTargets = ShownTargets();
     // A field set to the text it already showed raises no change, so judge
     // the loaded values once more as a whole.
+    Validate();
+}
+
+TTargetSet TPreferencesForm::ShownTargets() const
+{
+    TTargetSet targets;
+    // The fields run from Monday to Sunday, the targets from Sunday.
+    for (int i = 0; i < m_dayTargets.size(); ++i)
+        targets.Days[std::size_t((i + 1) % 7)] = MinutesOf(m_dayTargets[i]);
+    targets.Weekly = MinutesOf(teWeeklyTarget);
+    return targets;
+}
+
+// The targets from the latest entry's start on, which the fields show.
+void TPreferencesForm::ShowTargets(const TTargetSet &targets)
+{
+    for (int i = 0; i < m_dayTargets.size(); ++i)
+        m_dayTargets[i]->SetAsMinutes(targets.Days[std::size_t((i + 1) % 7)]);
+    teWeeklyTarget->SetAsMinutes(targets.Weekly);
+    m_openedTargets = ShownTargets();
     Validate();
 }
 
@@ -588,11 +635,24 @@ void TPreferencesForm::btOkClick()
 {
     if (!InputIsValid())
         return;
+    // Targets that change keep the days before the change as they were.
+    TTargets targets = m_targetHistory->Targets();
+    const TTargetSet shown = ShownTargets();
+    if (shown != m_openedTargets) {
+        const std::optional<int> from
+            = AskTargetsFrom(this, DayNumber::weekStartOf(DayNumber::today(), m_data.FirstDayOfWeek()));
+        if (!from)
+            return;
+        targets.ApplyFrom(*from, shown);
+    } else {
+        targets.SetLatest(shown);
+    }
     // One write for all of them, on disk before the dialog closes.
-    m_data.Batch([this] {
+    m_data.Batch([&] {
         for (const SettingControl &setting : std::as_const(m_controls))
             if (setting.store)
                 setting.store();
+        m_data.SetTargets(targets);
     });
     accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Targets.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -13,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class TData;
+class TTargetHistoryList;
 class TTimeEdit;
 enum class TSetting;
 
@@ -37,6 +40,7 @@ private:
 
     void CreateOptionsPage();
     void CreateTargetsPage();
+    void CreateTargetHistory(QWidget *page);
     void CreateHolidaysPage();
     void CreatePrinterPage();
     void CreateBalancePage();
@@ -52,6 +56,9 @@ private:
     void ckRoundTimesClick();
     void ckDeviationClick();
     void DayTargetChange();
+    // The targets the fields show; and showing the latest of the history.
+    TTargetSet ShownTargets() const;
+    void ShowTargets(const TTargetSet &targets);
     void ckBalanceFromFirstDayClick();
     void edHolidayCalendarChange();
     void btBrowseHolidayCalendarClick();
@@ -82,6 +89,10 @@ private:
     QPushButton *btCancel;
 
     QList<TTimeEdit *> m_dayTargets; // Monday to Sunday
+    TTargetHistoryList *m_targetHistory;
+    // What the target fields showed when the dialog opened: a change of them
+    // asks from which day on it holds.
+    TTargetSet m_openedTargets;
 };
 
 // The Options command's dialog, shown modally over the owner. Returns whether

@@ -15,6 +15,7 @@
 #include "shell/CommentFrm.h"
 #include "shell/FileAssociation.h"
 #include "shell/FileWatch.h"
+#include "shell/LeaveNotice.h"
 #include "shell/SaveForm.h"
 #include "shell/TrayIcon.h"
 #include "ui/BitBtnMsgDlg.h"
@@ -43,8 +44,7 @@
 
 namespace {
 
-// Design sizes in logical pixels; Qt scales them with the screen.
-constexpr int ToolBarHeight = 26;
+// The design position in logical pixels; Qt scales it with the screen.
 constexpr QPoint DesignPosition(283, 118);
 
 } // namespace
@@ -111,6 +111,7 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
     connect(m_trayIcon, &TTrayIcon::OnClick, this, &TMainForm::acShowFormExecute);
     connect(m_trayIcon, &TTrayIcon::OnRightClick, this, &TMainForm::acShowFormExecute);
     connect(m_trayIcon, &TTrayIcon::OnTrayChange, this, &TMainForm::TrayChange);
+    m_leaveNotice = new TLeaveNotice(m_data, *m_weekSheet, *m_trayIcon, this);
     LoadActionImages();
 
     m_goToWebsite = new TGoToWebsite(this);
@@ -159,6 +160,7 @@ void TMainForm::CreateActions()
         = CreateAction("acShowWeeklyDeviation", tr("Show &Weekly Deviation"), tr("Show weekly deviation"));
     acShowComment = CreateAction("acShowComment", tr("Show &Comments"), tr("Show comments"));
     acShowBalance = CreateAction("acShowBalance", tr("Show &Balance"), tr("Show balance"));
+    acShowLeaveAt = CreateAction("acShowLeaveAt", tr("Show Leave &At"), tr("Show when to leave today"));
     acOptions = CreateAction("acOptions", tr("&Options..."), tr("Configure options"));
     acShowForm = CreateAction("acShowForm", tr("Show &Form..."), tr("Show form"));
     acTimeNow = CreateAction("acTimeNow", tr("&Enter Current Time"), tr("Enter current time"));
@@ -206,6 +208,7 @@ void TMainForm::CreateActions()
         &TData::SetShowDeviationFromWeeklyTarget);
     toggle(acShowComment, &TData::ShowComment, &TData::SetShowComment);
     toggle(acShowBalance, &TData::ShowBalance, &TData::SetShowBalance);
+    toggle(acShowLeaveAt, &TData::ShowLeaveAt, &TData::SetShowLeaveAt);
 
     acShowForm->setVisible(false);
 }
@@ -225,7 +228,7 @@ void TMainForm::CreateMenus()
     m_showMenu->addActions({ acShowMenu, acShowToolbar });
     m_showMenu->addSeparator();
     m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-        acShowWeeklyDeviation, acShowComment, acShowBalance });
+        acShowWeeklyDeviation, acShowComment, acShowBalance, acShowLeaveAt });
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnView"));
@@ -251,53 +254,6 @@ void TMainForm::CreateMenus()
     m_trayMenu->addActions({ acShowForm, acHideForm });
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(acExit);
-}
-
-void TMainForm::CreateToolBar()
-{
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(16, 16));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->setFixedHeight(ToolBarHeight);
-    m_toolBar->toggleViewAction()->setVisible(false);
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addActions({ acLoad, acSave });
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({ acOptions, acReport, acChart, acExport });
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(acTimeNow);
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({ acHideForm, acExit });
-    m_status = new TStatusLabel(m_toolBar);
-    m_status->setObjectName(QStringLiteral("laFileStatus"));
-    m_toolBar->addWidget(m_status);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-}
-
-void TMainForm::LoadActionImages()
-{
-    const std::pair<const char *, QAction *> images[] = {
-        { "EXIT", acExit },
-        { "HIDEFORM", acHideForm },
-        { "OPEN", acLoad },
-        { "NEW", acNew },
-        { "PREFERENCES", acOptions },
-        { "REPORT", acReport },
-        { "CHART", acChart },
-        { "SAVE", acSave },
-        { "EXPORT", acExport },
-        { "SHOWFORM", acShowForm },
-        { "MENU", acShowMenu },
-        { "SHOWTOOLBAR", acShowToolbar },
-        { "CLOCK", acTimeNow },
-        { "HELP", acHelp },
-    };
-    // A command whose image is missing goes without one (a null icon).
-    for (const auto &[name, action] : images)
-        action->setIcon(CommandIcon(QString::fromLatin1(name)));
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -654,8 +610,8 @@ void TMainForm::ArrangeView()
     menuBar()->setVisible(m_data.ShowMenu());
     m_weekSheet->ArrangeRows(
         m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    m_weekSheet->SetResultRowsVisible(
-        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
+    m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(),
+        m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance(), m_data.ShowLeaveAt());
     m_toolBar->setVisible(m_data.ShowToolbar());
 
     const int sheetHeight = m_weekSheet->height();
@@ -683,6 +639,9 @@ void TMainForm::ArrangeView()
     caption(acShowComment, m_weekSheet->IsRowShown(TWeekSheet::rwComment), tr("Show &Comments"),
         tr("Hide &Comments"));
     caption(acShowBalance, m_data.ShowBalance(), tr("Show &Balance"), tr("Hide &Balance"));
+    caption(acShowLeaveAt, m_data.ShowLeaveAt(), tr("Show Leave &At"), tr("Hide Leave &At"));
+    if (m_leaveNotice)
+        m_leaveNotice->Update();
 
     m_weekSheet->ArrangeDayColumns();
 }

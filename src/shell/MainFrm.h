@@ -12,6 +12,7 @@ class QToolBar;
 class TData;
 class TFileWatch;
 class TGoToWebsite;
+class TLeaveNotice;
 class TSaveFormPosition;
 class TStatusLabel;
 class TTimeRecorder;
@@ -31,6 +32,7 @@ public:
     TTimeRecorder &TimeRecorder() { return *m_timeRecorder; }
     TWeekSheet &WeekSheet() { return *m_weekSheet; }
     TTrayIcon &TrayIcon() { return *m_trayIcon; }
+    TLeaveNotice &LeaveNotice() { return *m_leaveNotice; }
     TSaveFormPosition &SaveFormPosition() { return *m_saveFormPosition; }
     TFileWatch &FileWatch() { return *m_fileWatch; }
     bool StartUpDone() const { return m_startUpDone; }
@@ -72,6 +74,7 @@ public:
     QAction *acShowWeeklyDeviation = nullptr;
     QAction *acShowComment = nullptr;
     QAction *acShowBalance = nullptr;
+    QAction *acShowLeaveAt = nullptr;
     QAction *acOptions = nullptr;
     QAction *acShowForm = nullptr;
     QAction *acTimeNow = nullptr;
@@ -92,6 +95,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // In logical pixels; Qt scales it with the screen.
+    static constexpr int ToolBarHeight = 26;
+
     QAction *CreateAction(const char *name, const QString &caption, const QString &hint);
     void CreateActions();
     void CreateMenus();
@@ -133,6 +139,7 @@ private:
     TTimeRecorder *m_timeRecorder = nullptr;
     TWeekSheet *m_weekSheet = nullptr;
     TTrayIcon *m_trayIcon = nullptr;
+    TLeaveNotice *m_leaveNotice = nullptr;
     TSaveFormPosition *m_saveFormPosition = nullptr;
     TGoToWebsite *m_goToWebsite = nullptr;
     TFileWatch *m_fileWatch = nullptr;

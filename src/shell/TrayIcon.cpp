@@ -23,6 +23,11 @@ public:
 
     void Hide() override { m_icon.hide(); }
 
+    void ShowMessage(const QString &title, const QString &text) override
+    {
+        m_icon.showMessage(title, text, m_icon.icon());
+    }
+
 private:
     QSystemTrayIcon m_icon;
 };
@@ -93,6 +98,12 @@ void TTrayIcon::CheckTray()
         return;
     Update();
     Q_EMIT OnTrayChange();
+}
+
+void TTrayIcon::ShowMessage(const QString &title, const QString &text)
+{
+    if (m_host && m_shown)
+        m_host->ShowMessage(title, text);
 }
 
 void TTrayIcon::Update()

@@ -24,6 +24,12 @@ public:
     // Adds the icon, or brings the shown one up to date.
     virtual void Show(const QIcon &icon, const QString &tip, QMenu *menu) = 0;
     virtual void Hide() = 0;
+    // A desktop notification from the shown icon; some areas show none.
+    virtual void ShowMessage(const QString &title, const QString &text)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(text);
+    }
 
 Q_SIGNALS:
     void Activated(QSystemTrayIcon::ActivationReason reason);
@@ -59,6 +65,8 @@ public:
 
     // Looks whether the notification area came or went.
     void CheckTray();
+    // A desktop notification, while the icon is shown; nothing otherwise.
+    void ShowMessage(const QString &title, const QString &text);
 
 Q_SIGNALS:
     // Left button released over the icon.

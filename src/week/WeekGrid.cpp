@@ -56,12 +56,14 @@ constexpr int WeekBoxTop = 8;
 constexpr int WeekBoxWidth = 96;
 // Right of the last column, and below the grid.
 constexpr int Margin = ClientWidth - (FirstHeadingLeft + 6 * ColumnPitch + HeadingWidth);
+constexpr int NoteGap = 6;
 
 constexpr int HoursRowHeight = 25;
 constexpr int DeviationRowHeight = 19;
 constexpr int WeeklyHoursRowHeight = 18;
 constexpr int ShortfallRowHeight = 21;
 constexpr int BalanceRowHeight = 21;
+constexpr int LeaveAtRowHeight = 21;
 
 constexpr int MaxFieldLength = 5;
 
@@ -306,6 +308,7 @@ void TWeekGrid::CreateResultRows()
     m_pnWeeklyHours = panel(QStringLiteral("pnWeeklyHours"), WeeklyHoursRowHeight);
     m_pnShortfall = panel(QStringLiteral("pnShortfall"), ShortfallRowHeight);
     m_pnBalance = panel(QStringLiteral("pnBalance"), BalanceRowHeight);
+    m_pnLeaveAt = panel(QStringLiteral("pnLeaveAt"), LeaveAtRowHeight);
 
     CreateRowLabel(m_pnHours, QString::fromUtf16(HoursCaption.name), translated(HoursCaption.text))
         ->move(RowLabelLeft, centred(HoursRowHeight));
@@ -324,6 +327,8 @@ void TWeekGrid::CreateResultRows()
         RowLabelLeft, centred(ShortfallRowHeight), weeklyCaptionWidth, RowLabelHeight);
     CreateRowLabel(m_pnBalance, QStringLiteral("laBalance"), tr("Balance"))
         ->setGeometry(RowLabelLeft, centred(BalanceRowHeight), weeklyCaptionWidth, RowLabelHeight);
+    CreateRowLabel(m_pnLeaveAt, QStringLiteral("laLeaveAt"), tr("Leave at"))
+        ->setGeometry(RowLabelLeft, centred(LeaveAtRowHeight), weeklyCaptionWidth, RowLabelHeight);
     CreateFigures(weeklyCaptionWidth);
 }
 
@@ -356,40 +361,20 @@ void TWeekGrid::CreateFigures(int weeklyCaptionWidth)
     const int balanceLeft = RowLabelLeft + weeklyCaptionWidth;
     m_balance->setGeometry(
         balanceLeft, centred(BalanceRowHeight), weeklyLeft + WeeklyFigureWidth - balanceLeft, RowLabelHeight);
-}
-
-// What a screen reader says of each control: the day and the row, as the
-// sheet shows them by place. A figure's value is its description.
-void TWeekGrid::NameControls()
-{
-    const QString rowDescriptions[] = {
-        tr("The time you arrived, such as 830 for 08:30"),
-        tr("The time you left, such as 1715 for 17:15"),
-        tr("The length of the lunch break, such as 30 for 00:30 or 1: for 01:00"),
-        tr("Hours worked beyond arrival and departure"),
-        tr("Holiday hours taken"),
+    m_leaveAt = newFigure(m_pnLeaveAt, QStringLiteral("teLeaveAt"), WeeklyFigureWidth);
+    m_leaveAt->setAccessibleName(tr("Leave at"));
+    m_leaveAt->move(weeklyLeft, centred(LeaveAtRowHeight));
+    // What the figures mean today follows them, to the end of the row.
+    const int noteLeft = weeklyLeft + WeeklyFigureWidth + NoteGap;
+    const auto note = [&](QWidget *row, const QString &name) {
+        auto *label = new QLabel(row);
+        label->setObjectName(name);
+        label->setGeometry(
+            noteLeft, centred(row->height()), width() - noteLeft - RowLabelLeft, RowLabelHeight);
+        return label;
     };
-    for (int weekday = 1; weekday <= 7; ++weekday) {
-        const Day &day = m_days[weekday];
-        const auto name = [weekday](const QString &row) {
-            return tr("%1, %2", "a weekday and a row of the sheet: Monday, Arrive")
-                .arg(Regional::longDayName(weekday), row);
-        };
-        for (int row = rwArrive; row <= rwHols; ++row) {
-            TTimeEdit *field = Field(weekday, row);
-            field->setAccessibleName(name(m_rowLabels[row - 1]->text()));
-            field->setAccessibleDescription(rowDescriptions[row - 1]);
-        }
-        day.comment->setAccessibleName(name(m_rowLabels[rwComment - 1]->text()));
-        day.hours->setAccessibleName(name(translated(HoursCaption.text)));
-        day.deviation->setAccessibleName(name(translated(DeviationCaption.text)));
-    }
-    m_weekBox->setAccessibleName(QString(m_weekBoxLabel->text()).remove(u'&'));
-    m_btPreviousWeek->setAccessibleName(m_acPreviousWeek->toolTip());
-    m_btNextWeek->setAccessibleName(m_acNextWeek->toolTip());
-    m_weeklyHours->setAccessibleName(tr("Weekly hours"));
-    m_shortfall->setAccessibleName(m_laWeeklyShortfall->text());
-    m_balance->setAccessibleName(tr("Balance"));
+    m_balanceNote = note(m_pnBalance, QStringLiteral("laBalanceNote"));
+    m_leaveAtNote = note(m_pnLeaveAt, QStringLiteral("laLeaveAtNote"));
 }
 
 void TWeekGrid::SetTabOrder()
@@ -504,17 +489,46 @@ void TWeekGrid::ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shor
     m_shortfall->SetAsMinutes(static_cast<double>(shortfall));
 }
 
-void TWeekGrid::ShowBalance(const QString &text)
+namespace {
+
+void setText(QLabel *label, const QString &text)
 {
-    if (m_balance->text() != text) {
-        m_balance->setText(text);
-        m_balance->setAccessibleDescription(text);
+    // A screen reader hears the figure as the description of its name.
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleDescription(text);
     }
+}
+
+QString shownText(const QWidget *row, const QWidget *grid, const QLabel *figure, const QLabel *note)
+{
+    if (!row->isVisibleTo(grid))
+        return {};
+    return note->text().isEmpty() ? figure->text() : figure->text() + u' ' + note->text();
+}
+
+} // namespace
+
+void TWeekGrid::ShowBalance(const QString &figure, const QString &note)
+{
+    setText(m_balance, figure);
+    setText(m_balanceNote, note);
 }
 
 QString TWeekGrid::BalanceShown() const
 {
-    return m_pnBalance->isVisibleTo(this) ? m_balance->text() : QString();
+    return shownText(m_pnBalance, this, m_balance, m_balanceNote);
+}
+
+void TWeekGrid::ShowLeaveAt(const QString &time, const QString &note)
+{
+    setText(m_leaveAt, time);
+    setText(m_leaveAtNote, note);
+}
+
+QString TWeekGrid::LeaveAtShown() const
+{
+    return shownText(m_pnLeaveAt, this, m_leaveAt, m_leaveAtNote);
 }
 
 TTimeEdit *TWeekGrid::Field(int weekday, int row) const
@@ -604,11 +618,12 @@ bool TWeekGrid::IsRowShown(int row) const
     return m_rowLabels[row - 1]->isVisibleTo(this);
 }
 
-void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance)
+void TWeekGrid::SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance, bool leaveAt)
 {
     m_showDailyDeviation = dailyDeviation;
     m_showWeeklyDeviation = weeklyDeviation;
     m_showBalance = balance;
+    m_showLeaveAt = leaveAt;
     StackResultRows();
     ResultRowsChanged();
 }
@@ -632,6 +647,7 @@ void TWeekGrid::StackResultRows()
     stack(m_pnWeeklyHours, true);
     stack(m_pnShortfall, m_showWeeklyDeviation);
     stack(m_pnBalance, m_showBalance);
+    stack(m_pnLeaveAt, m_showLeaveAt);
     setFixedHeight(top);
 }
 

@@ -55,9 +55,13 @@ public:
     // in it, stacks the rows and returns the grid height.
     int ArrangeRows(bool showLunch, bool showExtra, bool showHols, bool showComment);
     bool IsRowShown(int row) const;
-    void SetResultRowsVisible(bool dailyDeviation, bool weeklyDeviation, bool balance = false);
-    // The Balance row's text while the row is shown, else an empty text.
+    void SetResultRowsVisible(
+        bool dailyDeviation, bool weeklyDeviation, bool balance = false, bool leaveAt = false);
+    // The Balance row's text, its figure and any note after a blank, while
+    // the row is shown, else an empty text.
     QString BalanceShown() const;
+    // The same of the Leave at row.
+    QString LeaveAtShown() const;
 
 Q_SIGNALS:
     void CommentClicked(QAbstractButton *button, int date);
@@ -86,10 +90,13 @@ protected:
     void ShowWeekDates(int weekStart, const std::array<QString, 7> &holidays = {});
     void SetRoundTo(int roundTo);
     bool IsBalanceRowShown() const { return m_showBalance; }
+    bool IsLeaveAtRowShown() const { return m_showLeaveAt; }
 
     void ShowDayFigures(int weekday, qint64 hours, qint64 deviation);
     void ShowWeekFigures(qint64 weeklyHours, bool hoursShort, qint64 shortfall);
-    void ShowBalance(const QString &text);
+    // A figure ends where the week's figures do; a note follows it.
+    void ShowBalance(const QString &figure, const QString &note = {});
+    void ShowLeaveAt(const QString &time, const QString &note = {});
     // The normal text colour, or red.
     void Colour(QWidget *field, bool normal);
 
@@ -142,6 +149,10 @@ private:
     QWidget *m_pnShortfall = nullptr;
     QWidget *m_pnBalance = nullptr;
     QLabel *m_balance = nullptr;
+    QLabel *m_balanceNote = nullptr;
+    QWidget *m_pnLeaveAt = nullptr;
+    QLabel *m_leaveAt = nullptr;
+    QLabel *m_leaveAtNote = nullptr;
     QFrame *m_bevel = nullptr;
     TTimeLabel *m_weeklyHours = nullptr;
     TTimeLabel *m_shortfall = nullptr;
@@ -159,4 +170,5 @@ private:
     bool m_showDailyDeviation = false;
     bool m_showWeeklyDeviation = false;
     bool m_showBalance = false;
+    bool m_showLeaveAt = false;
 };

@@ -9,6 +9,7 @@
 #include "core/HolidayCalendar.h"
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
+#include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/Presenter.h"
 #include "ui/TimeEdit.h"
@@ -17,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -205,11 +207,51 @@ void TWeekSheet::Recalculate(int firstWeekday, int lastWeekday)
 
 void TWeekSheet::UpdateBalance()
 {
-    if (!IsBalanceRowShown() || m_binder.IsLoading())
+    if (!(IsBalanceRowShown() || IsLeaveAtRowShown() || m_todayWanted) || m_binder.IsLoading())
         return;
+    const TBalanceSettings settings = BalanceSettingsOf(m_data);
     if (!m_weekBalance)
-        m_weekBalance.emplace().Reset(m_recorder, BalanceSettingsOf(m_data), m_weekStart);
-    ShowBalance(BalanceText(m_weekBalance->AsOf(m_weekStart + 6)));
+        m_weekBalance.emplace().Reset(m_recorder, settings, m_weekStart);
+    m_today = TodayFigures(
+        m_recorder, settings, DefaultLunchOf(m_data), [this](int day) { return m_weekBalance->AsOf(day); });
+    const bool inProgress = m_today.InProgress && m_weekStart + 6 >= m_today.Date;
+    // Until the day is closed the balance is that of the day before.
+    if (IsBalanceRowShown())
+        ShowBalance(BalanceText(m_weekBalance->AsOf(m_weekStart + 6)),
+            inProgress ? tr("(today: %1 so far)").arg(HoursText(m_today.SoFar)) : QString());
+    if (IsLeaveAtRowShown()) {
+        const auto [time, note] = LeaveAtTexts(m_today);
+        ShowLeaveAt(time, note);
+    }
+    Q_EMIT TodayChanged();
+}
+
+void TWeekSheet::SetTodayWanted(bool wanted)
+{
+    m_todayWanted = wanted;
+    UpdateBalance();
+}
+
+void TWeekSheet::RefreshToday()
+{
+    UpdateBalance();
+}
+
+std::pair<QString, QString> LeaveAtTexts(const TToday &today)
+{
+    if (!today.InProgress || !today.LeaveAt)
+        return {};
+    if (!today.ZeroBalanceAt)
+        return { ClockText(*today.LeaveAt % 1440), QString() };
+    return { ClockText(*today.LeaveAt % 1440),
+        QCoreApplication::translate("TWeekSheet", "(zero balance at %1)")
+            .arg(ClockText(*today.ZeroBalanceAt % 1440)) };
+}
+
+QString LeaveAtText(const TToday &today)
+{
+    const auto [time, note] = LeaveAtTexts(today);
+    return note.isEmpty() ? time : time + u' ' + note;
 }
 
 void TWeekSheet::ArrangeDayColumns()
@@ -237,8 +279,8 @@ void TWeekSheet::ArrangeView()
     }
     const DrawingLock lock(this);
     ArrangeRows(m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
-    SetResultRowsVisible(
-        m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(), m_data.ShowBalance());
+    SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(), m_data.ShowDeviationFromWeeklyTarget(),
+        m_data.ShowBalance(), m_data.ShowLeaveAt());
     ArrangeDayColumns();
 }
 

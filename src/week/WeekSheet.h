@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Balance.h"
+#include "core/Today.h"
 #include "week/WeekBinder.h"
 #include "week/WeekGrid.h"
 
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class TData;
 class TTimeRecorder;
@@ -57,6 +59,18 @@ public:
     // Replaces the view layout run at the end of ShowWeek.
     void SetArrangeView(std::function<void()> arrangeView);
 
+    // The day being worked as last worked out: after every change of the
+    // week while the Balance or Leave at row is shown or it is wanted, and
+    // at RefreshToday. TodayChanged follows each time.
+    const TToday &Today() const { return m_today; }
+    // Whether Today is wanted also while neither row is shown.
+    void SetTodayWanted(bool wanted);
+    // Works the figures of today out again: the clock has moved on.
+    void RefreshToday();
+
+Q_SIGNALS:
+    void TodayChanged();
+
 protected:
     void FieldChanged(int weekday, int row) override;
     void FieldLeft(int weekday, int row) override;
@@ -93,6 +107,14 @@ private:
     // first shown after the week or the settings changed; every edit of the
     // week then counts only its seven days again. Empty until then.
     std::optional<TWeekBalance> m_weekBalance;
+    TToday m_today;
+    bool m_todayWanted = false;
 
     std::function<void()> m_arrangeView;
 };
+
+// The Leave at row of a day: the time that meets its target, and a note of
+// the one that brings the balance to zero; empty unless the day is in progress.
+std::pair<QString, QString> LeaveAtTexts(const TToday &today);
+// Both in one line.
+QString LeaveAtText(const TToday &today);

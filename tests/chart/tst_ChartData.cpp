@@ -248,7 +248,7 @@ private Q_SLOTS:
         QTest::newRow("month")
             << QDate(2016, 12, 25) << QDate(2026, 12, 26) << 120
             << u"December 2026 (29/11/2026 to 26/12/2026)\nHours: 10:22 a week (41:30 in all)\n"
-               "of which extra: 0:22\nof which holidays: 1:52\nTarget: 37:00\nBalance: +15:45"_s;
+               "of which extra: 0:22\nof which holidays: 1:52\nTarget: 37:00\nBalance: +23:15"_s;
     }
 
     void recordText()

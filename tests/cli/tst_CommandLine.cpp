@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSize>
 #include <QStandardPaths>
@@ -226,36 +229,40 @@ private Q_SLOTS:
     //   week of 16/11: Thu 8:00 (+0:30), Fri holiday 7:00 (even): 15:00 against 14:30, +0:30;
     //   week of 23/11: Mon night shift 8:00 (+0:30), Tue nothing (-7:30), Wed a lunch longer
     //     than the span leaves the extra 1:00 (-6:30), Thu and Fri nothing: 9:00 against 37:00;
-    //   week of 30/11 to today: Mon 9:00 (+1:30), Tue and Wed nothing: 9:00 against 22:30.
+    //   week of 30/11 to yesterday: Mon 9:00 (+1:30), Tue nothing: 9:00 against 15:00;
+    //   today counts once it is closed.
     void balance_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("output");
-        QTest::newRow("as of today") << QStringList() << QByteArray("-42:30\n");
+        QTest::newRow("as of today") << QStringList() << QByteArray("-35:00\n");
         QTest::newRow("as of a day in the future")
-            << QStringList { u"--as-of"_s, u"2026-12-31"_s } << QByteArray("-42:30\n");
+            << QStringList { u"--as-of"_s, u"2026-12-31"_s } << QByteArray("-35:00\n");
         QTest::newRow("as of Friday 27 November")
             << QStringList { u"--as-of"_s, u"27/11/2026"_s } << QByteArray("-29:00\n");
-        // From Monday 23 November: -1:30 - 28:00 - 13:30.
+        // From Monday 23 November: -1:30 - 28:00 - 6:00.
         QTest::newRow("start as a date")
-            << QStringList { u"--set"_s, u"BalanceStartDate=2026-11-23"_s } << QByteArray("-43:00\n");
+            << QStringList { u"--set"_s, u"BalanceStartDate=2026-11-23"_s } << QByteArray("-35:30\n");
         QTest::newRow("start and opening as numbers")
             << QStringList { u"--set"_s, u"BalanceStartDate=46349"_s, u"--set"_s, u"BalanceOpening=-90"_s }
-            << QByteArray("-43:00\n");
+            << QByteArray("-35:30\n");
         // Thanksgiving and the day after, Thursday 26 and Friday 27 November, owe nothing.
         QTest::newRow("public holidays")
             << QStringList { u"--set"_s, u"HolidayCalendar=" HOURFRAME_TEST_DATA "/holidays-yearly.ics"_s }
-            << QByteArray("-28:00\n");
+            << QByteArray("-20:30\n");
         // Friday 20 November's 7:00 of holiday is one day of Friday's 7:00.
         QTest::newRow("vacation") << QStringList { u"--set"_s, u"VacationDaysPerYear=25"_s }
-                                  << QByteArray("-42:30\nVacation taken in 2026: 1 day\n"
+                                  << QByteArray("-35:00\nVacation taken in 2026: 1 day\n"
                                                 "Vacation left in 2026: 24 days\n");
         QTest::newRow("week by week") << QStringList { u"--weeks"_s }
                                       << QByteArray("Week        Worked  Target  Difference  Balance\n"
                                                     "Opening                                   -1:30\n"
                                                     "16/11/2026   15:00   14:30       +0:30    -1:00\n"
                                                     "23/11/2026    9:00   37:00      -28:00   -29:00\n"
-                                                    "30/11/2026    9:00   22:30      -13:30   -42:30\n");
+                                                    "30/11/2026    9:00   15:00       -6:00   -35:00\n"
+                                                    "\n"
+                                                    "Days counted: 19/11/2026 to 01/12/2026; today counts "
+                                                    "once it is closed\n");
     }
 
     void balance()
@@ -280,22 +287,23 @@ private Q_SLOTS:
             report.out.endsWith("\n\nBalance brought forward   -1:30\nBalance carried forward   -27:30\n"));
     }
 
-    void holidays_data()
+    // Other commands' output and messages, on Monday 8:30 to 17:00 (+1:00),
+    // Tuesday nothing (-7:30) and today, Wednesday, from 7:45 with half an
+    // hour of lunch.
+    void commandOutput_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<QByteArray>("err");
         const QString federal = u"" HOURFRAME_TEST_DATA "/holidays-yearly.ics"_s;
-        const QByteArray november = "Date        Day  Holiday\n"
-                                    "11/11/2026  Wed  Veterans Day\n"
-                                    "26/11/2026  Thu  Thanksgiving Day\n"
-                                    "27/11/2026  Fri  Day after Thanksgiving\n";
-        QTest::newRow("a month") << QStringList { u"holidays"_s, federal, u"--period"_s, u"2026-11"_s } << 0
-                                 << november << QByteArray();
-        QTest::newRow("the calendar of the settings") << QStringList { u"holidays"_s, u"--set"_s,
-            u"HolidayCalendar="_s + federal, u"--from"_s, u"1/11/2026"_s, u"--to"_s, u"30/11/2026"_s }
-                                                      << 0 << november << QByteArray();
+        QTest::newRow("the calendar of the settings, a month")
+            << QStringList { u"holidays"_s, u"--set"_s, u"HolidayCalendar="_s + federal, u"--period"_s,
+                   u"2026-11"_s }
+            << 0
+            << QByteArray("Date        Day  Holiday\n11/11/2026  Wed  Veterans Day\n"
+                          "26/11/2026  Thu  Thanksgiving Day\n27/11/2026  Fri  Day after Thanksgiving\n")
+            << QByteArray();
         QTest::newRow("this year without a period")
             << QStringList { u"holidays"_s, u"holidays.ics"_s } << 0
             << QByteArray("Date        Day  Holiday\n02/12/2026  Wed  Works outing\n") << QByteArray();
@@ -313,7 +321,7 @@ private Q_SLOTS:
         // Other commands say so and go on without holidays.
         QTest::newRow("a broken calendar, balance")
             << QStringList { u"balance"_s, u"week.hf"_s, u"--set"_s, u"HolidayCalendar=broken.ics"_s } << 0
-            << QByteArray("-14:00\n")
+            << QByteArray("-6:30\n")
             << QByteArray("hourframe balance: broken.ics, line 6: Can't parse as DATE value in DTSTART "
                           "property. Removing entire property: 2026x1202 (going on without public "
                           "holidays)\n");
@@ -322,22 +330,30 @@ private Q_SLOTS:
             << QByteArray()
             << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
                           "no such file (going on without public holidays)\n");
+        QTest::newRow("today") << QStringList { u"today"_s, u"week.hf"_s } << 0
+                               << QByteArray("Day              Wed 02/12/2026\n"
+                                             "Arrived          07:45\n"
+                                             "Hours so far     0:16\n"
+                                             "Target           7:30\n"
+                                             "Leave at         15:45\n"
+                                             "Zero balance at  22:15\n"
+                                             "Balance          -6:30\n"
+                                             "Counted up to    Tue 01/12/2026\n")
+                               << QByteArray();
     }
 
-    void holidays()
+    void commandOutput()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
-        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n");
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n");
         const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\n"
                                     "UID:1\r\nDTSTART;VALUE=DATE:";
-        writeFile(path(u"holidays.ics"_s),
-            calendar
-                + "20261202\r\nSUMMARY:Works outing\r\nEND:VEVENT\r\n"
-                  "END:VCALENDAR\r\n");
-        writeFile(path(u"broken.ics"_s), calendar + "2026x1202\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        const QByteArray end = "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+        writeFile(path(u"holidays.ics"_s), calendar + "20261202\r\nSUMMARY:Works outing" + end);
+        writeFile(path(u"broken.ics"_s), calendar + "2026x1202" + end);
         const Result result = run(arguments);
         QCOMPARE(result.err, err);
         QCOMPARE(result.status, status);
@@ -403,6 +419,45 @@ private Q_SLOTS:
         QTest::newRow("invalid time")
             << arrived << QStringList { u"out"_s, u"--at"_s, u"17:75"_s } << 2 << arrived
             << QByteArray("hourframe punch: --at: '17:75' is not a valid time of day\n");
+        // A night shift is one record, on the day it began.
+        QTest::newRow("out after midnight")
+            << QByteArray("1/12/2026,22:\r\n") << QStringList { u"out"_s, u"--at"_s, u"6:00"_s } << 0
+            << QByteArray("1/12/2026,22:,6:\r\n") << QByteArray();
+    }
+
+    // Monday 30 November 8:00 in the week from Sunday 29 November, under a
+    // history with 1:00 a day until then. Without WeeklyTarget stored, the
+    // week's target is the sum of its days' targets.
+    void targetsOfTheSettings_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("mondayDeviation");
+        QTest::addColumn<int>("shortfall");
+        // Sunday 0:00 and Monday 1:00, then from the last entry on the day
+        // targets of the settings, whatever the entry says: 29:30 to Saturday.
+        QTest::newRow("the history") << QStringList() << 420 << 1350;
+        QTest::newRow("a day target given holds on every day")
+            << QStringList { u"--set"_s, u"MondayTarget=8:00"_s } << 0 << 1770;
+        QTest::newRow("the weekly target given")
+            << QStringList { u"--set"_s, u"WeeklyTarget=40:00"_s } << 30 << 1920;
+    }
+
+    void targetsOfTheSettings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, mondayDeviation);
+        QFETCH(int, shortfall);
+        settings = SettingsFile
+            + "\"TargetHistory\"=\"Mon=1:00 Tue=1:00 Wed=1:00 Thu=1:00 Fri=1:00 Sat=0 Sun=0 Week=5:00; "
+              "from 2026-12-01 Mon=0 Tue=0 Wed=0 Thu=0 Fri=0 Sat=0 Sun=0 Week=0\"\r\n";
+        writeFile(settingsPath(), settings);
+        writeFile(path(u"week.hf"_s), "30/11/2026,8:,16:\r\n");
+        const Result result = run(
+            QStringList { u"week"_s, u"week.hf"_s, u"--date"_s, u"2026-11-30"_s, u"--json"_s } + arguments);
+        QCOMPARE(result.status, 0);
+        const QJsonObject week = QJsonDocument::fromJson(result.out).object();
+        QCOMPARE(week[u"days"_s][1][u"deviation"_s].toInt(), mondayDeviation);
+        QCOMPARE(week[u"shortfall"_s].toInt(), shortfall);
     }
 
     void punch()
@@ -800,8 +855,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("noted");
         QTest::addColumn<QByteArray>("after");
         const QByteArray before = "2/12/2026,8:30\r\n";
+        // Today holds an arrival only: it counts once it is closed.
         QTest::newRow("balance") << QStringList { u"balance"_s, u"--set"_s, u"BalanceStartDate=2026-12-02"_s }
-                                 << QByteArray("-7:30\n") << false << before;
+                                 << QByteArray("0:00\n") << false << before;
         QTest::newRow("punch") << QStringList { u"punch"_s, u"out"_s, u"--at"_s, u"16:00"_s }
                                << QByteArray("Depart 16:00 on Wed 02/12/2026\n") << true
                                << QByteArray("2/12/2026,8:30,16:\r\n");
@@ -867,12 +923,16 @@ private Q_SLOTS:
                "'Hours short', '20:30']"_s;
         QTest::newRow("balance") << QStringList { u"balance"_s }
                                  << u"[d['asOf'], d['balance'], d['balanceText']]"_s
-                                 << u"['2026-12-02', -360, '-6:00']"_s;
+                                 << u"['2026-12-02', 90, '+1:30']"_s;
+        QTest::newRow("today") << QStringList { u"today"_s }
+                               << u"[d['date'], d['inProgress'], d['arrive'], d['leaveAt'], d['balance'], "
+                                  "d['countedTo']]"_s
+                               << u"['2026-12-02', False, None, None, 90, '2026-12-01']"_s;
         QTest::newRow("balance week by week")
             << QStringList { u"balance"_s, u"--weeks"_s }
             << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "
                "d['weeks']]]"_s
-            << u"['0:00', [('29/11/2026', 990, '-6:00')]]"_s;
+            << u"['0:00', [('29/11/2026', 990, '+1:30')]]"_s;
     }
 
     void json()

@@ -41,9 +41,9 @@ private Q_SLOTS:
         QTest::newRow("no balance") << QDate(2026, 12, 7) << QDate() << 0 << QString() << QString();
         // From Monday: +0:30, +0:15, -7:30 (Wednesday), +0:30, Friday's holiday even.
         QTest::newRow("whole week") << QDate(2026, 12, 7) << QDate() << 60 << u"+1:00"_s << u"-5:15"_s;
-        // Tuesday +0:15 and Wednesday -7:30; the rest of the week is not owed yet.
+        // Tuesday +0:15; Wednesday, today, is not closed and the rest of the week is not owed yet.
         QTest::newRow("start in the period, today in it")
-            << QDate(2026, 12, 2) << QDate(2026, 12, 1) << 0 << u"0:00"_s << u"-7:15"_s;
+            << QDate(2026, 12, 2) << QDate(2026, 12, 1) << 0 << u"0:00"_s << u"+0:15"_s;
     }
 
     void workedExample()
@@ -141,7 +141,7 @@ private Q_SLOTS:
 
         TReportSettings exactTarget = noBlankDays;
         exactTarget.ShowDeviationFromWeeklyTarget = true;
-        exactTarget.Targets.Weekly = 510;
+        exactTarget.Targets = TTargets(TTargetSet { TTargetSet().Days, 510 });
         QTest::newRow("night shift, long lunch, target met")
             << QByteArray("30/11/2026,22:,6:\r\n1/12/2026,9:,10:,1:30,:30\r\n") << QDate(2026, 11, 30)
             << QDate(2026, 12, 6) << exactTarget

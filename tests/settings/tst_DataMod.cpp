@@ -119,6 +119,12 @@ const std::vector<Setting> &settings()
         FLAG(ReportShowBalance, false),
         FLAG(ChartAdjustDatesToFullWeek, true),
         TEXT(ChartFileName, QString()),
+        TEXT(TargetHistory, QString()),
+        FLAG(ShowLeaveAt, false),
+        FLAG(NotifyLeaveTime, false),
+        TEXT(HolidayCalendar, QString()),
+        NUMBER(VacationDaysPerYear, 0, 25),
+        NUMBER(VacationCarriedOver, 0, -3),
     };
     return all;
 }
@@ -171,7 +177,7 @@ class TestDataMod : public QObject {
     }
 
 private Q_SLOTS:
-    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(59)); }
+    void everySettingIsListed() { QCOMPARE(settings().size(), std::size_t(SettingCount)); }
 
     void firstStartGivesTheDefaults_data() { everySetting(); }
 
@@ -414,33 +420,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("values");
         QTest::addColumn<int>("weeklyTarget");
-        QTest::newRow("all defaults") << QByteArray() << 2220;
-        QTest::newRow("Monday 480") << QByteArray("\"MondayTarget\"=dword:000001e0\n") << 2250;
+        QTest::addColumn<int>("afterMonday"); // once Monday's target is set to 9:00
+        QTest::newRow("all defaults") << QByteArray() << 2220 << 2310;
+        QTest::newRow("Monday 480") << QByteArray("\"MondayTarget\"=dword:000001e0\n") << 2250 << 2310;
         QTest::newRow("weekend counts") << QByteArray("\"SaturdayTarget\"=dword:0000003c\n"
                                                       "\"SundayTarget\"=dword:0000001e\n")
-                                        << 2310;
+                                        << 2310 << 2400;
         QTest::newRow("stored weekly target wins") << QByteArray("\"MondayTarget\"=dword:000001e0\n"
                                                                  "\"WeeklyTarget\"=dword:00000258\n")
-                                                   << 600;
-        QTest::newRow("stored zero wins") << QByteArray("\"WeeklyTarget\"=dword:00000000\n") << 0;
+                                                   << 600 << 600;
+        QTest::newRow("stored zero wins") << QByteArray("\"WeeklyTarget\"=dword:00000000\n") << 0 << 0;
         QTest::newRow("negative weekly target") << QByteArray("\"MondayTarget\"=dword:000001e0\n"
                                                               "\"WeeklyTarget\"=dword:ffffffff\n")
-                                                << 2250;
+                                                << 2250 << 2310;
         QTest::newRow("a day target read as its default")
-            << QByteArray("\"MondayTarget\"=dword:fffffff0\n") << 2220;
-        QTest::newRow("sum beyond the range") << QByteArray("\"MondayTarget\"=dword:7fffffff\n"
-                                                            "\"TuesdayTarget\"=dword:7fffffff\n")
-                                              << std::numeric_limits<int>::max();
+            << QByteArray("\"MondayTarget\"=dword:fffffff0\n") << 2220 << 2310;
+        QTest::newRow("sum beyond the range")
+            << QByteArray("\"MondayTarget\"=dword:7fffffff\n"
+                          "\"TuesdayTarget\"=dword:7fffffff\n")
+            << std::numeric_limits<int>::max() << std::numeric_limits<int>::max();
     }
 
     void weeklyTargetDefault()
     {
         QFETCH(QByteArray, values);
         QFETCH(int, weeklyTarget);
+        QFETCH(int, afterMonday);
         TestSupport::TemporaryHome home;
         StoreFile::writeAppKey(values);
-        TData data;
+        TData data(nullptr, TData::Persistence::MemoryOnly);
         QCOMPARE(data.WeeklyTarget(), weeklyTarget);
+        // The default follows the day targets; a stored weekly target stays.
+        data.SetMondayTarget(540);
+        QCOMPARE(data.WeeklyTarget(), afterMonday);
     }
 
     // Never stored, the first day of the week is the region's; stored, it stays.

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 #include <optional>
@@ -41,8 +42,23 @@ private:
     std::unique_ptr<TestSupport::TemporaryHome> m_home;
     std::optional<TScopedPrinterCheck> m_printers;
     std::unique_ptr<TData> m_data;
+    std::unique_ptr<ScriptedPresenter> m_presenter;
+    std::optional<TScopedPresenter> m_scopedPresenter;
+    QString m_question; // the last question of the date new targets apply from
 
     TData &data() { return *m_data; }
+
+    // The next question from which date new targets apply takes this date,
+    // or the one offered when it is null.
+    void answerTargetsFrom(const QDate &date = {})
+    {
+        m_presenter->dialogScripts.enqueue([this, date](QDialog &dialog) {
+            m_question = child<QLabel>(dialog, u"laTargetsFrom"_s)->text();
+            if (!date.isNull())
+                child<TDateEdit>(dialog, u"edTargetsFrom"_s)->setDate(date);
+            return int(QDialog::Accepted);
+        });
+    }
 
     QString storePath() const { return m_home->configHome() + u"/Orvane Software/Hourframe.reg"_s; }
 
@@ -96,10 +112,15 @@ private Q_SLOTS:
         m_home = std::make_unique<TestSupport::TemporaryHome>();
         m_data = std::make_unique<TData>();
         m_printers.emplace(false);
+        m_presenter = std::make_unique<ScriptedPresenter>();
+        m_scopedPresenter.emplace(*m_presenter);
     }
 
     void cleanup()
     {
+        QVERIFY2(!m_presenter->unexpected, "a question no test asked for");
+        m_scopedPresenter.reset();
+        m_presenter.reset();
         m_printers.reset();
         m_data.reset();
         m_home.reset();
@@ -225,6 +246,89 @@ private Q_SLOTS:
         QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"39:45"_s);
     }
 
+    // A change of the targets asks from which day on it holds, and the days
+    // before keep theirs; Delete takes an entry other than the first away.
+    void targetHistory_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<FormEdit>("edit");
+        QTest::addColumn<QString>("answer"); // none asked when empty; "offered", "cancel" or a date
+        QTest::addColumn<QStringList>("listed"); // the list as OK finds it
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("monday");
+
+        const QString fullTime
+            = u"Mon=8:00 Tue=8:00 Wed=8:00 Thu=8:00 Fri=8:00 Sat=0:00 Sun=0:00 Week=40:00"_s;
+        const QString partTime
+            = u"Mon=6:24 Tue=6:24 Wed=6:24 Thu=6:24 Fri=6:24 Sat=0:00 Sun=0:00 Week=32:00"_s;
+        const QString changed = fullTime + u"; from 2026-09-07 "_s + partTime;
+        const QStringList bothListed { u"The start 40:00"_s, u"07/09/2026 32:00"_s };
+        const auto monday = [](const QString &text) {
+            return FormEdit(
+                [text](TPreferencesForm &form) { retype(field(form, u"teMondayTarget"_s), text); });
+        };
+        const auto remove = [](int row) {
+            return FormEdit([row](TPreferencesForm &form) {
+                auto *list = child<QTreeWidget>(form, u"lvTargetHistory"_s);
+                list->setCurrentItem(list->topLevelItem(row));
+                QTest::mouseClick(child<QPushButton>(form, u"btDeleteTargets"_s), Qt::LeftButton);
+            });
+        };
+        QTest::newRow("nothing changed, nothing asked")
+            << changed << FormEdit([](TPreferencesForm &) {}) << QString() << bothListed << changed << 384;
+        QTest::newRow("a change from the week offered")
+            << QString() << monday(u"8:00"_s) << u"offered"_s << QStringList { u"The start 37:00"_s }
+            << u"Mon=7:30 Tue=7:30 Wed=7:30 Thu=7:30 Fri=7:00 Sat=0:00 Sun=0:00 Week=37:00; from 2026-12-06 "
+               u"Mon=8:00 Tue=7:30 Wed=7:30 Thu=7:30 Fri=7:00 Sat=0:00 Sun=0:00 Week=37:30"_s
+            << 480;
+        QTest::newRow("a change before the latest replaces it") << changed << monday(u"7:00"_s)
+                                                                << u"2026-08-03"_s << bothListed
+                                                                << fullTime
+                + u"; from 2026-08-03 Mon=7:00 Tue=6:24 Wed=6:24 Thu=6:24 Fri=6:24 Sat=0:00 Sun=0:00 "
+                  u"Week=32:36"_s << 420;
+        QTest::newRow("a change from the start")
+            << changed << monday(u"9:00"_s) << u"0100-01-01"_s << bothListed << QString() << 540;
+        QTest::newRow("the question cancelled") << QString() << monday(u"8:00"_s) << u"cancel"_s
+                                                << QStringList { u"The start 37:00"_s } << QString() << 450;
+        QTest::newRow("the latest deleted")
+            << changed << remove(1) << QString() << QStringList { u"The start 40:00"_s } << QString() << 480;
+        QTest::newRow("the first kept") << changed << remove(0) << QString() << bothListed << changed << 384;
+    }
+
+    void targetHistory()
+    {
+        QFETCH(QString, history);
+        QFETCH(FormEdit, edit);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, stored);
+        QFETCH(int, monday);
+        const Clock::Fixed clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+        if (!history.isEmpty())
+            data().SetTargets(TTargets(ParseTargetHistory(history)));
+        TPreferencesForm form(data());
+        form.show();
+        edit(form);
+        QStringList rows;
+        const auto *list = child<QTreeWidget>(form, u"lvTargetHistory"_s);
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0) + u' ' + list->topLevelItem(i)->text(1);
+        QCOMPARE(rows, listed);
+
+        if (answer == u"cancel")
+            m_presenter->dialogScripts.enqueue([](QDialog &) { return int(QDialog::Rejected); });
+        else if (!answer.isEmpty())
+            answerTargetsFrom(answer == u"offered" ? QDate() : QDate::fromString(answer, Qt::ISODate));
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        QCOMPARE(form.result(), int(answer == u"cancel" ? QDialog::Rejected : QDialog::Accepted));
+        QVERIFY(m_presenter->dialogScripts.isEmpty());
+        if (!answer.isEmpty())
+            QCOMPARE(m_question, u"From which date do the new targets apply?"_s);
+        const auto s = reread();
+        QCOMPARE(s->TargetHistory(), stored);
+        QCOMPARE(s->MondayTarget(), monday);
+    }
+
     void emptyTimeFieldsCountAndStoreAsZero()
     {
         data().SetDefaultLunchTime(30);
@@ -235,6 +339,7 @@ private Q_SLOTS:
         QCOMPARE(field(form, u"teWeeklyTarget"_s)->text(), u"29:30"_s);
         retype(field(form, u"teDefaultLunchTime"_s), QString());
         QVERIFY(ok(form)->isEnabled());
+        answerTargetsFrom();
         QTest::mouseClick(ok(form), Qt::LeftButton);
 
         const auto stored = reread();
@@ -373,6 +478,8 @@ private Q_SLOTS:
         box(form, u"ckBalanceFromFirstDay"_s)->click();
         child<TDateEdit>(form, u"edBalanceStartDate"_s)->setDate(QDate(2026, 1, 5));
         retype(field(form, u"teBalanceOpening"_s), u"+12:30"_s);
+        box(form, u"ckNotifyLeaveTime"_s)->click();
+        answerTargetsFrom();
         retype(field(form, u"edHolidayCalendar"_s), u"/nowhere/holidays.ics"_s);
         retype(field(form, u"edVacationDaysPerYear"_s), u"27"_s);
         retype(field(form, u"edVacationCarriedOver"_s), u"-2"_s);
@@ -409,6 +516,7 @@ private Q_SLOTS:
         QCOMPARE(s->FirstDayOfWeek(), 4);
         QCOMPARE(s->BalanceStartDate(), 46027);
         QCOMPARE(s->BalanceOpening(), 750);
+        QCOMPARE(s->NotifyLeaveTime(), true);
         QCOMPARE(s->HolidayCalendar(), u"/nowhere/holidays.ics"_s);
         QCOMPARE(s->VacationDaysPerYear(), 27);
         QCOMPARE(s->VacationCarriedOver(), -2);
@@ -472,14 +580,15 @@ private Q_SLOTS:
     void tabOrderFollowsThePages()
     {
         const QStringList expected { u"pcPreferences"_s, u"ckAssociateHfFiles"_s, u"ckReopenLastUsedFile"_s,
-            u"ckUseToolTray"_s, u"ckAutoSave"_s, u"ckAutoEnterTime"_s, u"ckRoundTimes"_s, u"edRoundTimesTo"_s,
-            u"ckShowLunchTime"_s, u"ckShowExtraHours"_s, u"ckShowHols"_s, u"ckShowComment"_s,
-            u"ckIncludeHolsInTotal"_s, u"cbFirstDayOfWeek"_s, u"ckShowDeviationFromDailyTarget"_s,
-            u"teMondayTarget"_s, u"teTuesdayTarget"_s, u"teWednesdayTarget"_s, u"teThursdayTarget"_s,
-            u"teFridayTarget"_s, u"teSaturdayTarget"_s, u"teSundayTarget"_s,
-            u"ckShowDeviationFromWeeklyTarget"_s, u"teWeeklyTarget"_s, u"ckUseDefaultLunchTime"_s,
-            u"teDefaultLunchTime"_s, u"edHolidayCalendar"_s, u"btBrowseHolidayCalendar"_s, u"cbFontName"_s,
-            u"edFontSize"_s, u"edBalanceStartDate"_s, u"ckBalanceFromFirstDay"_s, u"teBalanceOpening"_s,
+            u"ckUseToolTray"_s, u"ckNotifyLeaveTime"_s, u"ckAutoSave"_s, u"ckAutoEnterTime"_s,
+            u"ckRoundTimes"_s, u"edRoundTimesTo"_s, u"ckShowLunchTime"_s, u"ckShowExtraHours"_s,
+            u"ckShowHols"_s, u"ckShowComment"_s, u"ckIncludeHolsInTotal"_s, u"cbFirstDayOfWeek"_s,
+            u"ckShowDeviationFromDailyTarget"_s, u"teMondayTarget"_s, u"teTuesdayTarget"_s,
+            u"teWednesdayTarget"_s, u"teThursdayTarget"_s, u"teFridayTarget"_s, u"teSaturdayTarget"_s,
+            u"teSundayTarget"_s, u"ckShowDeviationFromWeeklyTarget"_s, u"teWeeklyTarget"_s,
+            u"ckUseDefaultLunchTime"_s, u"teDefaultLunchTime"_s, u"lvTargetHistory"_s, u"btDeleteTargets"_s,
+            u"edHolidayCalendar"_s, u"btBrowseHolidayCalendar"_s, u"cbFontName"_s, u"edFontSize"_s,
+            u"edBalanceStartDate"_s, u"ckBalanceFromFirstDay"_s, u"teBalanceOpening"_s,
             u"edVacationDaysPerYear"_s, u"edVacationCarriedOver"_s, u"btOk"_s, u"btCancel"_s };
         TPreferencesForm form(data());
         QStringList walked;

@@ -1,3 +1,5 @@
+#include "chart/ChartFrm.h"
+#include "chart/ChartOptionsFrm.h"
 #include "core/TimeRecorder.h"
 #include "export/ExportOptionsFrm.h"
 #include "report/ReportFrm.h"
@@ -52,6 +54,8 @@ struct Windows {
             { u"export options"_s, [&] { return new TExportOptionsForm(data, &store); } },
             { u"report"_s, [&] { return new TReportForm(data, &store); } },
             { u"comment"_s, [&] { return new TCommentForm(data); } },
+            { u"chart options"_s, [&] { return new TChartOptionsForm(data, &store); } },
+            { u"chart"_s, [&] { return new TChartForm(data, &store); } },
         };
         std::unique_ptr<QWidget> widget(windows.at(window)());
         widget->show();
@@ -60,7 +64,7 @@ struct Windows {
 };
 
 const QStringList AllWindows { u"main"_s, u"Preferences"_s, u"report options"_s, u"export options"_s,
-    u"report"_s, u"comment"_s };
+    u"report"_s, u"comment"_s, u"chart options"_s, u"chart"_s };
 
 QString spoken(QWidget *widget)
 {
@@ -168,8 +172,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
+        // The chart window holds a picture and commands, no input.
         for (const QString &window : AllWindows)
-            QTest::addRow("%s, every input", qPrintable(window)) << window << QString() << QString();
+            if (window != u"chart")
+                QTest::addRow("%s, every input", qPrintable(window)) << window << QString() << QString();
         QTest::newRow("Monday, Arrive") << u"main"_s << u"teMonArrive"_s << u"Monday, Arrive"_s;
         QTest::newRow("Sunday, Lunch") << u"main"_s << u"teSunLunch"_s << u"Sunday, Lunch"_s;
         QTest::newRow("a day's hours") << u"main"_s << u"teWedHours"_s << u"Wednesday, Hours"_s;
@@ -242,10 +248,18 @@ private Q_SLOTS:
 
     // The toolbar's buttons take no focus: the keyboard reaches each of
     // their commands through a menu of the menu bar, by its accelerator.
+    void toolbarCommandsInMenus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("report") << u"report"_s;
+        QTest::newRow("chart") << u"chart"_s;
+    }
+
     void toolbarCommandsInMenus()
     {
+        QFETCH(QString, window);
         Windows windows;
-        const auto shown = windows.open(u"report"_s);
+        const auto shown = windows.open(window);
         QSet<QAction *> inMenus;
         for (QAction *title : shown->findChild<QMenuBar *>()->actions())
             for (QAction *action : title->menu()->actions())

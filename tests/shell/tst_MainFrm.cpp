@@ -506,23 +506,35 @@ private Q_SLOTS:
         start();
         QVERIFY(!form->findChild<QWidget *>(u"pnBalance"_s)->isVisible());
         QCOMPARE(form->acShowBalance->text(), u"Show &Balance"_s);
+        const QList<QAction *> shows = form->PopupMenu()->actions().constLast()->menu()->actions();
         QCOMPARE(
-            form->PopupMenu()->actions().constLast()->menu()->actions().constLast(), form->acShowBalance);
+            shows.mid(shows.size() - 2), (QList<QAction *> { form->acShowBalance, form->acShowLeaveAt }));
 
         form->acShowBalance->trigger();
         QVERIFY(TData().ShowBalance()); // stored at once
         QCOMPARE(form->acShowBalance->text(), u"Hide &Balance"_s);
         QCOMPARE(form->ClientHeight(), 207 + 21);
-        QCOMPARE(form->WeekSheet().BalanceShown(), u"-36:00"_s);
+        // Today, Monday, counts once it is closed; 8:30 worked a week ago.
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-28:30"_s);
+        form->acShowLeaveAt->trigger();
+        QVERIFY(TData().ShowLeaveAt());
+        QCOMPARE(form->acShowLeaveAt->text(), u"Hide Leave &At"_s);
+        QCOMPARE(form->ClientHeight(), 207 + 21 + 21);
+        QCOMPARE(form->WeekSheet().LeaveAtShown(), QString());
+        // Half an hour since arriving; 36:00 more would bring the balance to zero, not today.
         typeInto("teMonArrive", u"800"_s);
-        QCOMPARE(form->WeekSheet().BalanceShown(), u"-36:00"_s);
+        QCOMPARE(form->WeekSheet().BalanceShown(), u"-28:30 (today: 0:30 so far)"_s);
+        QCOMPARE(form->WeekSheet().LeaveAtShown(), u"15:30"_s);
         typeInto("teMonDepart", u"1630"_s);
         QCOMPARE(form->WeekSheet().BalanceShown(), u"-27:30"_s);
+        QCOMPARE(form->WeekSheet().LeaveAtShown(), QString());
         form->acPreviousWeek->trigger(); // as of Saturday 5 December
         QCOMPARE(form->WeekSheet().BalanceShown(), u"-28:30"_s);
 
         form->acShowBalance->trigger();
+        form->acShowLeaveAt->trigger();
         QCOMPARE(form->acShowBalance->text(), u"Show &Balance"_s);
+        QCOMPARE(form->acShowLeaveAt->text(), u"Show Leave &At"_s);
         QCOMPARE(form->ClientHeight(), 207);
     }
 

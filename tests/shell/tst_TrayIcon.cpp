@@ -1,16 +1,19 @@
 #include "settings/DataMod.h"
+#include "shell/LeaveNotice.h"
 #include "shell/MainFrm.h"
 #include "shell/TrayIcon.h"
 #include "support/WindowTestEnvironment.h"
 
 #include <QAction>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +36,9 @@ public:
         menu = newMenu;
     }
     void Hide() override { shown = false; }
+    void ShowMessage(const QString &title, const QString &text) override { messages << title + u'|' + text; }
+
+    QStringList messages; // every notification, title and text
 
     void click(QSystemTrayIcon::ActivationReason reason) { Q_EMIT Activated(reason); }
 };
@@ -58,12 +64,14 @@ class TestTrayIcon : public QObject {
     std::unique_ptr<TMainForm> form;
     FakeTrayHost *tray = nullptr;
 
-    void start(bool useToolTray, bool trayAvailable)
+    void start(bool useToolTray, bool trayAvailable, const std::function<void(TData &)> &prepare = {})
     {
         {
             TData previous;
             previous.SetAutoEnterTime(false);
             previous.SetUseToolTray(useToolTray);
+            if (prepare)
+                prepare(previous);
         }
         data = std::make_unique<TData>();
         form = std::make_unique<TMainForm>(*data, QStringList());
@@ -229,6 +237,47 @@ private Q_SLOTS:
         QVERIFY(!tray->shown);
         QVERIFY(form->isVisible());
         QVERIFY(!form->acHideForm->isVisible());
+    }
+
+    // Today's times to leave come into the tip and, with NotifyLeaveTime, a
+    // notification comes once at the first of them, while there is a tray.
+    // Monday from 8:00, with 1:00 ahead before.
+    void leaveTimes_data()
+    {
+        QTest::addColumn<bool>("notify");
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QStringList>("messages");
+        const QString times = u"Hourframe: leave at 15:30 (zero balance at 14:30)"_s;
+        QTest::newRow("told") << true << true << times
+                              << QStringList { u"Hourframe|Time to leave: today's target of 7:30 is met."_s };
+        QTest::newRow("not asked for") << false << true << times << QStringList();
+        QTest::newRow("no notification area") << true << false << QString() << QStringList();
+    }
+
+    void leaveTimes()
+    {
+        QFETCH(bool, notify);
+        QFETCH(bool, trayAvailable);
+        QFETCH(QString, tip);
+        QFETCH(QStringList, messages);
+        start(true, trayAvailable, [&](TData &d) {
+            d.SetNotifyLeaveTime(notify);
+            d.SetBalanceOpening(60);
+        });
+        QCOMPARE(tray->tip, trayAvailable ? u"Hourframe"_s : QString());
+        auto *arrive = form->findChild<QLineEdit *>(u"teMonArrive"_s);
+        arrive->setFocus();
+        QTest::keyClicks(arrive, u"800"_s);
+        settle();
+        QCOMPARE(tray->tip, tip);
+        const QDateTime leave(QDate(2026, 12, 7), QTime(15, 30));
+        QCOMPARE(form->LeaveNotice().PlannedNotice(), notify && trayAvailable ? leave : QDateTime());
+        form->LeaveNotice().NoticeDue(); // too early
+        env->clock.set(leave);
+        form->LeaveNotice().NoticeDue();
+        form->LeaveNotice().NoticeDue();
+        QCOMPARE(tray->messages, messages);
     }
 };
 

@@ -1,14 +1,21 @@
 #include "cli/Subcommands.h"
 #include "core/DateText.h"
 #include "core/DayNumber.h"
+#include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "export/CsvExport.h"
+#include "report/ReportText.h"
 #include "settings/DataMod.h"
 #include "support/TestSupport.h"
 #include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
 
+#include <QBuffer>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTest>
@@ -56,6 +63,64 @@ QString cellEndingAt(const QString &line, qsizetype end)
 QString trimmed(const QLabel *label)
 {
     return label->text().trimmed();
+}
+
+// A figure shown as hours and minutes with a sign or none, blank for 0.
+int signedMinutes(QStringView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty())
+        return 0;
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.sliced(1);
+    const qsizetype colon = text.indexOf(u':');
+    const int minutes = text.first(colon).toInt() * 60 + text.sliced(colon + 1).toInt();
+    return negative ? -minutes : minutes;
+}
+
+TTargetSet workdaysOf(int minutes, int weekly)
+{
+    return TTargetSet { { 0, minutes, minutes, minutes, minutes, minutes, 0 }, weekly };
+}
+
+// What the sheet, the CSV export with the report and `hourframe week` show
+// of a week from Monday: the day deviations, Monday first, then the week's
+// (hours less its target). The CSV export has the days, the report the week.
+QList<QList<int>> figuresOf(
+    TWeekSheet &sheet, const TTimeRecorder &store, const TData &data, int monday, const QString &path)
+{
+    QList<QList<int>> shown(3);
+    sheet.InitWeek();
+    sheet.findChild<QComboBox *>(u"cbWeekBeginning"_s)->setEditText(ShortDateText(monday));
+    sheet.ShowWeek();
+    for (int day = 0; day < 7; ++day)
+        shown[0] << signedMinutes(
+            sheet.findChild<QLabel *>(u"te"_s + DayPrefixes[(day + 1) % 7] + u"Deviation"_s)->text());
+    const bool extra = sheet.findChild<QLabel *>(u"laWeeklyShortfall"_s)->text() == u"Hours extra";
+    shown[0] << (extra ? 1 : -1) * signedMinutes(sheet.findChild<QLabel *>(u"teShortfall"_s)->text());
+
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    WriteCsvExport(csv, store, monday, monday + 6, CsvExportOptionsFrom(data), QString());
+    const QList<QByteArray> rows = csv.data().split('\n');
+    const qsizetype deviation = rows.first().trimmed().split(',').indexOf("Deviation");
+    for (int day = 1; day <= 7; ++day)
+        shown[1] << signedMinutes(QString::fromUtf8(rows.at(day).split(',').at(deviation)));
+
+    // The week's line is the last before the totals: the week's hours and,
+    // unless it is 0, their deviation. The weekend is not listed.
+    const QStringList report = ReportLines(store, { monday, monday + 6 }, ReportSettingsOf(data));
+    const QStringList weekEnd = report.at(report.indexOf(QString(), 5) - 1).split(u' ', Qt::SkipEmptyParts);
+    shown[1] << (weekEnd.size() == 2 ? signedMinutes(weekEnd.last()) : 0);
+
+    const QJsonObject week = QJsonDocument::fromJson(
+        Cli::RunWeek({ path, u"--date"_s, DayNumber::toDate(monday).toString(Qt::ISODate), u"--json"_s }))
+                                 .object();
+    for (const QJsonValue day : week[u"days"_s].toArray())
+        shown[2] << day[u"deviation"_s].toInt();
+    shown[2] << (week[u"hoursShort"_s].toBool() ? -1 : 1) * week[u"shortfall"_s].toInt();
+    return shown;
 }
 
 } // namespace
@@ -126,6 +191,66 @@ private Q_SLOTS:
             printed << lines.at(11).simplified().section(u' ', -1) << shortfall.section(u' ', 0, -2)
                     << shortfall.section(u' ', -1);
             QCOMPARE(shown, printed);
+        }
+    }
+
+    // Targets that change from a day: the sheet, the report, the CSV export
+    // and `hourframe week` show a week alike, the same as before the change
+    // for days before it. 8:00 is worked every workday against 40 hours
+    // (8:00 a day) that become 32 (6:24 a day).
+    void targetsInForceAgree_data()
+    {
+        QTest::addColumn<QDate>("week"); // a Monday
+        QTest::addColumn<QDate>("change");
+        QTest::addColumn<QList<int>>("figures"); // the day deviations, Monday first, then the week's
+
+        QTest::newRow("a week before the change")
+            << QDate(2026, 3, 2) << QDate(2026, 3, 16) << QList<int>(8, 0);
+        QTest::newRow("the week of a change on Wednesday")
+            << QDate(2026, 3, 2) << QDate(2026, 3, 4) << QList<int> { 0, 0, 96, 96, 96, 0, 0, 288 };
+        QTest::newRow("a change on the week's first day")
+            << QDate(2026, 3, 2) << QDate(2026, 3, 2) << QList<int> { 96, 96, 96, 96, 96, 0, 0, 480 };
+        QTest::newRow("a week after the change")
+            << QDate(2026, 3, 9) << QDate(2026, 3, 4) << QList<int> { 96, 96, 96, 96, 96, 0, 0, 480 };
+    }
+
+    void targetsInForceAgree()
+    {
+        QFETCH(QDate, week);
+        QFETCH(QDate, change);
+        QFETCH(QList<int>, figures);
+        TestSupport::TemporaryHome home;
+        const Regional::Override regional { TestSupport::englishSettings() };
+        const Clock::Fixed clock { QDateTime(QDate(2026, 4, 30), QTime(10, 0)) };
+        const QString path = home.path() + u"/weeks.hf"_s;
+        TTimeRecorder store;
+        for (int day = TestSupport::day(2026, 2, 23); day <= TestSupport::day(2026, 3, 20); ++day) {
+            if (!DayNumber::isWeekend(day)) {
+                store.SetArrive(day, 480);
+                store.SetDepart(day, 1020);
+                store.SetLunch(day, 60);
+            }
+        }
+        store.SaveToFile(path);
+        TData data;
+        data.Batch([&] {
+            data.SetFirstDayOfWeek(DayNumber::Monday);
+            data.SetShowDeviationFromWeeklyTarget(true);
+            data.SetExportWeekendDaysWithNoHours(true);
+            data.SetTargets(TTargets(workdaysOf(480, 2400)));
+        });
+        TWeekSheet sheet(store, data);
+        const int monday = DayNumber::fromDate(week);
+
+        for (const bool changed : { false, true }) {
+            if (changed) {
+                TTargets targets = data.Targets();
+                targets.ApplyFrom(DayNumber::fromDate(change), workdaysOf(384, 1920));
+                data.SetTargets(targets);
+            }
+            const QList<int> expected = changed ? figures : QList<int>(8, 0);
+            for (const QList<int> &shown : figuresOf(sheet, store, data, monday, path))
+                QCOMPARE(shown, expected);
         }
     }
 };
