@@ -143,12 +143,13 @@ TWeekGrid::TWeekGrid(QWidget *parent)
     m_labelWidth = std::max(RowLabelWidth, widestCaption);
     m_firstColumnLeft = std::max(FirstHeadingLeft, RowLabelLeft + widestCaption + LabelGap);
     // Fields as wide as "00:00" needs in this style, headings as the widest
-    // day name; the columns keep the design's gap between them.
+    // day name and over the whole field, as in the design; the columns keep
+    // the design's gap between them, and the last one stays inside the sheet.
     m_fieldWidth = std::max(FieldWidth, StyledFieldWidth(FieldHeight));
     int widestDay = 0;
     for (int weekday = 1; weekday <= 7; ++weekday)
         widestDay = std::max(widestDay, metrics.horizontalAdvance(DayCaption(weekday)));
-    m_headingWidth = std::max(HeadingWidth, widestDay + 2);
+    m_headingWidth = std::max({ HeadingWidth, widestDay + 2, m_fieldWidth - (FieldWidth - HeadingWidth) });
     m_columnPitch = std::max(m_fieldWidth, m_headingWidth) + ColumnPitch - FieldWidth;
     setFixedWidth(ColumnLeft(6) + m_headingWidth + Margin);
     CreateWeekBox();

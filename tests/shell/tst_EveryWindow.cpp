@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,6 +26,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -330,6 +333,39 @@ private Q_SLOTS:
         // The period box names no period the dates are not.
         if (auto *period = shown->findChild<QComboBox *>(u"cbPeriod"_s); period && date.isValid())
             QCOMPARE(period->currentText(), QString());
+    }
+
+    // Under any style the sheet holds all its fields, each as wide as the
+    // style needs to show "00:00" and the week box its date, and keeps the
+    // height it has under Fusion.
+    void sheetFitsEveryStyle_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const QString &style : { u"Fusion"_s, u"Windows"_s, u"Adwaita"_s, u"Adwaita-Dark"_s })
+            QTest::newRow(qPrintable(style)) << style;
+    }
+
+    void sheetFitsEveryStyle()
+    {
+        QFETCH(QString, style);
+        const QString before = QApplication::style()->name();
+        const auto restore = qScopeGuard([&] { QApplication::setStyle(before); });
+        int fusionHeight = 0;
+        for (const QString &name : { u"Fusion"_s, style }) {
+            if (!QApplication::setStyle(name))
+                QSKIP("the style is not installed");
+            Windows windows;
+            const auto shown = windows.open(u"main"_s);
+            auto *sheet = shown->findChild<QWidget *>(u"WeekSheet"_s);
+            fusionHeight = fusionHeight == 0 ? sheet->height() : fusionHeight;
+            for (auto *field : sheet->findChildren<TTimeEdit *>()) {
+                QVERIFY2(sheet->rect().contains(field->geometry()), qPrintable(field->objectName()));
+                QVERIFY(field->width() >= field->fontMetrics().horizontalAdvance(u"00:00"_s));
+            }
+            auto *weekBox = sheet->findChild<QComboBox *>(u"cbWeekBeginning"_s);
+            QVERIFY(weekBox->width() >= weekBox->minimumSizeHint().width());
+            QCOMPARE(sheet->height(), fusionHeight);
+        }
     }
 };
 
