@@ -93,8 +93,6 @@ TReportForm::TReportForm(TData &data, TTimeRecorder *store, QWidget *parent)
     acPrint = CreateAction("acPrint", tr("&Print"), tr("Print report"), "PRINT");
     acPrintSetup = CreateAction("acPrintSetup", tr("Print set&up..."), tr("Print setup"), "PRINTSETUP");
     acClose = CreateAction("acClose", tr("&Close"), tr("Close"), "CLOSE");
-    acSave->setShortcut(QKeySequence::Save);
-    acPrint->setShortcut(QKeySequence::Print);
 
     // The toolbar's buttons take no focus; the menu is the keyboard's way
     // to the commands.
