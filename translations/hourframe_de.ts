@@ -434,12 +434,14 @@ Resturlaub %1: %3
 (BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
 worked less the target in force on that day (none on a public holiday of the
 HolidayCalendar). Days after today are not counted, and today only once it holds a
-departure, or holiday or extra hours and no arrival. </source>
+departure, or holiday or extra hours and no arrival.
+</source>
         <translation>Gibt den laufenden Saldo aus: den Anfangssaldo und, für jeden Tag vom Beginn
 (BalanceStartDate; 0 für den ersten Tag mit Daten) bis zum Stichtag, die gearbeiteten
 Stunden abzüglich des an diesem Tag geltenden Solls (keines an einem Feiertag des
 HolidayCalendar). Tage nach heute zählen nicht, und heute erst, wenn der Tag ein Gehen
-enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen. </translation>
+enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen.
+</translation>
     </message>
     <message>
         <source>With a vacation allowance, then the vacation days taken and left in that
@@ -500,20 +502,12 @@ Zeitraum angibt: Datum, Wochentag und Name, ein Feiertag pro Zeile.</translation
         <translation>%1 wurde auf dem Datenträger geändert, während es zusammengeführt wurde; es wurde nichts geschrieben</translation>
     </message>
     <message>
-        <source>%n day(s) changed on both sides, kept as in MINE: %1</source>
-        <translation>%n Tag(e) auf beiden Seiten geändert, wie in MINE behalten: %1</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is the file itself, not a copy of it</source>
         <translation>&apos;%1&apos; ist die Datei selbst, keine Kopie davon</translation>
     </message>
     <message>
         <source>%1: merged, renamed to %2</source>
         <translation>%1: zusammengeführt, umbenannt in %2</translation>
-    </message>
-    <message>
-        <source>%n day(s) differ and were kept as in %1: %2; left in place: %3</source>
-        <translation>%n Tag(e) weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
     </message>
     <message>
         <source>Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only
@@ -584,6 +578,22 @@ Stunden, das Soll, die Zeit zum Gehen, zu der das Soll erfüllt ist, und die, zu
 laufende Saldo null erreicht, dann den Saldo und den letzten Tag, den er zählt. Heute zählt im
 Saldo, sobald der Tag ein Gehen enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen;
 eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
+    </message>
+    <message>
+        <source>1 day changed on both sides, kept as in MINE: %1</source>
+        <translation>1 Tag auf beiden Seiten geändert, wie in MINE behalten: %1</translation>
+    </message>
+    <message>
+        <source>%1 days changed on both sides, kept as in MINE: %2</source>
+        <translation>%1 Tage auf beiden Seiten geändert, wie in MINE behalten: %2</translation>
+    </message>
+    <message>
+        <source>1 day differs and was kept as in %1: %2; left in place: %3</source>
+        <translation>1 Tag weicht ab und wurde wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
+    </message>
+    <message>
+        <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
+        <translation>%4 Tage weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
     </message>
 </context>
 <context>

@@ -434,12 +434,14 @@ Congés restants en %1 : %3
 (BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours
 worked less the target in force on that day (none on a public holiday of the
 HolidayCalendar). Days after today are not counted, and today only once it holds a
-departure, or holiday or extra hours and no arrival. </source>
+departure, or holiday or extra hours and no arrival.
+</source>
         <translation>Affiche le solde courant : le solde initial plus, pour chaque jour depuis la date de début
 (BalanceStartDate ; 0 pour le premier jour contenant des données) jusqu&apos;au jour où il est
 pris, les heures travaillées moins la cible en vigueur ce jour-là (aucune un jour férié du
 HolidayCalendar). Les jours après aujourd&apos;hui ne comptent pas, et aujourd&apos;hui seulement
-une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans arrivée. </translation>
+une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans arrivée.
+</translation>
     </message>
     <message>
         <source>With a vacation allowance, then the vacation days taken and left in that
@@ -500,20 +502,12 @@ pour une période : la date, le jour de la semaine et le nom, un jour férié pa
         <translation>%1 a changé sur le disque pendant la fusion ; rien n&apos;a été écrit</translation>
     </message>
     <message>
-        <source>%n day(s) changed on both sides, kept as in MINE: %1</source>
-        <translation>%n jour(s) modifié(s) des deux côtés, gardé(s) comme dans MINE : %1</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is the file itself, not a copy of it</source>
         <translation>&apos;%1&apos; est le fichier lui-même, pas une copie</translation>
     </message>
     <message>
         <source>%1: merged, renamed to %2</source>
         <translation>%1 : fusionné, renommé en %2</translation>
-    </message>
-    <message>
-        <source>%n day(s) differ and were kept as in %1: %2; left in place: %3</source>
-        <translation>%n jour(s) diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
     </message>
     <message>
         <source>Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only
@@ -584,6 +578,22 @@ jusqu&apos;ici, sa cible, l&apos;heure de départ qui atteint la cible et celle 
 courant à zéro, puis le solde et le dernier jour qu&apos;il compte. Aujourd&apos;hui compte dans le
 solde une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans
 arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
+    </message>
+    <message>
+        <source>1 day changed on both sides, kept as in MINE: %1</source>
+        <translation>1 jour modifié des deux côtés, gardé comme dans MINE : %1</translation>
+    </message>
+    <message>
+        <source>%1 days changed on both sides, kept as in MINE: %2</source>
+        <translation>%1 jours modifiés des deux côtés, gardés comme dans MINE : %2</translation>
+    </message>
+    <message>
+        <source>1 day differs and was kept as in %1: %2; left in place: %3</source>
+        <translation>1 jour diffère et a été gardé comme dans %1 : %2 ; laissé en place : %3</translation>
+    </message>
+    <message>
+        <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
+        <translation>%4 jours diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
     </message>
 </context>
 <context>

@@ -134,7 +134,7 @@ QByteArray RunBalance(const QStringList &arguments)
             "(BalanceStartDate; 0 for the first day holding data) to the day it is taken, the hours\n"
             "worked less the target in force on that day (none on a public holiday of the\n"
             "HolidayCalendar). Days after today are not counted, and today only once it holds a\n"
-            "departure, or holiday or extra hours and no arrival. ")
+            "departure, or holiday or extra hours and no arrival.\n")
             + QCoreApplication::translate("Cli",
                 "With a vacation allowance, then the vacation days taken and left in that\n"
                 "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"

@@ -18,9 +18,23 @@ using namespace Qt::StringLiterals;
 namespace Cli {
 namespace {
 
-QString tr(const char *text, int n = -1)
+// The conflicts a three-way merge kept as in MINE, and the days of the
+// copies that differ, with singular and plural as whole sentences.
+QString conflictsKeptText(const QString &dates, qsizetype days)
 {
-    return QCoreApplication::translate("Cli", text, nullptr, n);
+    return days == 1
+        ? QCoreApplication::translate("Cli", "1 day changed on both sides, kept as in MINE: %1").arg(dates)
+        : QCoreApplication::translate("Cli", "%1 days changed on both sides, kept as in MINE: %2")
+              .arg(QString::number(days), dates);
+}
+
+QString copiesLeftText(const QString &file, const QString &dates, const QString &copies, qsizetype days)
+{
+    return days == 1
+        ? QCoreApplication::translate("Cli", "1 day differs and was kept as in %1: %2; left in place: %3")
+              .arg(file, dates, copies)
+        : QCoreApplication::translate("Cli", "%4 days differ and were kept as in %1: %2; left in place: %3")
+              .arg(file, dates, copies, QString::number(days));
 }
 
 QString shown(const QString &path)
@@ -61,8 +75,9 @@ void writeMerged(
     TTimeRecorder store;
     store.ReplaceRecords(records);
     if (!store.SaveToFile(path, [&] { return ReadDataFileIfPresent(path) == asRead; }))
-        throw IoError(
-            tr("%1 changed on disk while it was being merged; nothing was written").arg(shown(path)));
+        throw IoError(QCoreApplication::translate(
+            "Cli", "%1 changed on disk while it was being merged; nothing was written")
+                          .arg(shown(path)));
 }
 
 QByteArray mergeThreeWay(const QString &base, const QString &mine, const QString &theirs, const QString &out)
@@ -75,9 +90,7 @@ QByteArray mergeThreeWay(const QString &base, const QString &mine, const QString
         DataFileRecords(mineBytes, mine), DataFileRecords(ReadDataFileBytes(theirs), theirs));
     writeMerged(out, merged.records, outBefore);
     if (!merged.conflicts.isEmpty())
-        throw HourframeError(
-            tr("%n day(s) changed on both sides, kept as in MINE: %1", int(merged.conflicts.size()))
-                .arg(dateList(datesOf(merged.conflicts))));
+        throw HourframeError(conflictsKeptText(dateList(datesOf(merged.conflicts)), merged.conflicts.size()));
     return {};
 }
 
@@ -87,7 +100,8 @@ QByteArray mergeCopies(const QString &file, const QStringList &copies)
 {
     for (const QString &copy : copies) {
         if (sameFile(copy, file))
-            throw UsageError(tr("'%1' is the file itself, not a copy of it").arg(copy));
+            throw UsageError(
+                QCoreApplication::translate("Cli", "'%1' is the file itself, not a copy of it").arg(copy));
     }
     const TDataFileLock lock(file);
     const QByteArray fileBytes = ReadDataFileBytes(file);
@@ -109,14 +123,14 @@ QByteArray mergeCopies(const QString &file, const QStringList &copies)
 
     QString report;
     for (const QString &copy : merged)
-        report += tr("%1: merged, renamed to %2").arg(shown(copy), shown(SetAsideMergedCopy(copy, false)))
+        report += QCoreApplication::translate("Cli", "%1: merged, renamed to %2")
+                      .arg(shown(copy), shown(SetAsideMergedCopy(copy, false)))
             + u'\n';
     if (!leftInPlace.isEmpty()) {
         std::sort(conflictDates.begin(), conflictDates.end());
         conflictDates.erase(std::unique(conflictDates.begin(), conflictDates.end()), conflictDates.end());
-        throw HourframeError(
-            tr("%n day(s) differ and were kept as in %1: %2; left in place: %3", int(conflictDates.size()))
-                .arg(shown(file), dateList(conflictDates), leftInPlace.join(u", "_s)));
+        throw HourframeError(copiesLeftText(
+            shown(file), dateList(conflictDates), leftInPlace.join(u", "_s), conflictDates.size()));
     }
     return report.toUtf8();
 }
@@ -126,19 +140,22 @@ QByteArray mergeCopies(const QString &file, const QStringList &copies)
 QByteArray RunMerge(const QStringList &arguments)
 {
     CommandOptions options(u"merge"_s,
-        tr("Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only\n"
-           "takes that version; a day changed in both to different records is a conflict, which keeps\n"
-           "MINE's record and ends with status 1, listing the days. This is the contract of git's merge\n"
-           "drivers: git config merge.hourframe.driver \"hourframe merge %O %A %B\".\n"
-           "With --into, merges the conflict copies a file-sync tool made into FILE: days only a copy\n"
-           "holds are taken, days that differ keep FILE's record. A copy merged whole is renamed to end\n"
-           "in .merged; a copy with a day that differs stays where it is."));
+        QCoreApplication::translate("Cli",
+            "Merges versions of a data file day by day. A day changed in MINE only or in THEIRS only\n"
+            "takes that version; a day changed in both to different records is a conflict, which keeps\n"
+            "MINE's record and ends with status 1, listing the days. This is the contract of git's merge\n"
+            "drivers: git config merge.hourframe.driver \"hourframe merge %O %A %B\".\n"
+            "With --into, merges the conflict copies a file-sync tool made into FILE: days only a copy\n"
+            "holds are taken, days that differ keep FILE's record. A copy merged whole is renamed to end\n"
+            "in .merged; a copy with a day that differs stays where it is."));
+    options.addOption(QCommandLineOption({ u"o"_s, u"output"_s },
+        QCoreApplication::translate("Cli", "Write the merged file here instead of into MINE."), u"OUT"_s));
     options.addOption(QCommandLineOption(
-        { u"o"_s, u"output"_s }, tr("Write the merged file here instead of into MINE."), u"OUT"_s));
-    options.addOption(QCommandLineOption(u"into"_s, tr("Merge the copies into this data file."), u"FILE"_s));
+        u"into"_s, QCoreApplication::translate("Cli", "Merge the copies into this data file."), u"FILE"_s));
     options.addFurtherPositionals(u"FILE..."_s,
-        tr("BASE, MINE, THEIRS: the common ancestor, your version and the other version. With --into: the "
-           "conflict copies."),
+        QCoreApplication::translate("Cli",
+            "BASE, MINE, THEIRS: the common ancestor, your version and the other version. With --into: the "
+            "conflict copies."),
         u"BASE MINE THEIRS | --into FILE COPY..."_s);
     if (!options.parse(arguments))
         return options.helpText();
@@ -146,16 +163,17 @@ QByteArray RunMerge(const QStringList &arguments)
     const QStringList files = options.positional();
     if (options.isSet(u"into"_s)) {
         if (options.isSet(u"output"_s))
-            throw UsageError(tr("-o cannot be combined with --into"));
+            throw UsageError(QCoreApplication::translate("Cli", "-o cannot be combined with --into"));
         if (files.isEmpty())
-            throw UsageError(tr("missing COPY"));
+            throw UsageError(QCoreApplication::translate("Cli", "missing COPY"));
         return mergeCopies(options.value(u"into"_s), files);
     }
     static const char *const names[] = { "BASE", "MINE", "THEIRS" };
     if (files.size() < 3)
-        throw UsageError(tr("missing %1").arg(QLatin1String(names[files.size()])));
+        throw UsageError(
+            QCoreApplication::translate("Cli", "missing %1").arg(QLatin1String(names[files.size()])));
     if (files.size() > 3)
-        throw UsageError(tr("unexpected argument '%1'").arg(files.at(3)));
+        throw UsageError(QCoreApplication::translate("Cli", "unexpected argument '%1'").arg(files.at(3)));
     const QString out = options.isSet(u"output"_s) ? options.value(u"output"_s) : files.at(1);
     return mergeThreeWay(files.at(0), files.at(1), files.at(2), out);
 }

@@ -506,7 +506,7 @@ private Q_SLOTS:
         Files minesKept = conflicting;
         QTest::newRow("the same day: MINE kept")
             << conflicting << threeWay << 1 << minesKept << QByteArray()
-            << QByteArray("hourframe merge: 1 day(s) changed on both sides, kept as in MINE: 01/12/2026\n");
+            << QByteArray("hourframe merge: 1 day changed on both sides, kept as in MINE: 01/12/2026\n");
         Files elsewhere = three;
         elsewhere[u"out.hf"_s] = clean;
         QTest::newRow("into another file") << three << threeWay + QStringList { u"-o"_s, u"out.hf"_s } << 0
@@ -523,7 +523,7 @@ private Q_SLOTS:
         const Files differing { { u"work.hf"_s, mine }, { copy, early } };
         QTest::newRow("a copy that differs stays")
             << differing << QStringList { u"--into"_s, u"work.hf"_s, copy } << 1 << differing << QByteArray()
-            << (u"hourframe merge: 1 day(s) differ and were kept as in work.hf: 01/12/2026; left in place: "_s
+            << (u"hourframe merge: 1 day differs and was kept as in work.hf: 01/12/2026; left in place: "_s
                    + copy + u'\n')
                    .toUtf8();
         QTest::newRow("a missing version") << three << threeWay.mid(0, 2) << 2 << three << QByteArray()
@@ -610,7 +610,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(work), merged);
         if (status != 0)
             QVERIFY2(result.err.contains(
-                         "hourframe merge: 1 day(s) changed on both sides, kept as in MINE: 01/12/2026"),
+                         "hourframe merge: 1 day changed on both sides, kept as in MINE: 01/12/2026"),
                 result.err.constData());
     }
 
