@@ -4,26 +4,10 @@
 # neither start stores another position. Usage: window_position.sh WINDOW_PROGRAM
 set -euo pipefail
 program="$1"
-for tool in xvfb-run twm xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
-# libxkbcommon-x11 hands strndup names that are not NUL-terminated, which is
-# allowed; ASan's strict string checks would stop the sanitizer build there.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
-
-store="$XDG_CONFIG_HOME/Orvane Software/Hourframe.reg"
-mkdir -p "$(dirname "$store")"
-printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_CURRENT_USER\Software\Orvane Software\Hourframe]' \
-    '"AutoEnterTime"=dword:00000000' '"MainFormWindowRect"="400,200,785,559"' >"$store"
-# twm's default fonts are not on a bare X server; its built-in "fixed" is.
-for font in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do
-    echo "$font \"fixed\""
-done >"$work/twmrc"
+. "$(dirname "$0")/../support/real_window.sh"
+real_window_setup xvfb-run twm xdotool
+real_window_settings '"AutoEnterTime"=dword:00000000' '"MainFormWindowRect"="400,200,785,559"'
+real_window_twm_fonts >"$work/twmrc"
 
 # Each start: wait for the window, let its placement settle (a quarter of a
 # second after the last move), then note the stored rectangle.

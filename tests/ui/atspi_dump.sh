@@ -7,9 +7,7 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in xvfb-run dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+. "$here/../support/real_window.sh"
 launcher=""
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
     [ -x "$candidate" ] && launcher="$candidate" && break
@@ -23,20 +21,10 @@ for candidate in python3 /usr/bin/python3; do
 done
 [ -n "$python" ] || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-export LANG=C.UTF-8 LANGUAGE=
+real_window_setup xvfb-run dbus-run-session
+export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-# libxkbcommon-x11 hands strndup names that are not NUL-terminated, which is
-# allowed but stops the sanitizer build under strict string checks.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
-store="$XDG_CONFIG_HOME/Orvane Software/Hourframe.reg"
-mkdir -p "$(dirname "$store")"
-printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_CURRENT_USER\Software\Orvane Software\Hourframe]' \
-    '"AutoEnterTime"=dword:00000000' '"ShowBalance"=dword:00000001' >"$store"
+real_window_settings '"AutoEnterTime"=dword:00000000' '"ShowBalance"=dword:00000001'
 
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
     launcher="$1"; program="$2"; python="$3"; here="$4"; work="$5"

@@ -6,22 +6,13 @@
 # Usage: typing_x11.sh WINDOW_PROGRAM
 set -euo pipefail
 program="$1"
-for tool in xvfb-run twm xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" LANG=C.UTF-8 LANGUAGE=
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
-store="$XDG_CONFIG_HOME/Orvane Software/Hourframe.reg"
-mkdir -p "$(dirname "$store")"
-printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_CURRENT_USER\Software\Orvane Software\Hourframe]' \
-    '"AutoEnterTime"=dword:00000000' '"ShowComment"=dword:00000001' '"MainFormWindowRect"="20,20,400,400"' >"$store"
+. "$(dirname "$0")/../support/real_window.sh"
+real_window_setup xvfb-run twm xdotool
+real_window_settings '"AutoEnterTime"=dword:00000000' '"ShowComment"=dword:00000001' \
+    '"MainFormWindowRect"="20,20,400,400"'
 : >"$work/week.hf"
 {
-    for font in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do echo "$font \"fixed\""; done
+    real_window_twm_fonts
     echo RandomPlacement
     echo 'UsePPosition "on"'
 } >"$work/twmrc"
