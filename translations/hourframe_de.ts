@@ -650,6 +650,17 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
     </message>
 </context>
 <context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FileAssociation</name>
     <message>
         <source>Unable to open registry key %1
@@ -1016,14 +1027,6 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1619,14 +1622,6 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>Take &amp;theirs for all</source>
         <translation>Überall die &amp;andere übernehmen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Keep mine</source>

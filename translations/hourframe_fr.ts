@@ -650,6 +650,17 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     </message>
 </context>
 <context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>FileAssociation</name>
     <message>
         <source>Unable to open registry key %1
@@ -1016,14 +1027,6 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Appliquer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1619,14 +1622,6 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>Take &amp;theirs for all</source>
         <translation>Prendre l&apos;&amp;autre partout</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>Keep mine</source>

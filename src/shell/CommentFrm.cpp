@@ -5,6 +5,7 @@
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
 #include "ui/DigitKeyFilter.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -66,13 +66,8 @@ TCommentForm::TCommentForm(TData &data, QWidget *parent)
     btApplyNumComments->setObjectName(u"btApplyNumComments"_s);
     btApplyNumComments->setAutoDefault(false);
 
-    btOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this), tr("OK"), this);
-    btOk->setObjectName(u"btOk"_s);
-    btOk->setDefault(true);
-    btCancel = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, this), tr("Cancel"), this);
-    btCancel->setObjectName(u"btCancel"_s);
-    btCancel->setAutoDefault(false);
+    btOk = NewOkButton(this);
+    btCancel = NewCancelButton(this);
 
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(edNumComments);

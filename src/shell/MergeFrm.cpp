@@ -3,6 +3,7 @@
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/TimeText.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Presenter.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -105,13 +105,8 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
     btTakeAllTheirs = new QPushButton(tr("Take &theirs for all"), this);
     btTakeAllTheirs->setObjectName(u"btTakeAllTheirs"_s);
     btTakeAllTheirs->setAutoDefault(false);
-    btOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, this), tr("OK"), this);
-    btOk->setObjectName(u"btOk"_s);
-    btOk->setDefault(true);
-    btCancel = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, this), tr("Cancel"), this);
-    btCancel->setObjectName(u"btCancel"_s);
-    btCancel->setAutoDefault(false);
+    btOk = NewOkButton(this);
+    btCancel = NewCancelButton(this);
     connect(btKeepAllMine, &QPushButton::clicked, this, [this] { ChooseAll(0); });
     connect(btTakeAllTheirs, &QPushButton::clicked, this, [this] { ChooseAll(1); });
     connect(btOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,7 +3,10 @@
 #include "ui/DateEdit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 
 QString AccessibleText(const QString &caption)
 {
@@ -21,6 +24,25 @@ QCheckBox *NewCheckBox(const QString &name, const QString &caption, QWidget *par
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     return box;
+}
+
+QPushButton *NewOkButton(QWidget *dialog)
+{
+    auto *button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, dialog),
+        QCoreApplication::translate("Dialog", "OK"), dialog);
+    button->setObjectName(QStringLiteral("btOk"));
+    button->setDefault(true);
+    return button;
+}
+
+QPushButton *NewCancelButton(QWidget *dialog)
+{
+    auto *button
+        = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogCancelButton, nullptr, dialog),
+            QCoreApplication::translate("Dialog", "Cancel"), dialog);
+    button->setObjectName(QStringLiteral("btCancel"));
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLabel *NewLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
