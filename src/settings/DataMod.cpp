@@ -230,7 +230,12 @@ TTargets TData::Targets() const
     for (int weekday = 1; weekday <= 7; ++weekday)
         latest.Days[std::size_t(weekday - 1)] = DayTarget(weekday);
     latest.Weekly = WeeklyTarget();
-    TTargets targets(ParseTargetHistory(TargetHistory()));
+    const QString history = TargetHistory();
+    if (!m_history || m_historyText != history) {
+        m_history = std::make_shared<const std::vector<TTargetEntry>>(ParseTargetHistory(history));
+        m_historyText = history;
+    }
+    TTargets targets(*m_history);
     targets.SetLatest(latest);
     targets.Holidays = Holidays();
     return targets;

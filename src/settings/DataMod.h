@@ -10,12 +10,14 @@
 #include <memory>
 #include <optional>
 #include <variant>
+#include <vector>
 
 class THolidayCalendar;
 class TRegistryManager;
 class TVersionData;
 struct TBalanceSettings;
 class TTargets;
+struct TTargetEntry;
 struct TVacationSettings;
 
 // Every setting, one row each, in the order they are read at start-up:
@@ -273,6 +275,10 @@ private:
     mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_holidays;
     mutable std::optional<std::pair<QString, HolidayCalendarRead>> m_lookedAt;
     bool m_holidaysHeldBack = false;
+    // TargetHistory as last read into entries: the sheet asks for the
+    // targets on every keystroke, the text changes only in Preferences.
+    mutable QString m_historyText;
+    mutable std::shared_ptr<const std::vector<TTargetEntry>> m_history;
 };
 
 // The values the settings object holds now.
