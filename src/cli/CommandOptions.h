@@ -12,6 +12,7 @@
 #include <memory>
 
 class TData;
+class TTimeRecorder;
 
 namespace Cli {
 
@@ -57,15 +58,16 @@ public:
     void addPeriodOptions(const QString &adjustSetting, const QString &withoutAny = QString());
 
     // Parses the arguments that follow the subcommand's name. Returns false
-    // when --help (or the hidden --list-options of the shell completion) was
-    // asked for; a command line that does not fit throws UsageError, as does a
-    // missing or an extra positional argument.
+    // when --help, --version (or the hidden --list-options of the shell
+    // completion) was asked for; a command line that does not fit throws
+    // UsageError, as does a missing or an extra positional argument. An
+    // unknown option close to one of the command's is named with it.
     bool parse(const QStringList &arguments);
 
     // What the command prints instead of running when parse() returned false:
-    // its help, or for --list-options one line per option name (--name or -n,
-    // followed by =VALUE when it takes a value; the --no- forms included) and
-    // then one per positional argument.
+    // its help, the version, or for --list-options one line per option name
+    // (--name or -n, followed by =VALUE when it takes a value; the --no- forms
+    // included) and then one per positional argument.
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
@@ -82,9 +84,18 @@ public:
 
     // FILE as given, else the file used last (the Filename setting), which a
     // command that changes the file names on standard error. Neither is a
-    // UsageError.
+    // UsageError, and neither is "-" for a command that changes the file.
+    // For one that reads, "-" is standard input (see loadDataFile).
     enum class FileUse { Read, Change };
     QString dataFile(const TData &settings, FileUse use) const;
+    // Loads the store from the data file of dataFile(), or from standard
+    // input for "-".
+    void loadDataFile(TTimeRecorder &recorder, const TData &settings) const;
+    // Makes the data file named on the command line, once the command has
+    // written it, the file used last, as opening it in the window does;
+    // nothing when FILE was left out. A settings file that cannot be written
+    // is a Note: the data file's change stands.
+    void rememberDataFile() const;
 
     // The user's settings, read without creating or changing anything on
     // disk, with the --set values and then the switches put in, in memory
@@ -112,6 +123,32 @@ private:
 // The names --period takes besides a year and a month, in the order the help
 // and the shell completion list them.
 const QStringList &PeriodWords();
+
+// Every name --set takes: the value names of the settings file, and
+// Thursday's target under its right name too.
+QStringList SettingNames();
+
+// The program's name and version, as --version prints it.
+QByteArray VersionText();
+
+// The index of the name in names that word is most likely a mistyping of:
+// at most two typing errors (letters left out, added, changed or two
+// neighbours swapped), but fewer than the word has letters, so that a short
+// word is not everything's typo; letter case aside. -1 when none is that close.
+qsizetype NearestName(QStringView word, const QStringList &names);
+
+// What a mistyped name is followed by: ". Did you mean 'name'?", or nothing
+// without a name.
+QString DidYouMean(const QString &name);
+
+// Makes an empty data file at path when nothing is there and its folder
+// exists, and says whether it did. A folder that does not exist is left to
+// the reading of the file to report; any other failure is an IoError.
+bool CreateMissingDataFile(const QString &path);
+
+// All of standard input, for a data file read from a pipe: at most
+// MaxDataFileBytes, more is an IoError.
+QByteArray ReadStandardInput();
 
 // A line for standard error that is no failure, such as which file a command
 // took; Run writes it, after the command's name, once the command succeeded.

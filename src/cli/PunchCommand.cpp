@@ -49,6 +49,8 @@ QByteArray RunPunch(const QStringList &arguments)
     // Every Hourframe writer takes the lock, so none can come between this
     // read and the save below; the save still checks for other programs.
     const TDataFileLock lock(path);
+    if (CreateMissingDataFile(path))
+        Note(QCoreApplication::translate("Cli", "created the data file %1").arg(path));
     const QByteArray content = LoadForUpdate(recorder, path);
     // A night shift is one day's record, kept on the day it began: leaving
     // after midnight ends yesterday's shift.
@@ -69,6 +71,7 @@ QByteArray RunPunch(const QStringList &arguments)
         recorder.SetDepart(today, minutes);
     if (recorder.Modified())
         SaveIfUnchanged(recorder, path, content);
+    options.rememberDataFile();
     return (QCoreApplication::translate("Cli", "%1 %2 on %3", "Arrive 08:30 on Mon 30/11/2026")
                 .arg(field, ClockText(minutes), day)
         + u'\n')
