@@ -78,6 +78,8 @@ check_bash_completion() {
         expect "hourframe report --per" "--period"
         expect "hourframe report --period this-" "this-month this-week this-year"
         expect "hourframe week --set Thu" "ThursdayTarget= ThusdayTarget="
+        # Past the "=" nothing is offered: readline would put it after the "=" again.
+        expect "hourframe week --set FirstDayOfWeek=" ""
         expect "hourframe punch " "in out"
         expect "hourframe punch in " "folder week.hf"
         expect "hourframe merge week.hf week.hf " "folder week.hf"
@@ -106,6 +108,10 @@ tree)
     completed="$(cd "$work/files" && PATH="$prefix/bin:$PATH" fish --no-config -c \
         "source '$prefix/share/fish/vendor_completions.d/hourframe.fish'; complete -C 'hourframe rep'")"
     [ "$completed" = report ] || fail "fish completes 'hourframe rep' with '$completed'"
+    # Where a data file goes, the data files and folders only, as in bash.
+    completed="$(cd "$work/files" && PATH="$prefix/bin:$PATH" fish --no-config -c \
+        "source '$prefix/share/fish/vendor_completions.d/hourframe.fish'; complete -C 'hourframe punch in '" | xargs)"
+    [ "$completed" = "folder/ week.hf" ] || fail "fish completes 'hourframe punch in ' with '$completed'"
     # zsh: vendor-completions for a package's prefix, site-functions for /usr/local and others.
     zsh -n "$prefix/share/zsh/vendor-completions/_hourframe" || fail "the zsh completion does not parse"
     cmake --install "$build" --prefix "$work/local" >/dev/null
@@ -132,6 +138,8 @@ deb)
     for library in libqt6widgets6 libqt6charts6 libqt6svg6 libical3; do
         dpkg-deb -f "${deb[0]}" Depends | grep -q "$library" || fail "the package does not depend on $library"
     done
+    dpkg-deb -f "${deb[0]}" Recommends | grep -q qt6-translations-l10n ||
+        fail "the package does not recommend qt6-translations-l10n, Qt's own texts in the user's language"
     # Every error and warning fails, and so does any other tag not named here:
     #   package-contains-documentation-outside-usr-share-doc  the HTML manual that
     #       Help opens: a program must not need /usr/share/doc, which may be left out
