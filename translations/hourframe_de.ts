@@ -133,10 +133,6 @@ Rückgabewert:
         <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
-        <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation>Die Datendatei; ohne sie die zuletzt im Fenster geöffnete oder gespeicherte Datei.</translation>
-    </message>
-    <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
         <translation>%1 Standard: die Einstellung %2; --no-%3 für das Gegenteil.</translation>
     </message>
@@ -673,6 +669,14 @@ Es braucht keinen Bildschirm.</translation>
     <message>
         <source>created the data file %1</source>
         <translation>Datendatei %1 angelegt</translation>
+    </message>
+    <message>
+        <source>The data file, or - for standard input; without it, the file last opened or saved in the window.</source>
+        <translation>Die Datendatei, oder - für die Standardeingabe; ohne sie die zuletzt im Fenster geöffnete oder gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>The data file, made when it does not exist, in a folder that does; without it, the file used last.</source>
+        <translation>Die Datendatei, angelegt, wenn es sie nicht gibt, in einem Ordner, den es gibt; ohne sie die zuletzt verwendete Datei.</translation>
     </message>
 </context>
 <context>

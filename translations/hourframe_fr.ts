@@ -133,10 +133,6 @@ Code de retour :
         <translation>Afficher cette aide.</translation>
     </message>
     <message>
-        <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation>Le fichier de données ; sans lui, le dernier fichier ouvert ou enregistré dans la fenêtre.</translation>
-    </message>
-    <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
         <translation>%1 Par défaut : le réglage %2 ; --no-%3 pour le contraire.</translation>
     </message>
@@ -673,6 +669,14 @@ courant. Aucun écran n&apos;est nécessaire.</translation>
     <message>
         <source>created the data file %1</source>
         <translation>fichier de données %1 créé</translation>
+    </message>
+    <message>
+        <source>The data file, or - for standard input; without it, the file last opened or saved in the window.</source>
+        <translation>Le fichier de données, ou - pour l&apos;entrée standard ; sans lui, le dernier fichier ouvert ou enregistré dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The data file, made when it does not exist, in a folder that does; without it, the file used last.</source>
+        <translation>Le fichier de données, créé s&apos;il n&apos;existe pas, dans un dossier qui existe ; sans lui, le dernier fichier utilisé.</translation>
     </message>
 </context>
 <context>

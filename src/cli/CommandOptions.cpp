@@ -173,11 +173,16 @@ void CommandOptions::addFurtherPositionals(
     m_furtherPositionals = { name };
 }
 
-void CommandOptions::addDataFile()
+void CommandOptions::addDataFile(FileUse use)
 {
-    addOptionalFile(DataFileName,
-        QCoreApplication::translate(
-            "Cli", "The data file; without it, the file last opened or saved in the window."));
+    const char *const description = use == FileUse::Read
+        ? QT_TRANSLATE_NOOP("Cli",
+            "The data file, or - for standard input; without it, the file last opened or saved in the "
+            "window.")
+        : QT_TRANSLATE_NOOP("Cli",
+            "The data file, made when it does not exist, in a folder that does; without it, the file used "
+            "last.");
+    addOptionalFile(DataFileName, QCoreApplication::translate("Cli", description));
     m_dataFile = true;
 }
 

@@ -39,9 +39,12 @@ public:
     // under name; the command checks them itself. syntax stands for them in
     // the usage line.
     void addFurtherPositionals(const QString &name, const QString &description, const QString &syntax);
+    // What a command does with its data file: only read it, or change it.
+    enum class FileUse { Read, Change };
+
     // The data file, FILE, the last positional argument. It may be left out;
     // dataFile() then takes the file used last.
-    void addDataFile();
+    void addDataFile(FileUse use = FileUse::Read);
     // Another file that may be left out, the last positional argument; the
     // command reads positional() for it.
     void addOptionalFile(const QString &name, const QString &description);
@@ -86,7 +89,6 @@ public:
     // command that changes the file names on standard error. Neither is a
     // UsageError, and neither is "-" for a command that changes the file.
     // For one that reads, "-" is standard input (see loadDataFile).
-    enum class FileUse { Read, Change };
     QString dataFile(const TData &settings, FileUse use) const;
     // Loads the store from the data file of dataFile(), or from standard
     // input for "-".

@@ -25,7 +25,7 @@ QByteArray RunPunch(const QStringList &arguments)
             "Current Time command rounds it, and saves the file. A field that already holds a time is\n"
             "left alone unless --force is given."));
     options.addPositional(u"in|out"_s, QCoreApplication::translate("Cli", "in for Arrive, out for Depart."));
-    options.addDataFile();
+    options.addDataFile(CommandOptions::FileUse::Change);
     options.addOption(QCommandLineOption(u"at"_s,
         QCoreApplication::translate("Cli", "This time of day instead of the current time, such as 8:30."),
         u"TIME"_s));
