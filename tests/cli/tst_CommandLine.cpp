@@ -688,6 +688,9 @@ private Q_SLOTS:
             << QByteArray();
         QTest::newRow("balance") << QStringList { u"balance"_s, u"-"_s } << week << 0 << QByteArray("-6:30\n")
                                  << QByteArray();
+        // The window program draws it from a file of its own.
+        QTest::newRow("chart") << QStringList { u"chart"_s, u"-"_s, u"-o"_s, u"week.svg"_s } << week << 0
+                               << QByteArray() << QByteArray();
         QTest::newRow("nothing") << QStringList { u"balance"_s, u"-"_s } << QByteArray() << 0
                                  << QByteArray("0:00\n") << QByteArray();
         QTest::newRow("a line that cannot be read")
