@@ -906,9 +906,6 @@ private Q_SLOTS:
               "without one (hourframe --help lists them)\n";
         QTest::newRow("no display") << QStringList { u"week.hf"_s } << QStringList() << QString() << 1
                                     << noDisplay << QByteArray();
-        QTest::newRow("the X platform without a display")
-            << QStringList() << QStringList { u"QT_QPA_PLATFORM=xcb"_s } << QString() << 1 << noDisplay
-            << QByteArray();
         QTest::newRow("a platform list that ends without a display")
             << QStringList { u"week.hf"_s } << QStringList { u"QT_QPA_PLATFORM=wayland;offscreen"_s }
             << QString() << 0 << QByteArray() << QByteArray("week.hf\n");
