@@ -167,8 +167,16 @@ void BM_FirstEditAfterReload(benchmark::State &state)
     state.SetLabel(Sizes[size].name);
 }
 
-BENCHMARK(BM_ChangedOnDisk)->Arg(0)->Arg(1)->Iterations(60)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstEditAfterReload)->Arg(0)->Arg(1)->Iterations(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangedOnDisk)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(BenchData::Quick ? 1 : 60)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstEditAfterReload)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(BenchData::Quick ? 1 : 50)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -10,6 +10,8 @@
 //                             replace, so that both meet the disk in the same
 //                             state; prints the medians
 
+#include "RealisticData.h"
+
 #include "settings/DataMod.h"
 #include "settings/NtRegistry.h"
 #include "settings/PreferencesFrm.h"
@@ -196,7 +198,7 @@ void BM_ParseManyValues(benchmark::State &state)
 }
 BENCHMARK(BM_ParseManyValues)
     ->RangeMultiplier(4)
-    ->Range(12500, 200000)
+    ->Range(12500, BenchData::Quick ? 12500 : 200000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
@@ -208,7 +210,7 @@ void BM_ReadSettingsAmongManyValues(benchmark::State &state)
     QDir().mkpath(QFileInfo(TNTRegistry::DefaultStorePath()).absolutePath());
     QFile file(TNTRegistry::DefaultStorePath());
     file.open(QIODevice::WriteOnly);
-    file.write(ManyValues(200000));
+    file.write(ManyValues(BenchData::Quick ? 12500 : 200000));
     file.close();
     for (auto _ : state)
         benchmark::DoNotOptimize(TData().WeeklyTarget());

@@ -5,6 +5,7 @@
 //   chart_window [RUNS]
 // Prints each run and the medians.
 
+#include "DialogDriver.h"
 #include "RealisticData.h"
 
 #include "chart/ChartFrm.h"
@@ -21,10 +22,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -34,52 +33,24 @@
 
 namespace {
 
-// Notes when a widget first paints.
-class PaintWatch : public QObject {
-public:
-    qint64 firstPaint = -1;
-    const QElapsedTimer *clock = nullptr;
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && firstPaint < 0)
-            firstPaint = clock->nsecsElapsed();
-        return false;
-    }
-};
-
 // Answers an options dialog with the period and OK, then shows the window
 // until the part that draws the chart or the text has painted.
 class BenchPresenter : public TDesktopPresenter {
 public:
     TPeriod period;
     QElapsedTimer clock;
-    PaintWatch watch;
+    BenchDriver::PaintWatch watch;
 
     int ExecDialog(QDialog &dialog) override
     {
-        if (qobject_cast<TPeriodOptionsForm *>(&dialog)) {
-            dialog.show();
-            dialog.findChild<QDateEdit *>(QStringLiteral("edStartDate"))
-                ->setDate(DayNumber::toDate(period.StartDate));
-            dialog.findChild<QDateEdit *>(QStringLiteral("edEndDate"))
-                ->setDate(DayNumber::toDate(period.EndDate));
-            clock.start();
-            dialog.findChild<QPushButton *>(QStringLiteral("btOk"))->click();
-            dialog.hide();
-            return dialog.result();
-        }
+        if (qobject_cast<TPeriodOptionsForm *>(&dialog))
+            return BenchDriver::AnswerPeriodDialog(dialog, period, clock);
         QWidget *painted = nullptr;
         if (auto *chart = qobject_cast<TChartForm *>(&dialog))
             painted = chart->ChartView()->viewport();
         else
-            painted = dialog.findChild<QPlainTextEdit *>(QStringLiteral("moReport"))->viewport();
-        watch.firstPaint = -1;
-        watch.clock = &clock;
-        painted->installEventFilter(&watch);
-        dialog.show();
-        while (watch.firstPaint < 0)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            painted = BenchDriver::Child<QPlainTextEdit>(dialog, "moReport")->viewport();
+        watch.ShowUntilPainted(dialog, *painted, clock);
         painted->removeEventFilter(&watch);
         dialog.close();
         return QDialog::Rejected;

@@ -5,6 +5,7 @@
 // Prints the lines of the report, how many times the text area was painted
 // until the window was first on screen, and the median time.
 
+#include "DialogDriver.h"
 #include "RealisticData.h"
 
 #include "core/DayNumber.h"
@@ -16,13 +17,11 @@
 #include "shell/MainFrm.h"
 #include "ui/Presenter.h"
 
-#include "ui/DateEdit.h"
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -32,29 +31,13 @@
 
 namespace {
 
-// Counts the paints of a widget and notes when the first one began.
-class PaintWatch : public QObject {
-public:
-    int paints = 0;
-    qint64 firstPaint = -1;
-    const QElapsedTimer *clock = nullptr;
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && paints++ == 0)
-            firstPaint = clock->nsecsElapsed();
-        return false;
-    }
-};
-
 // Answers the options dialog with the whole period and OK, then shows the
 // report window until its text area has painted.
 class BenchPresenter : public TDesktopPresenter {
 public:
     TPeriod period;
     QElapsedTimer clock;
-    qint64 okPressed = 0;
-    PaintWatch watch;
+    BenchDriver::PaintWatch watch;
     qsizetype lines = 0;
     QString pdfName;
 
@@ -62,33 +45,18 @@ public:
 
     int ExecDialog(QDialog &dialog) override
     {
-        if (qobject_cast<TReportOptionsForm *>(&dialog)) {
-            dialog.show();
-            dialog.findChild<TDateEdit *>(QStringLiteral("edStartDate"))
-                ->setDate(DayNumber::toDate(period.StartDate));
-            dialog.findChild<TDateEdit *>(QStringLiteral("edEndDate"))
-                ->setDate(DayNumber::toDate(period.EndDate));
-            clock.start();
-            dialog.findChild<QPushButton *>(QStringLiteral("btOk"))->click();
-            dialog.hide();
-            return dialog.result();
-        }
+        if (qobject_cast<TReportOptionsForm *>(&dialog))
+            return BenchDriver::AnswerPeriodDialog(dialog, period, clock);
         auto &report = static_cast<TReportForm &>(dialog);
-        auto *text = report.findChild<QPlainTextEdit *>(QStringLiteral("moReport"));
-        watch.paints = 0;
-        watch.firstPaint = -1;
-        watch.clock = &clock;
-        text->viewport()->installEventFilter(&watch);
-        report.show();
-        while (watch.paints == 0)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QWidget *text = BenchDriver::Child<QPlainTextEdit>(report, "moReport")->viewport();
+        watch.ShowUntilPainted(report, *text, clock);
         // A moment more, to see whether it paints again.
         QElapsedTimer settle;
         settle.start();
         while (settle.elapsed() < 200)
             QCoreApplication::processEvents();
         lines = report.Lines().size();
-        text->viewport()->removeEventFilter(&watch);
+        text->removeEventFilter(&watch);
         report.close();
         return QDialog::Rejected;
     }

@@ -13,12 +13,19 @@
 #   bench/startup.sh [BUILD]   BUILD: a Release build folder, default build/release
 # RUNS (default 11) sets the timed runs per command; hyperfine's results go to
 # BUILD/startup-<platform>.json, and a table of medians is printed.
+# With HOURFRAME_BENCH_QUICK set (the test suite) each command runs once, with
+# the 10-year file only and offscreen only: that shows the script still works.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build/release}" && pwd)"
 bench="$build/bench"
 runs="${RUNS:-11}"
+warmup=2
+sizes="10-years 100-years 1000000-lines"
+if [ -n "${HOURFRAME_BENCH_QUICK:-}" ]; then
+    runs=1 warmup=0 sizes=10-years
+fi
 
 if [ "${2:-}" != "--inside-x" ]; then
     for program in hourframe_startup startup_floor hourframe_load_peak; do
@@ -28,10 +35,11 @@ if [ "${2:-}" != "--inside-x" ]; then
     trap 'rm -rf "$work"' EXIT
     export HOURFRAME_BENCH_WORK="$work"
     echo "Generating data files in $work"
-    "$bench/hourframe_load_peak" --generate "$work/10-years.hf" 2610
-    "$bench/hourframe_load_peak" --generate "$work/100-years.hf" 26100
-    "$bench/hourframe_load_peak" --generate "$work/1000000-lines.hf" 1000000
-    for data in 10-years 100-years 1000000-lines; do
+    for data in $sizes; do
+        case "$data" in 10-years) lines=2610 ;; 100-years) lines=26100 ;; *) lines=1000000 ;; esac
+        "$bench/hourframe_load_peak" --generate "$work/$data.hf" "$lines"
+    done
+    for data in $sizes; do
         # What a first start with this file leaves behind.
         mkdir -p "$work/settings-after-$data"
         XDG_CONFIG_HOME="$work/settings-after-$data" QT_QPA_PLATFORM=offscreen \
@@ -65,7 +73,8 @@ CALENDAR
         case "$variant" in *balance*) printf '"ShowBalance"=dword:00000001\r\n' >>"$reg" ;; esac
     done
     QT_QPA_PLATFORM=offscreen bash "$0" "$build" --inside-x offscreen
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build" --inside-x xcb
+    [ -n "${HOURFRAME_BENCH_QUICK:-}" ] ||
+        xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build" --inside-x xcb
     exit 0
 fi
 
@@ -76,7 +85,7 @@ config="$work/config"
 fresh="rm -rf $config && mkdir -p $config"
 
 commands=(--command-name "floor" --prepare "$fresh" "$bench/startup_floor")
-for data in 10-years 100-years 1000000-lines; do
+for data in $sizes; do
     commands+=(--command-name "fresh start, $data" --prepare "$fresh"
         "XDG_CONFIG_HOME=$config $bench/hourframe_startup $work/$data.hf")
     commands+=(--command-name "second start, $data"
@@ -91,7 +100,7 @@ done
 
 echo
 echo "== $platform =="
-hyperfine --warmup 2 --runs "$runs" --export-json "$build/startup-$platform.json" "${commands[@]}"
+hyperfine --warmup "$warmup" --runs "$runs" --export-json "$build/startup-$platform.json" "${commands[@]}"
 
 echo
 echo "Medians of the wall time, and the processor time (user + system, mean), $platform:"

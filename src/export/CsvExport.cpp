@@ -48,7 +48,8 @@ public:
         , m_present { options.Date, options.ArrivalTime, options.DepartureTime, options.LunchTime,
             options.ExtraHours, options.Holidays, options.DailyHours, options.Deviation, options.Comments }
         , m_separator(Utf8Of(options.TimeSeparator))
-        , m_datePattern(options.ShortDateFormat)
+        // Month and day names read once for the whole export, not once a row.
+        , m_datePattern(options.ShortDateFormat, Regional::current())
     {
         while (m_first < ColumnCount && !m_present[m_first])
             ++m_first;

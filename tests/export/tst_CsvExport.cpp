@@ -37,6 +37,8 @@ QByteArray exportOf(const QByteArray &lines, const QString &columns, const QStri
         o.ShortDateFormat = u"yyyy-MM-dd"_s;
         o.TimeSeparator = u'.';
     }
+    if (words.contains(u"names"_s))
+        o.ShortDateFormat = u"ddd d MMM yyyy"_s;
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     WriteCsvExport(out, store, TestSupport::day(2026, 11, 30), TestSupport::day(2026, 12, 6), o);
@@ -77,6 +79,9 @@ private Q_SLOTS:
             << week << u"DC"_s << u""_s
             << QByteArray(
                    "30/11/2026,\n01/12/2026,\"said \"\"no\"\", left\"\n03/12/2026,\"quote\"\n04/12/2026,\n");
+        QTest::newRow("day and month names of the regional settings")
+            << week << u"DA"_s << u"names"_s
+            << QByteArray("Mon 30 Nov 2026,08:30\nTue 1 Dec 2026,\nThu 3 Dec 2026,09:00\nFri 4 Dec 2026,\n");
         QTest::newRow("lunch alone: no row, or a blank one")
             << week << u"DLV"_s << u"weekends"_s
             << QByteArray("30/11/2026,00:30,+00:30\n01/12/2026,,-07:30\n03/12/2026,, \n04/12/2026,,-07:00\n"
