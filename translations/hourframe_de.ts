@@ -9,6 +9,53 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Hours a week by month, %1 to %2</source>
+        <translation>Stunden pro Woche nach Monat, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Hours a week, %1 to %2</source>
+        <translation>Stunden pro Woche, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hours: %1 a week (%2 in all)</source>
+        <translation>Stunden: %1 pro Woche (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Hours: %1</source>
+        <translation>Stunden: %1</translation>
+    </message>
+    <message>
+        <source>of which extra: %1</source>
+        <translation>davon Zusatzstunden: %1</translation>
+    </message>
+    <message>
+        <source>of which holidays: %1</source>
+        <translation>davon Urlaub: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Soll: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Balance: not counted</source>
+        <translation>Saldo: nicht gezählt</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Week</source>
@@ -595,6 +642,46 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
         <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
         <translation>%4 Tage weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
     </message>
+    <message>
+        <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
+        <translation>--size braucht BREITExHÖHE, jeweils 100 bis 10000 Pixel, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn: %1 stopped</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden: %1 wurde beendet</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>das Diagramm konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Writes the chart of a period, as the Chart command shows it, to a PNG, SVG or PDF
+file: hours a week against the target, and the running balance. It needs no display.</source>
+        <translation>Schreibt das Diagramm eines Zeitraums, wie der Befehl Diagramm es zeigt, in eine PNG-, SVG-
+oder PDF-Datei: Stunden pro Woche gegen das Soll und den laufenden Saldo. Es braucht keine Anzeige.</translation>
+    </message>
+    <message>
+        <source>The file to write, replaced once complete; its suffix .png, .svg or .pdf names the
+format.</source>
+        <translation>Die zu schreibende Datei, ersetzt, sobald sie vollständig ist; ihre Endung .png, .svg oder .pdf
+bestimmt das Format.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s size in pixels (in points for PDF); 960x540 unless given.</source>
+        <translation>Die Größe des Diagramms in Pixeln (in Punkten für PDF); 960x540, wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>the chart needs a file to write: -o OUT.png, OUT.svg or OUT.pdf</source>
+        <translation>das Diagramm braucht eine Datei zum Schreiben: -o OUT.png, OUT.svg oder OUT.pdf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not named as a PNG, SVG or PDF file</source>
+        <translation>&apos;%1&apos; ist nicht als PNG-, SVG- oder PDF-Datei benannt</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -1127,8 +1214,8 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
         <translation>&amp;Spaltenüberschriften exportieren</translation>
     </message>
     <message>
-        <source>Export date</source>
-        <translation>Datum exportieren</translation>
+        <source>Export dat&amp;e</source>
+        <translation>Datum ex&amp;portieren</translation>
     </message>
     <message>
         <source>Export &amp;arrival time</source>
@@ -1151,16 +1238,16 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
         <translation>Tagesstun&amp;den exportieren</translation>
     </message>
     <message>
-        <source>Export holidays</source>
-        <translation>Urlaub exportieren</translation>
+        <source>Export hol&amp;idays</source>
+        <translation>Ur&amp;laub exportieren</translation>
     </message>
     <message>
-        <source>Export Comments</source>
-        <translation>Kommentare exportieren</translation>
+        <source>Export Co&amp;mments</source>
+        <translation>K&amp;ommentare exportieren</translation>
     </message>
     <message>
-        <source>Export Deviations</source>
-        <translation>Abweichungen exportieren</translation>
+        <source>Export De&amp;viations</source>
+        <translation>Abwe&amp;ichungen exportieren</translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
@@ -1320,7 +1407,7 @@ Ihre Tage in diese Zeitkarte übernehmen?</translation>
     </message>
     <message>
         <source>Hide form in tool tray</source>
-        <translation>Fenster in den Infobereich verbergen</translation>
+        <translation>Fenster im Infobereich verbergen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1479,9 +1566,9 @@ Ihre Tage in diese Zeitkarte übernehmen?</translation>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before creating a new hourframe?</source>
-        <translation>Hourframe wurde geändert.
+        <translation>Die Zeitkarte wurde geändert.
 Daten speichern, bevor eine neue Hourframe-Datei angelegt wird?</translation>
     </message>
     <message>
@@ -1493,9 +1580,9 @@ Daten speichern, bevor eine neue Hourframe-Datei angelegt wird?</translation>
         <translation>Hourframe-Datei öffnen</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before loading?</source>
-        <translation>Hourframe wurde geändert.
+        <translation>Die Zeitkarte wurde geändert.
 Daten vor dem Laden speichern?</translation>
     </message>
     <message>
@@ -1511,9 +1598,9 @@ Daten vor dem Laden speichern?</translation>
         <translation>Die Exportdatei „%1“ lässt sich nicht anlegen.<byte value="xd"/>Bitte prüfen Sie, ob ein anderes Programm sie gerade verwendet.</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before exiting?</source>
-        <translation>Hourframe wurde geändert.
+        <translation>Die Zeitkarte wurde geändert.
 Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
@@ -1572,6 +1659,10 @@ Daten vor dem Beenden speichern?</translation>
         <source>Hide Leave &amp;At</source>
         <translation>&amp;Feierabend ausblenden</translation>
     </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>W&amp;oche</translation>
+    </message>
 </context>
 <context>
     <name>TMergeForm</name>
@@ -1581,7 +1672,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>These days were changed both in this window (mine) and in %1 (theirs). Choose the version to keep for each day.</source>
-        <translation>Diese Tage wurden sowohl in diesem Fenster (meine) als auch in %1 (andere) geändert. Wählen Sie für jeden Tag die Version, die bleiben soll.</translation>
+        <translation>Diese Tage wurden sowohl in diesem Fenster (meine) als auch in %1 (Datei) geändert. Wählen Sie für jeden Tag die Version, die bleiben soll.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1621,7 +1712,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Take &amp;theirs for all</source>
-        <translation>Überall die &amp;andere übernehmen</translation>
+        <translation>Überall die Version der &amp;Datei übernehmen</translation>
     </message>
     <message>
         <source>Keep mine</source>
@@ -1629,7 +1720,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Take theirs</source>
-        <translation>Die andere übernehmen</translation>
+        <translation>Version der Datei übernehmen</translation>
     </message>
     <message>
         <source>(no entry)</source>
@@ -1672,11 +1763,11 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation>N&amp;ein, keine</translation>
+        <translation>N&amp;ein für alle</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation>Ja, a&amp;lle</translation>
+        <translation>Ja für a&amp;lle</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1734,7 +1825,7 @@ Daten vor dem Beenden speichern?</translation>
     <name>TPeriodOptionsForm</name>
     <message>
         <source>Adjust &amp;dates to full working weeks</source>
-        <translation>Daten auf volle &amp;Arbeitswochen erweitern</translation>
+        <translation>Zeitraum auf volle &amp;Arbeitswochen erweitern</translation>
     </message>
     <message>
         <source>Include &amp;workdays with no hours</source>
@@ -1905,7 +1996,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Show wee&amp;kly deviation from</source>
-        <translation>Wöchentliche Abweichung &amp;von</translation>
+        <translation>Abweichung &amp;vom Wochensoll anzeigen:</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
@@ -2349,6 +2440,14 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
     <message>
         <source>Leave at</source>
         <translation>Feierabend um</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>&amp;Vorige Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
     </message>
 </context>
 <context>

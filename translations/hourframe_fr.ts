@@ -9,6 +9,53 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Hours a week by month, %1 to %2</source>
+        <translation>Heures par semaine, par mois, du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Hours a week, %1 to %2</source>
+        <translation>Heures par semaine, du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hours: %1 a week (%2 in all)</source>
+        <translation>Heures : %1 par semaine (%2 en tout)</translation>
+    </message>
+    <message>
+        <source>Hours: %1</source>
+        <translation>Heures : %1</translation>
+    </message>
+    <message>
+        <source>of which extra: %1</source>
+        <translation>dont heures supplémentaires : %1</translation>
+    </message>
+    <message>
+        <source>of which holidays: %1</source>
+        <translation>dont congés : %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Objectif : %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Solde : %1</translation>
+    </message>
+    <message>
+        <source>Balance: not counted</source>
+        <translation>Solde : non compté</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Week</source>
@@ -20,7 +67,7 @@
     </message>
     <message>
         <source>Target</source>
-        <translation>Cible</translation>
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -40,7 +87,7 @@
     </message>
     <message>
         <source>Print the account week by week instead: each week&apos;s first day (weeks as the week sheet shows them), hours worked, target, difference and the balance at its end, after the opening balance.</source>
-        <translation>Afficher plutôt le décompte semaine par semaine : après le solde initial, pour chaque semaine son premier jour (semaines comme dans la feuille de la semaine), les heures travaillées, la cible, la différence et le solde à sa fin.</translation>
+        <translation>Afficher plutôt le décompte semaine par semaine : après le solde initial, pour chaque semaine son premier jour (semaines comme dans la feuille de la semaine), les heures travaillées, l&apos;objectif, la différence et le solde à sa fin.</translation>
     </message>
     <message>
         <source>Print the report of a period</source>
@@ -438,7 +485,7 @@ departure, or holiday or extra hours and no arrival.
 </source>
         <translation>Affiche le solde courant : le solde initial plus, pour chaque jour depuis la date de début
 (BalanceStartDate ; 0 pour le premier jour contenant des données) jusqu&apos;au jour où il est
-pris, les heures travaillées moins la cible en vigueur ce jour-là (aucune un jour férié du
+pris, les heures travaillées moins l&apos;objectif en vigueur ce jour-là (aucun un jour férié du
 HolidayCalendar). Les jours après aujourd&apos;hui ne comptent pas, et aujourd&apos;hui seulement
 une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans arrivée.
 </translation>
@@ -448,7 +495,7 @@ une fois qu&apos;il contient un départ, ou des heures de congé ou supplémenta
 day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
 and VacationCarriedOver in the year the balance starts.</source>
         <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année de ce
-jour : les heures de congé d&apos;un jour rapportées à sa cible, face à VacationDaysPerYear,
+jour : les heures de congé d&apos;un jour rapportées à son objectif, face à VacationDaysPerYear,
 et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
     </message>
     <message>
@@ -574,7 +621,7 @@ balance to zero, then the balance and the last day it counts. Today counts in th
 once it holds a departure, or holiday or extra hours and no arrival; a night shift counts
 on the day it began.</source>
         <translation>Affiche la journée en cours, une valeur par ligne : son arrivée, les heures travaillées
-jusqu&apos;ici, sa cible, l&apos;heure de départ qui atteint la cible et celle qui ramène le solde
+jusqu&apos;ici, son objectif, l&apos;heure de départ qui atteint l&apos;objectif et celle qui ramène le solde
 courant à zéro, puis le solde et le dernier jour qu&apos;il compte. Aujourd&apos;hui compte dans le
 solde une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans
 arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
@@ -594,6 +641,46 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <message>
         <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
         <translation>%4 jours diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
+    </message>
+    <message>
+        <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
+        <translation>--size attend LARGEURxHAUTEUR, chacune de 100 à 10000 pixels, et non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>impossible de lancer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn: %1 stopped</source>
+        <translation>le graphique n&apos;a pas pu être dessiné : %1 s&apos;est arrêté</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le graphique n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>Writes the chart of a period, as the Chart command shows it, to a PNG, SVG or PDF
+file: hours a week against the target, and the running balance. It needs no display.</source>
+        <translation>Écrit le graphique d&apos;une période, tel que le montre la commande Graphique, dans un fichier PNG,
+SVG ou PDF : heures par semaine face aux heures prévues, et le solde courant. Aucun écran n&apos;est nécessaire.</translation>
+    </message>
+    <message>
+        <source>The file to write, replaced once complete; its suffix .png, .svg or .pdf names the
+format.</source>
+        <translation>Le fichier à écrire, remplacé une fois complet ; son suffixe .png, .svg ou .pdf en donne
+le format.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s size in pixels (in points for PDF); 960x540 unless given.</source>
+        <translation>La taille du graphique en pixels (en points pour le PDF) ; 960x540 sauf indication contraire.</translation>
+    </message>
+    <message>
+        <source>the chart needs a file to write: -o OUT.png, OUT.svg or OUT.pdf</source>
+        <translation>le graphique a besoin d&apos;un fichier où écrire : -o OUT.png, OUT.svg ou OUT.pdf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not named as a PNG, SVG or PDF file</source>
+        <translation>&apos;%1&apos; ne porte pas le nom d&apos;un fichier PNG, SVG ou PDF</translation>
     </message>
 </context>
 <context>
@@ -902,7 +989,7 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <name>TBusyForm</name>
     <message>
         <source>Busy</source>
-        <translation>Patientez</translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -995,7 +1082,7 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation>Cible</translation>
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>Balance</source>
@@ -1014,7 +1101,7 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <name>TCommentForm</name>
     <message>
         <source>&amp;Enter or select a comment for: </source>
-        <translation>&amp;Saisir ou choisir un commentaire pour le : </translation>
+        <translation>&amp;Saisir ou choisir le commentaire du </translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1127,8 +1214,8 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
         <translation>Exporter les &amp;en-têtes de colonnes</translation>
     </message>
     <message>
-        <source>Export date</source>
-        <translation>Exporter la date</translation>
+        <source>Export dat&amp;e</source>
+        <translation>Exporter &amp;la date</translation>
     </message>
     <message>
         <source>Export &amp;arrival time</source>
@@ -1151,16 +1238,16 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
         <translation>Exporter les heures du &amp;jour</translation>
     </message>
     <message>
-        <source>Export holidays</source>
-        <translation>Exporter les congés</translation>
+        <source>Export hol&amp;idays</source>
+        <translation>Exporter les con&amp;gés</translation>
     </message>
     <message>
-        <source>Export Comments</source>
-        <translation>Exporter les commentaires</translation>
+        <source>Export Co&amp;mments</source>
+        <translation>Exporter les co&amp;mmentaires</translation>
     </message>
     <message>
-        <source>Export Deviations</source>
-        <translation>Exporter les écarts</translation>
+        <source>Export De&amp;viations</source>
+        <translation>Exporter les écart&amp;s</translation>
     </message>
     <message>
         <source>Calculate &amp;total hours</source>
@@ -1269,7 +1356,7 @@ Fusionner ses jours dans cette fiche de temps ?</translation>
     </message>
     <message>
         <source>Time to leave: today&apos;s target of %1 is met.</source>
-        <translation>C&apos;est l&apos;heure de partir : la cible du jour de %1 est atteinte.</translation>
+        <translation>C&apos;est l&apos;heure de partir : l&apos;objectif du jour de %1 est atteint.</translation>
     </message>
 </context>
 <context>
@@ -1479,9 +1566,9 @@ Fusionner ses jours dans cette fiche de temps ?</translation>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before creating a new hourframe?</source>
-        <translation>Hourframe a été modifié.
+        <translation>La fiche de temps a été modifiée.
 Enregistrer les données avant de créer un nouveau fichier Hourframe ?</translation>
     </message>
     <message>
@@ -1493,9 +1580,9 @@ Enregistrer les données avant de créer un nouveau fichier Hourframe ?</transla
         <translation>Ouvrir un fichier Hourframe</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before loading?</source>
-        <translation>Hourframe a été modifié.
+        <translation>La fiche de temps a été modifiée.
 Enregistrer les données avant le chargement ?</translation>
     </message>
     <message>
@@ -1511,9 +1598,9 @@ Enregistrer les données avant le chargement ?</translation>
         <translation>Impossible de créer le fichier d&apos;exportation « %1 ».<byte value="xd"/>Vérifiez qu&apos;il n&apos;est pas utilisé par une autre application.</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
+        <source>The time card has changed.
 Save data before exiting?</source>
-        <translation>Hourframe a été modifié.
+        <translation>La fiche de temps a été modifiée.
 Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
@@ -1558,7 +1645,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Chart hours, target and balance</source>
-        <translation>Graphique des heures, de la cible et du solde</translation>
+        <translation>Graphique des heures, de l&apos;objectif et du solde</translation>
     </message>
     <message>
         <source>Show Leave &amp;At</source>
@@ -1571,6 +1658,10 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>Hide Leave &amp;At</source>
         <translation>Masquer l&apos;heure de &amp;départ</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>Se&amp;maine</translation>
     </message>
 </context>
 <context>
@@ -1672,11 +1763,11 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation>Non pour to&amp;us</translation>
+        <translation>Non à to&amp;ut</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation>Oui pour tou&amp;s</translation>
+        <translation>Oui à tou&amp;t</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1865,15 +1956,15 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Target Hours</source>
-        <translation>&amp;Heures cibles</translation>
+        <translation>&amp;Heures prévues</translation>
     </message>
     <message>
         <source> Target Hours </source>
-        <translation> Heures cibles </translation>
+        <translation> Heures prévues </translation>
     </message>
     <message>
         <source>Show &amp;daily deviation from target</source>
-        <translation>Afficher l&apos;écart &amp;journalier par rapport à la cible</translation>
+        <translation>Afficher l&apos;écart &amp;journalier par rapport à l&apos;objectif</translation>
     </message>
     <message>
         <source>&amp;Monday</source>
@@ -1909,7 +2000,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
-        <translation>Cible hebdomadaire, heures</translation>
+        <translation>Objectif hebdomadaire, heures</translation>
     </message>
     <message>
         <source>hours</source>
@@ -1981,7 +2072,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Notify me when today&apos;s target is met</source>
-        <translation>M&apos;av&amp;ertir quand la cible du jour est atteinte</translation>
+        <translation>M&apos;av&amp;ertir quand l&apos;objectif du jour est atteint</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
@@ -2001,7 +2092,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>An iCalendar file (.ics) of your region&apos;s public holidays. A public holiday&apos;s target is 0.</source>
-        <translation>Un fichier iCalendar (.ics) des jours fériés de votre région. La cible d&apos;un jour férié est 0.</translation>
+        <translation>Un fichier iCalendar (.ics) des jours fériés de votre région. L&apos;objectif d&apos;un jour férié est 0.</translation>
     </message>
     <message>
         <source>&amp;Calendar file</source>
@@ -2013,7 +2104,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Carried over into the first year</source>
-        <translation>&amp;Reportés sur la première année</translation>
+        <translation>Jours &amp;reportés sur la première année</translation>
     </message>
     <message>
         <source>days</source>
@@ -2189,7 +2280,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     <name>TTargetHistoryList</name>
     <message>
         <source>History of the targets</source>
-        <translation>Historique des cibles</translation>
+        <translation>Historique des objectifs</translation>
     </message>
     <message>
         <source>From</source>
@@ -2197,7 +2288,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>Weekly target</source>
-        <translation>Cible hebdomadaire</translation>
+        <translation>Objectif hebdomadaire</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -2209,11 +2300,11 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>New targets</source>
-        <translation>Nouvelles cibles</translation>
+        <translation>Nouveaux objectifs</translation>
     </message>
     <message>
         <source>From which date do the new targets apply?</source>
-        <translation>À partir de quelle date les nouvelles cibles s&apos;appliquent-elles ?</translation>
+        <translation>À partir de quelle date les nouveaux objectifs s&apos;appliquent-ils ?</translation>
     </message>
 </context>
 <context>
@@ -2310,7 +2401,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>Shortfall</source>
-        <translation>Écart</translation>
+        <translation>Heures manquantes</translation>
     </message>
     <message>
         <source>The time you arrived, such as 830 for 08:30</source>
@@ -2350,6 +2441,14 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
         <source>Leave at</source>
         <translation>Départ à</translation>
     </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Semaine &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Semaine &amp;suivante</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
@@ -2367,7 +2466,7 @@ Hourframe continue sans jours fériés.</translation>
     </message>
     <message>
         <source>(today: %1 so far)</source>
-        <translation>(aujourd&apos;hui : %1 jusqu&apos;ici)</translation>
+        <translation>(aujourd&apos;hui : %1 pour l&apos;instant)</translation>
     </message>
     <message>
         <source>(zero balance at %1)</source>

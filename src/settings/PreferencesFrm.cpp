@@ -285,7 +285,9 @@ void TPreferencesForm::CreateTargetsPage()
     targetLayout->addLayout(weeklyRow);
     targetLayout->addLayout(lunchRow);
     targetLayout->addSpacing(8);
-    targetLayout->addWidget(NewLabel(u"laTargetHistory"_s, tr("H&istory"), m_targetHistory, gbTargetHours));
+    // The label's accelerator lands on the list, where the keys act.
+    targetLayout->addWidget(
+        NewLabel(u"laTargetHistory"_s, tr("H&istory"), m_targetHistory->Controls().first(), gbTargetHours));
     targetLayout->addWidget(m_targetHistory);
     targetLayout->addStretch();
 

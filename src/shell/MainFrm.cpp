@@ -37,6 +37,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -213,49 +214,6 @@ void TMainForm::CreateActions()
     acShowForm->setVisible(false);
 }
 
-void TMainForm::CreateMenus()
-{
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnFile"));
-    file->addActions({ acNew, acLoad, acSave, acSaveAs, acExport });
-    file->addSeparator();
-    file->addAction(acHideForm);
-    m_exitSeparator = file->addSeparator();
-    file->addAction(acExit);
-
-    m_showMenu = new QMenu(tr("&Show"), this);
-    m_showMenu->setObjectName(QStringLiteral("mnShow"));
-    m_showMenu->addActions({ acShowMenu, acShowToolbar });
-    m_showMenu->addSeparator();
-    m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-        acShowWeeklyDeviation, acShowComment, acShowBalance, acShowLeaveAt });
-
-    QMenu *view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("mnView"));
-    view->addActions({ acReport, acChart });
-    view->addMenu(m_showMenu);
-    view->addSeparator();
-    view->addAction(acOptions);
-
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnHelp"));
-    help->addAction(acHelp);
-    help->addSeparator();
-    help->addActions({ acGoToHomePage, acGoToOrvaneSoftwareWebsite });
-
-    // The window's pop-up menu is the way back to the menu bar when it is hidden.
-    m_popupMenu = new QMenu(this);
-    m_popupMenu->setObjectName(QStringLiteral("puWindow"));
-    m_popupMenu->addAction(acOptions);
-    m_popupMenu->addMenu(m_showMenu);
-
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->setObjectName(QStringLiteral("puTray"));
-    m_trayMenu->addActions({ acShowForm, acHideForm });
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(acExit);
-}
-
 void TMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
@@ -375,7 +333,7 @@ QString TMainForm::StatusText() const
 
 void TMainForm::acNewExecute()
 {
-    if (!QuerySaveChanges(tr("Hourframe has changed.\nSave data before creating a new hourframe?")))
+    if (!QuerySaveChanges(tr("The time card has changed.\nSave data before creating a new hourframe?")))
         return;
     m_timeRecorder->Clear();
     m_fileWatch->Forget();
@@ -402,7 +360,7 @@ void TMainForm::acLoadExecute()
     const QString path = Presenter().OpenFileName(this, options);
     if (path.isEmpty())
         return;
-    if (QuerySaveChanges(tr("Hourframe has changed.\nSave data before loading?")))
+    if (QuerySaveChanges(tr("The time card has changed.\nSave data before loading?")))
         OpenFile(path);
 }
 
@@ -585,7 +543,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
     RunReportingErrors(
-        [&] { goOn = QuerySaveChanges(tr("Hourframe has changed.\nSave data before exiting?")); });
+        [&] { goOn = QuerySaveChanges(tr("The time card has changed.\nSave data before exiting?")); });
     if (goOn) {
         m_trayIcon->SetActive(false);
         event->accept();
@@ -608,6 +566,8 @@ void TMainForm::ArrangeView()
     const DrawingLock lock(this);
 
     menuBar()->setVisible(m_data.ShowMenu());
+    for (QShortcut *key : std::as_const(m_hiddenMenuKeys))
+        key->setEnabled(!m_data.ShowMenu());
     m_weekSheet->ArrangeRows(
         m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
     m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(),

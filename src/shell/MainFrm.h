@@ -8,6 +8,7 @@
 class QAbstractButton;
 class QAction;
 class QMenu;
+class QShortcut;
 class QToolBar;
 class TData;
 class TFileWatch;
@@ -39,7 +40,7 @@ public:
 
     void OpenFile(const QString &path);
     // The unsaved-changes check; true means go on. question is what the box
-    // asks, such as "Hourframe has changed.\nSave data before loading?".
+    // asks, such as "The time card has changed.\nSave data before loading?".
     bool QuerySaveChanges(const QString &question);
     void UpdateCaption();
     void CompleteStartUp();
@@ -101,6 +102,8 @@ private:
     QAction *CreateAction(const char *name, const QString &caption, const QString &hint);
     void CreateActions();
     void CreateMenus();
+    // The window's pop-up menu, opened by a key under the focused control.
+    void PopupFromKeyboard();
     void CreateToolBar();
     void LoadActionImages();
 
@@ -150,5 +153,6 @@ private:
     QMenu *m_popupMenu = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_exitSeparator = nullptr;
+    QList<QShortcut *> m_hiddenMenuKeys; // Alt and a menu's letter while the menu bar is hidden
     bool m_startUpDone = false;
 };

@@ -165,6 +165,22 @@ private Q_SLOTS:
         TReportSettings quiet = noBlankDays;
         quiet.ReportCalculateTotalHours = false;
         quiet.ReportCalculateAverageHours = false;
+        // A week that ends on an unlisted day has its subtotal under Weekly
+        // whichever columns are shown.
+        TReportSettings everyColumn = quiet;
+        everyColumn.ShowExtraHours = everyColumn.ShowHols = true;
+        everyColumn.IncludeHolsInTotal = false;
+        QTest::newRow("every column, week ends unlisted")
+            << QByteArray("30/11/2026,8:,16:,,1:,2:\r\n") << QDate(2026, 11, 30) << QDate(2026, 12, 6)
+            << everyColumn
+            << QStringList { heading + u"Lunch    Extra     Holiday   Hours    Weekly"_s,
+                   u"30/11/2026   Mon   08:00     16:00"_s + blanks(14) + u"01:00     02:00     09:00"_s,
+                   blanks(77) + u"09:00"_s };
+        QTest::newRow("lunch column only, week ends unlisted")
+            << QByteArray("30/11/2026,8:,16:\r\n") << QDate(2026, 11, 30) << QDate(2026, 12, 6) << quiet
+            << QStringList { heading + u"Lunch    Hours    Weekly"_s,
+                   u"30/11/2026   Mon   08:00     16:00"_s + blanks(14) + u"08:00"_s,
+                   blanks(57) + u"08:00"_s };
         QTest::newRow("totals beyond 32 bits")
             << QByteArray("30/11/2026,,,,33333333:20\r\n1/12/2026,,,,33333333:20\r\n") << QDate(2026, 11, 30)
             << QDate(2026, 12, 6) << quiet
