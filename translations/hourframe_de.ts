@@ -1115,6 +1115,11 @@ bestimmt das Format.</translation>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the prompt, then the day: Enter or select a comment for: 07/12/2026</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>TData</name>
