@@ -191,8 +191,11 @@ void TMainForm::CreateActions()
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunReportingErrors([=, this] { btCommentClick(button, date); });
     });
-    connect(acTimeNow, &QAction::triggered, this,
-        [this] { RunReportingErrors([this] { m_weekSheet->EnterCurrentTime(); }); });
+    connect(acTimeNow, &QAction::triggered, this, [this] {
+        if (QWidget *field = WorkingFocus())
+            field->setFocus();
+        RunReportingErrors([this] { m_weekSheet->EnterCurrentTime(); });
+    });
 
     const auto toggle = [this](QAction *action, bool (TData::*getter)() const, void (TData::*setter)(bool)) {
         connect(action, &QAction::triggered, this,
@@ -555,11 +558,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent *event)
-{
-    m_popupMenu->popup(event->globalPos());
-}
-
 void TMainForm::ArrangeView()
 {
     m_trayIcon->SetActive(m_data.UseToolTray());
@@ -618,7 +616,7 @@ void TMainForm::UpdateActions()
     acShowExtraHours->setEnabled(!m_weekSheet->WeekHasExtra());
     acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
     acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
-    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(focusWidget()));
+    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(WorkingFocus()));
     acHelp->setEnabled(HelpFileExists(m_data.HelpFile()));
     acHideForm->setVisible(HideFormAllowed());
     m_exitSeparator->setVisible(acHideForm->isVisible());

@@ -3,6 +3,7 @@
 #include "ui/Presenter.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 class QAbstractButton;
@@ -94,6 +95,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // In logical pixels; Qt scales it with the screen.
@@ -104,6 +106,9 @@ private:
     void CreateMenus();
     // The window's pop-up menu, opened by a key under the focused control.
     void PopupFromKeyboard();
+    // The focused control, or the one that had the focus before the menu bar
+    // took it for the keyboard.
+    QWidget *WorkingFocus() const;
     void CreateToolBar();
     void LoadActionImages();
 
@@ -154,5 +159,6 @@ private:
     QMenu *m_trayMenu = nullptr;
     QAction *m_exitSeparator = nullptr;
     QList<QShortcut *> m_hiddenMenuKeys; // Alt and a menu's letter while the menu bar is hidden
+    QPointer<QWidget> m_focusBeforeMenuBar;
     bool m_startUpDone = false;
 };

@@ -1,10 +1,15 @@
 #include "shell/MainFrm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+
+#include "week/WeekSheet.h"
 
 // The window's menus and the keys that reach them when the menu bar is hidden.
 
@@ -56,6 +61,16 @@ void TMainForm::CreateMenus()
     m_popupMenu->addMenu(m_showMenu);
     for (const QKeySequence &key : { QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) })
         connect(new QShortcut(key, this), &QShortcut::activated, this, &TMainForm::PopupFromKeyboard);
+    // On X the Menu key arrives as a context menu event for the focused
+    // field before it arrives as a key.
+    for (QLineEdit *edit : m_weekSheet->findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+    // The menu bar takes the focus while it is worked from the keyboard; the
+    // Week menu's commands act on the field that had it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now == menuBar() && old && old->window() == this)
+            m_focusBeforeMenuBar = old;
+    });
 
     // A hidden menu bar takes its accelerators with it; these keep Alt and
     // a title's letter opening its menu, over the sheet's corner.
@@ -74,9 +89,33 @@ void TMainForm::CreateMenus()
     m_trayMenu->addAction(acExit);
 }
 
+QWidget *TMainForm::WorkingFocus() const
+{
+    QWidget *focused = focusWidget();
+    return focused == menuBar() && m_focusBeforeMenuBar ? m_focusBeforeMenuBar.data() : focused;
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        PopupFromKeyboard();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        PopupFromKeyboard();
+    else
+        m_popupMenu->popup(event->globalPos());
+}
+
 void TMainForm::PopupFromKeyboard()
 {
-    const QWidget *focused = focusWidget();
+    const QWidget *focused = WorkingFocus();
     const QPoint at = focused ? focused->mapToGlobal(QPoint(0, focused->height()))
                               : centralWidget()->mapToGlobal(QPoint(0, 0));
     m_popupMenu->popup(at);
