@@ -128,7 +128,11 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Taking the window down moves the focus once more.
+    disconnect(m_focusWatch);
+}
 
 QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint)
 {

@@ -160,5 +160,6 @@ private:
     QAction *m_exitSeparator = nullptr;
     QList<QShortcut *> m_hiddenMenuKeys; // Alt and a menu's letter while the menu bar is hidden
     QPointer<QWidget> m_focusBeforeMenuBar;
+    QMetaObject::Connection m_focusWatch; // ends before the window's parts go
     bool m_startUpDone = false;
 };

@@ -67,10 +67,11 @@ void TMainForm::CreateMenus()
         edit->installEventFilter(this);
     // The menu bar takes the focus while it is worked from the keyboard; the
     // Week menu's commands act on the field that had it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-        if (now == menuBar() && old && old->window() == this)
-            m_focusBeforeMenuBar = old;
-    });
+    m_focusWatch = connect(
+        qApp, &QApplication::focusChanged, this, [this, bar = menuBar()](QWidget *old, QWidget *now) {
+            if (now == bar && old && old->window() == this)
+                m_focusBeforeMenuBar = old;
+        });
 
     // A hidden menu bar takes its accelerators with it; these keep Alt and
     // a title's letter opening its menu, over the sheet's corner.
