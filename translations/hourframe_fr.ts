@@ -491,14 +491,6 @@ une fois qu&apos;il contient un départ, ou des heures de congé ou supplémenta
 </translation>
     </message>
     <message>
-        <source>With a vacation allowance, then the vacation days taken and left in that
-day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
-and VacationCarriedOver in the year the balance starts.</source>
-        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année de ce
-jour : les heures de congé d&apos;un jour rapportées à son objectif, face à VacationDaysPerYear,
-et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
-    </message>
-    <message>
         <source>Write the chart of a period as PNG, SVG or PDF</source>
         <translation>Écrire le graphique d&apos;une période en PNG, SVG ou PDF</translation>
     </message>
@@ -677,6 +669,14 @@ le format.</translation>
     <message>
         <source>the chart needs a file to write: -o OUT.png, OUT.svg or OUT.pdf</source>
         <translation>le graphique a besoin d&apos;un fichier où écrire : -o OUT.png, OUT.svg ou OUT.pdf</translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in the year of
+the last day counted, up to that day: a day&apos;s holiday hours over its target,
+against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année du dernier
+jour compté, jusqu&apos;à ce jour : les heures de congé d&apos;un jour rapportées à son objectif, face à
+VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not named as a PNG, SVG or PDF file</source>
