@@ -9,6 +9,53 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Hours a week by month, %1 to %2</source>
+        <translation>Stunden pro Woche nach Monat, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Hours a week, %1 to %2</source>
+        <translation>Stunden pro Woche, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hours: %1 a week (%2 in all)</source>
+        <translation>Stunden: %1 pro Woche (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Hours: %1</source>
+        <translation>Stunden: %1</translation>
+    </message>
+    <message>
+        <source>of which extra: %1</source>
+        <translation>davon Zusatzstunden: %1</translation>
+    </message>
+    <message>
+        <source>of which holidays: %1</source>
+        <translation>davon Urlaub: %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Soll: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Balance: not counted</source>
+        <translation>Saldo: nicht gezählt</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Week</source>
@@ -1112,6 +1159,11 @@ VacationCarriedOver.</translation>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the prompt, then the day: Enter or select a comment for: 07/12/2026</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>TData</name>
@@ -1211,10 +1263,6 @@ VacationCarriedOver.</translation>
         <translation>&amp;Spaltenüberschriften exportieren</translation>
     </message>
     <message>
-        <source>Export date</source>
-        <translation>Datum exportieren</translation>
-    </message>
-    <message>
         <source>Export &amp;arrival time</source>
         <translation>&amp;Kommen exportieren</translation>
     </message>
@@ -1235,18 +1283,6 @@ VacationCarriedOver.</translation>
         <translation>Tagesstun&amp;den exportieren</translation>
     </message>
     <message>
-        <source>Export holidays</source>
-        <translation>Urlaub exportieren</translation>
-    </message>
-    <message>
-        <source>Export Comments</source>
-        <translation>Kommentare exportieren</translation>
-    </message>
-    <message>
-        <source>Export Deviations</source>
-        <translation>Abweichungen exportieren</translation>
-    </message>
-    <message>
         <source>Calculate &amp;total hours</source>
         <translation>Gesamtstunden be&amp;rechnen</translation>
     </message>
@@ -1259,8 +1295,24 @@ VacationCarriedOver.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>&amp;ISO dates (2026-11-30), for scripts</source>
-        <translation>&amp;ISO-Datumsangaben (2026-11-30), für Skripte</translation>
+        <source>Export dat&amp;e</source>
+        <translation>Datum ex&amp;portieren</translation>
+    </message>
+    <message>
+        <source>Export hol&amp;idays</source>
+        <translation>Ur&amp;laub exportieren</translation>
+    </message>
+    <message>
+        <source>Export Co&amp;mments</source>
+        <translation>K&amp;ommentare exportieren</translation>
+    </message>
+    <message>
+        <source>Export De&amp;viations</source>
+        <translation>Abwe&amp;ichungen exportieren</translation>
+    </message>
+    <message>
+        <source>ISO dates (2026-11-30), fo&amp;r scripts</source>
+        <translation>Datumsangaben nac&amp;h ISO (2026-11-30), für Skripte</translation>
     </message>
 </context>
 <context>
@@ -1567,24 +1619,12 @@ Ihre Tage in diese Zeitkarte übernehmen?</translation>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
-Save data before creating a new hourframe?</source>
-        <translation>Hourframe wurde geändert.
-Daten speichern, bevor eine neue Hourframe-Datei angelegt wird?</translation>
-    </message>
-    <message>
         <source>Hourframe Files (*.hf);;All Files (*)</source>
         <translation>Hourframe-Dateien (*.hf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open Hourframe</source>
         <translation>Hourframe-Datei öffnen</translation>
-    </message>
-    <message>
-        <source>Hourframe has changed.
-Save data before loading?</source>
-        <translation>Hourframe wurde geändert.
-Daten vor dem Laden speichern?</translation>
     </message>
     <message>
         <source>Save Hourframe</source>
@@ -1597,12 +1637,6 @@ Daten vor dem Laden speichern?</translation>
     <message>
         <source>Unable to create export file &quot;%1&quot;<byte value="xd"/>Please ensure it isn&apos;t in use by another application.</source>
         <translation>Die Exportdatei „%1“ lässt sich nicht anlegen.<byte value="xd"/>Bitte prüfen Sie, ob ein anderes Programm sie gerade verwendet.</translation>
-    </message>
-    <message>
-        <source>Hourframe has changed.
-Save data before exiting?</source>
-        <translation>Hourframe wurde geändert.
-Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Hide &amp;Menu</source>
@@ -1659,6 +1693,28 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>Hide Leave &amp;At</source>
         <translation>&amp;Feierabend ausblenden</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before creating a new hourframe?</source>
+        <translation>Die Zeitkarte wurde geändert.
+Daten speichern, bevor eine neue Hourframe-Datei angelegt wird?</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before loading?</source>
+        <translation>Die Zeitkarte wurde geändert.
+Daten vor dem Laden speichern?</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before exiting?</source>
+        <translation>Die Zeitkarte wurde geändert.
+Daten vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>W&amp;oche</translation>
     </message>
 </context>
 <context>
@@ -2437,6 +2493,14 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
     <message>
         <source>Leave at</source>
         <translation>Feierabend um</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>&amp;Vorige Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,53 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Hours a week by month, %1 to %2</source>
+        <translation>Heures par semaine, par mois, du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Hours a week, %1 to %2</source>
+        <translation>Heures par semaine, du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hours: %1 a week (%2 in all)</source>
+        <translation>Heures : %1 par semaine (%2 en tout)</translation>
+    </message>
+    <message>
+        <source>Hours: %1</source>
+        <translation>Heures : %1</translation>
+    </message>
+    <message>
+        <source>of which extra: %1</source>
+        <translation>dont heures supplémentaires : %1</translation>
+    </message>
+    <message>
+        <source>of which holidays: %1</source>
+        <translation>dont congés : %1</translation>
+    </message>
+    <message>
+        <source>Target: %1</source>
+        <translation>Objectif : %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Solde : %1</translation>
+    </message>
+    <message>
+        <source>Balance: not counted</source>
+        <translation>Solde : non compté</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Week</source>
@@ -1111,6 +1158,11 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <source>&amp;Apply</source>
         <translation>&amp;Appliquer</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the prompt, then the day: Enter or select a comment for: 07/12/2026</comment>
+        <translation>%1 %2 :</translation>
+    </message>
 </context>
 <context>
     <name>TData</name>
@@ -1210,10 +1262,6 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <translation>Exporter les &amp;en-têtes de colonnes</translation>
     </message>
     <message>
-        <source>Export date</source>
-        <translation>Exporter la date</translation>
-    </message>
-    <message>
         <source>Export &amp;arrival time</source>
         <translation>Exporter l&apos;heure d&apos;&amp;arrivée</translation>
     </message>
@@ -1234,18 +1282,6 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <translation>Exporter les heures du &amp;jour</translation>
     </message>
     <message>
-        <source>Export holidays</source>
-        <translation>Exporter les congés</translation>
-    </message>
-    <message>
-        <source>Export Comments</source>
-        <translation>Exporter les commentaires</translation>
-    </message>
-    <message>
-        <source>Export Deviations</source>
-        <translation>Exporter les écarts</translation>
-    </message>
-    <message>
         <source>Calculate &amp;total hours</source>
         <translation>Calculer le &amp;total des heures</translation>
     </message>
@@ -1258,8 +1294,24 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>&amp;ISO dates (2026-11-30), for scripts</source>
-        <translation>Dates I&amp;SO (2026-11-30), pour les scripts</translation>
+        <source>Export dat&amp;e</source>
+        <translation>E&amp;xporter la date</translation>
+    </message>
+    <message>
+        <source>Export hol&amp;idays</source>
+        <translation>Exporter les con&amp;gés</translation>
+    </message>
+    <message>
+        <source>Export Co&amp;mments</source>
+        <translation>Exporter les co&amp;mmentaires</translation>
+    </message>
+    <message>
+        <source>Export De&amp;viations</source>
+        <translation>Exporter les écart&amp;s</translation>
+    </message>
+    <message>
+        <source>ISO dates (2026-11-30), fo&amp;r scripts</source>
+        <translation>Dates ISO (2026-11-30), pour &amp;les scripts</translation>
     </message>
 </context>
 <context>
@@ -1566,24 +1618,12 @@ Fusionner ses jours dans cette fiche de temps ?</translation>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <source>Hourframe has changed.
-Save data before creating a new hourframe?</source>
-        <translation>Hourframe a été modifié.
-Enregistrer les données avant de créer un nouveau fichier Hourframe ?</translation>
-    </message>
-    <message>
         <source>Hourframe Files (*.hf);;All Files (*)</source>
         <translation>Fichiers Hourframe (*.hf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open Hourframe</source>
         <translation>Ouvrir un fichier Hourframe</translation>
-    </message>
-    <message>
-        <source>Hourframe has changed.
-Save data before loading?</source>
-        <translation>Hourframe a été modifié.
-Enregistrer les données avant le chargement ?</translation>
     </message>
     <message>
         <source>Save Hourframe</source>
@@ -1596,12 +1636,6 @@ Enregistrer les données avant le chargement ?</translation>
     <message>
         <source>Unable to create export file &quot;%1&quot;<byte value="xd"/>Please ensure it isn&apos;t in use by another application.</source>
         <translation>Impossible de créer le fichier d&apos;exportation « %1 ».<byte value="xd"/>Vérifiez qu&apos;il n&apos;est pas utilisé par une autre application.</translation>
-    </message>
-    <message>
-        <source>Hourframe has changed.
-Save data before exiting?</source>
-        <translation>Hourframe a été modifié.
-Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Hide &amp;Menu</source>
@@ -1658,6 +1692,28 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>Hide Leave &amp;At</source>
         <translation>Masquer l&apos;heure de &amp;départ</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before creating a new hourframe?</source>
+        <translation>La fiche de temps a été modifiée.
+Enregistrer les données avant de créer un nouveau fichier Hourframe ?</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before loading?</source>
+        <translation>La fiche de temps a été modifiée.
+Enregistrer les données avant le chargement ?</translation>
+    </message>
+    <message>
+        <source>The time card has changed.
+Save data before exiting?</source>
+        <translation>La fiche de temps a été modifiée.
+Enregistrer les données avant de quitter ?</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <translation>Se&amp;maine</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2492,14 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     <message>
         <source>Leave at</source>
         <translation>Départ à</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Semaine &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Semaine &amp;suivante</translation>
     </message>
 </context>
 <context>

@@ -21,17 +21,22 @@ int main(int argc, char *argv[])
     // A file size limit fails the write that passes it, which is reported,
     // instead of ending the program and losing the document.
     std::signal(SIGXFSZ, SIG_IGN);
+    const auto installTranslations = [] {
+        Translations::Install(Translations::FolderFor(
+            QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromWindow));
+    };
     if (argc > 1 && std::strcmp(argv[1], WriteChartOption) == 0) {
         // `hourframe chart` on a machine that may have no display: no
-        // window, no settings written, no document opened.
+        // window, no settings written, no document opened; its words in the
+        // user's language, as the window's chart has them.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         const QApplication app(argc, argv);
+        installTranslations();
         return WriteChartProgram(QApplication::arguments().mid(1));
     }
     THourframeApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(BuildInfo::AppId));
-    Translations::Install(
-        Translations::FolderFor(QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromWindow));
+    installTranslations();
 
     // Settings first: they name the application and are read once here.
     TData data;

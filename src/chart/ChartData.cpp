@@ -195,8 +195,9 @@ QString WidestAxisLabel(bool months)
 
 QString ChartTitle(const TChartData &chart)
 {
-    const QString pattern
-        = chart.Months ? translated("Hours a week by month, %1 to %2") : translated("Hours a week, %1 to %2");
+    const QString pattern = chart.Months
+        ? translated(QT_TRANSLATE_NOOP("Chart", "Hours a week by month, %1 to %2"))
+        : translated(QT_TRANSLATE_NOOP("Chart", "Hours a week, %1 to %2"));
     return pattern.arg(ShortDateText(chart.Period.StartDate), ShortDateText(chart.Period.EndDate));
 }
 
@@ -206,23 +207,28 @@ QString ChartRecordText(const TChartData &chart, std::size_t index)
         return QString();
     const TChartRecord &record = chart.Records[index];
     QStringList lines;
-    const QString days = translated("%1 to %2").arg(ShortDateText(record.First), ShortDateText(record.Last));
-    lines << (chart.Months ? translated("%1 (%2)").arg(MonthText(record.Month), days) : days);
+    const QString days = translated(QT_TRANSLATE_NOOP("Chart", "%1 to %2"))
+                             .arg(ShortDateText(record.First), ShortDateText(record.Last));
+    lines << (chart.Months
+            ? translated(QT_TRANSLATE_NOOP("Chart", "%1 (%2)")).arg(MonthText(record.Month), days)
+            : days);
     // Whole minutes, ties to the even minute.
     const auto perWeek
         = [&](qint64 minutes) { return HoursText(qint64(std::nearbyint(double(minutes) / record.Weeks))); };
     if (chart.Months)
-        lines
-            << translated("Hours: %1 a week (%2 in all)").arg(perWeek(record.Hours), HoursText(record.Hours));
+        lines << translated(QT_TRANSLATE_NOOP("Chart", "Hours: %1 a week (%2 in all)"))
+                     .arg(perWeek(record.Hours), HoursText(record.Hours));
     else
-        lines << translated("Hours: %1").arg(HoursText(record.Hours));
+        lines << translated(QT_TRANSLATE_NOOP("Chart", "Hours: %1")).arg(HoursText(record.Hours));
     if (chart.ExtraShown)
-        lines << translated("of which extra: %1").arg(perWeek(record.Extra));
+        lines << translated(QT_TRANSLATE_NOOP("Chart", "of which extra: %1")).arg(perWeek(record.Extra));
     if (chart.HolidaysShown)
-        lines << translated("of which holidays: %1").arg(perWeek(record.Holidays));
-    lines << translated("Target: %1").arg(perWeek(record.Target));
-    lines << (record.Balance ? translated("Balance: %1").arg(BalanceText(*record.Balance))
-                             : translated("Balance: not counted"));
+        lines
+            << translated(QT_TRANSLATE_NOOP("Chart", "of which holidays: %1")).arg(perWeek(record.Holidays));
+    lines << translated(QT_TRANSLATE_NOOP("Chart", "Target: %1")).arg(perWeek(record.Target));
+    lines << (record.Balance
+            ? translated(QT_TRANSLATE_NOOP("Chart", "Balance: %1")).arg(BalanceText(*record.Balance))
+            : translated(QT_TRANSLATE_NOOP("Chart", "Balance: not counted")));
     return lines.join(u'\n');
 }
 

@@ -327,6 +327,11 @@ QString DateFieldFormat()
     return format;
 }
 
+QString FullYearDateText(int day)
+{
+    return FormatDayNumber(day, DateFieldFormat());
+}
+
 QString DayCaption(int weekday)
 {
     const QString name = Regional::shortDayName(weekday);

@@ -68,6 +68,8 @@ QString ShortDateText(int day);
 // The regional short date pattern with the year always in four digits, for
 // date fields: a date field cannot guess the century of a two-digit year.
 QString DateFieldFormat();
+// A day number in that pattern, as a date field or the week box shows it.
+QString FullYearDateText(int day);
 
 // The regional short name of a weekday (1 = Sunday to 7 = Saturday) with its
 // first character in upper case and the rest in lower case: "Mon".

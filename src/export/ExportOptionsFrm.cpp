@@ -94,19 +94,19 @@ QGroupBox *TExportOptionsForm::CreateOptionsGroup()
     gbOptions->setObjectName(u"gbOptions"_s);
     cbIncludeColumnHeadings
         = NewCheckBox(u"cbIncludeColumnHeadings"_s, tr("Export &column headings"), gbOptions);
-    cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, tr("Export date"), gbOptions);
+    cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, tr("Export dat&e"), gbOptions);
     // The date column follows the region, as spreadsheets there read it;
     // scripts want one form wherever they run.
-    cbIsoDates = NewCheckBox(u"cbIsoDates"_s, tr("&ISO dates (2026-11-30), for scripts"), gbOptions);
+    cbIsoDates = NewCheckBox(u"cbIsoDates"_s, tr("ISO dates (2026-11-30), fo&r scripts"), gbOptions);
     cbIncludeArrivalTime = NewCheckBox(u"cbIncludeArrivalTime"_s, tr("Export &arrival time"), gbOptions);
     cbIncludeDepartureTime
         = NewCheckBox(u"cbIncludeDepartureTime"_s, tr("Export depart&ure time"), gbOptions);
     cbIncludeLunchTime = NewCheckBox(u"cbIncludeLunchTime"_s, tr("Export &lunch time"), gbOptions);
     cbIncludeExtraHours = NewCheckBox(u"cbIncludeExtraHours"_s, tr("Export e&xtra hours"), gbOptions);
     cbIncludeDailyHours = NewCheckBox(u"cbIncludeDailyHours"_s, tr("Export daily &hours"), gbOptions);
-    cbIncludeHolidays = NewCheckBox(u"cbIncludeHolidays"_s, tr("Export holidays"), gbOptions);
-    cbIncludeComments = NewCheckBox(u"cbIncludeComments"_s, tr("Export Comments"), gbOptions);
-    cbExportDeviations = NewCheckBox(u"cbExportDeviations"_s, tr("Export Deviations"), gbOptions);
+    cbIncludeHolidays = NewCheckBox(u"cbIncludeHolidays"_s, tr("Export hol&idays"), gbOptions);
+    cbIncludeComments = NewCheckBox(u"cbIncludeComments"_s, tr("Export Co&mments"), gbOptions);
+    cbExportDeviations = NewCheckBox(u"cbExportDeviations"_s, tr("Export De&viations"), gbOptions);
     cbBlankDays->setParent(gbOptions);
     cbBlankWeekendDays->setParent(gbOptions);
     cbShowTotalHours = NewCheckBox(u"cbShowTotalHours"_s, tr("Calculate &total hours"), gbOptions);

@@ -240,13 +240,14 @@ private:
         const bool subtotal = weekEnd && m_weekDays > 0;
         if (subtotal) {
             ++m_weeks;
-            // The week's figures of an unlisted day stand one column right of
-            // those of a listed day, under the heading Weekly: 49 blanks for
-            // a ten-character date and a three-letter day name.
+            // The week's figures of an unlisted day stand where a listed
+            // day's do, under the heading Weekly: the date and day name
+            // columns, Arrive and Depart (10 each), Lunch (9), Extra and
+            // Holiday (10 each) and Hours (9).
             if (!included)
                 AppendText(line,
-                    blanks(m_dateWidth + m_dayNameWidth + 36
-                        + 9 * (int(m_lunch) + int(m_extra) + int(m_holiday))));
+                    blanks(m_dateWidth + m_dayNameWidth + 6 + 10 + 10 + 9 * int(m_lunch)
+                        + 10 * (int(m_extra) + int(m_holiday)) + 9));
             AppendValue(line, m_weekSum, 0);
             AppendText(line, blanks(4));
             if (m_deviation) {

@@ -244,6 +244,7 @@ void TPreferencesForm::CreateTargetsPage()
     };
     for (const auto &day : days) {
         TTimeEdit *field = AddTimeField(QString::fromUtf16(day.field), day.setting, gbTargetHours);
+        field->setEnabled(true);
         QLabel *label = NewLabel(QString::fromUtf16(day.label), tr(day.caption), field, gbTargetHours);
         daysGrid->addWidget(label, day.row, day.column);
         daysGrid->addWidget(field, day.row, day.column + 1);
@@ -285,7 +286,9 @@ void TPreferencesForm::CreateTargetsPage()
     targetLayout->addLayout(weeklyRow);
     targetLayout->addLayout(lunchRow);
     targetLayout->addSpacing(8);
-    targetLayout->addWidget(NewLabel(u"laTargetHistory"_s, tr("H&istory"), m_targetHistory, gbTargetHours));
+    // The label's accelerator lands on the list, where the keys act.
+    targetLayout->addWidget(
+        NewLabel(u"laTargetHistory"_s, tr("H&istory"), m_targetHistory->Controls().first(), gbTargetHours));
     targetLayout->addWidget(m_targetHistory);
     targetLayout->addStretch();
 
@@ -522,13 +525,13 @@ void TPreferencesForm::ckRoundTimesClick()
 }
 
 // With daily deviation on, the weekly target is the sum of the day targets
-// and is not typed by hand.
+// and is not typed by hand. The day targets are always open: the balance,
+// the leave-at times and the weekly sum count with them whether or not the
+// sheet shows the daily deviation.
 void TPreferencesForm::ckDeviationClick()
 {
-    const bool daily = ckShowDeviationFromDailyTarget->isChecked();
-    for (TTimeEdit *day : std::as_const(m_dayTargets))
-        day->setEnabled(daily);
-    teWeeklyTarget->setEnabled(ckShowDeviationFromWeeklyTarget->isChecked() && !daily);
+    teWeeklyTarget->setEnabled(
+        ckShowDeviationFromWeeklyTarget->isChecked() && !ckShowDeviationFromDailyTarget->isChecked());
 }
 
 void TPreferencesForm::DayTargetChange()

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -42,6 +43,11 @@ TTargetHistoryList::TTargetHistoryList(QWidget *parent)
     btDeleteTargets = new QPushButton(tr("D&elete"), this);
     btDeleteTargets->setObjectName(u"btDeleteTargets"_s);
     btDeleteTargets->setEnabled(false);
+
+    // Up and Down choose an entry on the list, Delete deletes it.
+    auto *deleteKey
+        = new QShortcut(QKeySequence::Delete, lvTargetHistory, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, btDeleteTargets, &QPushButton::click);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

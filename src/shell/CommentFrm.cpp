@@ -111,7 +111,9 @@ void TCommentForm::SetCommentText(const QString &text)
 void TCommentForm::SetCommentDate(int date)
 {
     m_date = date;
-    laPrompt->setText(promptText() + u' ' + ShortDateText(date));
+    // The date's place in the sentence differs between languages.
+    laPrompt->setText(tr("%1 %2", "the prompt, then the day: Enter or select a comment for: 07/12/2026")
+                          .arg(promptText(), ShortDateText(date)));
     // A prompt longer than the design's, in another language, widens the
     // dialog rather than being cut off.
     const QMargins margins = layout()->contentsMargins();

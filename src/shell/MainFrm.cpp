@@ -37,6 +37,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 
@@ -127,7 +128,11 @@ TMainForm::TMainForm(TData &data, const QStringList &arguments, QWidget *parent)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Taking the window down moves the focus once more.
+    disconnect(m_focusWatch);
+}
 
 QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint)
 {
@@ -190,8 +195,11 @@ void TMainForm::CreateActions()
     connect(m_weekSheet, &TWeekSheet::CommentClicked, this, [this](QAbstractButton *button, int date) {
         RunReportingErrors([=, this] { btCommentClick(button, date); });
     });
-    connect(acTimeNow, &QAction::triggered, this,
-        [this] { RunReportingErrors([this] { m_weekSheet->EnterCurrentTime(); }); });
+    connect(acTimeNow, &QAction::triggered, this, [this] {
+        if (QWidget *field = WorkingFocus())
+            field->setFocus();
+        RunReportingErrors([this] { m_weekSheet->EnterCurrentTime(); });
+    });
 
     const auto toggle = [this](QAction *action, bool (TData::*getter)() const, void (TData::*setter)(bool)) {
         connect(action, &QAction::triggered, this,
@@ -211,49 +219,6 @@ void TMainForm::CreateActions()
     toggle(acShowLeaveAt, &TData::ShowLeaveAt, &TData::SetShowLeaveAt);
 
     acShowForm->setVisible(false);
-}
-
-void TMainForm::CreateMenus()
-{
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnFile"));
-    file->addActions({ acNew, acLoad, acSave, acSaveAs, acExport });
-    file->addSeparator();
-    file->addAction(acHideForm);
-    m_exitSeparator = file->addSeparator();
-    file->addAction(acExit);
-
-    m_showMenu = new QMenu(tr("&Show"), this);
-    m_showMenu->setObjectName(QStringLiteral("mnShow"));
-    m_showMenu->addActions({ acShowMenu, acShowToolbar });
-    m_showMenu->addSeparator();
-    m_showMenu->addActions({ acShowLunchTime, acShowExtraHours, acShowHols, acShowDailyDeviation,
-        acShowWeeklyDeviation, acShowComment, acShowBalance, acShowLeaveAt });
-
-    QMenu *view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("mnView"));
-    view->addActions({ acReport, acChart });
-    view->addMenu(m_showMenu);
-    view->addSeparator();
-    view->addAction(acOptions);
-
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnHelp"));
-    help->addAction(acHelp);
-    help->addSeparator();
-    help->addActions({ acGoToHomePage, acGoToOrvaneSoftwareWebsite });
-
-    // The window's pop-up menu is the way back to the menu bar when it is hidden.
-    m_popupMenu = new QMenu(this);
-    m_popupMenu->setObjectName(QStringLiteral("puWindow"));
-    m_popupMenu->addAction(acOptions);
-    m_popupMenu->addMenu(m_showMenu);
-
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->setObjectName(QStringLiteral("puTray"));
-    m_trayMenu->addActions({ acShowForm, acHideForm });
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(acExit);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -375,7 +340,7 @@ QString TMainForm::StatusText() const
 
 void TMainForm::acNewExecute()
 {
-    if (!QuerySaveChanges(tr("Hourframe has changed.\nSave data before creating a new hourframe?")))
+    if (!QuerySaveChanges(tr("The time card has changed.\nSave data before creating a new hourframe?")))
         return;
     m_timeRecorder->Clear();
     m_fileWatch->Forget();
@@ -402,7 +367,7 @@ void TMainForm::acLoadExecute()
     const QString path = Presenter().OpenFileName(this, options);
     if (path.isEmpty())
         return;
-    if (QuerySaveChanges(tr("Hourframe has changed.\nSave data before loading?")))
+    if (QuerySaveChanges(tr("The time card has changed.\nSave data before loading?")))
         OpenFile(path);
 }
 
@@ -585,7 +550,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     bool goOn = false;
     RunReportingErrors(
-        [&] { goOn = QuerySaveChanges(tr("Hourframe has changed.\nSave data before exiting?")); });
+        [&] { goOn = QuerySaveChanges(tr("The time card has changed.\nSave data before exiting?")); });
     if (goOn) {
         m_trayIcon->SetActive(false);
         event->accept();
@@ -597,17 +562,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent *event)
-{
-    m_popupMenu->popup(event->globalPos());
-}
-
 void TMainForm::ArrangeView()
 {
     m_trayIcon->SetActive(m_data.UseToolTray());
     const DrawingLock lock(this);
 
     menuBar()->setVisible(m_data.ShowMenu());
+    for (QShortcut *key : std::as_const(m_hiddenMenuKeys))
+        key->setEnabled(!m_data.ShowMenu());
     m_weekSheet->ArrangeRows(
         m_data.ShowLunchTime(), m_data.ShowExtraHours(), m_data.ShowHols(), m_data.ShowComment());
     m_weekSheet->SetResultRowsVisible(m_data.ShowDeviationFromDailyTarget(),
@@ -658,7 +620,7 @@ void TMainForm::UpdateActions()
     acShowExtraHours->setEnabled(!m_weekSheet->WeekHasExtra());
     acShowComment->setEnabled(!m_weekSheet->WeekHasComments());
     acShowHols->setEnabled(!m_weekSheet->WeekHasHolidays());
-    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(focusWidget()));
+    acTimeNow->setEnabled(m_weekSheet->IsArriveOrDepartField(WorkingFocus()));
     acHelp->setEnabled(HelpFileExists(m_data.HelpFile()));
     acHideForm->setVisible(HideFormAllowed());
     m_exitSeparator->setVisible(acHideForm->isVisible());

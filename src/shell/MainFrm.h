@@ -3,11 +3,13 @@
 #include "ui/Presenter.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 class QAbstractButton;
 class QAction;
 class QMenu;
+class QShortcut;
 class QToolBar;
 class TData;
 class TFileWatch;
@@ -39,7 +41,7 @@ public:
 
     void OpenFile(const QString &path);
     // The unsaved-changes check; true means go on. question is what the box
-    // asks, such as "Hourframe has changed.\nSave data before loading?".
+    // asks, such as "The time card has changed.\nSave data before loading?".
     bool QuerySaveChanges(const QString &question);
     void UpdateCaption();
     void CompleteStartUp();
@@ -93,6 +95,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // In logical pixels; Qt scales it with the screen.
@@ -101,6 +104,11 @@ private:
     QAction *CreateAction(const char *name, const QString &caption, const QString &hint);
     void CreateActions();
     void CreateMenus();
+    // The window's pop-up menu, opened by a key under the focused control.
+    void PopupFromKeyboard();
+    // The focused control, or the one that had the focus before the menu bar
+    // took it for the keyboard.
+    QWidget *WorkingFocus() const;
     void CreateToolBar();
     void LoadActionImages();
 
@@ -150,5 +158,8 @@ private:
     QMenu *m_popupMenu = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_exitSeparator = nullptr;
+    QList<QShortcut *> m_hiddenMenuKeys; // Alt and a menu's letter while the menu bar is hidden
+    QPointer<QWidget> m_focusBeforeMenuBar;
+    QMetaObject::Connection m_focusWatch; // ends before the window's parts go
     bool m_startUpDone = false;
 };

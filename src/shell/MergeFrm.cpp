@@ -93,6 +93,8 @@ TMergeForm::TMergeForm(const QList<DayConflict> &conflicts, const QString &their
     tbDays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tbDays->setSelectionMode(QAbstractItemView::NoSelection);
     tbDays->setFocusPolicy(Qt::NoFocus);
+    // Tab goes from the choices on to the buttons, not round the cells.
+    tbDays->setTabKeyNavigation(false);
     laPrompt->setBuddy(tbDays);
 
     for (qsizetype i = 0; i < conflicts.size(); ++i)

@@ -28,7 +28,7 @@ TDateEdit::TDateEdit(QWidget *parent)
 {
     m_text->setObjectName(QStringLiteral("Text"));
     // Room for the widest date of the format, with a little to spare.
-    const QString widest = FormatDayNumber(DayNumber::fromDate(QDate(2000, 12, 28)), DateFieldFormat());
+    const QString widest = FullYearDateText(DayNumber::fromDate(QDate(2000, 12, 28)));
     m_text->setMinimumWidth(m_text->fontMetrics().horizontalAdvance(widest + QStringLiteral("00")));
     m_calendarButton->setObjectName(QStringLiteral("CalendarButton"));
     m_calendarButton->setArrowType(Qt::DownArrow);
@@ -53,8 +53,7 @@ TDateEdit::TDateEdit(QWidget *parent)
 
 void TDateEdit::setDate(const QDate &date)
 {
-    const QString text
-        = date.isValid() ? FormatDayNumber(DayNumber::fromDate(date), DateFieldFormat()) : QString();
+    const QString text = date.isValid() ? FullYearDateText(DayNumber::fromDate(date)) : QString();
     if (text == m_text->text())
         return;
     m_text->setText(text);

@@ -226,27 +226,32 @@ void TWeekGrid::CreateWeekBox()
     connect(m_weekBox, &QComboBox::editTextChanged, this, [this] { WeekBoxEdited(); });
     connect(m_weekBox, &QComboBox::activated, this, [this] { WeekBoxCommitted(); });
 
-    m_acPreviousWeek = new QAction(QStringLiteral("<"), this);
-    m_acPreviousWeek->setObjectName(QStringLiteral("acPreviousWeek"));
-    m_acPreviousWeek->setToolTip(tr("Previous Week"));
-    m_acPreviousWeek->setStatusTip(tr("Previous Week"));
-    connect(m_acPreviousWeek, &QAction::triggered, this, [this] { WeekStepped(-7); });
-    m_acNextWeek = new QAction(QStringLiteral(">"), this);
-    m_acNextWeek->setObjectName(QStringLiteral("acNextWeek"));
-    m_acNextWeek->setToolTip(tr("Next Week"));
-    m_acNextWeek->setStatusTip(tr("Next Week"));
-    connect(m_acNextWeek, &QAction::triggered, this, [this] { WeekStepped(7); });
+    // The commands carry their menu captions; the buttons beside the box
+    // show only an arrow.
+    const auto weekCommand = [this](const char *name, const QString &caption, const QString &hint, int days) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+        connect(action, &QAction::triggered, this, [this, days] { WeekStepped(days); });
+        return action;
+    };
+    m_acPreviousWeek = weekCommand("acPreviousWeek", tr("&Previous Week"), tr("Previous Week"), -7);
+    m_acNextWeek = weekCommand("acNextWeek", tr("&Next Week"), tr("Next Week"), 7);
 
     const int buttonsLeft = m_weekBox->geometry().right() + 5;
-    m_btPreviousWeek = new QToolButton(this);
-    m_btPreviousWeek->setObjectName(QStringLiteral("btPreviousWeek"));
-    m_btPreviousWeek->setDefaultAction(m_acPreviousWeek);
-    m_btPreviousWeek->setFocusPolicy(Qt::NoFocus);
+    const auto weekButton = [this](const char *name, const QString &text, QAction *action) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(text);
+        button->setToolTip(action->toolTip());
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        return button;
+    };
+    m_btPreviousWeek = weekButton("btPreviousWeek", QStringLiteral("<"), m_acPreviousWeek);
     m_btPreviousWeek->setGeometry(buttonsLeft, WeekBoxTop, CommentButtonSize, FieldHeight);
-    m_btNextWeek = new QToolButton(this);
-    m_btNextWeek->setObjectName(QStringLiteral("btNextWeek"));
-    m_btNextWeek->setDefaultAction(m_acNextWeek);
-    m_btNextWeek->setFocusPolicy(Qt::NoFocus);
+    m_btNextWeek = weekButton("btNextWeek", QStringLiteral(">"), m_acNextWeek);
     m_btNextWeek->setGeometry(
         buttonsLeft + CommentButtonSize + 2, WeekBoxTop, CommentButtonSize, FieldHeight);
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 // What a screen reader says of each control: the day and the row, as the
@@ -34,7 +35,11 @@ void TWeekGrid::NameControls()
         day.hours->setAccessibleName(name(tr("Hours")));
         day.deviation->setAccessibleName(name(tr("Deviation")));
     }
-    m_weekBox->setAccessibleName(QString(m_weekBoxLabel->text()).remove(u'&'));
+    // The edit inside the box is what has the focus, and a screen reader
+    // names it before it reads the date.
+    const QString weekBoxName = QString(m_weekBoxLabel->text()).remove(u'&');
+    m_weekBox->setAccessibleName(weekBoxName);
+    m_weekBox->lineEdit()->setAccessibleName(weekBoxName);
     m_btPreviousWeek->setAccessibleName(m_acPreviousWeek->toolTip());
     m_btNextWeek->setAccessibleName(m_acNextWeek->toolTip());
     m_weeklyHours->setAccessibleName(tr("Weekly hours"));

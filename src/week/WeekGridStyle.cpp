@@ -60,6 +60,6 @@ int TWeekGrid::StyledWeekBoxWidth(int height) const
     for (int month = 1; month <= 12; ++month)
         for (int day = 22; day <= 28; ++day)
             widest = std::max(widest,
-                metrics.horizontalAdvance(ShortDateText(DayNumber::fromDate(QDate(2000, month, day)))));
+                metrics.horizontalAdvance(FullYearDateText(DayNumber::fromDate(QDate(2000, month, day)))));
     return widest + 2 * 2 + around;
 }

@@ -57,8 +57,8 @@ void TWeekSheet::InitWeek()
     QComboBox *box = WeekBox();
     box->clear();
     for (int weeks = -5; weeks <= 2; ++weeks)
-        box->addItem(ShortDateText(start + 7 * weeks));
-    box->setEditText(ShortDateText(start));
+        box->addItem(FullYearDateText(start + 7 * weeks));
+    box->setEditText(FullYearDateText(start));
     SelectWeekInList();
 
     // Before the first week is shown the days belong to no date, and a time
@@ -104,7 +104,7 @@ void TWeekSheet::ShowWeek()
         // Everything that can fail on a bad box text happens before the shown week changes.
         const int start = BoxWeekStart(0);
         m_weekStart = start;
-        const QString startText = ShortDateText(start);
+        const QString startText = FullYearDateText(start);
         if (WeekBox()->currentText() != startText)
             WeekBox()->setEditText(startText);
         SelectWeekInList();
@@ -299,7 +299,7 @@ int TWeekSheet::BoxWeekStart(int days) const
 
 void TWeekSheet::MoveWeek(int days)
 {
-    WeekBox()->setEditText(ShortDateText(BoxWeekStart(days)));
+    WeekBox()->setEditText(FullYearDateText(BoxWeekStart(days)));
     ShowWeek();
 }
 

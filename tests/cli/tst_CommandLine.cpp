@@ -58,6 +58,7 @@ class TestCommandLine : public QObject {
     QByteArray settings; // what the settings file holds, before and after every test
     QStringList runEnvironment; // NAME=value for the next runs
     QByteArray input; // their standard input
+    QString locale; // LC_ALL of the programs run
 
     QString path(const QString &name) const { return dir->filePath(name); }
     QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
@@ -105,7 +106,7 @@ class TestCommandLine : public QObject {
         for (const QString &name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANG"_s,
                  u"LANGUAGE"_s, u"LC_TIME"_s })
             environment.remove(name);
-        environment.insert(u"LC_ALL"_s, u"en_GB.UTF-8"_s);
+        environment.insert(u"LC_ALL"_s, locale);
         environment.insert(u"XDG_CONFIG_HOME"_s, path(u"config"_s));
         environment.insert(u"XDG_RUNTIME_DIR"_s, path(u"runtime"_s));
         environment.insert(u"HOURFRAME_NOW"_s, now);
@@ -133,6 +134,7 @@ private Q_SLOTS:
         dir = std::make_unique<QTemporaryDir>();
         runEnvironment.clear();
         input.clear();
+        locale = u"en_GB.UTF-8"_s;
         settings = SettingsFile;
         writeFile(settingsPath(), settings);
     }
@@ -751,15 +753,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("settingsFile");
-        QTest::newRow("PNG") << u"year.png"_s << true;
-        QTest::newRow("SVG") << u"year.svg"_s << true;
-        QTest::newRow("PDF, no settings file") << u"year.pdf"_s << false;
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArrayList>("words"); // the SVG's own text holds them
+        const QString english = u"en_GB.UTF-8"_s;
+        QTest::newRow("PNG") << u"year.png"_s << true << english << QByteArrayList();
+        QTest::newRow("SVG") << u"year.svg"_s << true << english
+                             << QByteArrayList { ">Hours a week, 28/12/2025 to 02/01/2027<", ">Balance<" };
+        // Title, axes and legend in the user's language, as the window has them.
+        QTest::newRow("SVG, German") << u"year.svg"_s << true << u"de_DE.UTF-8"_s
+                                     << QByteArrayList { ">Stunden pro Woche, 28.12.25 bis 02.01.27<",
+                                            ">Saldo in Stunden<", ">Soll<" };
+        QTest::newRow("PDF, no settings file") << u"year.pdf"_s << false << english << QByteArrayList();
     }
 
     void chart()
     {
         QFETCH(QString, name);
         QFETCH(bool, settingsFile);
+        QFETCH(QString, locale);
+        QFETCH(QByteArrayList, words);
+        this->locale = locale;
         if (!settingsFile)
             QVERIFY(QFile::remove(settingsPath()));
         writeFile(path(u"year.hf"_s), "30/11/2026,8:,17:,:30\r\n1/12/2026,8:,16:\r\n2/12/2026,,,,,7:30\r\n");
@@ -767,6 +780,8 @@ private Q_SLOTS:
             { u"chart"_s, u"year.hf"_s, u"--period"_s, u"2026"_s, u"-o"_s, name, u"--size"_s, u"800x450"_s });
         QCOMPARE(result.status, 0);
         QCOMPARE(result.out + result.err, QByteArray());
+        for (const QByteArray &word : words)
+            QVERIFY2(readFile(path(name)).contains(word), word.constData());
         // The width and height of a PNG file's header.
         const auto pngSize = [](const QByteArray &png) {
             return png.startsWith("\x89PNG\r\n") ? QSize(qFromBigEndian<qint32>(png.constData() + 16),

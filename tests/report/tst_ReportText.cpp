@@ -165,6 +165,17 @@ private Q_SLOTS:
         TReportSettings quiet = noBlankDays;
         quiet.ReportCalculateTotalHours = false;
         quiet.ReportCalculateAverageHours = false;
+        // A week that ends on an unlisted day has its subtotal under Weekly
+        // whichever columns are shown.
+        TReportSettings everyColumn = quiet;
+        everyColumn.ShowExtraHours = everyColumn.ShowHols = true;
+        everyColumn.IncludeHolsInTotal = false;
+        QTest::newRow("every column, week ends unlisted")
+            << QByteArray("30/11/2026,8:,16:,,1:,2:\r\n") << QDate(2026, 11, 30) << QDate(2026, 12, 6)
+            << everyColumn
+            << QStringList { heading + u"Lunch    Extra     Holiday   Hours    Weekly"_s,
+                   u"30/11/2026   Mon   08:00     16:00"_s + blanks(14) + u"01:00     02:00     09:00"_s,
+                   blanks(77) + u"09:00"_s };
         QTest::newRow("totals beyond 32 bits")
             << QByteArray("30/11/2026,,,,33333333:20\r\n1/12/2026,,,,33333333:20\r\n") << QDate(2026, 11, 30)
             << QDate(2026, 12, 6) << quiet
@@ -236,6 +247,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines"); // heading and days
 
         const QString times = u"08:00     16:00"_s + blanks(14) + u"08:00"_s;
+        // A week's subtotal on a day not listed stands under Weekly.
+        const auto subtotal = [](const QString &heading) -> QString {
+            return blanks(heading.indexOf(u"Weekly"_s)) + u"08:00"_s;
+        };
         QTest::newRow("one-digit day and month")
             << TestSupport::withDateFormat(u'/', u"d/M/yyyy"_s) << QDate(2026, 1, 1) << QDate(2026, 1, 1)
             << QStringList { u"Date         Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
@@ -243,19 +258,22 @@ private Q_SLOTS:
         QTest::newRow("month names, a month")
             << TestSupport::withDateFormat(u' ', u"d MMM yyyy"_s) << QDate(2026, 11, 1) << QDate(2026, 11, 10)
             << QStringList { u"Date          Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
-                   u"2 Nov 2026    Mon   "_s + times, blanks(59) + u"08:00"_s,
+                   u"2 Nov 2026    Mon   "_s + times,
+                   subtotal(u"Date          Day   Arrive    Depart    Lunch    Hours    Weekly"_s),
                    u"10 Nov 2026   Tue   "_s + times };
         QTest::newRow("two-digit year")
             << TestSupport::withDateFormat(u'.', u"dd.MM.yy"_s) << QDate(2026, 11, 2) << QDate(2026, 11, 8)
             << QStringList { u"Date       Day   Arrive    Depart    Lunch    Hours    Weekly"_s,
-                   u"02.11.26   Mon   "_s + times, blanks(56) + u"08:00"_s };
+                   u"02.11.26   Mon   "_s + times,
+                   subtotal(u"Date       Day   Arrive    Depart    Lunch    Hours    Weekly"_s) };
         Regional::Settings french = TestSupport::englishSettings();
         french.shortDayNames
             = QStringList { u"dim."_s, u"lun."_s, u"mar."_s, u"mer."_s, u"jeu."_s, u"ven."_s, u"sam."_s };
         QTest::newRow("four-letter day names")
             << french << QDate(2026, 11, 2) << QDate(2026, 11, 8)
             << QStringList { u"Date         Day    Arrive    Depart    Lunch    Hours    Weekly"_s,
-                   u"02/11/2026   lun.   "_s + times, blanks(59) + u"08:00"_s };
+                   u"02/11/2026   lun.   "_s + times,
+                   subtotal(u"Date         Day    Arrive    Depart    Lunch    Hours    Weekly"_s) };
     }
 
     void columnsLineUp()

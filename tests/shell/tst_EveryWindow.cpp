@@ -8,8 +8,10 @@
 #include "settings/PreferencesFrm.h"
 #include "shell/CommentFrm.h"
 #include "shell/MainFrm.h"
+#include "shell/MergeFrm.h"
 #include "support/WindowTestEnvironment.h"
 #include "ui/DateEdit.h"
+#include "ui/NamedWidgets.h"
 #include "ui/Printers.h"
 #include "ui/TimeEdit.h"
 
@@ -28,9 +30,11 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QWidgetAction>
 
 #include <functional>
 #include <memory>
@@ -40,6 +44,16 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(Regional::Settings)
 
 namespace {
+
+// Monday 7 December 2026, arrived at 8:00 here and at 9:00 in the file.
+DayConflict Conflict()
+{
+    DayRecord mine, theirs;
+    mine.Date = theirs.Date = 46363;
+    mine.Arrive = 480;
+    theirs.Arrive = 540;
+    return { mine.Date, { mine }, { theirs } };
+}
 
 // Every window of the program, as the user opens it, with the settings and
 // the store it needs.
@@ -59,6 +73,7 @@ struct Windows {
             { u"comment"_s, [&] { return new TCommentForm(data); } },
             { u"chart options"_s, [&] { return new TChartOptionsForm(data, &store); } },
             { u"chart"_s, [&] { return new TChartForm(data, &store); } },
+            { u"merge"_s, [&] { return new TMergeForm({ Conflict() }, u"week.hf"_s); } },
         };
         std::unique_ptr<QWidget> widget(windows.at(window)());
         widget->show();
@@ -67,7 +82,28 @@ struct Windows {
 };
 
 const QStringList AllWindows { u"main"_s, u"Preferences"_s, u"report options"_s, u"export options"_s,
-    u"report"_s, u"comment"_s, u"chart options"_s, u"chart"_s };
+    u"report"_s, u"comment"_s, u"chart options"_s, u"chart"_s, u"merge"_s };
+// The windows that end with OK or Cancel.
+const QStringList Dialogs { u"Preferences"_s, u"report options"_s, u"export options"_s, u"comment"_s,
+    u"chart options"_s, u"merge"_s };
+
+// The control a keyboard focus meant for widget lands on.
+QWidget *focusTarget(QWidget *widget)
+{
+    while (widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+
+// Shows the window, active as under the user's hand, and makes OK possible
+// where it waits for a file name.
+void activate(QWidget *window)
+{
+    if (auto *file = window->findChild<QLineEdit *>(u"edFilename"_s))
+        file->setText(u"week.csv"_s);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
 
 QString spoken(QWidget *widget)
 {
@@ -184,6 +220,7 @@ private Q_SLOTS:
         QTest::newRow("a day's hours") << u"main"_s << u"teWedHours"_s << u"Wednesday, Hours"_s;
         QTest::newRow("Weekly hours") << u"main"_s << u"teWeeklyHours"_s << u"Weekly hours"_s;
         QTest::newRow("Balance") << u"main"_s << u"teBalance"_s << u"Balance"_s;
+        QTest::newRow("week box") << u"main"_s << u"cbWeekBeginning"_s << u"Week beginning"_s;
         QTest::newRow("opening balance") << u"Preferences"_s << u"teBalanceOpening"_s << u"Opening balance"_s;
         QTest::newRow("weekly target")
             << u"Preferences"_s << u"teWeeklyTarget"_s << u"Weekly target, hours"_s;
@@ -199,6 +236,10 @@ private Q_SLOTS:
         if (!control.isEmpty()) {
             auto *widget = shown->findChild<QWidget *>(control);
             QVERIFY2(widget, qPrintable(control));
+            // An editable box has the focus in the edit inside it; the box
+            // itself is named by its value on this desktop.
+            if (auto *box = qobject_cast<QComboBox *>(widget); box && box->lineEdit())
+                widget = box->lineEdit();
             QCOMPARE(spoken(widget), name);
             return;
         }
@@ -249,18 +290,22 @@ private Q_SLOTS:
         QVERIFY2(collisions.isEmpty(), qPrintable(collisions.join(u"; "_s)));
     }
 
-    // The toolbar's buttons take no focus: the keyboard reaches each of
-    // their commands through a menu of the menu bar, by its accelerator.
+    // The toolbar's buttons and the week buttons take no focus: the keyboard
+    // reaches each of their commands through a menu of the menu bar, by its
+    // accelerator.
     void toolbarCommandsInMenus_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("report") << u"report"_s;
-        QTest::newRow("chart") << u"chart"_s;
+        QTest::addColumn<QStringList>("buttons"); // commands of buttons outside the toolbars
+        QTest::newRow("main") << u"main"_s << QStringList { u"acPreviousWeek"_s, u"acNextWeek"_s };
+        QTest::newRow("report") << u"report"_s << QStringList();
+        QTest::newRow("chart") << u"chart"_s << QStringList();
     }
 
     void toolbarCommandsInMenus()
     {
         QFETCH(QString, window);
+        QFETCH(QStringList, buttons);
         Windows windows;
         const auto shown = windows.open(window);
         QSet<QAction *> inMenus;
@@ -268,9 +313,136 @@ private Q_SLOTS:
             for (QAction *action : title->menu()->actions())
                 if (!QKeySequence::mnemonic(action->text()).isEmpty())
                     inMenus << action;
+        QList<QAction *> commands;
         for (auto *toolbar : shown->findChildren<QToolBar *>())
             for (QAction *action : toolbar->actions())
-                QVERIFY2(action->isSeparator() || inMenus.contains(action), qPrintable(action->text()));
+                if (!action->isSeparator() && !qobject_cast<QWidgetAction *>(action))
+                    commands << action;
+        for (const QString &name : buttons)
+            commands << shown->findChild<QAction *>(name);
+        for (QAction *action : commands)
+            QVERIFY2(action && inMenus.contains(action), qPrintable(action ? action->text() : u"?"_s));
+    }
+
+    // Tab reaches OK and Cancel from every dialog and every Preferences page.
+    void okAndCancelByTab_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("page"); // of a tabbed dialog; -1 for none
+        for (const QString &window : Dialogs)
+            if (window != u"Preferences")
+                QTest::newRow(qPrintable(window)) << window << -1;
+        Windows windows;
+        const auto preferences = windows.open(u"Preferences"_s);
+        auto *pages = preferences->findChild<QTabWidget *>();
+        for (int page = 0; page < pages->count(); ++page)
+            QTest::addRow("Preferences, %s", qPrintable(AccessibleText(pages->tabText(page))))
+                << u"Preferences"_s << page;
+    }
+
+    void okAndCancelByTab()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, page);
+        Windows windows;
+        const auto shown = windows.open(window);
+        activate(shown.get());
+        if (page >= 0) {
+            auto *pages = shown->findChild<QTabWidget *>();
+            pages->setCurrentIndex(page);
+            pages->tabBar()->setFocus(Qt::TabFocusReason);
+        }
+        QSet<QString> reached;
+        for (int tab = 0; tab < 80 && !(reached.contains(u"btOk"_s) && reached.contains(u"btCancel"_s));
+             ++tab) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::keyClick(focused, Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QVERIFY2(reached.contains(u"btOk"_s), qPrintable(QStringList(reached.values()).join(u", "_s)));
+        QVERIFY(reached.contains(u"btCancel"_s));
+    }
+
+    // Every accelerator of a label or a check box lands on a visible, enabled
+    // control that takes the focus: its buddy or itself. A control that is
+    // disabled at the moment is left out, as its accelerator does nothing.
+    void acceleratorsLand_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("language");
+        for (const QString &language : { u"en"_s, u"de"_s, u"fr"_s })
+            for (const QString &window : { u"main"_s, u"Preferences"_s, u"report options"_s,
+                     u"export options"_s, u"comment"_s, u"chart options"_s })
+                QTest::addRow("%s, %s", qPrintable(window), qPrintable(language)) << window << language;
+    }
+
+    void acceleratorsLand()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, language);
+        const TestSupport::Language translation(language);
+        Windows windows;
+        const auto shown = windows.open(window);
+        activate(shown.get());
+        auto *pages = shown->findChild<QTabWidget *>();
+        QStringList astray;
+        int keys = 0;
+        for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
+            if (pages)
+                pages->setCurrentIndex(page);
+            for (auto *widget : shown->findChildren<QWidget *>()) {
+                const QKeySequence key = QKeySequence::mnemonic(captionOf(widget));
+                auto *label = qobject_cast<QLabel *>(widget);
+                QWidget *target = label ? label->buddy() : widget;
+                if (key.isEmpty() || qobject_cast<QPushButton *>(widget) || !widget->isVisible()
+                    || !target->isEnabled())
+                    continue;
+                ++keys;
+                QTest::keySequence(QApplication::focusWidget(), key);
+                QWidget *focused = QApplication::focusWidget();
+                if (focused != focusTarget(target) || !focused->isVisible() || !focused->isEnabled()
+                    || focused->focusPolicy() == Qt::NoFocus)
+                    astray << key.toString() + u" \""_s + captionOf(widget) + u"\" -> "_s
+                            + (focused ? focused->objectName() : u"nothing"_s);
+            }
+        }
+        QVERIFY(keys > 0);
+        QVERIFY2(astray.isEmpty(), qPrintable(astray.join(u"; "_s)));
+    }
+
+    // The window's pop-up menu opens from the keyboard over the sheet, and
+    // Alt with a menu's letter opens that menu while the menu bar is hidden.
+    void menusByKeys_data()
+    {
+        QTest::addColumn<bool>("menuBar");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("menu");
+        const QKeySequence menuKey(Qt::Key_Menu), shiftF10(Qt::SHIFT | Qt::Key_F10);
+        QTest::newRow("Menu key") << true << menuKey << u"puWindow"_s;
+        QTest::newRow("Shift+F10") << true << shiftF10 << u"puWindow"_s;
+        QTest::newRow("Menu key, menu bar hidden") << false << menuKey << u"puWindow"_s;
+        QTest::newRow("Shift+F10, menu bar hidden") << false << shiftF10 << u"puWindow"_s;
+        QTest::newRow("Alt+V, menu bar hidden") << false << QKeySequence(Qt::ALT | Qt::Key_V) << u"mnView"_s;
+        QTest::newRow("Alt+W, menu bar hidden") << false << QKeySequence(Qt::ALT | Qt::Key_W) << u"mnWeek"_s;
+    }
+
+    void menusByKeys()
+    {
+        QFETCH(bool, menuBar);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, menu);
+        Windows windows;
+        windows.data.SetShowMenu(menuBar);
+        const auto shown = windows.open(u"main"_s);
+        activate(shown.get());
+        auto *field = shown->findChild<QWidget *>(u"teMonArrive"_s);
+        field->setFocus();
+        QTest::keySequence(field, key);
+        QWidget *popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QCOMPARE(popup->objectName(), menu);
+        popup->close();
     }
 
     // The date fields of the report, export and balance read what is typed

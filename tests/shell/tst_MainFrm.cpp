@@ -334,7 +334,7 @@ private Q_SLOTS:
         QCOMPARE(env->script.fileDialogs.size(), 1);
         QCOMPARE(env->script.fileDialogs[0].title, u"Open Hourframe"_s);
         QCOMPARE(env->script.questionTexts(),
-            QStringList { u"Hourframe has changed.\nSave data before loading?"_s });
+            QStringList { u"The time card has changed.\nSave data before loading?"_s });
         QCOMPARE(env->script.questions[0].buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
         QCOMPARE(form->windowTitle(), u"Hourframe"_s);
@@ -384,7 +384,7 @@ private Q_SLOTS:
         env->script.answers.enqueue(answer);
         form->acNew->trigger();
         QCOMPARE(env->script.questionTexts(),
-            QStringList { u"Hourframe has changed.\nSave data before creating a new hourframe?"_s });
+            QStringList { u"The time card has changed.\nSave data before creating a new hourframe?"_s });
         QCOMPARE(field("teMonArrive")->text().isEmpty(), cleared);
         QCOMPARE(form->windowTitle(), cleared ? u"Hourframe [Untitled]"_s : u"Hourframe"_s);
     }
@@ -419,7 +419,7 @@ private Q_SLOTS:
         form->acExit->trigger();
         QCOMPARE(env->script.questionTexts(),
             autoSave ? QStringList {}
-                     : QStringList { u"Hourframe has changed.\nSave data before exiting?"_s });
+                     : QStringList { u"The time card has changed.\nSave data before exiting?"_s });
         QCOMPARE(!form->isVisible(), closed);
         QCOMPARE(form->TimeRecorder().GetArrive(DayNumber::fromDate(QDate(2026, 12, 7))), 480);
     }

@@ -3,6 +3,10 @@
 
 check_translations.py LUPDATE SOURCE_DIR TS_FILE...
 
+A text handed to a helper of the program's own that translates its argument
+(such as translated("...")) fails as well unless QT_TRANSLATE_NOOP marks it:
+lupdate does not read such a call, so the text would reach the user in English.
+
 Each .ts file is brought up to date with the sources in a temporary copy, as
 the target update_translations would, so that a text added to the code but not
 yet to the .ts files fails too. Then every text must have a finished
@@ -70,9 +74,35 @@ def problems_of(key, translation, kind, language):
     return found
 
 
+# A function of one text argument, and its body.
+HELPER = re.compile(r'QString\s+(\w+)\s*\(\s*const\s+char\s*\*\s*(\w+)\s*\)\s*\{([^{}]*)\}')
+
+
+def unseen_texts(sources):
+    """Texts handed as literals to a translating helper, where lupdate does not see them."""
+    found = []
+    for folder, _, files in os.walk(sources):
+        for name in sorted(files):
+            if not name.endswith(('.cpp', '.h')):
+                continue
+            path = os.path.join(folder, name)
+            with open(path, encoding='utf-8') as source:
+                code = source.read()
+            helpers = {m.group(1) for m in HELPER.finditer(code)
+                       if re.search(r'\b(translate|tr)\s*\(.*\b%s\b' % m.group(2), m.group(3), re.S)}
+            for helper in helpers:
+                for call in re.finditer(r'\b%s\(\s*("(?:[^"\\]|\\.)*")' % helper, code):
+                    line = code.count('\n', 0, call.start()) + 1
+                    found.append('%s:%d: %s passes through %s(), which lupdate does not read, and reaches the '
+                                 'user untranslated: mark it with QT_TRANSLATE_NOOP.'
+                                 % (os.path.relpath(path, os.path.dirname(os.path.abspath(sources))), line,
+                                    call.group(1), helper))
+    return found
+
+
 def main():
     lupdate, sources, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
-    failures = []
+    failures = unseen_texts(sources)
     with tempfile.TemporaryDirectory() as temporary:
         for ts in ts_files:
             name = os.path.basename(ts)
