@@ -3,6 +3,8 @@
 # period of realistic 10-year and 100-year data files, with hyperfine in one
 # run, against two floors: a minimal program that only reads the file with
 # std::getline and cuts it at commas, and `cat FILE` (output to /dev/null).
+# Then `hourframe balance --weeks` on the 100-year file and on the same file
+# with its last line moved to the top, which must cost no more.
 #
 #   bench/cli.sh [BUILD_FOLDER]     default build/release, configured here
 set -euo pipefail
@@ -21,6 +23,7 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 # 261 working days a year, up to the end of 2025.
 "$build/bench/hourframe_load_peak" --generate "$work/10y.hf" 2610 2016-01-01
 "$build/bench/hourframe_load_peak" --generate "$work/100y.hf" 26100 1926-01-01
+{ tail -n 1 "$work/100y.hf"; head -n -1 "$work/100y.hf"; } > "$work/100y-unsorted.hf"
 ls -l "$work"/*.hf | awk '{ print $5, $9 }'
 
 hf="$build/bin/hourframe"
@@ -33,6 +36,8 @@ for years in 10 100; do
         "$hf report $file --from $first --to 2025-12-31"
         "$hf export $file --from $first --to 2025-12-31")
 done
+commands+=("$hf balance $work/100y.hf --weeks --as-of 2025-12-31"
+    "$hf balance $work/100y-unsorted.hf --weeks --as-of 2025-12-31")
 
 nice hyperfine -N --warmup 10 --min-runs 50 --export-csv "$work/times.csv" "${commands[@]}" >/dev/null
 
@@ -47,4 +52,5 @@ awk -F, -v floor="$floor" '
     END {
         printf "\n10 years:  report %.1fx, export %.1fx the getline floor\n", mean[3] / mean[2], mean[4] / mean[2]
         printf "100 years: report %.1fx, export %.1fx the 10-year run\n", mean[7] / mean[3], mean[8] / mean[4]
+        printf "balance --weeks, one line out of order: %.2fx the sorted file\n", mean[10] / mean[9]
     }' "$work/times.csv"

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         Translations::Install(Translations::FolderFor(
             QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromLauncher));
-        return Cli::Main(QCoreApplication::arguments().mid(1));
+        return Cli::Main(argc, argv);
     }
     // The window gets the same arguments, a data file name among them.
     const std::string window = windowProgram();

@@ -100,7 +100,8 @@ int TTimeRecorder::FindDay(double date) const
         m_records.cbegin(), sortedEnd, day, [](const DayRecord &record, int d) { return record.Date < d; });
     if (it != sortedEnd && it->Date == day)
         return static_cast<int>(it - m_records.cbegin());
-    return m_laterFirst.value(day, -1);
+    const auto later = m_laterFirst.find(day);
+    return later == m_laterFirst.end() ? -1 : later->second;
 }
 
 bool TTimeRecorder::HasDay(double date) const
@@ -131,10 +132,12 @@ int TTimeRecorder::appendRecord(DayRecord &&record)
     const qsizetype index = m_records.size();
     if (index >= std::numeric_limits<int>::max())
         throw RangeError(QCoreApplication::translate("TTimeRecorder", "The document cannot hold more days"));
+    // The hint at the end costs nothing when the records after one out of
+    // order come in order, as they mostly do.
     if (m_sortedCount == index && (index == 0 || m_records.constLast().Date <= record.Date))
         ++m_sortedCount;
-    else if (!m_laterFirst.contains(record.Date))
-        m_laterFirst.insert(record.Date, static_cast<int>(index));
+    else
+        m_laterFirst.try_emplace(m_laterFirst.end(), record.Date, static_cast<int>(index));
     m_records.append(std::move(record));
     return static_cast<int>(index);
 }
@@ -328,10 +331,8 @@ void TTimeRecorder::ReplaceRecords(QList<DayRecord> records)
     const auto byDate = [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; };
     m_sortedCount = std::is_sorted_until(m_records.cbegin(), m_records.cend(), byDate) - m_records.cbegin();
     m_laterFirst.clear();
-    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i) {
-        if (!m_laterFirst.contains(m_records[i].Date))
-            m_laterFirst.insert(m_records[i].Date, static_cast<int>(i));
-    }
+    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i)
+        m_laterFirst.try_emplace(m_laterFirst.end(), m_records[i].Date, static_cast<int>(i));
     m_earliestDate = 0;
     for (const DayRecord &record : std::as_const(m_records)) {
         if (m_earliestDate == 0 || m_earliestDate > record.Date)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -9,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 class QIODevice;
 
@@ -152,8 +152,8 @@ public:
 
     // Calls visit(const DayRecord &) once for every date from first to last
     // (both included) that has a record, with the record the getters read
-    // for it; in ascending order of date for a sorted store. A long period
-    // costs one pass over its records, not one lookup per day.
+    // for it, in ascending order of date. A period costs a pass over its own
+    // records, not one lookup per day nor a look at the records outside it.
     template<class Visit> void VisitDays(int first, int last, Visit &&visit) const;
 
 Q_SIGNALS:
@@ -172,9 +172,12 @@ private:
     QList<DayRecord> m_records;
     // m_records[0, m_sortedCount) is in ascending order of Date and is searched
     // by bisection; m_laterFirst maps each date of the records after it to
-    // the first of them. Together they give exactly what a linear scan gives.
+    // the first of them, in order of date, so that a period of them is found
+    // without looking at the others however many there are (a file with one
+    // day out of order near its top has nearly all its records here).
+    // Together they give exactly what a linear scan gives.
     qsizetype m_sortedCount = 0;
-    QHash<int, int> m_laterFirst;
+    std::map<int, int> m_laterFirst;
 
     QStringList m_recentComments;
     QSet<TimeRecorderDetail::CommentKey> m_recentKeys;
@@ -188,20 +191,25 @@ template<class Visit> void TTimeRecorder::VisitDays(int first, int last, Visit &
 {
     const auto begin = m_records.cbegin();
     const auto sortedEnd = begin + m_sortedCount;
-    const auto before = [](const DayRecord &record, int day) { return record.Date < day; };
-    const auto sortedHas = [&](int day) {
-        const auto it = std::lower_bound(begin, sortedEnd, day, before);
-        return it != sortedEnd && it->Date == day;
-    };
-    // Of several records of one date in the sorted part, the first is the one read.
-    for (auto it = std::lower_bound(begin, sortedEnd, first, before); it != sortedEnd && it->Date <= last;
-         ++it) {
-        if (it == begin || (it - 1)->Date != it->Date)
-            visit(*it);
+    auto sorted = std::lower_bound(
+        begin, sortedEnd, first, [](const DayRecord &record, int day) { return record.Date < day; });
+    auto later = m_laterFirst.lower_bound(first);
+    const auto laterEnd = m_laterFirst.upper_bound(last);
+    // The two parts merged by date; a later record is read only for a date
+    // the sorted part lacks, and of several records of one date in the sorted
+    // part the first is the one read.
+    while (sorted != sortedEnd && sorted->Date <= last) {
+        if (later != laterEnd && later->first < sorted->Date) {
+            visit(m_records[later->second]);
+            ++later;
+            continue;
+        }
+        if (later != laterEnd && later->first == sorted->Date)
+            ++later;
+        visit(*sorted);
+        const int date = sorted->Date;
+        while (++sorted != sortedEnd && sorted->Date == date) { }
     }
-    // A later record is read only for a date the sorted part lacks.
-    for (auto it = m_laterFirst.cbegin(); it != m_laterFirst.cend(); ++it) {
-        if (it.key() >= first && it.key() <= last && !sortedHas(it.key()))
-            visit(m_records[it.value()]);
-    }
+    for (; later != laterEnd; ++later)
+        visit(m_records[later->second]);
 }

@@ -320,21 +320,27 @@ private Q_SLOTS:
     void enterCurrentTime_data()
     {
         QTest::addColumn<QTime>("now");
+        QTest::addColumn<quint32>("roundTo");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("half minute to even, up") << QTime(8, 7, 30) << QStringLiteral("08:08") << 488;
-        QTest::newRow("half minute to even, down") << QTime(8, 8, 30) << QStringLiteral("08:08") << 488;
-        QTest::newRow("just before midnight") << QTime(23, 59, 45) << QStringLiteral("24:00") << 0;
+        QTest::newRow("half minute to even, up") << QTime(8, 7, 30) << 1u << QStringLiteral("08:08") << 488;
+        QTest::newRow("half minute to even, down") << QTime(8, 8, 30) << 1u << QStringLiteral("08:08") << 488;
+        // Never the 0:00 that starts the day that is ending.
+        QTest::newRow("just before midnight") << QTime(23, 59, 45) << 1u << QStringLiteral("23:59") << 1439;
+        QTest::newRow("rounded up to midnight") << QTime(23, 58) << 5u << QStringLiteral("23:55") << 1435;
+        QTest::newRow("rounded as usual before") << QTime(23, 52) << 5u << QStringLiteral("23:50") << 1430;
     }
 
     void enterCurrentTime()
     {
         QFETCH(QTime, now);
+        QFETCH(quint32, roundTo);
         QFETCH(QString, text);
         QFETCH(int, value);
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), now));
         TTimeEdit edit;
         edit.SetBlankIfSubZero(true);
+        edit.SetRoundTo(roundTo);
         QSignalSpy changes(&edit, &TTimeEdit::OnChange);
         edit.EnterCurrentTime();
         QCOMPARE(edit.text(), text);

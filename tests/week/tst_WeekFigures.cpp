@@ -61,25 +61,6 @@ private Q_SLOTS:
         QVERIFY(!met.hoursShort);
         QCOMPARE(met.shortfall, qint64(0));
     }
-
-    void roundedTimeOfDay_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("roundTo");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("up to 15") << 488 << 15 << 495;
-        QTest::newRow("tie to even step, down") << 485 << 10 << 480;
-        QTest::newRow("tie to even step, up") << 495 << 10 << 500;
-        QTest::newRow("past midnight wraps") << 1438 << 5 << 0;
-    }
-
-    void roundedTimeOfDay()
-    {
-        QFETCH(int, minutes);
-        QFETCH(int, roundTo);
-        QFETCH(int, expected);
-        QCOMPARE(RoundedTimeOfDay(minutes, roundTo), expected);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestWeekFigures)
