@@ -8,7 +8,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 
@@ -168,16 +169,20 @@ private:
     // file are stored once.
     void rememberComment(QString &comment);
     void addReadRecord(DayRecord &record);
+    void addLater(int date, int index);
+    void settleLater() const;
 
     QList<DayRecord> m_records;
     // m_records[0, m_sortedCount) is in ascending order of Date and is searched
-    // by bisection; m_laterFirst maps each date of the records after it to
-    // the first of them, in order of date, so that a period of them is found
-    // without looking at the others however many there are (a file with one
-    // day out of order near its top has nearly all its records here).
-    // Together they give exactly what a linear scan gives.
+    // by bisection. m_later holds each date of the records after it with the
+    // index of the first of them, in order of date up to m_laterSettled; what
+    // was added since is merged in by the next lookup, so a file in any order
+    // costs one sort, and a period of the later records is found by bisection
+    // too (a file with one day out of order near its top has nearly all its
+    // records there). Together they give exactly what a linear scan gives.
     qsizetype m_sortedCount = 0;
-    std::map<int, int> m_laterFirst;
+    mutable std::vector<std::pair<int, int>> m_later;
+    mutable std::size_t m_laterSettled = 0;
 
     QStringList m_recentComments;
     QSet<TimeRecorderDetail::CommentKey> m_recentKeys;
@@ -193,8 +198,10 @@ template<class Visit> void TTimeRecorder::VisitDays(int first, int last, Visit &
     const auto sortedEnd = begin + m_sortedCount;
     auto sorted = std::lower_bound(
         begin, sortedEnd, first, [](const DayRecord &record, int day) { return record.Date < day; });
-    auto later = m_laterFirst.lower_bound(first);
-    const auto laterEnd = m_laterFirst.upper_bound(last);
+    settleLater();
+    const auto byDate = [](const std::pair<int, int> &entry, int day) { return entry.first < day; };
+    auto later = std::lower_bound(m_later.cbegin(), m_later.cend(), first, byDate);
+    const auto laterEnd = m_later.cend();
     // The two parts merged by date; a later record is read only for a date
     // the sorted part lacks, and of several records of one date in the sorted
     // part the first is the one read.
@@ -210,6 +217,6 @@ template<class Visit> void TTimeRecorder::VisitDays(int first, int last, Visit &
         const int date = sorted->Date;
         while (++sorted != sortedEnd && sorted->Date == date) { }
     }
-    for (; later != laterEnd; ++later)
+    for (; later != laterEnd && later->first <= last; ++later)
         visit(m_records[later->second]);
 }

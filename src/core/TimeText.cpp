@@ -141,18 +141,17 @@ QString SplitAtDelimiter(QString &rest, QStringView delimiters)
 namespace {
 
 // The hours and minutes of a typed time as written, before a time of day's
-// hours are reduced below 24; signed tells whether a part carried a sign,
-// which "-0" keeps where its value cannot.
+// hours are reduced below 24; negative tells whether a part carried a minus
+// sign, which "-0" keeps where its value cannot.
 struct TypedParts {
     qint64 hours = 0;
     qint64 minutes = 0;
-    bool signed_ = false;
+    bool negative = false;
 };
 
 int readTypedPart(QStringView text, TypedParts &parts)
 {
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
-        parts.signed_ = true;
+    parts.negative = parts.negative || text.startsWith(u'-');
     return ParseDecimalInt(text);
 }
 
@@ -192,6 +191,7 @@ ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind)
     parsed.value = checkedMinutes(parts.hours * 60 + parts.minutes, text);
     parsed.hours = static_cast<int>(parts.hours);
     parsed.minutes = static_cast<int>(parts.minutes);
+    parsed.negative = parts.negative;
     return parsed;
 }
 
@@ -209,7 +209,7 @@ int ParseClockTime(const QString &text)
     } catch (const ConversionError &) {
         throw notATimeOfDay();
     }
-    if (parts.signed_ || parts.hours < 0 || parts.hours > 23 || parts.minutes < 0 || parts.minutes > 59)
+    if (parts.negative || parts.hours < 0 || parts.hours > 23 || parts.minutes < 0 || parts.minutes > 59)
         throw notATimeOfDay();
     return static_cast<int>(parts.hours * 60 + parts.minutes);
 }

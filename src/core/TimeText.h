@@ -41,6 +41,7 @@ struct ParsedTime {
     int value = -1; // hours * 60 + minutes; -1 for a blank text
     int hours = -1;
     int minutes = -1;
+    bool negative = false; // a part has a minus sign, as "-0:45" has
 };
 
 // Reads a typed time. A blank text gives value, hours and minutes -1. A text
@@ -50,7 +51,7 @@ ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind);
 
 // Reads a time of day given as a time field reads it ("8:30", "830", "8") into
 // minutes, refusing what a field would wrap or count otherwise: hours beyond 23,
-// minutes beyond 59, a part with a sign, or a blank text; each is a
+// minutes beyond 59, a part with a minus sign, or a blank text; each is a
 // ConversionError naming the text.
 int ParseClockTime(const QString &text);
 

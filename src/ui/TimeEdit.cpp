@@ -103,6 +103,9 @@ bool TTimeEdit::IsValidTime() const
     } catch (const ConversionError &) {
         return false;
     }
+    // "-0:45" reads as 45 minutes; no time the program keeps has a sign.
+    if (parsed.negative)
+        return false;
     const bool minutesOk = parsed.minutes >= 0 && parsed.minutes <= 59;
     if (m_timeKind == tkTimeOfDay)
         return minutesOk && parsed.hours >= 0 && parsed.hours <= 23;

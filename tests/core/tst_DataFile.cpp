@@ -471,8 +471,6 @@ private Q_SLOTS:
         QTest::newRow("negative zero hours")
             << QByteArray("30/11/2026,8:,-0:45") << u"'-0:45'"_s << true << 480;
         QTest::newRow("negative minutes") << QByteArray("30/11/2026,8:-30") << u"'8:-30'"_s << true << -1;
-        QTest::newRow("negative lunch minutes")
-            << QByteArray("30/11/2026,8:,17:,1:-30") << u"'1:-30'"_s << true << 480;
         QTest::newRow("arrival minutes of 60") << QByteArray("30/11/2026,8:60") << u"'8:60'"_s << true << -1;
         QTest::newRow("huge field quoted in part")
             << "30/11/2026," + QByteArray(100000, '9') + 'x' << u"'"_s + QString(79, u'9') + u"\u2026'"_s

@@ -167,67 +167,6 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(ConversionError, ParseTimeText(QStringLiteral("8:30"), tkTimeOfDay));
     }
 
-    // A time of day given on the command line: what a field would wrap into
-    // the day or count with a sign flipped is refused (-1).
-    void parseClockTime_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("minutes");
-        QTest::newRow("8:30") << QStringLiteral("8:30") << 510;
-        QTest::newRow("830") << QStringLiteral("830") << 510;
-        QTest::newRow("hour alone") << QStringLiteral("8") << 480;
-        QTest::newRow("midnight") << QStringLiteral("0:00") << 0;
-        QTest::newRow("last minute") << QStringLiteral("23:59") << 1439;
-        QTest::newRow("25:00 is not wrapped") << QStringLiteral("25:00") << -1;
-        QTest::newRow("99:00 is not wrapped") << QStringLiteral("99:00") << -1;
-        QTest::newRow("2400") << QStringLiteral("2400") << -1;
-        QTest::newRow("24 alone") << QStringLiteral("24") << -1;
-        QTest::newRow("minutes of 60") << QStringLiteral("12:60") << -1;
-        QTest::newRow("negative zero hours") << QStringLiteral("-0:45") << -1;
-        QTest::newRow("negative minutes") << QStringLiteral("8:-30") << -1;
-        QTest::newRow("plus sign") << QStringLiteral("+8:30") << -1;
-        QTest::newRow("letters") << QStringLiteral("8:3x") << -1;
-        QTest::newRow("blank") << QStringLiteral(" ") << -1;
-    }
-
-    void parseClockTime()
-    {
-        Regional::Override o(TestSupport::englishSettings());
-        QFETCH(QString, text);
-        QFETCH(int, minutes);
-        if (minutes < 0) {
-            QVERIFY_THROWS_EXCEPTION(ConversionError, ParseClockTime(text));
-            return;
-        }
-        QCOMPARE(ParseClockTime(text), minutes);
-    }
-
-    // An arrival that rounds up to midnight would land on the start of the day
-    // that is ending; it takes the last step of its day instead.
-    void roundedTimeOfDay_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("roundTo");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("up to 15") << 488 << 15 << 495;
-        QTest::newRow("tie to even step, down") << 485 << 10 << 480;
-        QTest::newRow("tie to even step, up") << 495 << 10 << 500;
-        QTest::newRow("23:58 by 5 stays in the day") << 1438 << 5 << 1435;
-        QTest::newRow("23:53 by 15 stays in the day") << 1433 << 15 << 1425;
-        QTest::newRow("a step that does not divide the day") << 1439 << 7 << 1435;
-        QTest::newRow("unrounded") << 1438 << 0 << 1438;
-        QTest::newRow("a clock rounded up to 24:00") << 1440 << 0 << 1439;
-        QTest::newRow("23:57 by 5 rounds down anyway") << 1437 << 5 << 1435;
-    }
-
-    void roundedTimeOfDay()
-    {
-        QFETCH(int, minutes);
-        QFETCH(int, roundTo);
-        QFETCH(int, expected);
-        QCOMPARE(RoundedTimeOfDay(minutes, roundTo), expected);
-    }
-
     void parseDecimalInt_data()
     {
         QTest::addColumn<QString>("text");
