@@ -444,14 +444,6 @@ une fois qu&apos;il contient un départ, ou des heures de congé ou supplémenta
 </translation>
     </message>
     <message>
-        <source>With a vacation allowance, then the vacation days taken and left in that
-day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
-and VacationCarriedOver in the year the balance starts.</source>
-        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année de ce
-jour : les heures de congé d&apos;un jour rapportées à sa cible, face à VacationDaysPerYear,
-et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
-    </message>
-    <message>
         <source>Write the chart of a period as PNG, SVG or PDF</source>
         <translation>Écrire le graphique d&apos;une période en PNG, SVG ou PDF</translation>
     </message>
@@ -598,6 +590,14 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <message>
         <source>&apos;%1&apos; is not valid UTF-8, and Hourframe names files in UTF-8 only: rename the file</source>
         <translation>&apos;%1&apos; n&apos;est pas de l&apos;UTF-8 valide, et Hourframe ne nomme les fichiers qu&apos;en UTF-8 : renommez le fichier</translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in the year of
+the last day counted, up to that day: a day&apos;s holiday hours over its target,
+against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année du dernier
+jour compté, jusqu&apos;à ce jour : les heures de congé d&apos;un jour rapportées à sa cible, face à
+VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
     </message>
 </context>
 <context>
