@@ -1,7 +1,8 @@
 // The running balance of 10 and 100 years of realistic data as of today,
 // with one set of targets and with 50 changes of them, against a floor:
 // summing the day hours of every record, which any count of the balance must
-// do at least; and the account of 100 years week by week. Then a keystroke in a filled week of the
+// do at least; and the account of 100 years week by week, also with one record
+// out of order at the top. Then a keystroke in a filled week of the
 // 100-year store with the Balance row shown and hidden, handled alone and
 // handled and painted.
 //   QT_QPA_PLATFORM=offscreen bench_balance
@@ -23,6 +24,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -31,6 +33,9 @@ const BenchData::Size Sizes[] = { BenchData::TenYears, BenchData::HundredYears }
 
 std::unique_ptr<TTimeRecorder> stores[2];
 int lastDays[2];
+// The 100-year store with its last day moved to the top, as a file with one
+// line out of order loads: only that first record is in order.
+std::unique_ptr<TTimeRecorder> outOfOrder;
 
 void prepareStores()
 {
@@ -40,6 +45,10 @@ void prepareStores()
         stores[i]->SortByDate();
         lastDays[i] = stores[i]->Record(stores[i]->Count() - 1).Date;
     }
+    QList<DayRecord> records = stores[1]->Records();
+    std::rotate(records.begin(), records.end() - 1, records.end());
+    outOfOrder = std::make_unique<TTimeRecorder>();
+    outOfOrder->ReplaceRecords(records);
 }
 
 void BM_Floor_SumOfDayHours(benchmark::State &state)
@@ -84,18 +93,21 @@ void BM_BalanceAsOfToday(benchmark::State &state)
     state.SetLabel(Sizes[size].name + std::string(changes > 0 ? ", targets changing" : ""));
 }
 
-// The account week by week of the same.
+// The account week by week of the same; the third argument 1 takes the
+// store with one record out of order, which must cost no more.
 void BM_LedgerAsOfToday(benchmark::State &state)
 {
     const int size = static_cast<int>(state.range(0));
     const int changes = static_cast<int>(state.range(1));
+    const bool unsorted = state.range(2) != 0;
     const Clock::Fixed clock(QDateTime(DayNumber::toDate(lastDays[size] + 1), QTime(12, 0)));
     TBalanceSettings settings;
     settings.Targets = ChangingTargets(size, changes);
+    const TTimeRecorder &store = unsorted ? *outOfOrder : *stores[size];
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            BalanceLedger(*stores[size], settings, DayNumber::today(), DayNumber::Monday));
-    state.SetLabel(Sizes[size].name + std::string(changes > 0 ? ", targets changing" : ""));
+        benchmark::DoNotOptimize(BalanceLedger(store, settings, DayNumber::today(), DayNumber::Monday));
+    state.SetLabel(Sizes[size].name + std::string(changes > 0 ? ", targets changing" : "")
+        + std::string(unsorted ? ", one record out of order" : ""));
 }
 
 // One digit typed over the selected Depart field of the last recorded day,
@@ -130,7 +142,7 @@ void Keystroke(benchmark::State &state, bool balanceShown, bool painted)
 
 BENCHMARK(BM_Floor_SumOfDayHours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BalanceAsOfToday)->ArgsProduct({ { 0, 1 }, { 0, 50 } })->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LedgerAsOfToday)->ArgsProduct({ { 1 }, { 0, 50 } })->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LedgerAsOfToday)->ArgsProduct({ { 1 }, { 0, 50 }, { 0, 1 } })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Keystroke, hidden, false, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, shown, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, hidden_painted, false, true)->Unit(benchmark::kMicrosecond);

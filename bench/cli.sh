@@ -4,7 +4,9 @@
 # run, against two floors: a minimal program that only reads the file with
 # std::getline and cuts it at commas, and `cat FILE` (output to /dev/null);
 # and, to show what every command pays before its work, a program that only
-# starts QtCore (qtcore_floor) and `hourframe --version`.
+# starts QtCore (qtcore_floor) and `hourframe --version`. Then `hourframe
+# balance --weeks` on the largest file and on the same file with its last line
+# moved to the top, which must cost no more.
 #
 #   bench/cli.sh [BUILD_FOLDER]     default build/release, configured here
 # With HOURFRAME_BENCH_QUICK set (the test suite) the build folder is taken as
@@ -32,6 +34,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 for years in $sizes; do
     "$build/bench/hourframe_load_peak" --generate "$work/${years}y.hf" $((261 * years)) $((2026 - years))-01-01
 done
+largest="${sizes##* }y"
+{ tail -n 1 "$work/$largest.hf"; head -n -1 "$work/$largest.hf"; } > "$work/$largest-unsorted.hf"
 ls -l "$work"/*.hf | awk '{ print $5, $9 }'
 
 hf="$build/bin/hourframe"
@@ -42,6 +46,8 @@ for years in $sizes; do
     commands+=(-n "cat ${years}y" "cat $file" -n "getline floor ${years}y" "$build/bench/getline_floor $file"
         -n "report ${years}y" "$hf report $file $period" -n "export ${years}y" "$hf export $file $period")
 done
+commands+=(-n "balance sorted" "$hf balance $work/$largest.hf --weeks --as-of 2025-12-31"
+    -n "balance unsorted" "$hf balance $work/$largest-unsorted.hf --weeks --as-of 2025-12-31")
 
 # At the ordinary priority: a benchmark run niced on a busy machine waits for
 # the processor in proportion to what it needs, which would widen every ratio.
@@ -64,4 +70,6 @@ awk -F, '
         if ("report 100y" in mean)
             printf "100 years: report %.1fx, export %.1fx the 10-year run\n",
                 mean["report 100y"] / mean["report 10y"], mean["export 100y"] / mean["export 10y"]
+        printf "balance --weeks, one line out of order: %.2fx the sorted file\n",
+            mean["balance unsorted"] / mean["balance sorted"]
     }' "$work/times.csv"

@@ -631,6 +631,10 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
         <translation>%4 Tage weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not valid UTF-8, and Hourframe names files in UTF-8 only: rename the file</source>
+        <translation>&apos;%1&apos; ist kein gültiges UTF-8, und Hourframe benennt Dateien nur in UTF-8: Benennen Sie die Datei um</translation>
+    </message>
+    <message>
         <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
         <translation>--size braucht BREITExHÖHE, jeweils 100 bis 10000 Pixel, nicht &apos;%1&apos;</translation>
     </message>
@@ -745,10 +749,6 @@ VacationCarriedOver.</translation>
         <translation>%1 ist kein gültiges Datum</translation>
     </message>
     <message>
-        <source>%1 is not a valid time: it is below zero</source>
-        <translation>%1 ist keine gültige Zeit: sie liegt unter null</translation>
-    </message>
-    <message>
         <source>%1 is not a valid date: %2 is out of range</source>
         <translation>%1 ist kein gültiges Datum: %2 liegt außerhalb des zulässigen Bereichs</translation>
     </message>
@@ -767,6 +767,14 @@ VacationCarriedOver.</translation>
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid time: a part of it is negative</source>
+        <translation>%1 ist keine gültige Zeit: ein Teil davon ist negativ</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid time: its minutes are 60 or more</source>
+        <translation>%1 ist keine gültige Zeit: die Minuten sind 60 oder mehr</translation>
     </message>
 </context>
 <context>

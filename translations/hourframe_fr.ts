@@ -631,6 +631,10 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
         <translation>%4 jours diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not valid UTF-8, and Hourframe names files in UTF-8 only: rename the file</source>
+        <translation>&apos;%1&apos; n&apos;est pas de l&apos;UTF-8 valide, et Hourframe ne nomme les fichiers qu&apos;en UTF-8 : renommez le fichier</translation>
+    </message>
+    <message>
         <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
         <translation>--size attend LARGEURxHAUTEUR, chacune de 100 à 10000 pixels, et non &apos;%1&apos;</translation>
     </message>
@@ -744,10 +748,6 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <translation>%1 n&apos;est pas une date valide</translation>
     </message>
     <message>
-        <source>%1 is not a valid time: it is below zero</source>
-        <translation>%1 n&apos;est pas une heure valide : elle est inférieure à zéro</translation>
-    </message>
-    <message>
         <source>%1 is not a valid date: %2 is out of range</source>
         <translation>%1 n&apos;est pas une date valide : %2 est hors limites</translation>
     </message>
@@ -766,6 +766,14 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
     <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid time: a part of it is negative</source>
+        <translation>%1 n&apos;est pas une heure valide : une de ses parties est négative</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid time: its minutes are 60 or more</source>
+        <translation>%1 n&apos;est pas une heure valide : ses minutes valent 60 ou plus</translation>
     </message>
 </context>
 <context>

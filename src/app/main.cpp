@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         Translations::Install(Translations::FolderFor(
             QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromLauncher));
-        return Cli::Main(QCoreApplication::arguments().mid(1));
+        return Cli::Main(argc, argv);
     }
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstdio>
@@ -173,6 +174,21 @@ QByteArray errorLine(const QString &command, const QString &message)
     return line.toLocal8Bit();
 }
 
+// Bytes as a shell's $'...' writes them: printable ASCII as it is, any other
+// byte as \xNN.
+QString escapedBytes(QByteArrayView bytes)
+{
+    QString text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\')
+            text += QLatin1Char(char(byte));
+        else
+            text += u"\\x"_s + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+    }
+    return text;
+}
+
 } // namespace
 
 std::span<const Subcommand> AllSubcommands()
@@ -274,8 +290,17 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     return status;
 }
 
-int Main(const QStringList &arguments)
+int Main(int argc, char *argv[])
 {
+    QStringList arguments;
+    QString undecodable;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView bytes(argv[i]);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        arguments.append(utf8.decode(bytes));
+        if (utf8.hasError() && undecodable.isEmpty())
+            undecodable = escapedBytes(bytes);
+    }
     std::optional<Clock::Fixed> fixedClock;
     const QByteArray now = qgetenv("HOURFRAME_NOW");
     if (!now.isEmpty()) {
@@ -290,6 +315,15 @@ int Main(const QStringList &arguments)
     QFile err;
     out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!undecodable.isEmpty()) {
+        const QString command = SubcommandNamed(arguments.value(0)) ? arguments.value(0) : QString();
+        err.write(errorLine(command,
+            translated(
+                QT_TRANSLATE_NOOP("Cli",
+                    "'%1' is not valid UTF-8, and Hourframe names files in UTF-8 only: rename the file"))
+                .arg(undecodable)));
+        return ExitUsage;
+    }
     return Run(arguments, out, err);
 }
 

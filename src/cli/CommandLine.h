@@ -34,9 +34,12 @@ QByteArray NoDisplayLine();
 // end, or nothing when the command fails; a failure is one line on err.
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err);
 
-// Run on the process's standard output and error. When the environment
-// variable HOURFRAME_NOW holds a local date and time (ISO 8601), the clock is
-// fixed to it, so that scripts and tests get a reproducible "today".
-int Main(const QStringList &arguments);
+// Run on the process's arguments (argv, the program name first), standard
+// output and error. When the environment variable HOURFRAME_NOW holds a local
+// date and time (ISO 8601), the clock is fixed to it, so that scripts and
+// tests get a reproducible "today". An argument that is not valid UTF-8 is a
+// usage error naming it: read as text it would be another name, and a file
+// of that other name would be read or written.
+int Main(int argc, char *argv[]);
 
 } // namespace Cli

@@ -511,15 +511,12 @@ QString AlignedTable(const QList<QStringList> &rows, const QList<bool> &rightAli
 
 int ParseTimeArgument(const QString &text, const QString &option)
 {
-    ParsedTime time;
     try {
-        time = ParseTimeText(text, tkTimeOfDay);
-    } catch (const HourframeError &) {
-    }
-    if (time.value < 0 || time.hours < 0 || time.hours > 23 || time.minutes < 0 || time.minutes > 59)
+        return ParseClockTime(text);
+    } catch (const ConversionError &) {
         throw UsageError(
             QCoreApplication::translate("Cli", "%1: '%2' is not a valid time of day").arg(option, text));
-    return time.value;
+    }
 }
 
 } // namespace Cli

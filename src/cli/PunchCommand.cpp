@@ -9,7 +9,6 @@
 #include "core/TimeText.h"
 #include "core/Today.h"
 #include "settings/DataMod.h"
-#include "week/WeekFigures.h"
 
 #include <QCoreApplication>
 

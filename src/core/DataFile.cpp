@@ -60,7 +60,7 @@ int parseInt(QStringView text)
 // The usual shape of a stored time, plain digits around a separator ("8:30",
 // "17:", ":05", ""), read in one pass. Returns false for any other text,
 // which then takes the general path.
-bool tryPlainTime(QStringView text, int defaultValue, QChar sep, int &result)
+bool tryPlainTime(QStringView text, int defaultValue, QChar sep, bool clockTime, int &result)
 {
     if (text.isEmpty()) {
         result = defaultValue;
@@ -84,6 +84,8 @@ bool tryPlainTime(QStringView text, int defaultValue, QChar sep, int &result)
             return false;
         parts[which] = parts[which] * 10 + int(digit);
     }
+    if (clockTime && parts[1] > 59)
+        return false;
     result = parts[0] * 60 + parts[1];
     return true;
 }
@@ -100,10 +102,13 @@ ConversionError notADate(QStringView text)
         QCoreApplication::translate("DataFile", "%1 is not a valid date").arg(QuotedText(text)));
 }
 
-int parseTime(QStringView text, int defaultValue, QChar sep)
+// Arrive and Depart are clock times: their hours may pass 24 (a departure
+// after midnight written by hand), their minutes stay below 60. Lunch, extra
+// and holiday minutes are a length, which may be written as ":90".
+int parseTime(QStringView text, int defaultValue, QChar sep, bool clockTime)
 {
     int plain = 0;
-    if (tryPlainTime(text, defaultValue, sep, plain))
+    if (tryPlainTime(text, defaultValue, sep, clockTime, plain))
         return plain;
     if (TrimmedView(text).isEmpty())
         return defaultValue;
@@ -111,22 +116,30 @@ int parseTime(QStringView text, int defaultValue, QChar sep)
     const auto isSep = [sep](QChar c) { return c == sep; };
     const QStringView hoursText = TrimmedView(cutAt(rest, isSep));
     const QStringView minutesText = TrimmedView(cutAt(rest, isSep));
-    qint64 result = 0;
+    qint64 hours = 0;
+    qint64 minutes = 0;
     try {
         if (!hoursText.isEmpty())
-            result = qint64(parseInt(hoursText)) * 60;
+            hours = parseInt(hoursText);
         if (!minutesText.isEmpty())
-            result += parseInt(minutesText);
+            minutes = parseInt(minutesText);
     } catch (const ConversionError &) {
         throw ConversionError(notATime(text));
     }
-    if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
-        throw ConversionError(notATime(text));
     // No time of the program is below zero, and the file has no form for one:
-    // kept, it would vanish at the next save without a word.
-    if (result < 0)
-        throw RangeError(QCoreApplication::translate("DataFile", "%1 is not a valid time: it is below zero")
-                             .arg(QuotedText(text)));
+    // a part with a minus sign ("-0:45", "8:-30") would otherwise be read as
+    // another time, and written back as that at the next save.
+    if (hoursText.startsWith(u'-') || minutesText.startsWith(u'-'))
+        throw RangeError(
+            QCoreApplication::translate("DataFile", "%1 is not a valid time: a part of it is negative")
+                .arg(QuotedText(text)));
+    if (clockTime && minutes > 59)
+        throw RangeError(
+            QCoreApplication::translate("DataFile", "%1 is not a valid time: its minutes are 60 or more")
+                .arg(QuotedText(text)));
+    const qint64 result = hours * 60 + minutes;
+    if (result > std::numeric_limits<int>::max())
+        throw ConversionError(notATime(text));
     return static_cast<int>(result);
 }
 
@@ -453,11 +466,11 @@ void parseLine(
     QStringView rest = line;
     record.Date = parseDate(cutAt(rest, isComma), dateSep, months);
     dated = true;
-    record.Arrive = parseTime(cutAt(rest, isComma), -1, timeSep);
-    record.Depart = parseTime(cutAt(rest, isComma), -1, timeSep);
-    record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep);
-    record.Extra = parseTime(cutAt(rest, isComma), 0, timeSep);
-    record.Holiday = parseTime(cutAt(rest, isComma), 0, timeSep);
+    record.Arrive = parseTime(cutAt(rest, isComma), -1, timeSep, true);
+    record.Depart = parseTime(cutAt(rest, isComma), -1, timeSep, true);
+    record.Lunch = parseTime(cutAt(rest, isComma), 0, timeSep, false);
+    record.Extra = parseTime(cutAt(rest, isComma), 0, timeSep, false);
+    record.Holiday = parseTime(cutAt(rest, isComma), 0, timeSep, false);
     QStringView comment = TrimmedView(rest);
     if (comment.startsWith(u'"'))
         comment = comment.sliced(1);
@@ -478,7 +491,7 @@ QString CompactTimeText(int minutes, int blankValue)
 
 int ParseStoredTime(QStringView text, int defaultValue)
 {
-    return parseTime(text, defaultValue, Regional::timeSeparator());
+    return parseTime(text, defaultValue, Regional::timeSeparator(), defaultValue == -1);
 }
 
 int ParseStoredDate(QStringView text)

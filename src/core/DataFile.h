@@ -24,7 +24,9 @@ QString CompactTimeText(int minutes, int blankValue);
 
 // Reads a stored time: hours, separator, minutes, either part may be left
 // out; a blank text gives defaultValue. A part that is not an integer, or a
-// value beyond 32-bit minutes, is a ConversionError.
+// value beyond 32-bit minutes, is a ConversionError; a part with a minus sign
+// is a RangeError, and so are minutes of 60 or more in a clock time: Arrive
+// and Depart, the fields whose defaultValue is -1.
 int ParseStoredTime(QStringView text, int defaultValue);
 
 // Reads a stored date, day, month and year separated by "/", "-" or the

@@ -3,6 +3,8 @@
 #include "core/Regional.h"
 #include "core/Rounding.h"
 
+#include <algorithm>
+
 namespace DayNumber {
 namespace {
 
@@ -53,7 +55,8 @@ int today()
 int minutesNow()
 {
     const double minutes = Clock::now().time().msecsSinceStartOfDay() / 60000.0;
-    return static_cast<int>(roundHalfEven(minutes));
+    // The last half minute of the day is 23:59, not the 0:00 that starts it.
+    return std::min(static_cast<int>(roundHalfEven(minutes)), 24 * 60 - 1);
 }
 
 } // namespace DayNumber

@@ -28,7 +28,7 @@ int weekStartOf(int day, int firstDayOfWeek);
 int today();
 
 // The current time of day in whole minutes, rounded to the nearest minute with
-// ties to even (from the injectable clock).
+// ties to even (from the injectable clock), and never past 23:59.
 int minutesNow();
 
 } // namespace DayNumber

@@ -100,7 +100,10 @@ int TTimeRecorder::FindDay(double date) const
         m_records.cbegin(), sortedEnd, day, [](const DayRecord &record, int d) { return record.Date < d; });
     if (it != sortedEnd && it->Date == day)
         return static_cast<int>(it - m_records.cbegin());
-    return m_laterFirst.value(day, -1);
+    settleLater();
+    const auto later = std::lower_bound(m_later.cbegin(), m_later.cend(), day,
+        [](const std::pair<int, int> &entry, int d) { return entry.first < d; });
+    return later != m_later.cend() && later->first == day ? later->second : -1;
 }
 
 bool TTimeRecorder::HasDay(double date) const
@@ -133,10 +136,37 @@ int TTimeRecorder::appendRecord(DayRecord &&record)
         throw RangeError(QCoreApplication::translate("TTimeRecorder", "The document cannot hold more days"));
     if (m_sortedCount == index && (index == 0 || m_records.constLast().Date <= record.Date))
         ++m_sortedCount;
-    else if (!m_laterFirst.contains(record.Date))
-        m_laterFirst.insert(record.Date, static_cast<int>(index));
+    else
+        addLater(record.Date, static_cast<int>(index));
     m_records.append(std::move(record));
     return static_cast<int>(index);
+}
+
+void TTimeRecorder::addLater(int date, int index)
+{
+    // Records after one out of order mostly come in order, and stay settled.
+    const bool inOrder = m_laterSettled == m_later.size() && (m_later.empty() || m_later.back().first < date);
+    m_later.emplace_back(date, index);
+    if (inOrder)
+        ++m_laterSettled;
+}
+
+void TTimeRecorder::settleLater() const
+{
+    if (m_laterSettled == m_later.size())
+        return;
+    const auto byDate
+        = [](const std::pair<int, int> &a, const std::pair<int, int> &b) { return a.first < b.first; };
+    // Both steps keep the order of additions within a date, so the first of
+    // a date is the one kept.
+    const auto added = m_later.begin() + static_cast<std::ptrdiff_t>(m_laterSettled);
+    std::stable_sort(added, m_later.end(), byDate);
+    std::inplace_merge(m_later.begin(), added, m_later.end(), byDate);
+    m_later.erase(
+        std::unique(m_later.begin(), m_later.end(),
+            [](const std::pair<int, int> &a, const std::pair<int, int> &b) { return a.first == b.first; }),
+        m_later.end());
+    m_laterSettled = m_later.size();
 }
 
 int TTimeRecorder::findOrAddDay(double date)
@@ -259,7 +289,8 @@ void TTimeRecorder::Clear()
     m_earliestDate = 0;
     m_records = QList<DayRecord>();
     m_sortedCount = 0;
-    m_laterFirst.clear();
+    m_later.clear();
+    m_laterSettled = 0;
     m_recentComments.clear();
     m_recentKeys.clear();
 }
@@ -271,7 +302,8 @@ void TTimeRecorder::SortByDate()
     std::stable_sort(m_records.begin(), m_records.end(),
         [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; });
     m_sortedCount = m_records.size();
-    m_laterFirst.clear();
+    m_later.clear();
+    m_laterSettled = 0;
 }
 
 // The records grow as they arrive: reserving one for every line end would
@@ -327,11 +359,10 @@ void TTimeRecorder::ReplaceRecords(QList<DayRecord> records)
     m_records = std::move(records);
     const auto byDate = [](const DayRecord &a, const DayRecord &b) { return a.Date < b.Date; };
     m_sortedCount = std::is_sorted_until(m_records.cbegin(), m_records.cend(), byDate) - m_records.cbegin();
-    m_laterFirst.clear();
-    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i) {
-        if (!m_laterFirst.contains(m_records[i].Date))
-            m_laterFirst.insert(m_records[i].Date, static_cast<int>(i));
-    }
+    m_later.clear();
+    m_laterSettled = 0;
+    for (qsizetype i = m_sortedCount; i < m_records.size(); ++i)
+        addLater(m_records[i].Date, static_cast<int>(i));
     m_earliestDate = 0;
     for (const DayRecord &record : std::as_const(m_records)) {
         if (m_earliestDate == 0 || m_earliestDate > record.Date)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -9,6 +8,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 
@@ -152,8 +153,8 @@ public:
 
     // Calls visit(const DayRecord &) once for every date from first to last
     // (both included) that has a record, with the record the getters read
-    // for it; in ascending order of date for a sorted store. A long period
-    // costs one pass over its records, not one lookup per day.
+    // for it, in ascending order of date. A period costs a pass over its own
+    // records, not one lookup per day nor a look at the records outside it.
     template<class Visit> void VisitDays(int first, int last, Visit &&visit) const;
 
 Q_SIGNALS:
@@ -168,13 +169,20 @@ private:
     // file are stored once.
     void rememberComment(QString &comment);
     void addReadRecord(DayRecord &record);
+    void addLater(int date, int index);
+    void settleLater() const;
 
     QList<DayRecord> m_records;
     // m_records[0, m_sortedCount) is in ascending order of Date and is searched
-    // by bisection; m_laterFirst maps each date of the records after it to
-    // the first of them. Together they give exactly what a linear scan gives.
+    // by bisection. m_later holds each date of the records after it with the
+    // index of the first of them, in order of date up to m_laterSettled; what
+    // was added since is merged in by the next lookup, so a file in any order
+    // costs one sort, and a period of the later records is found by bisection
+    // too (a file with one day out of order near its top has nearly all its
+    // records there). Together they give exactly what a linear scan gives.
     qsizetype m_sortedCount = 0;
-    QHash<int, int> m_laterFirst;
+    mutable std::vector<std::pair<int, int>> m_later;
+    mutable std::size_t m_laterSettled = 0;
 
     QStringList m_recentComments;
     QSet<TimeRecorderDetail::CommentKey> m_recentKeys;
@@ -188,20 +196,27 @@ template<class Visit> void TTimeRecorder::VisitDays(int first, int last, Visit &
 {
     const auto begin = m_records.cbegin();
     const auto sortedEnd = begin + m_sortedCount;
-    const auto before = [](const DayRecord &record, int day) { return record.Date < day; };
-    const auto sortedHas = [&](int day) {
-        const auto it = std::lower_bound(begin, sortedEnd, day, before);
-        return it != sortedEnd && it->Date == day;
-    };
-    // Of several records of one date in the sorted part, the first is the one read.
-    for (auto it = std::lower_bound(begin, sortedEnd, first, before); it != sortedEnd && it->Date <= last;
-         ++it) {
-        if (it == begin || (it - 1)->Date != it->Date)
-            visit(*it);
+    auto sorted = std::lower_bound(
+        begin, sortedEnd, first, [](const DayRecord &record, int day) { return record.Date < day; });
+    settleLater();
+    const auto byDate = [](const std::pair<int, int> &entry, int day) { return entry.first < day; };
+    auto later = std::lower_bound(m_later.cbegin(), m_later.cend(), first, byDate);
+    const auto laterEnd = m_later.cend();
+    // The two parts merged by date; a later record is read only for a date
+    // the sorted part lacks, and of several records of one date in the sorted
+    // part the first is the one read.
+    while (sorted != sortedEnd && sorted->Date <= last) {
+        if (later != laterEnd && later->first < sorted->Date) {
+            visit(m_records[later->second]);
+            ++later;
+            continue;
+        }
+        if (later != laterEnd && later->first == sorted->Date)
+            ++later;
+        visit(*sorted);
+        const int date = sorted->Date;
+        while (++sorted != sortedEnd && sorted->Date == date) { }
     }
-    // A later record is read only for a date the sorted part lacks.
-    for (auto it = m_laterFirst.cbegin(); it != m_laterFirst.cend(); ++it) {
-        if (it.key() >= first && it.key() <= last && !sortedHas(it.key()))
-            visit(m_records[it.value()]);
-    }
+    for (; later != laterEnd && later->first <= last; ++later)
+        visit(m_records[later->second]);
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -137,41 +138,92 @@ QString SplitAtDelimiter(QString &rest, QStringView delimiters)
     return head;
 }
 
-ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind)
-{
-    if (TrimBlanks(text).isEmpty())
-        return {};
+namespace {
 
-    const QChar sep = Regional::timeSeparator();
-    const QString delimiters = QStringLiteral(" :.") + sep;
+// The hours and minutes of a typed time as written, before a time of day's
+// hours are reduced below 24; negative tells whether a part carried a minus
+// sign, which "-0" keeps where its value cannot.
+struct TypedParts {
     qint64 hours = 0;
     qint64 minutes = 0;
+    bool negative = false;
+};
+
+int readTypedPart(QStringView text, TypedParts &parts)
+{
+    parts.negative = parts.negative || text.startsWith(u'-');
+    return ParseDecimalInt(text);
+}
+
+TypedParts readTypedTime(const QString &text, TTimeEditKind kind)
+{
+    const QChar sep = Regional::timeSeparator();
+    const QString delimiters = QStringLiteral(" :.") + sep;
+    TypedParts parts;
     if (text.contains(sep)) {
         QString rest = text;
         const QString hoursText = SplitAtDelimiter(rest, delimiters);
         const QString minutesText = SplitAtDelimiter(rest, delimiters);
-        hours = hoursText.isEmpty() ? 0 : ParseDecimalInt(hoursText);
-        minutes = minutesText.isEmpty() ? 0 : ParseDecimalInt(minutesText);
+        parts.hours = hoursText.isEmpty() ? 0 : readTypedPart(hoursText, parts);
+        parts.minutes = minutesText.isEmpty() ? 0 : readTypedPart(minutesText, parts);
     } else if (text.size() < 3) {
         QString rest = text;
-        const int n = ParseDecimalInt(SplitAtDelimiter(rest, delimiters));
-        if (kind == tkInterval)
-            minutes = n;
-        else
-            hours = n;
+        const int n = readTypedPart(SplitAtDelimiter(rest, delimiters), parts);
+        (kind == tkInterval ? parts.minutes : parts.hours) = n;
     } else {
-        hours = ParseDecimalInt(QStringView(text).first(text.size() - 2));
-        minutes = ParseDecimalInt(QStringView(text).last(2));
+        parts.hours = readTypedPart(QStringView(text).first(text.size() - 2), parts);
+        parts.minutes = readTypedPart(QStringView(text).last(2), parts);
     }
+    return parts;
+}
 
-    if (kind == tkTimeOfDay && hours > 23)
-        hours %= 24;
+} // namespace
+
+ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind)
+{
+    if (TrimBlanks(text).isEmpty())
+        return {};
+    TypedParts parts = readTypedTime(text, kind);
+    if (kind == tkTimeOfDay && parts.hours > 23)
+        parts.hours %= 24;
 
     ParsedTime parsed;
-    parsed.value = checkedMinutes(hours * 60 + minutes, text);
-    parsed.hours = static_cast<int>(hours);
-    parsed.minutes = static_cast<int>(minutes);
+    parsed.value = checkedMinutes(parts.hours * 60 + parts.minutes, text);
+    parsed.hours = static_cast<int>(parts.hours);
+    parsed.minutes = static_cast<int>(parts.minutes);
+    parsed.negative = parts.negative;
     return parsed;
+}
+
+int ParseClockTime(const QString &text)
+{
+    const auto notATimeOfDay = [&] {
+        return ConversionError(
+            QCoreApplication::translate("TimeText", "%1 is not a valid time").arg(QuotedText(text)));
+    };
+    if (TrimBlanks(text).isEmpty())
+        throw notATimeOfDay();
+    TypedParts parts;
+    try {
+        parts = readTypedTime(text, tkTimeOfDay);
+    } catch (const ConversionError &) {
+        throw notATimeOfDay();
+    }
+    if (parts.negative || parts.hours < 0 || parts.hours > 23 || parts.minutes < 0 || parts.minutes > 59)
+        throw notATimeOfDay();
+    return static_cast<int>(parts.hours * 60 + parts.minutes);
+}
+
+int RoundedTimeOfDay(int minutes, int roundTo)
+{
+    constexpr qint64 lastMinute = 24 * 60 - 1;
+    qint64 shown = std::clamp<qint64>(minutes, 0, lastMinute);
+    if (roundTo > 0) {
+        shown = static_cast<qint64>(roundHalfEven(double(shown) / roundTo)) * roundTo;
+        if (shown > lastMinute)
+            shown = lastMinute / roundTo * roundTo;
+    }
+    return static_cast<int>(shown);
 }
 
 QString SignedHoursText(double time, bool negative, bool blankIfZero, bool blankIfSubZero)

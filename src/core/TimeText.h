@@ -41,12 +41,26 @@ struct ParsedTime {
     int value = -1; // hours * 60 + minutes; -1 for a blank text
     int hours = -1;
     int minutes = -1;
+    bool negative = false; // a part has a minus sign, as "-0:45" has
 };
 
 // Reads a typed time. A blank text gives value, hours and minutes -1. A text
 // that is not a time, or whose value does not fit in 32-bit minutes, is a
 // ConversionError.
 ParsedTime ParseTimeText(const QString &text, TTimeEditKind kind);
+
+// Reads a time of day given as a time field reads it ("8:30", "830", "8") into
+// minutes, refusing what a field would wrap or count otherwise: hours beyond 23,
+// minutes beyond 59, a part with a minus sign, or a blank text; each is a
+// ConversionError naming the text.
+int ParseClockTime(const QString &text);
+
+// The minutes of a time of day (0 to 1439, or 1440 for a clock that rounded
+// up) once rounded to the nearest step of roundTo minutes, ties to even (0:
+// no rounding), kept within its day: a time that would round up to midnight
+// takes the last step before it instead, since midnight would read as the
+// start of the day that is ending. 23:58 rounded to 5 minutes is 23:55.
+int RoundedTimeOfDay(int minutes, int roundTo);
 
 // The text of a time display label: a sign ("-" or one blank), hours without
 // leading zeros, the time separator and two-digit minutes (" 7:30", "-0:45").

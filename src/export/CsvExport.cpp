@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -25,17 +26,22 @@ enum Column { Date, Arrive, Depart, Lunch, Extra, Holiday, Hours, Deviation, Com
 const char *const Headings[ColumnCount]
     = { "Date", "Arrive", "Depart", "Lunch", "Extra", "Holiday", "Hours", "Deviation", "Comment" };
 
-// A comment holding a comma is quoted, and then its quotes are doubled so
-// that every CSV reader gets the text back. Any other comment is written
-// as it is, as files that other tools already read have always had it.
-void appendComment(std::string &out, const QString &comment)
+// A text cell that a CSV reader would cut, join with the next row or trim is
+// quoted, with its quotes doubled: one holding a quote, a comma, a line break
+// or a blank at either end. Any other text is written as it is, as files that
+// other tools already read have always had it.
+void appendText(std::string &out, QStringView text)
 {
-    if (!comment.contains(u',')) {
-        AppendUtf8Text(out, comment);
+    const bool quoted = !text.isEmpty()
+        && (text.front().unicode() <= u' ' || text.back().unicode() <= u' '
+            || std::any_of(text.begin(), text.end(),
+                [](QChar c) { return c == u'"' || c == u',' || c == u'\r' || c == u'\n'; }));
+    if (!quoted) {
+        AppendUtf8Text(out, text);
         return;
     }
     out += '"';
-    AppendUtf8Text(out, QString(comment).replace(u'"', QStringLiteral("\"\"")));
+    AppendUtf8Text(out, text.toString().replace(u'"', QStringLiteral("\"\"")));
     out += '"';
 }
 
@@ -73,7 +79,7 @@ public:
             cell(out, Date);
             m_dateText.clear();
             m_datePattern.AppendTo(m_dateText, day);
-            AppendUtf8Text(out, m_dateText);
+            appendText(out, QStringView(m_dateText.data(), qsizetype(m_dateText.size())));
         }
         time(out, Arrive, r.Arrive, -1);
         time(out, Depart, r.Depart, -1);
@@ -87,7 +93,7 @@ public:
         }
         if (m_present[Comment]) {
             cell(out, Comment);
-            appendComment(out, r.Comment);
+            appendText(out, r.Comment);
         }
         out += "\r\n";
 

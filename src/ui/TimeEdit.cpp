@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int MinutesPerDay = 24 * 60;
+
 // Judges typed edits only: QLineEdit does not validate what setText writes.
 class TypedLengthValidator : public QValidator {
 public:
@@ -101,6 +103,9 @@ bool TTimeEdit::IsValidTime() const
     } catch (const ConversionError &) {
         return false;
     }
+    // "-0:45" reads as 45 minutes; no time the program keeps has a sign.
+    if (parsed.negative)
+        return false;
     const bool minutesOk = parsed.minutes >= 0 && parsed.minutes <= 59;
     if (m_timeKind == tkTimeOfDay)
         return minutesOk && parsed.hours >= 0 && parsed.hours <= 23;
@@ -121,6 +126,11 @@ QString TTimeEdit::DisplayText() const
     // No clock text exists for a negative time; such a field shows nothing.
     if (m_value < 0)
         return QString();
+    // A time of day is rounded within its day: 24:00 would read back as the
+    // midnight that starts the day.
+    if (m_timeKind == tkTimeOfDay && m_value < MinutesPerDay)
+        return ClockText(RoundedTimeOfDay(
+            m_value, static_cast<int>(std::min<quint32>(m_roundTo, quint32(MinutesPerDay)))));
     qint64 shown = m_value;
     if (m_roundTo != 0) {
         const qint64 step = m_roundTo;

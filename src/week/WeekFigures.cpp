@@ -1,7 +1,5 @@
 #include "week/WeekFigures.h"
 
-#include "core/Rounding.h"
-
 namespace {
 
 constexpr qint64 MinutesPerDay = 1440;
@@ -56,13 +54,4 @@ SheetDay SheetDayFromStored(int arrive, int depart, int lunch, int extra, int ho
 {
     return SheetDay { storedField(arrive, -1), storedField(depart, -1), storedField(lunch, 0),
         storedField(extra, 0), storedField(holiday, 0) };
-}
-
-int RoundedTimeOfDay(int minutes, int roundTo)
-{
-    qint64 shown = minutes;
-    if (roundTo > 0)
-        shown = static_cast<qint64>(roundHalfEven(double(minutes) / roundTo)) * roundTo;
-    shown %= MinutesPerDay;
-    return static_cast<int>(shown < 0 ? shown + MinutesPerDay : shown);
 }

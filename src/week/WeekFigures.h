@@ -52,9 +52,3 @@ SheetWeekFigures CalculateSheetWeek(const std::array<SheetDay, 7> &days, const s
 // A day as the sheet shows a stored record: blank for -1 in Arrive and Depart
 // and for 0 in Lunch, Extra and Holiday, every stored value valid and in full.
 SheetDay SheetDayFromStored(int arrive, int depart, int lunch, int extra, int holiday);
-
-// The minutes a time field holds once the current time, or a time typed,
-// has been entered with the rounding step of the settings (0: no rounding):
-// rounded to the nearest step, ties to even, and taken within one day, so
-// 23:58 rounded to 5 minutes is 00:00.
-int RoundedTimeOfDay(int minutes, int roundTo);

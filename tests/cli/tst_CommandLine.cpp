@@ -403,6 +403,42 @@ private Q_SLOTS:
         settings = withLastFile(u"times.hf"_s);
     }
 
+    // A name that is not UTF-8 would be read as another name: refused, naming
+    // its bytes, with nothing read or written. The shell makes the names.
+    void namesThatAreNotUtf8_data()
+    {
+        QTest::addColumn<QString>("arguments"); // for the shell
+        QTest::addColumn<QByteArray>("named");
+        const QString x = u"\"$(printf 'x\\377.hf')\""_s;
+        QTest::newRow("report FILE") << u"report "_s + x << QByteArray("x\\xFF.hf");
+        QTest::newRow("export -o") << u"export d.hf -o \"$(printf 'o\\376.csv')\""_s
+                                   << QByteArray("o\\xFE.csv");
+        QTest::newRow("punch FILE") << u"punch in "_s + x << QByteArray("x\\xFF.hf");
+        QTest::newRow("merge COPY") << u"merge --into d.hf "_s + x << QByteArray("x\\xFF.hf");
+        QTest::newRow("holidays CALENDAR")
+            << u"holidays \"$(printf 'h\\351.ics')\""_s << QByteArray("h\\xE9.ics");
+    }
+
+    void namesThatAreNotUtf8()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, named);
+        writeFile(path(u"d.hf"_s), "2/12/2026,8:30\r\n");
+        // ls shows the files there afterwards; QTemporaryDir cannot remove what it cannot name.
+        const Result result = runProgram(u"/bin/sh"_s,
+            { u"-c"_s,
+                u"x=$(printf 'x\\377.hf'); cp d.hf \"$x\"; \"$0\" "_s + arguments
+                    + u"; s=$?; ls -p | grep -v /; cmp d.hf \"$x\" && rm \"$x\"; exit $s"_s,
+                QStringLiteral(HOURFRAME_PROGRAM) },
+            dir->path());
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.err.count('\n'), 1);
+        QVERIFY2(
+            result.err.contains(QByteArray("'" + named + "' is not valid UTF-8")), result.err.constData());
+        QCOMPARE(result.out, QByteArray("d.hf\nx\xff.hf\n"));
+        QCOMPARE(readFile(path(u"d.hf"_s)), "2/12/2026,8:30\r\n");
+    }
+
     // Every Hourframe writer takes the data file's lock: a punch waits while
     // another holds it, then goes on.
     void punchWaitsForTheLock()
@@ -450,6 +486,25 @@ private Q_SLOTS:
         QTest::newRow("invalid time")
             << arrived << QStringList { u"out"_s, u"--at"_s, u"17:75"_s } << 2 << arrived
             << QByteArray("hourframe punch: --at: '17:75' is not a valid time of day\n");
+        // Never wrapped into the day or sign-flipped into another time.
+        QTest::newRow("25:00") << QByteArray() << QStringList { u"in"_s, u"--at"_s, u"25:00"_s } << 2
+                               << QByteArray()
+                               << QByteArray("hourframe punch: --at: '25:00' is not a valid time of day\n");
+        QTest::newRow("99:00") << QByteArray() << QStringList { u"in"_s, u"--at"_s, u"99:00"_s } << 2
+                               << QByteArray()
+                               << QByteArray("hourframe punch: --at: '99:00' is not a valid time of day\n");
+        QTest::newRow("-0:45") << QByteArray() << QStringList { u"in"_s, u"--at=-0:45"_s } << 2
+                               << QByteArray()
+                               << QByteArray("hourframe punch: --at: '-0:45' is not a valid time of day\n");
+        // Rounded up to 24:00, an arrival would be the 0:00 that starts the day that is ending,
+        // and the next morning's out would start a new day instead of ending its night shift.
+        const QStringList by5 { u"--set"_s, u"RoundTimes=1"_s, u"--set"_s, u"RoundTimesTo=5"_s };
+        QTest::newRow("arrival rounded within its day")
+            << QByteArray() << QStringList { u"in"_s, u"--at"_s, u"23:58"_s } + by5 << 0
+            << QByteArray("2/12/2026,23:55\r\n") << QByteArray();
+        QTest::newRow("its night shift ended the next morning")
+            << QByteArray("1/12/2026,23:55\r\n") << QStringList { u"out"_s, u"--at"_s, u"7:04"_s } + by5 << 0
+            << QByteArray("1/12/2026,23:55,7:05\r\n") << QByteArray();
         // A night shift is one record, on the day it began.
         QTest::newRow("out after midnight")
             << QByteArray("1/12/2026,22:\r\n") << QStringList { u"out"_s, u"--at"_s, u"6:00"_s } << 0

@@ -110,8 +110,9 @@ private Q_SLOTS:
         QTest::newRow("seconds ignored") << QStringLiteral("8:30:15") << -1 << 510;
         QTest::newRow("blanks around parts") << QStringLiteral(" 8 : 30 ") << -1 << 510;
         QTest::newRow("many hours") << QStringLiteral("100:") << 0 << 6000;
-        QTest::newRow("minutes beyond an hour") << QStringLiteral("8:75") << -1 << 555;
-        QTest::newRow("negative part, positive time") << QStringLiteral("1:-30") << 0 << 30;
+        // A length may be written in minutes beyond an hour, a clock time's hours beyond a day.
+        QTest::newRow("lunch minutes beyond an hour") << QStringLiteral(":90") << 0 << 90;
+        QTest::newRow("departure written after midnight") << QStringLiteral("25:00") << -1 << 1500;
         QTest::newRow("largest") << QStringLiteral("35791394:7") << 0 << 2147483647;
         QTest::newRow("sign") << QStringLiteral("+8:30") << -1 << 510;
         QTest::newRow("rest after a second separator") << QStringLiteral("8:30:x") << -1 << 510;
@@ -466,6 +467,11 @@ private Q_SLOTS:
         QTest::newRow("time beyond 32 bits")
             << QByteArray("30/11/2026,,,,40000000:") << u"'40000000:'"_s << false << -1;
         QTest::newRow("negative time") << QByteArray("30/11/2026,8:,-1:") << u"'-1:'"_s << true << 480;
+        // Neither wrapped nor sign-flipped into another time, which the next save would write.
+        QTest::newRow("negative zero hours")
+            << QByteArray("30/11/2026,8:,-0:45") << u"'-0:45'"_s << true << 480;
+        QTest::newRow("negative minutes") << QByteArray("30/11/2026,8:-30") << u"'8:-30'"_s << true << -1;
+        QTest::newRow("arrival minutes of 60") << QByteArray("30/11/2026,8:60") << u"'8:60'"_s << true << -1;
         QTest::newRow("huge field quoted in part")
             << "30/11/2026," + QByteArray(100000, '9') + 'x' << u"'"_s + QString(79, u'9') + u"\u2026'"_s
             << false << -1;

@@ -212,6 +212,20 @@ private Q_SLOTS:
             }
             for (int day = Dec1 - 210; day <= Dec1 + 210; ++day)
                 QCOMPARE(store.FindDay(day), scanFor(store, day));
+            // A period visits what the scan finds for each of its days, in order of date.
+            for (int period = 0; period < 20; ++period) {
+                const int first = Dec1 + random.bounded(-210, 210);
+                const int last = first + random.bounded(0, 60);
+                QList<qsizetype> expected;
+                for (int day = first; day <= last; ++day) {
+                    if (const int index = scanFor(store, day); index >= 0)
+                        expected.append(index);
+                }
+                QList<qsizetype> visited;
+                store.VisitDays(first, last,
+                    [&](const DayRecord &record) { visited.append(&record - store.Records().constData()); });
+                QCOMPARE(visited, expected);
+            }
         }
     }
 

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -33,6 +34,8 @@ QByteArray exportOf(const QByteArray &lines, const QString &columns, const QStri
     o.WeekendDaysWithNoHours = words.contains(u"weekends"_s);
     o.CalculateTotalHours = words.contains(u"totals"_s);
     o.IncludeHolsInTotal = words.contains(u"hols"_s);
+    if (words.contains(u"comma-date"_s))
+        o.ShortDateFormat = u"MMM d, yyyy"_s;
     if (words.contains(u"iso"_s)) {
         o.ShortDateFormat = u"yyyy-MM-dd"_s;
         o.TimeSeparator = u'.';
@@ -75,13 +78,15 @@ private Q_SLOTS:
         QTest::newRow("no headings, no date: an empty first cell")
             << week << u"APO"_s << u"iso"_s
             << QByteArray("08.30,17.00,08.00\n,17.15,\n09.00,16.30,07.30\n,,\n");
-        QTest::newRow("comma: quoted, quotes doubled; quotes alone: unchanged")
+        QTest::newRow("comma or quotes: quoted, quotes doubled")
             << week << u"DC"_s << u""_s
-            << QByteArray(
-                   "30/11/2026,\n01/12/2026,\"said \"\"no\"\", left\"\n03/12/2026,\"quote\"\n04/12/2026,\n");
+            << QByteArray("30/11/2026,\n01/12/2026,\"said \"\"no\"\", left\"\n03/12/2026,\"\"\"quote\"\"\"\n"
+                          "04/12/2026,\n");
         QTest::newRow("day and month names of the regional settings")
             << week << u"DA"_s << u"names"_s
             << QByteArray("Mon 30 Nov 2026,08:30\nTue 1 Dec 2026,\nThu 3 Dec 2026,09:00\nFri 4 Dec 2026,\n");
+        QTest::newRow("a date format with a comma: quoted") << QByteArray(
+            "1/12/2026,8:") << u"DA"_s << u"comma-date"_s << QByteArray("\"Dec 1, 2026\",08:00\n");
         QTest::newRow("lunch alone: no row, or a blank one")
             << week << u"DLV"_s << u"weekends"_s
             << QByteArray("30/11/2026,00:30,+00:30\n01/12/2026,,-07:30\n03/12/2026,, \n04/12/2026,,-07:00\n"
@@ -108,20 +113,32 @@ private Q_SLOTS:
         QCOMPARE(exportOf(data, columns, flags), expected.replace("\n", "\r\n"));
     }
 
-    void commentReadBackByPythonsCsvModule()
+    // Read back as other programs read it: each comment whole, and no row
+    // swallowed by a quote left open.
+    void commentsReadBackByPythonsCsvModule()
     {
-        const QString comment = u"said \"no\", left K\u00f6ln"_s;
+        const QStringList comments { u"said \"no\", left K\u00f6ln"_s, u"\"Urgent\" fix"_s, u"\"Unbalanced"_s,
+            u" indented"_s, u"trailing "_s, u"Client visit"_s };
+        TTimeRecorder store;
+        for (int i = 0; i < comments.size(); ++i)
+            store.SetComment(TestSupport::day(2026, 12, 1) + i, comments[i]);
+        TCsvExportOptions options;
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        WriteCsvExport(csv, store, TestSupport::day(2026, 12, 1), TestSupport::day(2026, 12, 6), options);
         QProcess python;
         python.start(u"python3"_s,
             { u"-c"_s,
-                u"import csv, io, sys\n"
+                u"import csv, io, json, sys\n"
                 "rows = csv.reader(io.TextIOWrapper(sys.stdin.buffer, encoding='utf-8', newline=''))\n"
-                "sys.stdout.buffer.write(next(rows)[1].encode('utf-8'))"_s });
+                "sys.stdout.write(json.dumps([row[-1] for row in rows]))"_s });
         QVERIFY2(python.waitForStarted(), "python3 comes from scripts/deps.sh");
-        python.write(exportOf("1/12/2026,,,,,,\"" + comment.toUtf8() + '"', u"DC"_s, u""_s));
+        python.write(csv.data());
         python.closeWriteChannel();
         QVERIFY(python.waitForFinished());
-        QCOMPARE(QString::fromUtf8(python.readAll()), comment);
+        // The heading row, a row per day, the total row ending in its (empty) hours.
+        QCOMPARE(QJsonDocument::fromJson(python.readAll()).toVariant().toStringList(),
+            QStringList { u"Comment"_s } + comments + QStringList { QString() });
     }
 
     void writeFailureIsAnIoError()

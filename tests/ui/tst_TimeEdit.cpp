@@ -96,6 +96,7 @@ private Q_SLOTS:
         QTest::newRow("-1:00 time of day") << QStringLiteral("-1:00") << tkTimeOfDay << -60 << false;
         QTest::newRow("-1:00 interval") << QStringLiteral("-1:00") << tkInterval << -60 << false;
         QTest::newRow("negative minutes") << QStringLiteral("1:-5") << tkInterval << 55 << false;
+        QTest::newRow("negative zero hours") << QStringLiteral("-0:45") << tkTimeOfDay << 45 << false;
         QTest::newRow("2400") << QStringLiteral("2400") << tkTimeOfDay << 0 << true;
         QTest::newRow("23:59") << QStringLiteral("23:59") << tkTimeOfDay << 1439 << true;
         QTest::newRow("long interval") << QStringLiteral("100:59") << tkInterval << 6059 << true;
@@ -320,21 +321,26 @@ private Q_SLOTS:
     void enterCurrentTime_data()
     {
         QTest::addColumn<QTime>("now");
+        QTest::addColumn<quint32>("roundTo");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("half minute to even, up") << QTime(8, 7, 30) << QStringLiteral("08:08") << 488;
-        QTest::newRow("half minute to even, down") << QTime(8, 8, 30) << QStringLiteral("08:08") << 488;
-        QTest::newRow("just before midnight") << QTime(23, 59, 45) << QStringLiteral("24:00") << 0;
+        QTest::newRow("half minute to even, up") << QTime(8, 7, 30) << 1u << QStringLiteral("08:08") << 488;
+        QTest::newRow("half minute to even, down") << QTime(8, 8, 30) << 1u << QStringLiteral("08:08") << 488;
+        // Never the 0:00 that starts the day that is ending.
+        QTest::newRow("just before midnight") << QTime(23, 59, 45) << 1u << QStringLiteral("23:59") << 1439;
+        QTest::newRow("rounded up to midnight") << QTime(23, 58) << 5u << QStringLiteral("23:55") << 1435;
     }
 
     void enterCurrentTime()
     {
         QFETCH(QTime, now);
+        QFETCH(quint32, roundTo);
         QFETCH(QString, text);
         QFETCH(int, value);
         Clock::Fixed clock(QDateTime(QDate(2026, 12, 7), now));
         TTimeEdit edit;
         edit.SetBlankIfSubZero(true);
+        edit.SetRoundTo(roundTo);
         QSignalSpy changes(&edit, &TTimeEdit::OnChange);
         edit.EnterCurrentTime();
         QCOMPARE(edit.text(), text);

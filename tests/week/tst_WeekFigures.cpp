@@ -1,3 +1,4 @@
+#include "core/TimeText.h"
 #include "week/WeekFigures.h"
 
 #include <QTest>
@@ -70,7 +71,10 @@ private Q_SLOTS:
         QTest::newRow("up to 15") << 488 << 15 << 495;
         QTest::newRow("tie to even step, down") << 485 << 10 << 480;
         QTest::newRow("tie to even step, up") << 495 << 10 << 500;
-        QTest::newRow("past midnight wraps") << 1438 << 5 << 0;
+        // Not the 0:00 that starts the day that is ending.
+        QTest::newRow("up to midnight stays in the day") << 1438 << 5 << 1435;
+        QTest::newRow("a step that does not divide the day") << 1439 << 7 << 1435;
+        QTest::newRow("a clock rounded up to 24:00") << 1440 << 0 << 1439;
     }
 
     void roundedTimeOfDay()
