@@ -595,6 +595,36 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
         <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
         <translation>%4 Tage weichen ab und wurden wie in %1 behalten: %2; an Ort und Stelle gelassen: %3</translation>
     </message>
+    <message>
+        <source>Checks the days of a period against the working-time rules: daily rest, breaks, the
+daily and weekly maximums and weekly rest, and prints one line per breach. The exit
+status is 0 without a breach and 3 with some. The rules are a warning, not legal
+advice: see the manual for their sources and what the check cannot know.</source>
+        <translation>Prüft die Tage eines Zeitraums anhand der Arbeitszeitregeln: tägliche Ruhezeit, Pausen,
+Tages- und Wochenhöchstarbeitszeit und wöchentliche Ruhezeit, und gibt je Verstoß eine
+Zeile aus. Der Rückgabewert ist 0 ohne Verstoß und 3 mit Verstößen. Die Regeln sind eine
+Warnung, keine Rechtsberatung: Quellen und Grenzen der Prüfung nennt das Handbuch.</translation>
+    </message>
+    <message>
+        <source>every day of the file</source>
+        <translation>jeder Tag der Datei</translation>
+    </message>
+    <message>
+        <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>
+        <translation>Der Regelsatz für die Prüfung: eu (EU-Mindeststandard), de (Deutschland) oder fr (Frankreich), wie --set WorkingTimeRules=1, 2 oder 3 ihn wählen würde; die in den Einstellungen (oder mit --set RuleDailyRest=... und ähnlich) geänderten Werte gelten für jeden Satz. Vorgabe: der in den Einstellungen gewählte Satz.</translation>
+    </message>
+    <message>
+        <source>--rules: &apos;%1&apos; is none of %2</source>
+        <translation>--rules: „%1“ ist keiner von %2</translation>
+    </message>
+    <message>
+        <source>no working-time rules are chosen: choose a set in Preferences or with --rules</source>
+        <translation>keine Arbeitszeitregeln gewählt: wählen Sie einen Regelsatz in den Einstellungen oder mit --rules</translation>
+    </message>
+    <message>
+        <source>Check a period against the working-time rules, one line per breach</source>
+        <translation>Einen Zeitraum anhand der Arbeitszeitregeln prüfen, eine Zeile je Verstoß</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -881,6 +911,10 @@ eine Nachtschicht zählt am Tag, an dem sie begann.</translation>
     <message>
         <source>Vacation left in %1</source>
         <translation>Resturlaub %1</translation>
+    </message>
+    <message>
+        <source>Breaches of the working-time rules (%1)</source>
+        <translation>Verstöße gegen die Arbeitszeitregeln (%1)</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2077,86 @@ Daten vor dem Beenden speichern?</translation>
         <source>iCalendar Files (*.ics);;All Files (*)</source>
         <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>&amp;Working Time</source>
+        <translation>&amp;Arbeitszeit</translation>
+    </message>
+    <message>
+        <source> Working-Time Rules </source>
+        <translation> Arbeitszeitregeln </translation>
+    </message>
+    <message>
+        <source>Rule &amp;set</source>
+        <translation>Regel&amp;satz</translation>
+    </message>
+    <message>
+        <source>Daily &amp;rest</source>
+        <translation>Tägliche &amp;Ruhezeit</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>mindestens</translation>
+    </message>
+    <message>
+        <source>&amp;Break</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Lon&amp;ger break</source>
+        <translation>&amp;Längere Pause</translation>
+    </message>
+    <message>
+        <source>of work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>%1, after work of</source>
+        <translation>%1, nach einer Arbeit von</translation>
+    </message>
+    <message>
+        <source>Daily ma&amp;ximum</source>
+        <translation>Tägliches Ma&amp;ximum</translation>
+    </message>
+    <message>
+        <source>Weekly maxi&amp;mum</source>
+        <translation>Wöchentliches Maxi&amp;mum</translation>
+    </message>
+    <message>
+        <source>in any week</source>
+        <translation>in jeder Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Average week at most</source>
+        <translation>&amp;Durchschnittswoche höchstens</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>Weeks the average is taken over</source>
+        <translation>Wochen, über die gemittelt wird</translation>
+    </message>
+    <message>
+        <source>Weekly r&amp;est</source>
+        <translation>Wöchentliche Ruh&amp;ezeit</translation>
+    </message>
+    <message>
+        <source>A value of 0:00 leaves its rule out. The rules only warn, as this program reads the law texts; they are no legal advice. The manual names their sources and what the check cannot know.</source>
+        <translation>Ein Wert von 0:00 lässt seine Regel aus. Die Regeln warnen nur, so wie dieses Programm die Gesetzestexte liest; sie sind keine Rechtsberatung. Das Handbuch nennt ihre Quellen und was die Prüfung nicht wissen kann.</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>ab</translation>
+    </message>
+    <message>
+        <source>for more than</source>
+        <translation>bei mehr als</translation>
+    </message>
 </context>
 <context>
     <name>TRegistryManager</name>
@@ -2350,6 +2464,10 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
         <source>Leave at</source>
         <translation>Feierabend um</translation>
     </message>
+    <message>
+        <source>%1, breaks a working-time rule</source>
+        <translation>%1, verstößt gegen eine Arbeitszeitregel</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
@@ -2398,6 +2516,52 @@ Hourframe arbeitet ohne Feiertage weiter.</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 Tage</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeRules</name>
+    <message>
+        <source>EU minimum</source>
+        <translation>EU-Mindeststandard</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Rest %1 before this day, %2 required</source>
+        <translation>Ruhezeit %1 vor diesem Tag, %2 erforderlich</translation>
+    </message>
+    <message>
+        <source>Break %1 on %2 of work, %3 required</source>
+        <translation>Pause %1 bei %2 Arbeit, %3 erforderlich</translation>
+    </message>
+    <message>
+        <source>Work %1 on this day, %2 at most</source>
+        <translation>Arbeit %1 an diesem Tag, höchstens %2</translation>
+    </message>
+    <message>
+        <source>Longest rest %1 in the week to this day, %2 required</source>
+        <translation>Längste Ruhezeit %1 in der Woche bis zu diesem Tag, %2 erforderlich</translation>
+    </message>
+    <message>
+        <source>Work %1 in the week to this day, %2 at most</source>
+        <translation>Arbeit %1 in der Woche bis zu diesem Tag, höchstens %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Work %1 a week on average over the %n weeks to this day, %2 at most</source>
+        <translation>
+            <numerusform>Arbeit im Schnitt %1 pro Woche über die %n Woche bis zu diesem Tag, höchstens %2</numerusform>
+            <numerusform>Arbeit im Schnitt %1 pro Woche über die %n Wochen bis zu diesem Tag, höchstens %2</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -595,6 +595,36 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
         <source>%4 days differ and were kept as in %1: %2; left in place: %3</source>
         <translation>%4 jours diffèrent et ont été gardés comme dans %1 : %2 ; laissé en place : %3</translation>
     </message>
+    <message>
+        <source>Checks the days of a period against the working-time rules: daily rest, breaks, the
+daily and weekly maximums and weekly rest, and prints one line per breach. The exit
+status is 0 without a breach and 3 with some. The rules are a warning, not legal
+advice: see the manual for their sources and what the check cannot know.</source>
+        <translation>Vérifie les jours d&apos;une période selon les règles du temps de travail : repos quotidien,
+pauses, durées maximales quotidienne et hebdomadaire et repos hebdomadaire, et écrit une
+ligne par infraction. Le code de retour est 0 sans infraction et 3 avec. Les règles sont
+un avertissement, pas un conseil juridique : le manuel en donne les sources et les limites.</translation>
+    </message>
+    <message>
+        <source>every day of the file</source>
+        <translation>chaque jour du fichier</translation>
+    </message>
+    <message>
+        <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>
+        <translation>L&apos;ensemble de règles à vérifier : eu (minimum UE), de (Allemagne) ou fr (France), comme --set WorkingTimeRules=1, 2 ou 3 le choisirait ; les valeurs changées dans les Préférences (ou avec --set RuleDailyRest=... et semblables) valent pour tout ensemble. Par défaut : l&apos;ensemble choisi dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>--rules: &apos;%1&apos; is none of %2</source>
+        <translation>--rules : « %1 » n&apos;est aucun de %2</translation>
+    </message>
+    <message>
+        <source>no working-time rules are chosen: choose a set in Preferences or with --rules</source>
+        <translation>aucune règle du temps de travail n&apos;est choisie : choisissez un ensemble dans les Préférences ou avec --rules</translation>
+    </message>
+    <message>
+        <source>Check a period against the working-time rules, one line per breach</source>
+        <translation>Vérifier une période selon les règles du temps de travail, une ligne par infraction</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -881,6 +911,10 @@ arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
     <message>
         <source>Vacation left in %1</source>
         <translation>Congés restants en %1</translation>
+    </message>
+    <message>
+        <source>Breaches of the working-time rules (%1)</source>
+        <translation>Infractions aux règles du temps de travail (%1)</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2077,86 @@ Enregistrer les données avant de quitter ?</translation>
         <source>iCalendar Files (*.ics);;All Files (*)</source>
         <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>&amp;Working Time</source>
+        <translation>Temps de tra&amp;vail</translation>
+    </message>
+    <message>
+        <source> Working-Time Rules </source>
+        <translation> Règles du temps de travail </translation>
+    </message>
+    <message>
+        <source>Rule &amp;set</source>
+        <translation>En&amp;semble de règles</translation>
+    </message>
+    <message>
+        <source>Daily &amp;rest</source>
+        <translation>&amp;Repos quotidien</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>au moins</translation>
+    </message>
+    <message>
+        <source>&amp;Break</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Lon&amp;ger break</source>
+        <translation>Pause plus lon&amp;gue</translation>
+    </message>
+    <message>
+        <source>of work</source>
+        <translation>de travail</translation>
+    </message>
+    <message>
+        <source>%1, after work of</source>
+        <translation>%1, après un travail de</translation>
+    </message>
+    <message>
+        <source>Daily ma&amp;ximum</source>
+        <translation>Ma&amp;ximum quotidien</translation>
+    </message>
+    <message>
+        <source>Weekly maxi&amp;mum</source>
+        <translation>Maxi&amp;mum hebdomadaire</translation>
+    </message>
+    <message>
+        <source>in any week</source>
+        <translation>en toute semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Average week at most</source>
+        <translation>Semaine moyenne &amp;au plus</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>Weeks the average is taken over</source>
+        <translation>Semaines sur lesquelles la moyenne est prise</translation>
+    </message>
+    <message>
+        <source>Weekly r&amp;est</source>
+        <translation>R&amp;epos hebdomadaire</translation>
+    </message>
+    <message>
+        <source>A value of 0:00 leaves its rule out. The rules only warn, as this program reads the law texts; they are no legal advice. The manual names their sources and what the check cannot know.</source>
+        <translation>Une valeur de 0:00 écarte sa règle. Les règles ne font qu&apos;avertir, selon la lecture que ce programme fait des textes de loi ; elles ne sont pas un conseil juridique. Le manuel en donne les sources et ce que la vérification ne peut pas savoir.</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>dès</translation>
+    </message>
+    <message>
+        <source>for more than</source>
+        <translation>pour plus de</translation>
+    </message>
 </context>
 <context>
     <name>TRegistryManager</name>
@@ -2350,6 +2464,10 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
         <source>Leave at</source>
         <translation>Départ à</translation>
     </message>
+    <message>
+        <source>%1, breaks a working-time rule</source>
+        <translation>%1, enfreint une règle du temps de travail</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
@@ -2398,6 +2516,52 @@ Hourframe continue sans jours fériés.</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 jours</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeRules</name>
+    <message>
+        <source>EU minimum</source>
+        <translation>Minimum UE</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Rest %1 before this day, %2 required</source>
+        <translation>Repos de %1 avant ce jour, %2 requis</translation>
+    </message>
+    <message>
+        <source>Break %1 on %2 of work, %3 required</source>
+        <translation>Pause de %1 pour %2 de travail, %3 requise</translation>
+    </message>
+    <message>
+        <source>Work %1 on this day, %2 at most</source>
+        <translation>Travail de %1 ce jour, %2 au plus</translation>
+    </message>
+    <message>
+        <source>Longest rest %1 in the week to this day, %2 required</source>
+        <translation>Plus long repos de %1 dans la semaine jusqu&apos;à ce jour, %2 requis</translation>
+    </message>
+    <message>
+        <source>Work %1 in the week to this day, %2 at most</source>
+        <translation>Travail de %1 dans la semaine jusqu&apos;à ce jour, %2 au plus</translation>
+    </message>
+    <message numerus="yes">
+        <source>Work %1 a week on average over the %n weeks to this day, %2 at most</source>
+        <translation>
+            <numerusform>Travail de %1 par semaine en moyenne sur la %n semaine jusqu&apos;à ce jour, %2 au plus</numerusform>
+            <numerusform>Travail de %1 par semaine en moyenne sur les %n semaines jusqu&apos;à ce jour, %2 au plus</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

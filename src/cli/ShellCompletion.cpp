@@ -65,6 +65,9 @@ QStringList valuesOf(const Option &option)
         return PeriodWords();
     if (option.name == u"--set")
         return settingNames();
+    // A value from a fixed list, such as --rules eu|de|fr.
+    if (option.valueName.contains(u'|'))
+        return option.valueName.split(u'|');
     if (option.valueName == u"OUT")
         return { AnyFiles };
     if (option.valueName == u"FILE")
