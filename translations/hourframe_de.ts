@@ -606,8 +606,8 @@ Zeile aus. Der Rückgabewert ist 0 ohne Verstoß und 3 mit Verstößen. Die Rege
 Warnung, keine Rechtsberatung: Quellen und Grenzen der Prüfung nennt das Handbuch.</translation>
     </message>
     <message>
-        <source>every day of the file</source>
-        <translation>jeder Tag der Datei</translation>
+        <source>every day of the file, to the end of its last week</source>
+        <translation>jeder Tag der Datei bis zum Ende ihrer letzten Woche</translation>
     </message>
     <message>
         <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>

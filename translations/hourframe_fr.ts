@@ -606,8 +606,8 @@ ligne par infraction. Le code de retour est 0 sans infraction et 3 avec. Les rè
 un avertissement, pas un conseil juridique : le manuel en donne les sources et les limites.</translation>
     </message>
     <message>
-        <source>every day of the file</source>
-        <translation>chaque jour du fichier</translation>
+        <source>every day of the file, to the end of its last week</source>
+        <translation>chaque jour du fichier jusqu&apos;à la fin de sa dernière semaine</translation>
     </message>
     <message>
         <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>

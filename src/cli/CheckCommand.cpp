@@ -78,7 +78,8 @@ QByteArray RunCheck(const QStringList &arguments)
             "status is 0 without a breach and 3 with some. The rules are a warning, not legal\n"
             "advice: see the manual for their sources and what the check cannot know."));
     options.addDataFile();
-    options.addPeriodOptions(QString(), QCoreApplication::translate("Cli", "every day of the file"));
+    options.addPeriodOptions(
+        QString(), QCoreApplication::translate("Cli", "every day of the file, to the end of its last week"));
     options.addOption(QCommandLineOption(u"rules"_s,
         QCoreApplication::translate("Cli",
             "The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set "
@@ -109,8 +110,13 @@ QByteArray RunCheck(const QStringList &arguments)
         period = options.period(settings->FirstDayOfWeek(), false);
     TTimeRecorder recorder;
     recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
-    if (!period)
+    // A weekly rule is broken on the last day of its week, which the file's
+    // last week may not have reached yet.
+    if (!period) {
         period = daysWithData(recorder);
+        if (period)
+            period->EndDate = DayNumber::weekStartOf(period->EndDate, settings->FirstDayOfWeek()) + 6;
+    }
 
     const std::vector<TBreach> breaches = period
         ? Breaches(recorder, rules, period->StartDate, period->EndDate, settings->FirstDayOfWeek())

@@ -59,24 +59,38 @@ TDayWork WorkOf(const DayRecord &record)
     return day;
 }
 
-// The days of a stretch, read in one pass over the store.
+// The days of a stretch, read in one pass over the store. Only the days
+// from the first to the last record are held: a period of centuries around
+// a few records costs no more than the records.
 class TDays {
 public:
     TDays(const TTimeRecorder &store, int from, int to)
         : m_from(from)
-        , m_days(std::size_t(std::max(0, to - from + 1)))
     {
+        std::vector<std::pair<int, TDayWork>> found;
         store.VisitDays(
-            from, to, [&](const DayRecord &record) { m_days[Index(record.Date)] = WorkOf(record); });
+            from, to, [&](const DayRecord &record) { found.emplace_back(record.Date, WorkOf(record)); });
+        if (found.empty())
+            return;
+        const auto [earliest, latest] = std::minmax_element(
+            found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        m_from = earliest->first;
+        m_days.resize(std::size_t(latest->first - m_from + 1));
+        for (const auto &[date, work] : found)
+            m_days[std::size_t(date - m_from)] = work;
     }
 
+    // The first and the last day held; To() is before From() when none is.
     int From() const { return m_from; }
     int To() const { return m_from + int(m_days.size()) - 1; }
-    const TDayWork &operator[](int day) const { return m_days[Index(day)]; }
+    // A day not held is a day without work.
+    const TDayWork &operator[](int day) const
+    {
+        static const TDayWork none;
+        return day < From() || day > To() ? none : m_days[std::size_t(day - m_from)];
+    }
 
 private:
-    std::size_t Index(int day) const { return std::size_t(day - m_from); }
-
     int m_from;
     std::vector<TDayWork> m_days;
 };
@@ -98,7 +112,7 @@ void CheckDays(
 {
     // The end of the last block before the day, if one lies among the days read.
     std::optional<qint64> lastEnd;
-    for (int date = days.From(); date <= last; ++date) {
+    for (int date = days.From(); date <= std::min(last, days.To()); ++date) {
         const TDayWork &day = days[date];
         if (date >= first) {
             if (day.block && lastEnd && rules.DailyRest > 0) {

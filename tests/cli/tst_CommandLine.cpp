@@ -954,7 +954,7 @@ private Q_SLOTS:
         QTest::newRow("check") << QStringList { u"check"_s, u"--rules"_s, u"de"_s }
                                << u"[d['rules'], d['from'], d['to'], [(b['date'], b['rule'], b['actual'], "
                                   "b['limitText'], b['text']) for b in d['breaches']]]"_s
-                               << u"['de', '2026-11-30', '2026-12-01', [('2026-11-30', 'break', 0, '0:30', "
+                               << u"['de', '2026-11-30', '2026-12-05', [('2026-11-30', 'break', 0, '0:30', "
                                   "'Break 0:00 on 8:30 of work, 0:30 required'), ('2026-12-01', 'break', 0, "
                                   "'0:30', 'Break 0:00 on 8:00 of work, 0:30 required')]]"_s;
     }
