@@ -337,9 +337,6 @@ private Q_SLOTS:
         QTest::newRow("check, a value changed for the run") << QStringList { u"check"_s, u"week.hf"_s,
             u"--rules"_s, u"de"_s, u"--set"_s, u"RuleBreakAfter=9:00"_s }
                                                             << 0 << QByteArray() << QByteArray();
-        QTest::newRow("check, a period without a breach") << QStringList { u"check"_s, u"week.hf"_s,
-            u"--set"_s, u"WorkingTimeRules=3"_s, u"--period"_s, u"2026-12"_s }
-                                                          << 0 << QByteArray() << QByteArray();
         QTest::newRow("check with the rules off")
             << QStringList { u"check"_s, u"week.hf"_s } << 2 << QByteArray()
             << QByteArray("hourframe check: no working-time rules are chosen: choose a set in Preferences or "

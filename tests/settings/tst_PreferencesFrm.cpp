@@ -426,11 +426,7 @@ private Q_SLOTS:
             << 2 << u"teRuleDailyRest"_s << QString() << u"11:00"_s << true << -1;
         QTest::newRow("Germany, the rest changed")
             << 2 << u"teRuleDailyRest"_s << u"10:00"_s << u"11:00"_s << true << 600;
-        QTest::newRow("Germany, typed as it was")
-            << 2 << u"teRuleLongBreak"_s << u"0:45"_s << u"00:45"_s << true << -1;
         QTest::newRow("France's break") << 3 << u"teRuleBreak"_s << QString() << u"00:20"_s << true << -1;
-        QTest::newRow("EU's average over 17 weeks")
-            << 1 << u"edRuleAverageWeeks"_s << QString() << u"17"_s << true << -1;
         QTest::newRow("a rule left out") << 1 << u"teRuleWeeklyRest"_s << u"0"_s << u"35:00"_s << true << 0;
         QTest::newRow("a week and a minute")
             << 2 << u"teRuleDailyMaximum"_s << u"168:01"_s << u"10:00"_s << false << 0;

@@ -307,7 +307,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("breach"); // Tuesday's, empty for none
         QTest::newRow("rest 9:30") << 2 << u"9"_s << u"Rest 9:30 before this day, 11:00 required"_s;
         QTest::newRow("rest 9:30, mended") << 2 << u"9\b\b1030"_s << QString();
-        QTest::newRow("rest 11:00") << 2 << u"1030"_s << QString();
         QTest::newRow("a value changed") << 5 << u"1030"_s << u"Rest 11:00 before this day, 12:00 required"_s;
         QTest::newRow("rules off") << 0 << u"9"_s << QString();
     }
