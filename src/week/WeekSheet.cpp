@@ -208,7 +208,7 @@ void TWeekSheet::Recalculate(int firstWeekday, int lastWeekday)
 }
 
 // Only the shown week is checked, with the days around it that its rules
-// read: a keystroke changes no breach of a week that is not shown.
+// read, whatever the file holds; another week is checked once it is shown.
 void TWeekSheet::UpdateBreaches()
 {
     std::array<QString, 7> texts;
