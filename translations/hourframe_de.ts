@@ -2078,32 +2078,20 @@ Daten vor dem Beenden speichern?</translation>
         <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>&amp;Working Time</source>
-        <translation>&amp;Arbeitszeit</translation>
-    </message>
-    <message>
         <source> Working-Time Rules </source>
         <translation> Arbeitszeitregeln </translation>
     </message>
     <message>
         <source>Rule &amp;set</source>
-        <translation>Regel&amp;satz</translation>
+        <translation>&amp;Regelsatz</translation>
     </message>
     <message>
         <source>Daily &amp;rest</source>
-        <translation>Tägliche &amp;Ruhezeit</translation>
+        <translation>Tägliche R&amp;uhezeit</translation>
     </message>
     <message>
         <source>at least</source>
         <translation>mindestens</translation>
-    </message>
-    <message>
-        <source>&amp;Break</source>
-        <translation>&amp;Pause</translation>
-    </message>
-    <message>
-        <source>Lon&amp;ger break</source>
-        <translation>&amp;Längere Pause</translation>
     </message>
     <message>
         <source>of work</source>
@@ -2127,7 +2115,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>&amp;Average week at most</source>
-        <translation>&amp;Durchschnittswoche höchstens</translation>
+        <translation>Durchschnittswoche &amp;höchstens</translation>
     </message>
     <message>
         <source>over</source>
@@ -2156,6 +2144,18 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>for more than</source>
         <translation>bei mehr als</translation>
+    </message>
+    <message>
+        <source>Workin&amp;g Time</source>
+        <translation>Arbeitszeitre&amp;cht</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Longer break</source>
+        <translation>Län&amp;gere Pause</translation>
     </message>
 </context>
 <context>
@@ -2556,12 +2556,9 @@ Hourframe arbeitet ohne Feiertage weiter.</translation>
         <source>Work %1 in the week to this day, %2 at most</source>
         <translation>Arbeit %1 in der Woche bis zu diesem Tag, höchstens %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Work %1 a week on average over the %n weeks to this day, %2 at most</source>
-        <translation>
-            <numerusform>Arbeit im Schnitt %1 pro Woche über die %n Woche bis zu diesem Tag, höchstens %2</numerusform>
-            <numerusform>Arbeit im Schnitt %1 pro Woche über die %n Wochen bis zu diesem Tag, höchstens %2</numerusform>
-        </translation>
+    <message>
+        <source>Work %1 a week on average over the %2 weeks to this day, %3 at most</source>
+        <translation>Arbeit im Schnitt %1 pro Woche über die %2 Wochen bis zu diesem Tag, höchstens %3</translation>
     </message>
 </context>
 </TS>

@@ -2078,16 +2078,12 @@ Enregistrer les données avant de quitter ?</translation>
         <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>&amp;Working Time</source>
-        <translation>Temps de tra&amp;vail</translation>
-    </message>
-    <message>
         <source> Working-Time Rules </source>
         <translation> Règles du temps de travail </translation>
     </message>
     <message>
         <source>Rule &amp;set</source>
-        <translation>En&amp;semble de règles</translation>
+        <translation>&amp;Ensemble de règles</translation>
     </message>
     <message>
         <source>Daily &amp;rest</source>
@@ -2096,14 +2092,6 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>at least</source>
         <translation>au moins</translation>
-    </message>
-    <message>
-        <source>&amp;Break</source>
-        <translation>&amp;Pause</translation>
-    </message>
-    <message>
-        <source>Lon&amp;ger break</source>
-        <translation>Pause plus lon&amp;gue</translation>
     </message>
     <message>
         <source>of work</source>
@@ -2115,11 +2103,11 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Daily ma&amp;ximum</source>
-        <translation>Ma&amp;ximum quotidien</translation>
+        <translation>Maximum &amp;quotidien</translation>
     </message>
     <message>
         <source>Weekly maxi&amp;mum</source>
-        <translation>Maxi&amp;mum hebdomadaire</translation>
+        <translation>Maximum he&amp;bdomadaire</translation>
     </message>
     <message>
         <source>in any week</source>
@@ -2143,7 +2131,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Weekly r&amp;est</source>
-        <translation>R&amp;epos hebdomadaire</translation>
+        <translation>Repos hebdo&amp;madaire</translation>
     </message>
     <message>
         <source>A value of 0:00 leaves its rule out. The rules only warn, as this program reads the law texts; they are no legal advice. The manual names their sources and what the check cannot know.</source>
@@ -2156,6 +2144,18 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>for more than</source>
         <translation>pour plus de</translation>
+    </message>
+    <message>
+        <source>Workin&amp;g Time</source>
+        <translation>Repos et ma&amp;xima</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Longer break</source>
+        <translation>Pause plus lon&amp;gue</translation>
     </message>
 </context>
 <context>
@@ -2556,12 +2556,9 @@ Hourframe continue sans jours fériés.</translation>
         <source>Work %1 in the week to this day, %2 at most</source>
         <translation>Travail de %1 dans la semaine jusqu&apos;à ce jour, %2 au plus</translation>
     </message>
-    <message numerus="yes">
-        <source>Work %1 a week on average over the %n weeks to this day, %2 at most</source>
-        <translation>
-            <numerusform>Travail de %1 par semaine en moyenne sur la %n semaine jusqu&apos;à ce jour, %2 au plus</numerusform>
-            <numerusform>Travail de %1 par semaine en moyenne sur les %n semaines jusqu&apos;à ce jour, %2 au plus</numerusform>
-        </translation>
+    <message>
+        <source>Work %1 a week on average over the %2 weeks to this day, %3 at most</source>
+        <translation>Travail de %1 par semaine en moyenne sur les %2 semaines jusqu&apos;à ce jour, %3 au plus</translation>
     </message>
 </context>
 </TS>

@@ -306,9 +306,9 @@ QString BreachText(const TBreach &breach)
             QT_TRANSLATE_NOOP("WorkingTimeRules", "Work %1 in the week to this day, %2 at most"))
             .arg(actual, limit);
     case TRule::AverageWeeklyMaximum:
-        return QCoreApplication::translate("WorkingTimeRules",
-            "Work %1 a week on average over the %n weeks to this day, %2 at most", nullptr, breach.Weeks)
-            .arg(actual, limit);
+        return translated(QT_TRANSLATE_NOOP("WorkingTimeRules",
+                              "Work %1 a week on average over the %2 weeks to this day, %3 at most"))
+            .arg(actual, QString::number(breach.Weeks), limit);
     }
     return {};
 }

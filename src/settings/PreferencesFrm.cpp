@@ -98,6 +98,9 @@ TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
         | Qt::WindowCloseButtonHint);
     pcPreferences = new QTabWidget(this);
     pcPreferences->setObjectName(u"pcPreferences"_s);
+    // The dialog is as wide as all its tabs, in every language, rather than
+    // hiding some of them behind scroll buttons.
+    pcPreferences->setUsesScrollButtons(false);
     CreateOptionsPage();
     CreateTargetsPage();
     CreateHolidaysPage();

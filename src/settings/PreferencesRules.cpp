@@ -34,7 +34,7 @@ const TRuleSetId RuleSets[] = { TRuleSetId::Off, TRuleSetId::Eu, TRuleSetId::Ger
 
 void TPreferencesForm::CreateRulesPage()
 {
-    auto *gbRules = NewPage(pcPreferences, u"tsWorkingTime"_s, tr("&Working Time"), u"gbWorkingTime"_s,
+    auto *gbRules = NewPage(pcPreferences, u"tsWorkingTime"_s, tr("Workin&g Time"), u"gbWorkingTime"_s,
         tr(" Working-Time Rules "));
     cbWorkingTimeRules = new QComboBox(gbRules);
     cbWorkingTimeRules->setObjectName(u"cbWorkingTimeRules"_s);
@@ -124,8 +124,8 @@ void TPreferencesForm::LayOutRulesPage(QWidget *page)
         { f[0], label(u"laRuleDailyRestUnit"_s, tr("at least")) });
     for (const int first : { 1, 3 }) {
         m_breakWords.append(label(u"laRuleBreakWords%1"_s.arg(first), QString()));
-        addRow(first == 1 ? label(u"laRuleBreak"_s, tr("&Break"), f[2])
-                          : label(u"laRuleLongBreak"_s, tr("Lon&ger break"), f[4]),
+        addRow(first == 1 ? label(u"laRuleBreak"_s, tr("Brea&k"), f[2])
+                          : label(u"laRuleLongBreak"_s, tr("&Longer break"), f[4]),
             { f[first + 1], m_breakWords.last(), f[first],
                 label(u"laRuleOfWork%1"_s.arg(first), tr("of work")) });
         f[first]->setAccessibleName(
