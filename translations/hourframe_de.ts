@@ -444,14 +444,6 @@ enthält, oder Urlaubs- oder Zusatzstunden und kein Kommen.
 </translation>
     </message>
     <message>
-        <source>With a vacation allowance, then the vacation days taken and left in that
-day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
-and VacationCarriedOver in the year the balance starts.</source>
-        <translation>Mit einem Urlaubsanspruch danach die genommenen und verbleibenden Urlaubstage im Jahr
-dieses Tages: die Urlaubsstunden eines Tages geteilt durch sein Soll, gemessen an
-VacationDaysPerYear und, im Jahr, in dem der Saldo beginnt, VacationCarriedOver.</translation>
-    </message>
-    <message>
         <source>Write the chart of a period as PNG, SVG or PDF</source>
         <translation>Das Diagramm eines Zeitraums als PNG, SVG oder PDF schreiben</translation>
     </message>
@@ -624,6 +616,15 @@ Warnung, keine Rechtsberatung: Quellen und Grenzen der Prüfung nennt das Handbu
     <message>
         <source>Check a period against the working-time rules, one line per breach</source>
         <translation>Einen Zeitraum anhand der Arbeitszeitregeln prüfen, eine Zeile je Verstoß</translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in the year of
+the last day counted, up to that day: a day&apos;s holiday hours over its target,
+against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Mit einem Urlaubsanspruch danach die genommenen und verbleibenden Urlaubstage im Jahr
+des letzten gezählten Tages, bis zu diesem Tag: die Urlaubsstunden eines Tages geteilt durch
+sein Soll, gemessen an VacationDaysPerYear und, im Jahr, in dem der Saldo beginnt,
+VacationCarriedOver.</translation>
     </message>
 </context>
 <context>

@@ -444,14 +444,6 @@ une fois qu&apos;il contient un départ, ou des heures de congé ou supplémenta
 </translation>
     </message>
     <message>
-        <source>With a vacation allowance, then the vacation days taken and left in that
-day&apos;s year: a day&apos;s holiday hours over its target, against VacationDaysPerYear,
-and VacationCarriedOver in the year the balance starts.</source>
-        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année de ce
-jour : les heures de congé d&apos;un jour rapportées à sa cible, face à VacationDaysPerYear,
-et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
-    </message>
-    <message>
         <source>Write the chart of a period as PNG, SVG or PDF</source>
         <translation>Écrire le graphique d&apos;une période en PNG, SVG ou PDF</translation>
     </message>
@@ -624,6 +616,14 @@ un avertissement, pas un conseil juridique : le manuel en donne les sources et l
     <message>
         <source>Check a period against the working-time rules, one line per breach</source>
         <translation>Vérifier une période selon les règles du temps de travail, une ligne par infraction</translation>
+    </message>
+    <message>
+        <source>With a vacation allowance, then the vacation days taken and left in the year of
+the last day counted, up to that day: a day&apos;s holiday hours over its target,
+against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts.</source>
+        <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année du dernier
+jour compté, jusqu&apos;à ce jour : les heures de congé d&apos;un jour rapportées à sa cible, face à
+VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
     </message>
 </context>
 <context>

@@ -81,12 +81,12 @@ void addDay(QJsonObject &object, const QString &name, int day)
     object.insert(name + u"Text"_s, ShortDateText(day));
 }
 
-// The vacation taken and left in the year of the as-of day.
+// The vacation taken and left in the year of the last day counted.
 QString vacationLines(const TVacation &vacation)
 {
     return QCoreApplication::translate("Cli", "Vacation taken in %1: %2\nVacation left in %1: %3\n")
         .arg(vacation.Year)
-        .arg(VacationDaysWithUnit(vacation.Taken), VacationDaysWithUnit(vacation.Left));
+        .arg(VacationDaysWithUnit(vacation.TakenHundredths), VacationDaysWithUnit(vacation.LeftHundredths));
 }
 
 // The balance, the days it counts and the vacation, and with the weeks the
@@ -105,8 +105,8 @@ QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, 
         object.insert(u"countedTo"_s, QJsonValue());
     }
     object.insert(u"vacationYear"_s, vacation.Year);
-    object.insert(u"vacationTaken"_s, VacationDaysText(vacation.Taken).toDouble());
-    object.insert(u"vacationLeft"_s, VacationDaysText(vacation.Left).toDouble());
+    object.insert(u"vacationTaken"_s, VacationDays(vacation.TakenHundredths));
+    object.insert(u"vacationLeft"_s, VacationDays(vacation.LeftHundredths));
     if (weeks) {
         addBalance(object, u"opening"_s, balance.Opening);
         QJsonArray list;
@@ -136,9 +136,9 @@ QByteArray RunBalance(const QStringList &arguments)
             "HolidayCalendar). Days after today are not counted, and today only once it holds a\n"
             "departure, or holiday or extra hours and no arrival.\n")
             + QCoreApplication::translate("Cli",
-                "With a vacation allowance, then the vacation days taken and left in that\n"
-                "day's year: a day's holiday hours over its target, against VacationDaysPerYear,\n"
-                "and VacationCarriedOver in the year the balance starts."));
+                "With a vacation allowance, then the vacation days taken and left in the year of\n"
+                "the last day counted, up to that day: a day's holiday hours over its target,\n"
+                "against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts."));
     options.addDataFile();
     options.addOption(QCommandLineOption(u"as-of"_s,
         QCoreApplication::translate("Cli",

@@ -54,6 +54,7 @@ Settings fromSystemLocale()
     }
     s.twoDigitYearWindow = 50;
     s.firstDayOfWeek = fromQtDay(locale.firstDayOfWeek());
+    s.decimalPoint = locale.decimalPoint();
     return s;
 }
 
@@ -83,6 +84,13 @@ QString shortDateFormat()
     if (installed())
         return installed()->shortDateFormat;
     return QLocale::system().dateFormat(QLocale::ShortFormat);
+}
+
+QString decimalPoint()
+{
+    if (installed())
+        return installed()->decimalPoint;
+    return QLocale::system().decimalPoint();
 }
 
 int twoDigitYearWindow()

@@ -26,6 +26,7 @@ struct Settings {
     QStringList longDayNames; // seven, Sunday first
     int twoDigitYearWindow = 50; // 0: a two-digit year is always in this century
     int firstDayOfWeek = 1; // 1 = Sunday to 7 = Saturday
+    QString decimalPoint = QStringLiteral(".");
 };
 
 // The settings in force now: the installed override, else the system locale.
@@ -34,6 +35,8 @@ Settings current();
 QChar timeSeparator();
 QChar dateSeparator();
 QString shortDateFormat();
+// Between the whole and the decimal places of a number: "." or ",".
+QString decimalPoint();
 int twoDigitYearWindow();
 // The first day of the week where the user lives, 1 = Sunday to 7 = Saturday:
 // Monday in most of Europe, Sunday in the United States.

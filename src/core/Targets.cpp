@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -178,9 +179,33 @@ qint64 TTargets::SumOfDays(int first, int last) const
 
 int TTargets::OfWeek(int weekStart) const
 {
-    if (!Holidays)
-        return OfWorkweek(weekStart);
-    return int(std::max<qint64>(0, OfWorkweek(weekStart) - HolidayTargets(weekStart, weekStart + 6)));
+    const int weekEnd = weekStart + 6;
+    const std::span<const THoliday> holidays
+        = Holidays ? Holidays->Between(weekStart, weekEnd) : std::span<const THoliday>();
+    TFractionSum shares;
+    int from = weekStart;
+    for (std::size_t i = EntryOf(weekStart);; ++i) {
+        const TTargetSet &targets = m_history[i].Targets;
+        const bool changes = i + 1 < m_history.size() && m_history[i + 1].From <= weekEnd;
+        const int to = changes ? m_history[i + 1].From - 1 : weekEnd;
+        // The days of this entry that owe their share: all but the public holidays.
+        qint64 owed = SumOfSet(targets, from, to);
+        qint64 owingDays = qint64(to) - from + 1;
+        for (const THoliday &holiday : holidays) {
+            if (holiday.Date >= from && holiday.Date <= to) {
+                owed -= targets.OfWeekday(DayNumber::dayOfWeek(holiday.Date));
+                --owingDays;
+            }
+        }
+        // Without day targets to share by, each day has a seventh.
+        if (const qint64 days = targets.SumOfDays(); days > 0)
+            shares.Add(targets.Weekly, owed, days);
+        else
+            shares.Add(targets.Weekly, owingDays, 7);
+        if (!changes)
+            return int(std::min<qint64>(shares.Rounded(), INT_MAX));
+        from = to + 1;
+    }
 }
 
 bool TTargets::IsHoliday(int date) const
@@ -195,22 +220,6 @@ qint64 TTargets::HolidayTargets(int first, int last) const
         for (const THoliday &holiday : Holidays->Between(first, last))
             sum += OfWorkday(holiday.Date);
     return sum;
-}
-
-int TTargets::OfWorkweek(int weekStart) const
-{
-    const std::size_t first = EntryOf(weekStart);
-    if (first == EntryOf(weekStart + 6))
-        return m_history[first].Targets.Weekly;
-    double share = 0;
-    for (int date = weekStart; date <= weekStart + 6; ++date) {
-        const TTargetSet &targets = InForce(date);
-        const qint64 days = targets.SumOfDays();
-        share += days > 0
-            ? double(targets.Weekly) * targets.OfWeekday(DayNumber::dayOfWeek(date)) / double(days)
-            : targets.Weekly / 7.0;
-    }
-    return int(std::min(roundHalfEven(share), double(INT_MAX)));
 }
 
 void TTargets::ApplyFrom(int date, const TTargetSet &targets)

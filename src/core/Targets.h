@@ -72,11 +72,13 @@ public:
     // last is before first. One step per change of targets or public holiday
     // within them, not per day.
     qint64 SumOfDays(int first, int last) const;
-    // The target of the seven days from weekStart, less the day targets of
-    // its public holidays and never below 0. In a week in which the targets
-    // change, each day brings the share of the weekly target in force on it
-    // that its day target has of that entry's week; with day targets that
-    // add up to their weekly target this is the sum of the week's day targets.
+    // The target of the seven days from weekStart, as a payroll clerk shares
+    // a week out: each day brings the share of the weekly target in force on
+    // it that its day target has of that set's week (a seventh each where
+    // all day targets are 0), and a public holiday brings none. The shares
+    // are added before rounding, so a week without a change or a holiday
+    // owes its weekly target exactly; where the weekly target is the sum of
+    // the day targets, a week owes the sum of its days' targets.
     int OfWeek(int weekStart) const;
 
     // The targets from a day on become these: entries from that day on are
@@ -91,8 +93,6 @@ public:
 
 private:
     std::size_t EntryOf(int date) const;
-    // The weekly target before public holidays are taken off.
-    int OfWorkweek(int weekStart) const;
     // The targets the public holidays from first to last take off.
     qint64 HolidayTargets(int first, int last) const;
 

@@ -2,47 +2,64 @@
 
 #include "core/Balance.h"
 #include "core/DayNumber.h"
+#include "core/Regional.h"
+#include "core/Rounding.h"
 #include "core/TimeRecorder.h"
+#include "core/Today.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cmath>
+#include <map>
 
 TVacation VacationOf(
     const TTimeRecorder &store, const TBalanceSettings &balance, const TVacationSettings &vacation, int asOf)
 {
     TVacation result;
-    result.Year = DayNumber::toDate(asOf).year();
+    const int last = LastCountedDay(store, asOf);
+    result.Year = DayNumber::toDate(last).year();
     const std::optional<int> start = BalanceStart(store, balance);
     const bool firstYear = start && DayNumber::toDate(*start).year() == result.Year;
-    const int first = std::max(DayNumber::fromDate(QDate(result.Year, 1, 1)), start.value_or(0));
-    const int last = std::min(asOf, DayNumber::today());
-    if (start && first <= last)
+    // The holiday minutes by the target they are taken against: the days
+    // of each target are divided once, and all of them rounded once.
+    std::map<int, qint64> minutesByTarget;
+    if (start) {
+        const int first = std::max(DayNumber::fromDate(QDate(result.Year, 1, 1)), *start);
         store.VisitDays(first, last, [&](const DayRecord &record) {
             if (record.Holiday <= 0)
                 return;
             if (const int target = balance.Targets.OfDay(record.Date); target > 0)
-                result.Taken += double(record.Holiday) / target;
+                minutesByTarget[target] += record.Holiday;
         });
-    result.Left = vacation.DaysPerYear + (firstYear ? vacation.CarriedOver : 0) - result.Taken;
+    }
+    TFractionSum hundredths;
+    for (const auto &[target, minutes] : minutesByTarget)
+        hundredths.Add(100, minutes, target);
+    result.TakenHundredths = hundredths.Rounded();
+    const qint64 allowance = qint64(vacation.DaysPerYear) + (firstYear ? vacation.CarriedOver : 0);
+    result.LeftHundredths = allowance * 100 - result.TakenHundredths;
     return result;
 }
 
-QString VacationDaysText(double days)
+QString VacationDaysText(qint64 hundredths)
 {
-    const double hundredths = std::round(days * 100);
-    QString text = QString::number(hundredths / 100, 'f', 2);
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    const qint64 size = hundredths < 0 ? -hundredths : hundredths;
+    QString text = (hundredths < 0 ? QStringLiteral("-") : QString()) + QString::number(size / 100);
+    if (const qint64 fraction = size % 100; fraction != 0)
+        text += Regional::decimalPoint()
+            + (fraction % 10 == 0 ? QString::number(fraction / 10)
+                                  : QString::number(fraction).rightJustified(2, u'0'));
+    return text;
 }
 
-QString VacationDaysWithUnit(double days)
+QString VacationDaysWithUnit(qint64 hundredths)
 {
-    const QString number = VacationDaysText(days);
-    return number == QStringLiteral("1") ? QCoreApplication::translate("Vacation", "%1 day").arg(number)
-                                         : QCoreApplication::translate("Vacation", "%1 days").arg(number);
+    const QString number = VacationDaysText(hundredths);
+    return hundredths == 100 ? QCoreApplication::translate("Vacation", "%1 day").arg(number)
+                             : QCoreApplication::translate("Vacation", "%1 days").arg(number);
+}
+
+double VacationDays(qint64 hundredths)
+{
+    return double(hundredths) / 100;
 }

@@ -384,11 +384,11 @@ private:
             return;
         const TVacation vacation
             = VacationOf(m_store, m_settings.Balance, m_settings.Vacation, m_period.EndDate);
-        const auto line = [&](const char *label, double days) {
-            AddLine(Padded(translated(label).arg(vacation.Year)) + VacationDaysWithUnit(days));
+        const auto line = [&](const char *label, qint64 hundredths) {
+            AddLine(Padded(translated(label).arg(vacation.Year)) + VacationDaysWithUnit(hundredths));
         };
-        line(VacationTakenLabel, vacation.Taken);
-        line(VacationLeftLabel, vacation.Left);
+        line(VacationTakenLabel, vacation.TakenHundredths);
+        line(VacationLeftLabel, vacation.LeftHundredths);
     }
 
     void WriteAverages()

@@ -12,6 +12,20 @@
 namespace {
 
 constexpr int MinuteInterval = 60 * 1000;
+constexpr int MinutesPerDay = 24 * 60;
+
+// The moment the wall clock shows a time of a day: on the days the clocks
+// change it is an hour more or less after midnight than on other days. A
+// time the clocks skip comes when they have skipped it.
+QDateTime WallClockTime(int day, int minutesAfterMidnight)
+{
+    const QDate date = DayNumber::toDate(day + minutesAfterMidnight / MinutesPerDay);
+    const QTime time(minutesAfterMidnight % MinutesPerDay / 60, minutesAfterMidnight % 60);
+    QDateTime moment(date, time);
+    for (int later = 1; !moment.isValid() && later < MinutesPerDay; ++later)
+        moment = QDateTime(date, time.addSecs(later * 60));
+    return moment;
+}
 
 } // namespace
 
@@ -57,8 +71,7 @@ void TLeaveNotice::Plan()
     m_planned = {};
     if (m_data.NotifyLeaveTime() && m_tray.Shown() && today.InProgress && today.LeaveAt
         && m_told != std::pair(today.Date, *today.LeaveAt)) {
-        const QDateTime leave
-            = QDateTime(DayNumber::toDate(today.Date), QTime(0, 0)).addSecs(qint64(*today.LeaveAt) * 60);
+        const QDateTime leave = WallClockTime(today.Date, *today.LeaveAt);
         const qint64 wait = Clock::now().msecsTo(leave);
         // A time passed already is not told late.
         if (wait > -MinuteInterval)

@@ -215,7 +215,8 @@ private Q_SLOTS:
     }
 
     // Holiday hours over the day's target: 3:45 of a Monday's 7:30 is half a
-    // day. Today is 7 December 2026; the allowance is 25 days.
+    // day; before 2025, 8:00 from Monday to Friday. Today is 7 December 2026;
+    // the allowance is 25 days.
     void vacation_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -239,7 +240,14 @@ private Q_SLOTS:
             << u"0 25"_s;
         QTest::newRow("before the balance starts") << days << QDate(2025, 6, 1) << 0 << yearEnd << u"0 25"_s;
         QTest::newRow("carried over, less than taken") << days << none << -4 << yearEnd << u"2.5 18.5"_s;
-        QTest::newRow("a year after today") << days << none << 0 << QDate(2027, 2, 1) << u"0 25"_s;
+        // Counted as the balance is, to yesterday: 2026.
+        QTest::newRow("a year after today") << days + "5/1/2026,,,,,2:30\r\n"
+                                            << none << 0 << QDate(2027, 2, 1) << u"0.33 24.67"_s;
+        // Days of 8:00 in 2024: exactly 13.375 days, rounded once to the even
+        // hundredth; days summed as doubles fall just below it.
+        QTest::newRow("13.375 days add up with what is left")
+            << QByteArray("2/12/2024,,,,,16:24\r\n3/12/2024,,,,,47:48\r\n4/12/2024,,,,,42:48\r\n") << none
+            << -29 << QDate(2024, 12, 31) << u"13.38 -17.38"_s;
     }
 
     void vacation()
@@ -252,11 +260,39 @@ private Q_SLOTS:
         TTimeRecorder store;
         load(store, file);
         TBalanceSettings settings = settingsFrom(start, 0);
+        settings.Targets
+            = TTargets({ { TTargetEntry::FromTheStart, { { 0, 480, 480, 480, 480, 480, 0 }, 2400 } },
+                { day(2025, 1, 1), {} } });
         settings.Targets.Holidays = federalHolidays();
         const TVacation vacation
             = VacationOf(store, settings, { 25, carriedOver }, DayNumber::fromDate(asOf));
-        QCOMPARE(vacation.Year, asOf.year());
-        QCOMPARE(VacationDaysText(vacation.Taken) + u' ' + VacationDaysText(vacation.Left), takenAndLeft);
+        QCOMPARE(vacation.Year, std::min(asOf, QDate(2026, 12, 6)).year());
+        QCOMPARE(
+            VacationDaysText(vacation.TakenHundredths) + u' ' + VacationDaysText(vacation.LeftHundredths),
+            takenAndLeft);
+    }
+
+    // A decimal comma in German and French, two places at most.
+    void vacationText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<qint64>("hundredths");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << u"en"_s << qint64(-5) << u"-0.05 days"_s;
+        QTest::newRow("German") << u"de"_s << qint64(2450) << u"24,5 Tage"_s;
+        QTest::newRow("French") << u"fr"_s << qint64(-1738) << u"-17,38 jours"_s;
+    }
+
+    void vacationText()
+    {
+        QFETCH(QString, language);
+        QFETCH(qint64, hundredths);
+        QFETCH(QString, text);
+        Regional::Settings region = TestSupport::englishSettings();
+        region.decimalPoint = language == u"en"_s ? u"."_s : u","_s;
+        const Regional::Override inRegion(region);
+        const TestSupport::Language translated(language);
+        QCOMPARE(VacationDaysWithUnit(hundredths), text);
     }
 
     // The sheet's count follows every edit of its week, also one that moves

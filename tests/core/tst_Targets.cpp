@@ -34,6 +34,18 @@ TTargets applied(std::initializer_list<std::pair<int, TTargetSet>> changes, int 
     return targets;
 }
 
+// The targets with public holidays on the given days.
+TTargets withHolidays(TTargets targets, std::initializer_list<int> days)
+{
+    QByteArray events;
+    for (const int date : days)
+        events += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(date) + "\r\nDTSTART;VALUE=DATE:"
+            + DayNumber::toDate(date).toString(u"yyyyMMdd"_s).toLatin1() + "\r\nEND:VEVENT\r\n";
+    targets.Holidays = THolidayCalendar::FromBytes(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n" + events + "END:VCALENDAR\r\n", u"cal.ics"_s);
+    return targets;
+}
+
 } // namespace
 
 // The week of Monday 2 March 2026 under histories of targets.
@@ -76,15 +88,24 @@ private Q_SLOTS:
         QTest::newRow("weekly targets without day targets")
             << TTargets({ { TTargetEntry::FromTheStart, weekOf(0, 2400) }, { thu, weekOf(0, 1200) } })
             << QList<int>(7, 0) << 1714 << 2;
-        // The holiday takes off the target in force on it, from the week too.
-        TTargets holiday = applied({ { thu, PartTime } });
-        holiday.Holidays
-            = THolidayCalendar::FromBytes("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n"
-                                          "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20260306\r\n"
-                                          "END:VEVENT\r\nEND:VCALENDAR\r\n",
-                u"cal.ics"_s);
+        // A public holiday takes off its share of the week: with a weekly
+        // target that is the sum of the days, its day target.
         QTest::newRow("change on Thursday, a public holiday on Friday")
-            << holiday << QList<int> { 480, 480, 480, 384, 0, 0, 0 } << 1824 << 2;
+            << withHolidays(applied({ { thu, PartTime } }), { fri })
+            << QList<int> { 480, 480, 480, 384, 0, 0, 0 } << 1824 << 2;
+        // 40:00 over 37:00 of days, Friday's 7:00 a holiday: 40 x 30/37 = 32:25.9.
+        QTest::newRow("40:00 over 37:00 of days, a public holiday on Friday")
+            << withHolidays(TTargets(TTargetSet { { 0, 450, 450, 450, 450, 420, 0 }, 2400 }), { fri })
+            << QList<int> { 450, 450, 450, 450, 0, 0, 0 } << 1946 << 1;
+        // Half of 40:01 is 20:00.5, which goes to the even minute.
+        QTest::newRow("half a week, rounded to even")
+            << withHolidays(TTargets(TTargetSet { { 0, 480, 480, 480, 480, 0, 0 }, 2401 }), { mon, mon + 1 })
+            << QList<int> { 0, 0, 480, 480, 0, 0, 0 } << 1200 << 1;
+        // 45:00 over 40:00 until Thursday, 30:00 over 32:00 from it, Tuesday
+        // a holiday: 45 x 16/40 + 30 x 12.8/32 = 18:00 + 12:00.
+        QTest::newRow("weekly targets apart from the days, a change and a public holiday") << withHolidays(
+            TTargets({ { TTargetEntry::FromTheStart, weekOf(480, 2700) }, { thu, weekOf(384, 1800) } }),
+            { mon + 1 }) << QList<int> { 480, 0, 480, 384, 384, 0, 0 } << 1800 << 2;
     }
 
     void inForce()

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ctime>
 #include <functional>
 #include <memory>
 
@@ -95,6 +96,13 @@ class TestTrayIcon : public QObject {
     QStringList fileMenu() const { return visibleEntries(form->findChild<QMenu *>(u"mnFile"_s)); }
 
 private Q_SLOTS:
+    // The clocks of Berlin change on the last Sundays of March and October.
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
     void init()
     {
         env = std::make_unique<WindowTestEnvironment>(QDateTime(QDate(2026, 12, 7), QTime(8, 30)));
@@ -278,6 +286,48 @@ private Q_SLOTS:
         form->LeaveNotice().NoticeDue();
         form->LeaveNotice().NoticeDue();
         QCOMPARE(tray->messages, messages);
+    }
+
+    // The notification is planned for when the wall clock shows the time to
+    // leave, also on the days the clocks change. Weekend days owe 8:00.
+    void leaveNoticeOnTheWallClock_data()
+    {
+        QTest::addColumn<QDateTime>("now"); // local time
+        QTest::addColumn<QString>("arrive"); // the field typed into
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QDateTime>("told");
+        const auto utc = [](int month, int day, int hour, int minute) {
+            return QDateTime(QDate(2027, month, day), QTime(hour, minute), Qt::UTC);
+        };
+        // 16:00 summer time; an hour after midnight and 8:00 after arriving.
+        QTest::newRow("the clocks go forward") << QDateTime(QDate(2027, 3, 28), QTime(9, 0))
+                                               << u"teSunArrive"_s << u"800"_s << utc(3, 28, 14, 0);
+        // 16:00 winter time, 9:00 after arriving.
+        QTest::newRow("the clocks go back") << QDateTime(QDate(2027, 10, 31), QTime(9, 0)) << u"teSunArrive"_s
+                                            << u"800"_s << utc(10, 31, 15, 0);
+        // A night shift meant to end at 2:30 ends when 2:00 becomes 3:00.
+        QTest::newRow("a time the clocks skip") << QDateTime(QDate(2027, 3, 27), QTime(20, 0))
+                                                << u"teSatArrive"_s << u"1830"_s << utc(3, 28, 1, 0);
+    }
+
+    void leaveNoticeOnTheWallClock()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, arrive);
+        QFETCH(QString, time);
+        QFETCH(QDateTime, told);
+        QCOMPARE(QDateTime(QDate(2027, 3, 28), QTime(16, 0)).offsetFromUtc(), 7200); // summer time
+        env->clock.set(now);
+        start(true, true, [](TData &d) {
+            d.SetNotifyLeaveTime(true);
+            d.SetSaturdayTarget(480);
+            d.SetSundayTarget(480);
+        });
+        auto *field = form->findChild<QLineEdit *>(arrive);
+        field->setFocus();
+        QTest::keyClicks(field, time);
+        settle();
+        QCOMPARE(form->LeaveNotice().PlannedNotice().toUTC(), told);
     }
 };
 
