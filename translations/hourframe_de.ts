@@ -133,10 +133,6 @@ Rückgabewert:
         <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
-        <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation>Die Datendatei; ohne sie die zuletzt im Fenster geöffnete oder gespeicherte Datei.</translation>
-    </message>
-    <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
         <translation>%1 Standard: die Einstellung %2; --no-%3 für das Gegenteil.</translation>
     </message>
@@ -616,6 +612,93 @@ Warnung, keine Rechtsberatung: Quellen und Grenzen der Prüfung nennt das Handbu
     <message>
         <source>Check a period against the working-time rules, one line per breach</source>
         <translation>Einen Zeitraum anhand der Arbeitszeitregeln prüfen, eine Zeile je Verstoß</translation>
+    </message>
+    <message>
+        <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
+        <translation>--size braucht BREITExHÖHE, jeweils 100 bis 10000 Pixel, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 lässt sich nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn: %1 stopped</source>
+        <translation>das Diagramm ließ sich nicht zeichnen: %1 brach ab</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>das Diagramm ließ sich nicht zeichnen</translation>
+    </message>
+    <message>
+        <source>Writes the chart of a period, as the Chart command shows it, to a PNG, SVG or PDF
+file: hours a week against the target, and the running balance. It needs no display.</source>
+        <translation>Schreibt das Diagramm eines Zeitraums, wie es der Befehl Diagramm zeigt, in eine
+PNG-, SVG- oder PDF-Datei: Stunden je Woche gegen das Soll und den laufenden Saldo.
+Es braucht keinen Bildschirm.</translation>
+    </message>
+    <message>
+        <source>The file to write, replaced once complete; its suffix .png, .svg or .pdf names the format.</source>
+        <translation>Die zu schreibende Datei, erst ersetzt, wenn sie vollständig ist; ihre Endung .png, .svg oder .pdf nennt das Format.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s size in pixels (in points for PDF); 960x540 unless given.</source>
+        <translation>Die Größe des Diagramms in Pixeln (in Punkten bei PDF); ohne Angabe 960x540.</translation>
+    </message>
+    <message>
+        <source>the chart needs a file to write: -o OUT.png, OUT.svg or OUT.pdf</source>
+        <translation>das Diagramm braucht eine Datei zum Schreiben: -o OUT.png, OUT.svg oder OUT.pdf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not named as a PNG, SVG or PDF file</source>
+        <translation>&apos;%1&apos; ist nicht als PNG-, SVG- oder PDF-Datei benannt</translation>
+    </message>
+    <message>
+        <source>Cannot copy standard input to %1: %2</source>
+        <translation>Die Standardeingabe lässt sich nicht nach %1 kopieren: %2</translation>
+    </message>
+    <message>
+        <source>there is no display to open the window on; the commands work without one (hourframe --help lists them)</source>
+        <translation>es gibt keinen Bildschirm, auf dem sich das Fenster öffnen ließe; die Befehle gehen auch ohne (hourframe --help nennt sie)</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version anzeigen.</translation>
+    </message>
+    <message>
+        <source>standard input (-) cannot be changed; name the data file instead</source>
+        <translation>die Standardeingabe (-) lässt sich nicht ändern; nennen Sie stattdessen die Datendatei</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read standard input: %1</source>
+        <translation>Die Standardeingabe lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>standard input is larger than %1 MB</source>
+        <translation>die Standardeingabe ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>Write dates as 2026-11-30 instead of in the regional short form, for scripts.</source>
+        <translation>Datumsangaben als 2026-11-30 statt in der regionalen Kurzform schreiben, für Skripte.</translation>
+    </message>
+    <message>
+        <source>created the data file %1</source>
+        <translation>Datendatei %1 angelegt</translation>
+    </message>
+    <message>
+        <source>The data file, or - for standard input; without it, the file last opened or saved in the window.</source>
+        <translation>Die Datendatei, oder - für die Standardeingabe; ohne sie die zuletzt im Fenster geöffnete oder gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>The data file, made when it does not exist, in a folder that does; without it, the file used last.</source>
+        <translation>Die Datendatei, angelegt, wenn es sie nicht gibt, in einem Ordner, den es gibt; ohne sie die zuletzt verwendete Datei.</translation>
     </message>
     <message>
         <source>With a vacation allowance, then the vacation days taken and left in the year of
@@ -1208,6 +1291,10 @@ VacationCarriedOver.</translation>
     <message>
         <source>Comma Separated Value Files (*.csv);;All Files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;ISO dates (2026-11-30), for scripts</source>
+        <translation>&amp;ISO-Datumsangaben (2026-11-30), für Skripte</translation>
     </message>
 </context>
 <context>

@@ -133,10 +133,6 @@ Code de retour :
         <translation>Afficher cette aide.</translation>
     </message>
     <message>
-        <source>The data file; without it, the file last opened or saved in the window.</source>
-        <translation>Le fichier de données ; sans lui, le dernier fichier ouvert ou enregistré dans la fenêtre.</translation>
-    </message>
-    <message>
         <source>%1 Default: the setting %2; --no-%3 for the opposite.</source>
         <translation>%1 Par défaut : le réglage %2 ; --no-%3 pour le contraire.</translation>
     </message>
@@ -616,6 +612,93 @@ un avertissement, pas un conseil juridique : le manuel en donne les sources et l
     <message>
         <source>Check a period against the working-time rules, one line per breach</source>
         <translation>Vérifier une période selon les règles du temps de travail, une ligne par infraction</translation>
+    </message>
+    <message>
+        <source>--size needs WIDTHxHEIGHT, each from 100 to 10000 pixels, not &apos;%1&apos;</source>
+        <translation>--size attend LARGEURxHAUTEUR, chacune de 100 à 10000 pixels, et non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>impossible de démarrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn: %1 stopped</source>
+        <translation>le graphique n&apos;a pas pu être dessiné : %1 s&apos;est arrêté</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le graphique n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>Writes the chart of a period, as the Chart command shows it, to a PNG, SVG or PDF
+file: hours a week against the target, and the running balance. It needs no display.</source>
+        <translation>Écrit le graphique d&apos;une période, tel que le montre la commande Graphique, dans un
+fichier PNG, SVG ou PDF : les heures par semaine face à l&apos;objectif, et le solde
+courant. Aucun écran n&apos;est nécessaire.</translation>
+    </message>
+    <message>
+        <source>The file to write, replaced once complete; its suffix .png, .svg or .pdf names the format.</source>
+        <translation>Le fichier à écrire, remplacé une fois complet ; son suffixe .png, .svg ou .pdf en donne le format.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s size in pixels (in points for PDF); 960x540 unless given.</source>
+        <translation>La taille du graphique en pixels (en points pour le PDF) ; 960x540 sans autre indication.</translation>
+    </message>
+    <message>
+        <source>the chart needs a file to write: -o OUT.png, OUT.svg or OUT.pdf</source>
+        <translation>le graphique a besoin d&apos;un fichier où s&apos;écrire : -o OUT.png, OUT.svg ou OUT.pdf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not named as a PNG, SVG or PDF file</source>
+        <translation>&apos;%1&apos; n&apos;est pas nommé comme un fichier PNG, SVG ou PDF</translation>
+    </message>
+    <message>
+        <source>Cannot copy standard input to %1: %2</source>
+        <translation>Impossible de copier l&apos;entrée standard dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no display to open the window on; the commands work without one (hourframe --help lists them)</source>
+        <translation>il n&apos;y a pas d&apos;écran où ouvrir la fenêtre ; les commandes fonctionnent sans (hourframe --help les énumère)</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>standard input (-) cannot be changed; name the data file instead</source>
+        <translation>l&apos;entrée standard (-) ne peut pas être modifiée ; nommez plutôt le fichier de données</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read standard input: %1</source>
+        <translation>Impossible de lire l&apos;entrée standard : %1</translation>
+    </message>
+    <message>
+        <source>standard input is larger than %1 MB</source>
+        <translation>l&apos;entrée standard dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Write dates as 2026-11-30 instead of in the regional short form, for scripts.</source>
+        <translation>Écrire les dates sous la forme 2026-11-30 plutôt que dans la forme courte régionale, pour les scripts.</translation>
+    </message>
+    <message>
+        <source>created the data file %1</source>
+        <translation>fichier de données %1 créé</translation>
+    </message>
+    <message>
+        <source>The data file, or - for standard input; without it, the file last opened or saved in the window.</source>
+        <translation>Le fichier de données, ou - pour l&apos;entrée standard ; sans lui, le dernier fichier ouvert ou enregistré dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The data file, made when it does not exist, in a folder that does; without it, the file used last.</source>
+        <translation>Le fichier de données, créé s&apos;il n&apos;existe pas, dans un dossier qui existe ; sans lui, le dernier fichier utilisé.</translation>
     </message>
     <message>
         <source>With a vacation allowance, then the vacation days taken and left in the year of
@@ -1207,6 +1290,10 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
     <message>
         <source>Comma Separated Value Files (*.csv);;All Files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;ISO dates (2026-11-30), for scripts</source>
+        <translation>Dates I&amp;SO (2026-11-30), pour les scripts</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@ function __hourframe_complete
     for line in ($words[1] --complete $words[2..-1] "$current" 2>/dev/null)
         switch $line
             case :hf
-                __fish_complete_suffix .hf
+                # Data files and the folders that may hold them, as in bash and zsh.
+                string match -r -- '^.*(?:\.hf|/)$' (complete -C "__fish_command_without_completions $current")
             case :file
                 __fish_complete_path $current
             case '*'

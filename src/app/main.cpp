@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <cerrno>
 #include <climits>
@@ -38,6 +39,18 @@ int main(int argc, char *argv[])
         Translations::Install(Translations::FolderFor(
             QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromLauncher));
         return Cli::Main(QCoreApplication::arguments().mid(1));
+    }
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Over ssh or in a console Qt would abort the window with a hint at
+    // reinstalling; say what is wrong and what works instead.
+    if (!Cli::WindowCanOpen(arguments)) {
+        const QCoreApplication app(argc, argv);
+        Translations::Install(Translations::FolderFor(
+            QCoreApplication::applicationFilePath(), BuildInfo::TranslationsFromLauncher));
+        std::fputs(Cli::NoDisplayLine().constData(), stderr);
+        return Cli::ExitDataError;
     }
     // The window gets the same arguments, a data file name among them.
     const std::string window = windowProgram();

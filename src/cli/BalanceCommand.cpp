@@ -75,10 +75,12 @@ void addHours(QJsonObject &object, const QString &name, qint64 minutes)
     object.insert(name + u"Text"_s, HoursText(minutes));
 }
 
-void addDay(QJsonObject &object, const QString &name, int day)
+// A day in ISO form and as shown; both null without one, so that the keys
+// are always the same.
+void addDay(QJsonObject &object, const QString &name, std::optional<int> day)
 {
-    object.insert(name, DayNumber::toDate(day).toString(Qt::ISODate));
-    object.insert(name + u"Text"_s, ShortDateText(day));
+    object.insert(name, day ? QJsonValue(DayNumber::toDate(*day).toString(Qt::ISODate)) : QJsonValue());
+    object.insert(name + u"Text"_s, day ? QJsonValue(ShortDateText(*day)) : QJsonValue());
 }
 
 // The vacation taken and left in the year of the last day counted.
@@ -97,13 +99,8 @@ QByteArray balanceJson(const TBalanceSettings &balance, int asOf, qint64 total, 
     QJsonObject object;
     addDay(object, u"asOf"_s, asOf);
     addBalance(object, u"balance"_s, total);
-    if (counted.first) {
-        addDay(object, u"countedFrom"_s, *counted.first);
-        addDay(object, u"countedTo"_s, counted.last);
-    } else {
-        object.insert(u"countedFrom"_s, QJsonValue());
-        object.insert(u"countedTo"_s, QJsonValue());
-    }
+    addDay(object, u"countedFrom"_s, counted.first);
+    addDay(object, u"countedTo"_s, counted.first ? std::optional<int>(counted.last) : std::nullopt);
     object.insert(u"vacationYear"_s, vacation.Year);
     object.insert(u"vacationTaken"_s, VacationDays(vacation.TakenHundredths));
     object.insert(u"vacationLeft"_s, VacationDays(vacation.LeftHundredths));
@@ -158,7 +155,7 @@ QByteArray RunBalance(const QStringList &arguments)
     const std::unique_ptr<TData> settings = options.settings();
     const int asOf = options.dayOrToday(u"as-of"_s);
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
     const TBalanceSettings balance = BalanceSettingsOf(*settings);
     const CountedDays counted = countedDays(recorder, balance, asOf);
     const TVacationSettings allowance = VacationSettingsOf(*settings);

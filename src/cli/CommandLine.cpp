@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include "BuildInfo.h"
 #include "cli/CommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/ChunkedWriter.h"
@@ -15,10 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <numeric>
 #include <optional>
 #include <unistd.h>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -80,53 +77,24 @@ bool isWindowOption(QStringView argument)
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
-// Typing errors between two words: letters left out, added, changed or two
-// neighbours swapped (the optimal string alignment distance).
-qsizetype typingErrors(QStringView a, QStringView b)
-{
-    const qsizetype n = b.size();
-    std::vector<qsizetype> before(n + 1), previous(n + 1), current(n + 1);
-    std::iota(previous.begin(), previous.end(), 0);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        for (qsizetype j = 1; j <= n; ++j) {
-            const qsizetype cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            current[j] = std::min({ previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost });
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                current[j] = std::min(current[j], before[j - 2] + 1);
-        }
-        before.swap(previous);
-        previous.swap(current);
-    }
-    return previous[n];
-}
-
 // What a mistyped first argument may have meant: a command, --help or
-// --version. Up to two typing errors, but never as many as the word has
-// letters, so that a short name is not everything's typo; letter case aside.
-// Empty when nothing is that close.
+// --version, as NearestName finds it. Empty when nothing is that close.
 QString nearestName(QStringView argument)
 {
-    const QString word = argument.sliced(argument.startsWith(u"--")  ? 2
-                                         : argument.startsWith(u'-') ? 1
-                                                                     : 0)
-                             .toString()
-                             .toLower();
-    QList<std::pair<QString, QString>> names; // what is compared, what is suggested
+    const QStringView word = argument.sliced(argument.startsWith(u"--") ? 2
+            : argument.startsWith(u'-')                                 ? 1
+                                                                        : 0);
+    QStringList names; // what is compared
     for (const Subcommand &command : Subcommands)
-        names.append({ command.name.toString(), command.name.toString() });
-    names.append({ { u"help"_s, u"--help"_s }, { u"version"_s, u"--version"_s } });
-    if (argument.startsWith(u'-'))
-        names.append({ { u"h"_s, u"--help"_s }, { u"v"_s, u"--version"_s } });
-    QString nearest;
-    qsizetype fewest = std::min<qsizetype>(3, word.size());
-    for (const auto &[name, suggestion] : std::as_const(names)) {
-        if (const qsizetype errors = typingErrors(word, name); errors < fewest) {
-            fewest = errors;
-            nearest = suggestion;
-        }
+        names.append(command.name.toString());
+    QStringList suggestions = names;
+    names.append({ u"help"_s, u"version"_s });
+    suggestions.append({ u"--help"_s, u"--version"_s });
+    if (argument.startsWith(u'-')) {
+        names.append({ u"h"_s, u"v"_s });
+        suggestions.append({ u"--help"_s, u"--version"_s });
     }
-    return nearest;
+    return suggestions.value(NearestName(word, names));
 }
 
 // A first argument that can only be a mistake: an option nobody takes, or a
@@ -150,9 +118,7 @@ QString mistakeMessage(const QString &argument)
         ? translated(QT_TRANSLATE_NOOP("Cli", "unknown option '%1'")).arg(argument)
         : translated(QT_TRANSLATE_NOOP("Cli", "'%1' is neither a command nor an existing file"))
               .arg(argument);
-    if (const QString nearest = nearestName(argument); !nearest.isEmpty())
-        message += translated(QT_TRANSLATE_NOOP("Cli", ". Did you mean '%1'?")).arg(nearest);
-    return message;
+    return message + DidYouMean(nearestName(argument));
 }
 
 QByteArray programHelp()
@@ -192,7 +158,7 @@ QByteArray dispatch(const QStringList &arguments)
     if (isHelp(first))
         return programHelp();
     if (isVersion(first))
-        return QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n';
+        return VersionText();
     if (isComplete(first)) {
         const QStringList words = arguments.mid(1);
         return words.isEmpty() ? QByteArray() : (Completions(words).join(u'\n') + u'\n').toUtf8();
@@ -242,6 +208,34 @@ bool IsCommandLine(const QString &firstArgument)
 {
     return isHelp(firstArgument) || isVersion(firstArgument) || isComplete(firstArgument)
         || SubcommandNamed(firstArgument) || isMistake(firstArgument);
+}
+
+bool WindowCanOpen(const QStringList &arguments)
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == u"-platform" || arguments[i] == u"--platform")
+            platforms = arguments[i + 1];
+    }
+    // Qt tries the platforms of a list in turn, each perhaps with options
+    // after a colon; only X and Wayland need a display.
+    for (const QStringView platform : QStringView(platforms).split(u';', Qt::SkipEmptyParts)) {
+        const QStringView name
+            = platform.first(platform.contains(u':') ? platform.indexOf(u':') : platform.size());
+        if (!name.startsWith(u"xcb") && !name.startsWith(u"wayland"))
+            return true;
+    }
+    return false;
+}
+
+QByteArray NoDisplayLine()
+{
+    return errorLine(QString(),
+        translated(QT_TRANSLATE_NOOP("Cli",
+            "there is no display to open the window on; the commands work without one (hourframe --help "
+            "lists them)")));
 }
 
 int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)

@@ -22,6 +22,14 @@ inline constexpr int ExitFound = 3; // done, and a check found something: hourfr
 // else is a data file for the window (or an option of Qt's for it).
 bool IsCommandLine(const QString &firstArgument);
 
+// Whether the window has a screen to open on: an X or Wayland display, or a
+// Qt platform that needs none (QT_QPA_PLATFORM, or the window's -platform
+// option among arguments, the program's arguments after its name).
+bool WindowCanOpen(const QStringList &arguments);
+
+// The one line for standard error that says it cannot, and what works instead.
+QByteArray NoDisplayLine();
+
 // Carries out a command line (the arguments after the program name) and
 // returns its exit status. Standard output receives the whole result at the
 // end, or nothing when the command fails; a failure is one line on err.

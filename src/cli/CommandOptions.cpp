@@ -1,13 +1,25 @@
 #include "cli/CommandOptions.h"
 
+#include "BuildInfo.h"
+#include "core/DataFile.h"
 #include "core/DateText.h"
 #include "core/DayNumber.h"
 #include "core/Regional.h"
+#include "core/TimeRecorder.h"
 #include "core/TimeText.h"
 #include "settings/DataMod.h"
+#include "settings/RegMgr.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <numeric>
+#include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +27,7 @@ namespace Cli {
 namespace {
 
 const QString HelpOption = u"help"_s;
+const QString VersionOption = u"version"_s;
 const QString SetOption = u"set"_s;
 const QString FromOption = u"from"_s;
 const QString ToOption = u"to"_s;
@@ -91,8 +104,34 @@ void setByName(TData &settings, const QString &name, const QString &value)
     try {
         settings.SetByName(name, value);
     } catch (const HourframeError &error) {
-        throw UsageError(QCoreApplication::translate("Cli", "--set: %1").arg(error.message()));
+        QString message = QCoreApplication::translate("Cli", "--set: %1").arg(error.message());
+        if (!TData::Find(name)) {
+            const QStringList names = SettingNames();
+            message += DidYouMean(names.value(NearestName(name, names)));
+        }
+        throw UsageError(message);
     }
+}
+
+// Typing errors between two words: letters left out, added, changed or two
+// neighbours swapped (the optimal string alignment distance).
+qsizetype typingErrors(QStringView a, QStringView b)
+{
+    const qsizetype n = b.size();
+    std::vector<qsizetype> before(n + 1), previous(n + 1), current(n + 1);
+    std::iota(previous.begin(), previous.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= n; ++j) {
+            const qsizetype cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            current[j] = std::min({ previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost });
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+        }
+        before.swap(previous);
+        previous.swap(current);
+    }
+    return previous[n];
 }
 
 } // namespace
@@ -103,6 +142,8 @@ CommandOptions::CommandOptions(const QString &command, const QString &descriptio
     m_parser.setApplicationDescription(description);
     addOption(
         QCommandLineOption({ u"h"_s, HelpOption }, QCoreApplication::translate("Cli", "Show this help.")));
+    addOption(QCommandLineOption(
+        { u"v"_s, VersionOption }, QCoreApplication::translate("Cli", "Show the version.")));
     QCommandLineOption listOptions(ListOptionsOption);
     listOptions.setFlags(QCommandLineOption::HiddenFromHelp);
     m_parser.addOption(listOptions);
@@ -132,11 +173,16 @@ void CommandOptions::addFurtherPositionals(
     m_furtherPositionals = { name };
 }
 
-void CommandOptions::addDataFile()
+void CommandOptions::addDataFile(FileUse use)
 {
-    addOptionalFile(DataFileName,
-        QCoreApplication::translate(
-            "Cli", "The data file; without it, the file last opened or saved in the window."));
+    const char *const description = use == FileUse::Read
+        ? QT_TRANSLATE_NOOP("Cli",
+            "The data file, or - for standard input; without it, the file last opened or saved in the "
+            "window.")
+        : QT_TRANSLATE_NOOP("Cli",
+            "The data file, made when it does not exist, in a folder that does; without it, the file used "
+            "last.");
+    addOptionalFile(DataFileName, QCoreApplication::translate("Cli", description));
     m_dataFile = true;
 }
 
@@ -230,9 +276,21 @@ TPeriod CommandOptions::period(int firstDayOfWeek, bool adjust) const
 
 bool CommandOptions::parse(const QStringList &arguments)
 {
-    if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments))
-        throw UsageError(m_parser.errorText());
-    if (m_parser.isSet(HelpOption) || m_parser.isSet(ListOptionsOption))
+    if (!m_parser.parse(QStringList { u"hourframe"_s } + arguments)) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            throw UsageError(m_parser.errorText());
+        const QString typed = (unknown.first().size() > 1 ? u"--"_s : u"-"_s) + unknown.first();
+        QStringList names; // as typed, without the value
+        for (const QString &option : std::as_const(m_options))
+            names.append(option.first(option.contains(u'=') ? option.indexOf(u'=') : option.size()));
+        QStringList words = names; // what is compared: the names without their dashes
+        for (QString &word : words)
+            word.remove(0, word.startsWith(u"--") ? 2 : 1);
+        throw UsageError(QCoreApplication::translate("Cli", "unknown option '%1'").arg(typed)
+            + DidYouMean(names.value(NearestName(unknown.first(), words))));
+    }
+    if (m_parser.isSet(HelpOption) || m_parser.isSet(VersionOption) || m_parser.isSet(ListOptionsOption))
         return false;
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() < m_positionals.size() - (m_optionalFile ? 1 : 0))
@@ -254,6 +312,8 @@ QByteArray CommandOptions::helpText() const
 {
     if (m_parser.isSet(ListOptionsOption))
         return (QStringList(m_options + m_positionals + m_furtherPositionals).join(u'\n') + u'\n').toUtf8();
+    if (m_parser.isSet(VersionOption) && !m_parser.isSet(HelpOption))
+        return VersionText();
     // Qt names the program file in the usage line; the subcommand belongs there too.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
@@ -272,8 +332,12 @@ QString CommandOptions::dataFile(const TData &settings, FileUse use) const
 {
     Q_ASSERT(m_dataFile);
     const QStringList positional = m_parser.positionalArguments();
-    if (positional.size() == m_positionals.size())
+    if (positional.size() == m_positionals.size()) {
+        if (positional.last() == u"-" && use == FileUse::Change)
+            throw UsageError(QCoreApplication::translate(
+                "Cli", "standard input (-) cannot be changed; name the data file instead"));
         return positional.last();
+    }
     const QString lastUsed = settings.Filename();
     if (lastUsed.isEmpty())
         throw UsageError(
@@ -281,6 +345,26 @@ QString CommandOptions::dataFile(const TData &settings, FileUse use) const
     if (use == FileUse::Change)
         Note(QCoreApplication::translate("Cli", "the file used last, %1").arg(lastUsed));
     return lastUsed;
+}
+
+void CommandOptions::loadDataFile(TTimeRecorder &recorder, const TData &settings) const
+{
+    const QString path = dataFile(settings, FileUse::Read);
+    if (path == u"-")
+        recorder.LoadFromBytes(ReadStandardInput(), QCoreApplication::translate("Cli", "standard input"));
+    else
+        recorder.LoadFromFile(path);
+}
+
+void CommandOptions::rememberDataFile() const
+{
+    const QStringList positional = m_parser.positionalArguments();
+    if (positional.size() != m_positionals.size())
+        return;
+    // As the window keeps it: a relative name would not be found from another folder.
+    TData stored;
+    stored.RegistryManager().SetProblemReporter([](const QString &problem) { Note(problem); });
+    stored.SetFilename(QFileInfo(positional.last()).absoluteFilePath());
 }
 
 std::unique_ptr<TData> CommandOptions::settings() const
@@ -314,6 +398,73 @@ std::unique_ptr<TData> CommandOptions::settings() const
         }
     }
     return settings;
+}
+
+QStringList SettingNames()
+{
+    QStringList names;
+    for (int i = 0; i < SettingCount; ++i)
+        names.append(SettingInfo(TSetting(i)).name);
+    names.append(u"ThursdayTarget"_s);
+    return names;
+}
+
+QByteArray VersionText()
+{
+    return QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n';
+}
+
+qsizetype NearestName(QStringView word, const QStringList &names)
+{
+    const QString typed = word.toString().toLower();
+    qsizetype nearest = -1;
+    qsizetype fewest = std::min<qsizetype>(3, typed.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (const qsizetype errors = typingErrors(typed, names[i].toLower()); errors < fewest) {
+            fewest = errors;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+QString DidYouMean(const QString &name)
+{
+    return name.isEmpty() ? QString() : QCoreApplication::translate("Cli", ". Did you mean '%1'?").arg(name);
+}
+
+bool CreateMissingDataFile(const QString &path)
+{
+    // Never over anything, a link to nowhere included.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno == EEXIST || errno == ENOENT)
+        return false;
+    throw IoError(
+        QCoreApplication::translate("Cli", "Cannot create %1: %2").arg(path, qt_error_string(errno)));
+}
+
+QByteArray ReadStandardInput()
+{
+    QByteArray data;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw IoError(QCoreApplication::translate("Cli", "Cannot read standard input: %1")
+                              .arg(qt_error_string(errno)));
+        if (n == 0)
+            return data;
+        if (data.size() + n > MaxDataFileBytes)
+            throw IoError(QCoreApplication::translate("Cli", "standard input is larger than %1 MB")
+                              .arg(MaxDataFileBytes >> 20));
+        data.append(chunk, n);
+    }
 }
 
 const QStringList &PeriodWords()

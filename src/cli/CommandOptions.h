@@ -12,6 +12,7 @@
 #include <memory>
 
 class TData;
+class TTimeRecorder;
 
 namespace Cli {
 
@@ -38,9 +39,12 @@ public:
     // under name; the command checks them itself. syntax stands for them in
     // the usage line.
     void addFurtherPositionals(const QString &name, const QString &description, const QString &syntax);
+    // What a command does with its data file: only read it, or change it.
+    enum class FileUse { Read, Change };
+
     // The data file, FILE, the last positional argument. It may be left out;
     // dataFile() then takes the file used last.
-    void addDataFile();
+    void addDataFile(FileUse use = FileUse::Read);
     // Another file that may be left out, the last positional argument; the
     // command reads positional() for it.
     void addOptionalFile(const QString &name, const QString &description);
@@ -57,15 +61,16 @@ public:
     void addPeriodOptions(const QString &adjustSetting, const QString &withoutAny = QString());
 
     // Parses the arguments that follow the subcommand's name. Returns false
-    // when --help (or the hidden --list-options of the shell completion) was
-    // asked for; a command line that does not fit throws UsageError, as does a
-    // missing or an extra positional argument.
+    // when --help, --version (or the hidden --list-options of the shell
+    // completion) was asked for; a command line that does not fit throws
+    // UsageError, as does a missing or an extra positional argument. An
+    // unknown option close to one of the command's is named with it.
     bool parse(const QStringList &arguments);
 
     // What the command prints instead of running when parse() returned false:
-    // its help, or for --list-options one line per option name (--name or -n,
-    // followed by =VALUE when it takes a value; the --no- forms included) and
-    // then one per positional argument.
+    // its help, the version, or for --list-options one line per option name
+    // (--name or -n, followed by =VALUE when it takes a value; the --no- forms
+    // included) and then one per positional argument.
     QByteArray helpText() const;
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
@@ -82,9 +87,17 @@ public:
 
     // FILE as given, else the file used last (the Filename setting), which a
     // command that changes the file names on standard error. Neither is a
-    // UsageError.
-    enum class FileUse { Read, Change };
+    // UsageError, and neither is "-" for a command that changes the file.
+    // For one that reads, "-" is standard input (see loadDataFile).
     QString dataFile(const TData &settings, FileUse use) const;
+    // Loads the store from the data file of dataFile(), or from standard
+    // input for "-".
+    void loadDataFile(TTimeRecorder &recorder, const TData &settings) const;
+    // Makes the data file named on the command line, once the command has
+    // written it, the file used last, as opening it in the window does;
+    // nothing when FILE was left out. A settings file that cannot be written
+    // is a Note: the data file's change stands.
+    void rememberDataFile() const;
 
     // The user's settings, read without creating or changing anything on
     // disk, with the --set values and then the switches put in, in memory
@@ -112,6 +125,32 @@ private:
 // The names --period takes besides a year and a month, in the order the help
 // and the shell completion list them.
 const QStringList &PeriodWords();
+
+// Every name --set takes: the value names of the settings file, and
+// Thursday's target under its right name too.
+QStringList SettingNames();
+
+// The program's name and version, as --version prints it.
+QByteArray VersionText();
+
+// The index of the name in names that word is most likely a mistyping of:
+// at most two typing errors (letters left out, added, changed or two
+// neighbours swapped), but fewer than the word has letters, so that a short
+// word is not everything's typo; letter case aside. -1 when none is that close.
+qsizetype NearestName(QStringView word, const QStringList &names);
+
+// What a mistyped name is followed by: ". Did you mean 'name'?", or nothing
+// without a name.
+QString DidYouMean(const QString &name);
+
+// Makes an empty data file at path when nothing is there and its folder
+// exists, and says whether it did. A folder that does not exist is left to
+// the reading of the file to report; any other failure is an IoError.
+bool CreateMissingDataFile(const QString &path);
+
+// All of standard input, for a data file read from a pipe: at most
+// MaxDataFileBytes, more is an IoError.
+QByteArray ReadStandardInput();
 
 // A line for standard error that is no failure, such as which file a command
 // took; Run writes it, after the command's name, once the command succeeded.

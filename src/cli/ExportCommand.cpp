@@ -55,6 +55,9 @@ QByteArray RunExport(const QStringList &arguments)
         QCoreApplication::translate("Cli", "Write weekend days with no hours."));
     options.addSwitch(u"totals"_s, u"ExportCalculateTotalHours"_s,
         QCoreApplication::translate("Cli", "End with a row of totals."));
+    options.addSwitch(u"iso-dates"_s, u"ExportIsoDates"_s,
+        QCoreApplication::translate(
+            "Cli", "Write dates as 2026-11-30 instead of in the regional short form, for scripts."));
     for (const ColumnSwitch &column : ColumnSwitches) {
         options.addSwitch(QString::fromUtf16(column.name), QString::fromUtf16(column.settingName),
             QCoreApplication::translate("Cli", column.description));
@@ -67,7 +70,7 @@ QByteArray RunExport(const QStringList &arguments)
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ExportAdjustDatesToFullWeek());
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
     const TCsvExportOptions csv = CsvExportOptionsFrom(*settings);
 
     const QString out = options.value(u"output"_s);

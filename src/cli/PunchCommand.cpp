@@ -25,7 +25,7 @@ QByteArray RunPunch(const QStringList &arguments)
             "Current Time command rounds it, and saves the file. A field that already holds a time is\n"
             "left alone unless --force is given."));
     options.addPositional(u"in|out"_s, QCoreApplication::translate("Cli", "in for Arrive, out for Depart."));
-    options.addDataFile();
+    options.addDataFile(CommandOptions::FileUse::Change);
     options.addOption(QCommandLineOption(u"at"_s,
         QCoreApplication::translate("Cli", "This time of day instead of the current time, such as 8:30."),
         u"TIME"_s));
@@ -49,6 +49,8 @@ QByteArray RunPunch(const QStringList &arguments)
     // Every Hourframe writer takes the lock, so none can come between this
     // read and the save below; the save still checks for other programs.
     const TDataFileLock lock(path);
+    if (CreateMissingDataFile(path))
+        Note(QCoreApplication::translate("Cli", "created the data file %1").arg(path));
     const QByteArray content = LoadForUpdate(recorder, path);
     // A night shift is one day's record, kept on the day it began: leaving
     // after midnight ends yesterday's shift.
@@ -69,6 +71,7 @@ QByteArray RunPunch(const QStringList &arguments)
         recorder.SetDepart(today, minutes);
     if (recorder.Modified())
         SaveIfUnchanged(recorder, path, content);
+    options.rememberDataFile();
     return (QCoreApplication::translate("Cli", "%1 %2 on %3", "Arrive 08:30 on Mon 30/11/2026")
                 .arg(field, ClockText(minutes), day)
         + u'\n')

@@ -41,7 +41,7 @@ QByteArray RunReport(const QStringList &arguments)
     const TPeriod period
         = options.period(settings->FirstDayOfWeek(), settings->ReportAdjustDatesToFullWeek());
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
 
     // The lines go out as they are made, a chunk at a time, into the text
     // that standard output receives at the end: the report is never held

@@ -49,22 +49,18 @@ const Option *optionNamed(const CommandSyntax &syntax, const QString &name)
     return nullptr;
 }
 
-QStringList settingNames()
-{
-    QStringList names;
-    for (int i = 0; i < SettingCount; ++i)
-        names.append(SettingInfo(TSetting(i)).name + u'=');
-    names.append(u"ThursdayTarget="_s);
-    return names;
-}
-
-// What an option's value may be.
-QStringList valuesOf(const Option &option)
+// What an option's value may be, current being what is typed of it.
+QStringList valuesOf(const Option &option, const QString &current)
 {
     if (option.name == u"--period")
         return PeriodWords();
-    if (option.name == u"--set")
-        return settingNames();
+    // Past the "=" the value is the user's to type.
+    if (option.name == u"--set" && !current.contains(u'=')) {
+        QStringList names = SettingNames();
+        for (QString &name : names)
+            name += u'=';
+        return names;
+    }
     // A value from a fixed list, such as --rules eu|de|fr.
     if (option.valueName.contains(u'|'))
         return option.valueName.split(u'|');
@@ -110,7 +106,7 @@ QStringList Completions(const QStringList &words)
         const Option *option = optionNamed(syntax, before[i]);
         if (option && !option->valueName.isEmpty()) {
             if (i + 1 == before.size())
-                return valuesOf(*option);
+                return valuesOf(*option, current);
             ++i;
         } else if (!before[i].startsWith(u'-')) {
             ++positionals;

@@ -95,7 +95,7 @@ QByteArray RunToday(const QStringList &arguments)
 
     const std::unique_ptr<TData> settings = options.settings();
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
     const TToday today = TodayFigures(recorder, BalanceSettingsOf(*settings), DefaultLunchOf(*settings));
     return options.isSet(u"json"_s) ? todayJson(today) : todayTable(today).toUtf8();
 }

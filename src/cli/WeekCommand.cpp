@@ -153,7 +153,7 @@ QByteArray RunWeek(const QStringList &arguments)
     const std::unique_ptr<TData> settings = options.settings();
     const int day = options.dayOrToday(u"date"_s);
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
     const ShownWeek week = weekOf(recorder, *settings, day);
     return options.isSet(u"json"_s) ? weekJson(recorder, week) : weekTable(recorder, week).toUtf8();
 }

@@ -188,7 +188,8 @@ TCsvExportOptions CsvExportOptionsFrom(const TData &data)
     o.CalculateTotalHours = data.ExportCalculateTotalHours();
     o.IncludeHolsInTotal = data.IncludeHolsInTotal();
     o.Targets = data.Targets();
-    o.ShortDateFormat = Regional::shortDateFormat();
+    // Spreadsheets read the region's dates; scripts are given one form everywhere.
+    o.ShortDateFormat = data.ExportIsoDates() ? QStringLiteral("yyyy-MM-dd") : Regional::shortDateFormat();
     o.TimeSeparator = Regional::timeSeparator();
     return o;
 }

@@ -50,10 +50,11 @@ TExportOptionsForm::TExportOptionsForm(TData &data, TTimeRecorder *store, QWidge
         { cbIncludeLunchTime, TSetting::ExportLunchTime },
         { cbIncludeExtraHours, TSetting::ExportExtraHours }, { cbIncludeHolidays, TSetting::ExportHolidays },
         { cbIncludeDailyHours, TSetting::ExportDailyHours }, { cbIncludeDate, TSetting::ExportDate },
-        { cbExportDeviations, TSetting::ExportDeviation }, { cbIncludeComments, TSetting::ExportComments } });
+        { cbExportDeviations, TSetting::ExportDeviation }, { cbIncludeComments, TSetting::ExportComments },
+        { cbIsoDates, TSetting::ExportIsoDates } });
 
     SetTabOrder({ edFilename, btFilename, cbFormat, cbPeriod, edStartDate, edEndDate, cbAdjustDates,
-        cbIncludeColumnHeadings, cbIncludeDate, cbIncludeArrivalTime, cbIncludeDepartureTime,
+        cbIncludeColumnHeadings, cbIncludeDate, cbIsoDates, cbIncludeArrivalTime, cbIncludeDepartureTime,
         cbIncludeLunchTime, cbIncludeExtraHours, cbIncludeDailyHours, cbIncludeHolidays, cbIncludeComments,
         cbExportDeviations, cbBlankDays, cbBlankWeekendDays, cbShowTotalHours, btOk, btCancel });
 
@@ -94,6 +95,9 @@ QGroupBox *TExportOptionsForm::CreateOptionsGroup()
     cbIncludeColumnHeadings
         = NewCheckBox(u"cbIncludeColumnHeadings"_s, tr("Export &column headings"), gbOptions);
     cbIncludeDate = NewCheckBox(u"cbIncludeDate"_s, tr("Export date"), gbOptions);
+    // The date column follows the region, as spreadsheets there read it;
+    // scripts want one form wherever they run.
+    cbIsoDates = NewCheckBox(u"cbIsoDates"_s, tr("&ISO dates (2026-11-30), for scripts"), gbOptions);
     cbIncludeArrivalTime = NewCheckBox(u"cbIncludeArrivalTime"_s, tr("Export &arrival time"), gbOptions);
     cbIncludeDepartureTime
         = NewCheckBox(u"cbIncludeDepartureTime"_s, tr("Export depart&ure time"), gbOptions);
@@ -120,7 +124,7 @@ QGroupBox *TExportOptionsForm::CreateOptionsGroup()
         }
     };
     line(cbIncludeColumnHeadings);
-    line(cbIncludeDate);
+    line(cbIncludeDate, cbIsoDates);
     line(cbIncludeArrivalTime, cbIncludeDepartureTime);
     line(cbIncludeLunchTime, cbIncludeExtraHours);
     line(cbIncludeDailyHours, cbIncludeHolidays);

@@ -11,7 +11,7 @@ class QToolButton;
 
 // The Export command's options: the file, the period, the columns and the
 // blank-day and total options. OK also needs a file name that is not blank,
-// and stores the file name and the fourteen export settings.
+// and stores the file name and the fifteen export settings.
 class TExportOptionsForm : public TPeriodOptionsForm {
     Q_OBJECT
 
@@ -37,6 +37,7 @@ private:
     QComboBox *cbFormat;
     QCheckBox *cbIncludeColumnHeadings;
     QCheckBox *cbIncludeDate;
+    QCheckBox *cbIsoDates;
     QCheckBox *cbIncludeArrivalTime;
     QCheckBox *cbIncludeDepartureTime;
     QCheckBox *cbIncludeLunchTime;

@@ -80,6 +80,7 @@ struct TVacationSettings;
     FLAG(ExportDailyHours,              true)                                         \
     FLAG(ExportDeviation,               true)                                         \
     FLAG(ExportComments,                true)                                         \
+    FLAG(ExportIsoDates,                false)                                        \
     TEXT(ExportFileName,                "")                                           \
     FLAG(IncludeHolsInTotal,            true)                                         \
     NUMBER(DefaultLunchTime,            Minutes, 0,               0, INT_MAX)         \

@@ -56,6 +56,8 @@ class TestCommandLine : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     QByteArray settings; // what the settings file holds, before and after every test
+    QStringList runEnvironment; // NAME=value for the next runs
+    QByteArray input; // their standard input
 
     QString path(const QString &name) const { return dir->filePath(name); }
     QString settingsPath() const { return path(u"config/Orvane Software/Hourframe.reg"_s); }
@@ -65,6 +67,14 @@ class TestCommandLine : public QObject {
     {
         settings = SettingsFile + "\"Filename\"=\"" + path(name).toUtf8() + "\"\r\n";
         writeFile(settingsPath(), settings);
+    }
+
+    // The settings once a command stored the file used last, in the settings
+    // store's own form: LF line ends.
+    QByteArray withLastFile(const QString &name) const
+    {
+        return QByteArray(SettingsFile).replace("\r\n", "\n") + "\"Filename\"=\"" + path(name).toUtf8()
+            + "\"\n";
     }
 
     // A run that has not ended after timeoutMs is ended, with status -1.
@@ -106,10 +116,14 @@ class TestCommandLine : public QObject {
             environment.insert(name, u"Ann"_s);
         for (const QString &name : { u"GIT_AUTHOR_EMAIL"_s, u"GIT_COMMITTER_EMAIL"_s })
             environment.insert(name, u"ann@example.org"_s);
+        for (const QString &variable : runEnvironment)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(environment);
         process->setWorkingDirectory(folder);
         process->start(program, arguments);
+        process->write(input);
+        process->closeWriteChannel();
         return process;
     }
 
@@ -117,6 +131,8 @@ private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
+        runEnvironment.clear();
+        input.clear();
         settings = SettingsFile;
         writeFile(settingsPath(), settings);
     }
@@ -344,6 +360,15 @@ private Q_SLOTS:
         QTest::newRow("check with no such rules")
             << QStringList { u"check"_s, u"week.hf"_s, u"--rules"_s, u"uk"_s } << 2 << QByteArray()
             << QByteArray("hourframe check: --rules: 'uk' is none of eu, de, fr\n");
+        QTest::newRow("standard input")
+            << QStringList { u"balance"_s, u"-"_s } << 0 << QByteArray("-6:30\n") << QByteArray();
+        // The window program draws it from a file of its own.
+        QTest::newRow("chart of standard input") << QStringList { u"chart"_s, u"-"_s, u"-o"_s, u"week.svg"_s }
+                                                 << 0 << QByteArray() << QByteArray();
+        QTest::newRow("version of a command")
+            << QStringList { u"week"_s, u"--version"_s } << 0
+            << QByteArray(BuildInfo::ProductName) + ' ' + BuildInfo::ProductVersion + '\n'
+            << QByteArray();
         QTest::newRow("today") << QStringList { u"today"_s, u"week.hf"_s } << 0
                                << QByteArray("Day              Wed 02/12/2026\n"
                                              "Arrived          07:45\n"
@@ -362,7 +387,9 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
-        writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n");
+        // Also on standard input, for "-", as from git show HEAD~1:week.hf.
+        input = "30/11/2026,8:30,17:\r\n2/12/2026,7:45,,:30\r\n";
+        writeFile(path(u"week.hf"_s), input);
         const QByteArray calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\nBEGIN:VEVENT\r\n"
                                     "UID:1\r\nDTSTART;VALUE=DATE:";
         const QByteArray end = "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
@@ -385,6 +412,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, 0);
         QCOMPARE(result.out, "Depart 16:10 on Wed 02/12/2026\n");
         QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55,16:10\r\n");
+        settings = withLastFile(u"times.hf"_s);
     }
 
     // Every Hourframe writer takes the data file's lock: a punch waits while
@@ -404,6 +432,7 @@ private Q_SLOTS:
         QVERIFY(punch->waitForFinished(10000));
         QCOMPARE(punch->exitCode(), 0);
         QCOMPARE(readFile(path(u"times.hf"_s)), "1/12/2026,8:,16:30\r\n2/12/2026,7:55\r\n");
+        settings = withLastFile(u"times.hf"_s);
     }
 
     void punch_data()
@@ -486,6 +515,9 @@ private Q_SLOTS:
         const Result result = run(QStringList { u"punch"_s } + arguments);
         QCOMPARE(result.status, status);
         QCOMPARE(readFile(path(u"times.hf"_s)), after);
+        // Only a punch that was saved makes the file the one used last.
+        if (status == 0)
+            settings = withLastFile(u"times.hf"_s);
         if (status != 0) {
             QCOMPARE(result.out, QByteArray());
             QCOMPARE(result.err.count('\n'), 1);
@@ -628,6 +660,31 @@ private Q_SLOTS:
                 result.err.constData());
     }
 
+    // A new user who never opens the window: a fresh profile, a punch that
+    // makes the file, then every command without it.
+    void firstUse()
+    {
+        QVERIFY(QDir(path(u"config"_s)).removeRecursively());
+        const QList<std::pair<QStringList, QByteArray>> steps {
+            { { u"punch"_s, u"in"_s, u"new.hf"_s, u"--at"_s, u"8:30"_s },
+                "hourframe punch: created the data file new.hf\n" },
+            { { u"today"_s }, {} },
+            { { u"week"_s }, {} },
+            { { u"punch"_s, u"out"_s, u"--at"_s, u"16:45"_s },
+                "hourframe punch: the file used last, " + path(u"new.hf"_s).toUtf8() + '\n' },
+        };
+        for (const auto &[arguments, err] : steps) {
+            const Result result = run(arguments);
+            QCOMPARE(result.err, err);
+            QCOMPARE(result.status, 0);
+        }
+        QCOMPARE(readFile(path(u"new.hf"_s)), "2/12/2026,8:30,16:45\r\n");
+        settings = "Windows Registry Editor Version 5.00\n\n"
+                   "[HKEY_CURRENT_USER\\Software\\Orvane Software\\Hourframe]\n"
+                   "\"Filename\"=\""
+            + path(u"new.hf"_s).toUtf8() + "\"\n";
+    }
+
     void errors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -640,6 +697,23 @@ private Q_SLOTS:
                                   << QByteArray("hourframe week: --date: '31/2/2026' is not a valid date\n");
         QTest::newRow("unknown setting") << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s,
             u"Colour=1"_s } << 2 << QByteArray("hourframe week: --set: There is no setting named 'Colour'\n");
+        QTest::newRow("a setting mistyped")
+            << QStringList { u"week"_s, u"week.hf"_s, u"--set"_s, u"firstdayofwek=2"_s } << 2
+            << QByteArray("hourframe week: --set: There is no setting named 'firstdayofwek'. Did you mean "
+                          "'FirstDayOfWeek'?\n");
+        QTest::newRow("an option mistyped")
+            << QStringList { u"report"_s, u"week.hf"_s, u"--perod"_s, u"2026"_s } << 2
+            << QByteArray("hourframe report: unknown option '--perod'. Did you mean '--period'?\n");
+        QTest::newRow("standard input unreadable")
+            << QStringList { u"week"_s, u"-"_s } << 1
+            << QByteArray("hourframe week: standard input, line 2: '3/13/2026' is not a valid date\n");
+        QTest::newRow("punch into a folder that does not exist")
+            << QStringList { u"punch"_s, u"in"_s, u"none/new.hf"_s } << 1
+            << QByteArray("hourframe punch: Cannot open none/new.hf: No such file or directory\n");
+        QTest::newRow("punch into standard input")
+            << QStringList { u"punch"_s, u"in"_s, u"-"_s } << 2
+            << QByteArray(
+                   "hourframe punch: standard input (-) cannot be changed; name the data file instead\n");
         QTest::newRow("value out of range")
             << QStringList { u"report"_s, u"week.hf"_s, u"--set"_s, u"FirstDayOfWeek=9"_s } << 2
             << QByteArray("hourframe report: --set: 9 is out of range for FirstDayOfWeek: give 1 to 7\n");
@@ -674,7 +748,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QByteArray, message);
         writeFile(path(u"week.hf"_s), "2/12/2026,8:30\r\n");
-        writeFile(path(u"bad.hf"_s), "2/12/2026,8:30\r\n3/13/2026,8:30\r\n");
+        input = "2/12/2026,8:30\r\n3/13/2026,8:30\r\n";
+        writeFile(path(u"bad.hf"_s), input);
         const Result result = run(arguments);
         QCOMPARE(result.status, status);
         QCOMPARE(result.out, QByteArray());
@@ -804,42 +879,59 @@ private Q_SLOTS:
     void firstArgument_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("existing"); // a file made first
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("message");
         QTest::addColumn<QByteArray>("window"); // the window's arguments; empty when it did not start
+        const QStringList display { u"DISPLAY=:9"_s };
         QTest::newRow("unknown option")
-            << QStringList { u"--bogus"_s } << QString() << 2
+            << QStringList { u"--bogus"_s } << QStringList() << QString() << 2
             << QByteArray("hourframe: unknown option '--bogus'\n") << QByteArray();
         QTest::newRow("near miss of --version")
-            << QStringList { u"verison"_s } << QString() << 2
+            << QStringList { u"verison"_s } << QStringList() << QString() << 2
             << QByteArray("hourframe: 'verison' is neither a command nor an existing file. Did you mean "
                           "'--version'?\n")
             << QByteArray();
-        QTest::newRow("-V") << QStringList { u"-V"_s } << QString() << 2
+        QTest::newRow("-V") << QStringList { u"-V"_s } << QStringList() << QString() << 2
                             << QByteArray("hourframe: unknown option '-V'. Did you mean '--version'?\n")
                             << QByteArray();
         QTest::newRow("near miss of a command")
-            << QStringList { u"reprot"_s, u"week.hf"_s } << QString() << 2
+            << QStringList { u"reprot"_s, u"week.hf"_s } << QStringList() << QString() << 2
             << QByteArray("hourframe: 'reprot' is neither a command nor an existing file. Did you mean "
                           "'report'?\n")
             << QByteArray();
         QTest::newRow("existing file named like a near miss")
-            << QStringList { u"reprot"_s } << u"reprot"_s << 0 << QByteArray() << QByteArray("reprot\n");
+            << QStringList { u"reprot"_s } << display << u"reprot"_s << 0 << QByteArray()
+            << QByteArray("reprot\n");
         QTest::newRow("existing file named like a command, with its folder")
-            << QStringList { u"./report"_s } << u"report"_s << 0 << QByteArray() << QByteArray("./report\n");
-        QTest::newRow("file that does not exist") << QStringList { u"missing.hf"_s } << QString() << 0
-                                                  << QByteArray() << QByteArray("missing.hf\n");
+            << QStringList { u"./report"_s } << display << u"report"_s << 0 << QByteArray()
+            << QByteArray("./report\n");
+        QTest::newRow("file that does not exist") << QStringList { u"missing.hf"_s } << display << QString()
+                                                  << 0 << QByteArray() << QByteArray("missing.hf\n");
         QTest::newRow("two letters are no near miss")
-            << QStringList { u"we"_s } << QString() << 0 << QByteArray() << QByteArray("we\n");
+            << QStringList { u"we"_s } << display << QString() << 0 << QByteArray() << QByteArray("we\n");
         QTest::newRow("option of Qt's for the window")
-            << QStringList { u"-style=fusion"_s, u"week.hf"_s } << QString() << 0 << QByteArray()
+            << QStringList { u"-style=fusion"_s, u"week.hf"_s } << display << QString() << 0 << QByteArray()
             << QByteArray("-style=fusion\nweek.hf\n");
+        // Over ssh or in a console: one line, and the commands still work.
+        const QByteArray noDisplay
+            = "hourframe: there is no display to open the window on; the commands work "
+              "without one (hourframe --help lists them)\n";
+        QTest::newRow("no display") << QStringList { u"week.hf"_s } << QStringList() << QString() << 1
+                                    << noDisplay << QByteArray();
+        QTest::newRow("a platform list that ends without a display")
+            << QStringList { u"week.hf"_s } << QStringList { u"QT_QPA_PLATFORM=wayland;offscreen"_s }
+            << QString() << 0 << QByteArray() << QByteArray("week.hf\n");
+        QTest::newRow("the window's -platform option")
+            << QStringList { u"-platform"_s, u"offscreen"_s } << QStringList { u"QT_QPA_PLATFORM=xcb"_s }
+            << QString() << 0 << QByteArray() << QByteArray("-platform\noffscreen\n");
     }
 
     void firstArgument()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
         QFETCH(QString, existing);
         QFETCH(int, status);
         QFETCH(QByteArray, message);
@@ -853,6 +945,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         if (!existing.isEmpty())
             writeFile(path(existing), "2/12/2026,8:30\r\n");
+        runEnvironment = environment;
         const Result result = run(arguments, Now, launcher);
         QCOMPARE(result.status, status);
         QCOMPARE(result.err, message);
@@ -942,6 +1035,11 @@ private Q_SLOTS:
                                << u"[d['date'], d['inProgress'], d['arrive'], d['leaveAt'], d['balance'], "
                                   "d['countedTo']]"_s
                                << u"['2026-12-02', False, None, None, 90, '2026-12-01']"_s;
+        // Nothing counted yet: the same keys, null.
+        QTest::newRow("balance before its start")
+            << QStringList { u"balance"_s, u"--set"_s, u"BalanceStartDate=2026-12-05"_s }
+            << u"[d['countedFrom'], d['countedFromText'], d['countedTo'], d['countedToText']]"_s
+            << u"[None, None, None, None]"_s;
         QTest::newRow("balance week by week")
             << QStringList { u"balance"_s, u"--weeks"_s }
             << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "

@@ -132,14 +132,16 @@ private Q_SLOTS:
             QCOMPARE(child<QLineEdit>(dialog, "edFilename")->text(), u"week.csv"_s);
             child<QCheckBox>(dialog, "cbIncludeComments")->click();
             child<QCheckBox>(dialog, "cbShowTotalHours")->click();
+            child<QCheckBox>(dialog, "cbIsoDates")->click();
             child<QPushButton>(dialog, "btOk")->click();
         });
         exportWith([](QDialog &dialog) {
             QVERIFY(!child<QCheckBox>(dialog, "cbIncludeComments")->isChecked());
+            QVERIFY(child<QCheckBox>(dialog, "cbIsoDates")->isChecked());
             child<QPushButton>(dialog, "btCancel")->click();
         });
         const QList<QByteArray> lines = readFile(path(u"week.csv"_s)).split('\n');
-        QCOMPARE(lines.at(2), "01/12/2026,08:45,17:15,00:45,,,07:45,+00:15\r");
+        QCOMPARE(lines.at(2), "2026-12-01,08:45,17:15,00:45,,,07:45,+00:15\r");
         QCOMPARE(lines.size(), 7); // heading, five days, nothing after the last CR LF
     }
 

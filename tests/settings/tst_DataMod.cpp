@@ -112,6 +112,7 @@ const std::vector<Setting> &settings()
         FLAG(ExportDailyHours, true),
         FLAG(ExportDeviation, true),
         FLAG(ExportComments, true),
+        FLAG(ExportIsoDates, false),
         TEXT(ExportFileName, QString()),
         NUMBER(BalanceStartDate, 0, 46000),
         NUMBER(BalanceOpening, 0, -195),
