@@ -109,7 +109,7 @@ QByteArray RunCheck(const QStringList &arguments)
     if (options.hasPeriod())
         period = options.period(settings->FirstDayOfWeek(), false);
     TTimeRecorder recorder;
-    recorder.LoadFromFile(options.dataFile(*settings, CommandOptions::FileUse::Read));
+    options.loadDataFile(recorder, *settings);
     // A weekly rule is broken on the last day of its week, which the file's
     // last week may not have reached yet.
     if (!period) {

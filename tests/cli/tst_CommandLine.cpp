@@ -353,6 +353,9 @@ private Q_SLOTS:
         QTest::newRow("check, a value changed for the run") << QStringList { u"check"_s, u"week.hf"_s,
             u"--rules"_s, u"de"_s, u"--set"_s, u"RuleBreakAfter=9:00"_s }
                                                             << 0 << QByteArray() << QByteArray();
+        QTest::newRow("check of standard input")
+            << QStringList { u"check"_s, u"-"_s, u"--rules"_s, u"de"_s } << 3
+            << QByteArray("30/11/2026  Break 0:00 on 8:30 of work, 0:30 required\n") << QByteArray();
         QTest::newRow("check with the rules off")
             << QStringList { u"check"_s, u"week.hf"_s } << 2 << QByteArray()
             << QByteArray("hourframe check: no working-time rules are chosen: choose a set in Preferences or "
