@@ -4,7 +4,9 @@
 // do at least; and the account of 100 years week by week, also with one record
 // out of order at the top. Then a keystroke in a filled week of the
 // 100-year store with the Balance row shown and hidden, handled alone and
-// handled and painted.
+// handled and painted, and with the German working-time rules checked; and
+// those rules checked over the whole 100 years against the account week by
+// week, which reads the same days.
 //   QT_QPA_PLATFORM=offscreen bench_balance
 
 #include "RealisticData.h"
@@ -14,6 +16,7 @@
 #include "core/DayNumber.h"
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
+#include "core/WorkingTimeRules.h"
 #include "settings/DataMod.h"
 #include "ui/TimeEdit.h"
 #include "week/WeekSheet.h"
@@ -112,12 +115,13 @@ void BM_LedgerAsOfToday(benchmark::State &state)
 
 // One digit typed over the selected Depart field of the last recorded day,
 // alternately 5 and 6 o'clock in the evening.
-void Keystroke(benchmark::State &state, bool balanceShown, bool painted)
+void Keystroke(benchmark::State &state, bool balanceShown, bool painted, int rules = 0)
 {
     TTimeRecorder &store = *stores[1];
     const Clock::Fixed clock(QDateTime(DayNumber::toDate(lastDays[1]), QTime(12, 0)));
     TData data(nullptr, TData::Persistence::MemoryOnly);
     data.SetShowBalance(balanceShown);
+    data.SetWorkingTimeRules(rules);
     TWeekSheet sheet(store, data);
     sheet.InitWeek();
     sheet.ShowWeek();
@@ -137,7 +141,16 @@ void Keystroke(benchmark::State &state, bool balanceShown, bool painted)
     }
     if (sheet.BalanceShown().isEmpty() == balanceShown)
         state.SkipWithError("the Balance row is not as asked");
-    state.SetLabel(balanceShown ? "row shown" : "row hidden");
+    state.SetLabel(std::string(balanceShown ? "row shown" : "row hidden") + (rules ? ", rules checked" : ""));
+}
+
+// The German rules over the whole 100-year store, as hourframe check does it.
+void BM_GermanRulesOf100Years(benchmark::State &state)
+{
+    const TWorkingTimeRules rules = TWorkingTimeRules::Of(TRuleSetId::Germany);
+    const int first = DayNumber::fromDate(Sizes[1].firstDay);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Breaches(*stores[1], rules, first, lastDays[1], DayNumber::Monday));
 }
 
 BENCHMARK(BM_Floor_SumOfDayHours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -147,6 +160,9 @@ BENCHMARK_CAPTURE(Keystroke, hidden, false, false)->Unit(benchmark::kMicrosecond
 BENCHMARK_CAPTURE(Keystroke, shown, true, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, hidden_painted, false, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Keystroke, shown_painted, true, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Keystroke, hidden_rules, false, false, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Keystroke, hidden_painted_rules, false, true, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GermanRulesOf100Years)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

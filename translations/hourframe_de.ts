@@ -730,6 +730,36 @@ des letzten gezählten Tages, bis zu diesem Tag: die Urlaubsstunden eines Tages 
 sein Soll, gemessen an VacationDaysPerYear und, im Jahr, in dem der Saldo beginnt,
 VacationCarriedOver.</translation>
     </message>
+    <message>
+        <source>Checks the days of a period against the working-time rules: daily rest, breaks, the
+daily and weekly maximums and weekly rest, and prints one line per breach. The exit
+status is 0 without a breach and 3 with some. The rules are a warning, not legal
+advice: see the manual for their sources and what the check cannot know.</source>
+        <translation>Prüft die Tage eines Zeitraums anhand der Arbeitszeitregeln: tägliche Ruhezeit, Pausen,
+Tages- und Wochenhöchstarbeitszeit und wöchentliche Ruhezeit, und gibt je Verstoß eine
+Zeile aus. Der Rückgabewert ist 0 ohne Verstoß und 3 mit Verstößen. Die Regeln sind eine
+Warnung, keine Rechtsberatung: Quellen und Grenzen der Prüfung nennt das Handbuch.</translation>
+    </message>
+    <message>
+        <source>every day of the file, to the end of its last week</source>
+        <translation>jeder Tag der Datei bis zum Ende ihrer letzten Woche</translation>
+    </message>
+    <message>
+        <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>
+        <translation>Der Regelsatz für die Prüfung: eu (EU-Mindeststandard), de (Deutschland) oder fr (Frankreich), wie --set WorkingTimeRules=1, 2 oder 3 ihn wählen würde; die in den Einstellungen (oder mit --set RuleDailyRest=... und ähnlich) geänderten Werte gelten für jeden Satz. Vorgabe: der in den Einstellungen gewählte Satz.</translation>
+    </message>
+    <message>
+        <source>--rules: &apos;%1&apos; is none of %2</source>
+        <translation>--rules: „%1“ ist keiner von %2</translation>
+    </message>
+    <message>
+        <source>no working-time rules are chosen: choose a set in Preferences or with --rules</source>
+        <translation>keine Arbeitszeitregeln gewählt: wählen Sie einen Regelsatz in den Einstellungen oder mit --rules</translation>
+    </message>
+    <message>
+        <source>Check a period against the working-time rules, one line per breach</source>
+        <translation>Einen Zeitraum anhand der Arbeitszeitregeln prüfen, eine Zeile je Verstoß</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -1020,6 +1050,10 @@ VacationCarriedOver.</translation>
     <message>
         <source>Vacation left in %1</source>
         <translation>Resturlaub %1</translation>
+    </message>
+    <message>
+        <source>Breaches of the working-time rules (%1)</source>
+        <translation>Verstöße gegen die Arbeitszeitregeln (%1)</translation>
     </message>
 </context>
 <context>
@@ -1468,7 +1502,7 @@ Ihre Tage in diese Zeitkarte übernehmen?</translation>
     </message>
     <message>
         <source>Hide form in tool tray</source>
-        <translation>Fenster in den Infobereich verbergen</translation>
+        <translation>Fenster im Infobereich verbergen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1733,7 +1767,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>These days were changed both in this window (mine) and in %1 (theirs). Choose the version to keep for each day.</source>
-        <translation>Diese Tage wurden sowohl in diesem Fenster (meine) als auch in %1 (andere) geändert. Wählen Sie für jeden Tag die Version, die bleiben soll.</translation>
+        <translation>Diese Tage wurden sowohl in diesem Fenster (meine) als auch in %1 (Datei) geändert. Wählen Sie für jeden Tag die Version, die bleiben soll.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1773,7 +1807,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Take &amp;theirs for all</source>
-        <translation>Überall die &amp;andere übernehmen</translation>
+        <translation>Überall die Version der &amp;Datei übernehmen</translation>
     </message>
     <message>
         <source>Keep mine</source>
@@ -1781,7 +1815,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Take theirs</source>
-        <translation>Die andere übernehmen</translation>
+        <translation>Version der Datei übernehmen</translation>
     </message>
     <message>
         <source>(no entry)</source>
@@ -1824,11 +1858,11 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation>N&amp;ein, keine</translation>
+        <translation>N&amp;ein für alle</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation>Ja, a&amp;lle</translation>
+        <translation>Ja für a&amp;lle</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1886,7 +1920,7 @@ Daten vor dem Beenden speichern?</translation>
     <name>TPeriodOptionsForm</name>
     <message>
         <source>Adjust &amp;dates to full working weeks</source>
-        <translation>Daten auf volle &amp;Arbeitswochen erweitern</translation>
+        <translation>Zeitraum auf volle &amp;Arbeitswochen erweitern</translation>
     </message>
     <message>
         <source>Include &amp;workdays with no hours</source>
@@ -2057,7 +2091,7 @@ Daten vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>Show wee&amp;kly deviation from</source>
-        <translation>Wöchentliche Abweichung &amp;von</translation>
+        <translation>Abweichung &amp;vom Wochensoll anzeigen:</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
@@ -2194,6 +2228,86 @@ Daten vor dem Beenden speichern?</translation>
     <message>
         <source>iCalendar Files (*.ics);;All Files (*)</source>
         <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source> Working-Time Rules </source>
+        <translation> Arbeitszeitregeln </translation>
+    </message>
+    <message>
+        <source>Rule &amp;set</source>
+        <translation>&amp;Regelsatz</translation>
+    </message>
+    <message>
+        <source>Daily &amp;rest</source>
+        <translation>Tägliche R&amp;uhezeit</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>mindestens</translation>
+    </message>
+    <message>
+        <source>of work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>%1, after work of</source>
+        <translation>%1, nach einer Arbeit von</translation>
+    </message>
+    <message>
+        <source>Daily ma&amp;ximum</source>
+        <translation>Tägliches Ma&amp;ximum</translation>
+    </message>
+    <message>
+        <source>Weekly maxi&amp;mum</source>
+        <translation>Wöchentliches Maxi&amp;mum</translation>
+    </message>
+    <message>
+        <source>in any week</source>
+        <translation>in jeder Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Average week at most</source>
+        <translation>Durchschnittswoche &amp;höchstens</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>Weeks the average is taken over</source>
+        <translation>Wochen, über die gemittelt wird</translation>
+    </message>
+    <message>
+        <source>Weekly r&amp;est</source>
+        <translation>Wöchentliche Ruh&amp;ezeit</translation>
+    </message>
+    <message>
+        <source>A value of 0:00 leaves its rule out. The rules only warn, as this program reads the law texts; they are no legal advice. The manual names their sources and what the check cannot know.</source>
+        <translation>Ein Wert von 0:00 lässt seine Regel aus. Die Regeln warnen nur, so wie dieses Programm die Gesetzestexte liest; sie sind keine Rechtsberatung. Das Handbuch nennt ihre Quellen und was die Prüfung nicht wissen kann.</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>ab</translation>
+    </message>
+    <message>
+        <source>for more than</source>
+        <translation>bei mehr als</translation>
+    </message>
+    <message>
+        <source>Workin&amp;g Time</source>
+        <translation>Arbeitszeitre&amp;cht</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Longer break</source>
+        <translation>Län&amp;gere Pause</translation>
     </message>
 </context>
 <context>
@@ -2510,6 +2624,10 @@ Was Sie ändern, gilt bis zum Beenden von Hourframe.</translation>
         <source>&amp;Next Week</source>
         <translation>&amp;Nächste Woche</translation>
     </message>
+    <message>
+        <source>%1, breaks a working-time rule</source>
+        <translation>%1, verstößt gegen eine Arbeitszeitregel</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
@@ -2558,6 +2676,49 @@ Hourframe arbeitet ohne Feiertage weiter.</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 Tage</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeRules</name>
+    <message>
+        <source>EU minimum</source>
+        <translation>EU-Mindeststandard</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Rest %1 before this day, %2 required</source>
+        <translation>Ruhezeit %1 vor diesem Tag, %2 erforderlich</translation>
+    </message>
+    <message>
+        <source>Break %1 on %2 of work, %3 required</source>
+        <translation>Pause %1 bei %2 Arbeit, %3 erforderlich</translation>
+    </message>
+    <message>
+        <source>Work %1 on this day, %2 at most</source>
+        <translation>Arbeit %1 an diesem Tag, höchstens %2</translation>
+    </message>
+    <message>
+        <source>Longest rest %1 in the week to this day, %2 required</source>
+        <translation>Längste Ruhezeit %1 in der Woche bis zu diesem Tag, %2 erforderlich</translation>
+    </message>
+    <message>
+        <source>Work %1 in the week to this day, %2 at most</source>
+        <translation>Arbeit %1 in der Woche bis zu diesem Tag, höchstens %2</translation>
+    </message>
+    <message>
+        <source>Work %1 a week on average over the %2 weeks to this day, %3 at most</source>
+        <translation>Arbeit im Schnitt %1 pro Woche über die %2 Wochen bis zu diesem Tag, höchstens %3</translation>
     </message>
 </context>
 </TS>

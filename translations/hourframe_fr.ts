@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Target</source>
-        <translation>Cible</translation>
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Print the account week by week instead: each week&apos;s first day (weeks as the week sheet shows them), hours worked, target, difference and the balance at its end, after the opening balance.</source>
-        <translation>Afficher plutôt le décompte semaine par semaine : après le solde initial, pour chaque semaine son premier jour (semaines comme dans la feuille de la semaine), les heures travaillées, la cible, la différence et le solde à sa fin.</translation>
+        <translation>Afficher plutôt le décompte semaine par semaine : après le solde initial, pour chaque semaine son premier jour (semaines comme dans la feuille de la semaine), les heures travaillées, l&apos;objectif, la différence et le solde à sa fin.</translation>
     </message>
     <message>
         <source>Print the report of a period</source>
@@ -481,7 +481,7 @@ departure, or holiday or extra hours and no arrival.
 </source>
         <translation>Affiche le solde courant : le solde initial plus, pour chaque jour depuis la date de début
 (BalanceStartDate ; 0 pour le premier jour contenant des données) jusqu&apos;au jour où il est
-pris, les heures travaillées moins la cible en vigueur ce jour-là (aucune un jour férié du
+pris, les heures travaillées moins l&apos;objectif en vigueur ce jour-là (aucun un jour férié du
 HolidayCalendar). Les jours après aujourd&apos;hui ne comptent pas, et aujourd&apos;hui seulement
 une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans arrivée.
 </translation>
@@ -609,7 +609,7 @@ balance to zero, then the balance and the last day it counts. Today counts in th
 once it holds a departure, or holiday or extra hours and no arrival; a night shift counts
 on the day it began.</source>
         <translation>Affiche la journée en cours, une valeur par ligne : son arrivée, les heures travaillées
-jusqu&apos;ici, sa cible, l&apos;heure de départ qui atteint la cible et celle qui ramène le solde
+jusqu&apos;ici, son objectif, l&apos;heure de départ qui atteint l&apos;objectif et celle qui ramène le solde
 courant à zéro, puis le solde et le dernier jour qu&apos;il compte. Aujourd&apos;hui compte dans le
 solde une fois qu&apos;il contient un départ, ou des heures de congé ou supplémentaires sans
 arrivée ; un poste de nuit compte le jour où il a commencé.</translation>
@@ -726,8 +726,38 @@ courant. Aucun écran n&apos;est nécessaire.</translation>
 the last day counted, up to that day: a day&apos;s holiday hours over its target,
 against VacationDaysPerYear, and VacationCarriedOver in the year the balance starts.</source>
         <translation>Avec un droit à congés, puis les jours de congé pris et restants dans l&apos;année du dernier
-jour compté, jusqu&apos;à ce jour : les heures de congé d&apos;un jour rapportées à sa cible, face à
+jour compté, jusqu&apos;à ce jour : les heures de congé d&apos;un jour rapportées à son objectif, face à
 VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le solde.</translation>
+    </message>
+    <message>
+        <source>Checks the days of a period against the working-time rules: daily rest, breaks, the
+daily and weekly maximums and weekly rest, and prints one line per breach. The exit
+status is 0 without a breach and 3 with some. The rules are a warning, not legal
+advice: see the manual for their sources and what the check cannot know.</source>
+        <translation>Vérifie les jours d&apos;une période selon les règles du temps de travail : repos quotidien,
+pauses, durées maximales quotidienne et hebdomadaire et repos hebdomadaire, et écrit une
+ligne par infraction. Le code de retour est 0 sans infraction et 3 avec. Les règles sont
+un avertissement, pas un conseil juridique : le manuel en donne les sources et les limites.</translation>
+    </message>
+    <message>
+        <source>every day of the file, to the end of its last week</source>
+        <translation>chaque jour du fichier jusqu&apos;à la fin de sa dernière semaine</translation>
+    </message>
+    <message>
+        <source>The rule set to check with: eu (EU minimum), de (Germany) or fr (France), as --set WorkingTimeRules=1, 2 or 3 would choose it; the values changed in Preferences (or with --set RuleDailyRest=... and the like) hold with any set. Default: the set chosen in Preferences.</source>
+        <translation>L&apos;ensemble de règles à vérifier : eu (minimum UE), de (Allemagne) ou fr (France), comme --set WorkingTimeRules=1, 2 ou 3 le choisirait ; les valeurs changées dans les Préférences (ou avec --set RuleDailyRest=... et semblables) valent pour tout ensemble. Par défaut : l&apos;ensemble choisi dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>--rules: &apos;%1&apos; is none of %2</source>
+        <translation>--rules : « %1 » n&apos;est aucun de %2</translation>
+    </message>
+    <message>
+        <source>no working-time rules are chosen: choose a set in Preferences or with --rules</source>
+        <translation>aucune règle du temps de travail n&apos;est choisie : choisissez un ensemble dans les Préférences ou avec --rules</translation>
+    </message>
+    <message>
+        <source>Check a period against the working-time rules, one line per breach</source>
+        <translation>Vérifier une période selon les règles du temps de travail, une ligne par infraction</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1050,10 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
         <source>Vacation left in %1</source>
         <translation>Congés restants en %1</translation>
     </message>
+    <message>
+        <source>Breaches of the working-time rules (%1)</source>
+        <translation>Infractions aux règles du temps de travail (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SharedDataFile</name>
@@ -1040,7 +1074,7 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
     <name>TBusyForm</name>
     <message>
         <source>Busy</source>
-        <translation>Patientez</translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1133,7 +1167,7 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
     </message>
     <message>
         <source>Target</source>
-        <translation>Cible</translation>
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>Balance</source>
@@ -1152,7 +1186,7 @@ VacationDaysPerYear, et VacationCarriedOver dans l&apos;année où commence le s
     <name>TCommentForm</name>
     <message>
         <source>&amp;Enter or select a comment for: </source>
-        <translation>&amp;Saisir ou choisir un commentaire pour le : </translation>
+        <translation>&amp;Saisir ou choisir le commentaire du </translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1416,7 +1450,7 @@ Fusionner ses jours dans cette fiche de temps ?</translation>
     </message>
     <message>
         <source>Time to leave: today&apos;s target of %1 is met.</source>
-        <translation>C&apos;est l&apos;heure de partir : la cible du jour de %1 est atteinte.</translation>
+        <translation>C&apos;est l&apos;heure de partir : l&apos;objectif du jour de %1 est atteint.</translation>
     </message>
 </context>
 <context>
@@ -1687,7 +1721,7 @@ Fusionner ses jours dans cette fiche de temps ?</translation>
     </message>
     <message>
         <source>Chart hours, target and balance</source>
-        <translation>Graphique des heures, de la cible et du solde</translation>
+        <translation>Graphique des heures, de l&apos;objectif et du solde</translation>
     </message>
     <message>
         <source>Show Leave &amp;At</source>
@@ -1823,11 +1857,11 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation>Non pour to&amp;us</translation>
+        <translation>Non à to&amp;ut</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation>Oui pour tou&amp;s</translation>
+        <translation>Oui à tou&amp;t</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -2016,15 +2050,15 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Target Hours</source>
-        <translation>&amp;Heures cibles</translation>
+        <translation>&amp;Heures prévues</translation>
     </message>
     <message>
         <source> Target Hours </source>
-        <translation> Heures cibles </translation>
+        <translation> Heures prévues </translation>
     </message>
     <message>
         <source>Show &amp;daily deviation from target</source>
-        <translation>Afficher l&apos;écart &amp;journalier par rapport à la cible</translation>
+        <translation>Afficher l&apos;écart &amp;journalier par rapport à l&apos;objectif</translation>
     </message>
     <message>
         <source>&amp;Monday</source>
@@ -2060,7 +2094,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>Weekly target, hours</source>
-        <translation>Cible hebdomadaire, heures</translation>
+        <translation>Objectif hebdomadaire, heures</translation>
     </message>
     <message>
         <source>hours</source>
@@ -2132,7 +2166,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Notify me when today&apos;s target is met</source>
-        <translation>M&apos;av&amp;ertir quand la cible du jour est atteinte</translation>
+        <translation>M&apos;av&amp;ertir quand l&apos;objectif du jour est atteint</translation>
     </message>
     <message>
         <source>H&amp;istory</source>
@@ -2152,7 +2186,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>An iCalendar file (.ics) of your region&apos;s public holidays. A public holiday&apos;s target is 0.</source>
-        <translation>Un fichier iCalendar (.ics) des jours fériés de votre région. La cible d&apos;un jour férié est 0.</translation>
+        <translation>Un fichier iCalendar (.ics) des jours fériés de votre région. L&apos;objectif d&apos;un jour férié est 0.</translation>
     </message>
     <message>
         <source>&amp;Calendar file</source>
@@ -2164,7 +2198,7 @@ Enregistrer les données avant de quitter ?</translation>
     </message>
     <message>
         <source>&amp;Carried over into the first year</source>
-        <translation>&amp;Reportés sur la première année</translation>
+        <translation>Jours &amp;reportés sur la première année</translation>
     </message>
     <message>
         <source>days</source>
@@ -2193,6 +2227,86 @@ Enregistrer les données avant de quitter ?</translation>
     <message>
         <source>iCalendar Files (*.ics);;All Files (*)</source>
         <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source> Working-Time Rules </source>
+        <translation> Règles du temps de travail </translation>
+    </message>
+    <message>
+        <source>Rule &amp;set</source>
+        <translation>&amp;Ensemble de règles</translation>
+    </message>
+    <message>
+        <source>Daily &amp;rest</source>
+        <translation>&amp;Repos quotidien</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>au moins</translation>
+    </message>
+    <message>
+        <source>of work</source>
+        <translation>de travail</translation>
+    </message>
+    <message>
+        <source>%1, after work of</source>
+        <translation>%1, après un travail de</translation>
+    </message>
+    <message>
+        <source>Daily ma&amp;ximum</source>
+        <translation>Maximum &amp;quotidien</translation>
+    </message>
+    <message>
+        <source>Weekly maxi&amp;mum</source>
+        <translation>Maximum he&amp;bdomadaire</translation>
+    </message>
+    <message>
+        <source>in any week</source>
+        <translation>en toute semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Average week at most</source>
+        <translation>Semaine moyenne &amp;au plus</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>Weeks the average is taken over</source>
+        <translation>Semaines sur lesquelles la moyenne est prise</translation>
+    </message>
+    <message>
+        <source>Weekly r&amp;est</source>
+        <translation>Repos hebdo&amp;madaire</translation>
+    </message>
+    <message>
+        <source>A value of 0:00 leaves its rule out. The rules only warn, as this program reads the law texts; they are no legal advice. The manual names their sources and what the check cannot know.</source>
+        <translation>Une valeur de 0:00 écarte sa règle. Les règles ne font qu&apos;avertir, selon la lecture que ce programme fait des textes de loi ; elles ne sont pas un conseil juridique. Le manuel en donne les sources et ce que la vérification ne peut pas savoir.</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>dès</translation>
+    </message>
+    <message>
+        <source>for more than</source>
+        <translation>pour plus de</translation>
+    </message>
+    <message>
+        <source>Workin&amp;g Time</source>
+        <translation>Repos et ma&amp;xima</translation>
+    </message>
+    <message>
+        <source>Brea&amp;k</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Longer break</source>
+        <translation>Pause plus lon&amp;gue</translation>
     </message>
 </context>
 <context>
@@ -2340,7 +2454,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     <name>TTargetHistoryList</name>
     <message>
         <source>History of the targets</source>
-        <translation>Historique des cibles</translation>
+        <translation>Historique des objectifs</translation>
     </message>
     <message>
         <source>From</source>
@@ -2348,7 +2462,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>Weekly target</source>
-        <translation>Cible hebdomadaire</translation>
+        <translation>Objectif hebdomadaire</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -2360,11 +2474,11 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>New targets</source>
-        <translation>Nouvelles cibles</translation>
+        <translation>Nouveaux objectifs</translation>
     </message>
     <message>
         <source>From which date do the new targets apply?</source>
-        <translation>À partir de quelle date les nouvelles cibles s&apos;appliquent-elles ?</translation>
+        <translation>À partir de quelle date les nouveaux objectifs s&apos;appliquent-ils ?</translation>
     </message>
 </context>
 <context>
@@ -2461,7 +2575,7 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
     </message>
     <message>
         <source>Shortfall</source>
-        <translation>Écart</translation>
+        <translation>Heures manquantes</translation>
     </message>
     <message>
         <source>The time you arrived, such as 830 for 08:30</source>
@@ -2509,6 +2623,10 @@ Ce que vous modifiez reste valable jusqu&apos;à la fermeture de Hourframe.</tra
         <source>&amp;Next Week</source>
         <translation>Semaine &amp;suivante</translation>
     </message>
+    <message>
+        <source>%1, breaks a working-time rule</source>
+        <translation>%1, enfreint une règle du temps de travail</translation>
+    </message>
 </context>
 <context>
     <name>TWeekSheet</name>
@@ -2526,7 +2644,7 @@ Hourframe continue sans jours fériés.</translation>
     </message>
     <message>
         <source>(today: %1 so far)</source>
-        <translation>(aujourd&apos;hui : %1 jusqu&apos;ici)</translation>
+        <translation>(aujourd&apos;hui : %1 pour l&apos;instant)</translation>
     </message>
     <message>
         <source>(zero balance at %1)</source>
@@ -2557,6 +2675,49 @@ Hourframe continue sans jours fériés.</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 jours</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeRules</name>
+    <message>
+        <source>EU minimum</source>
+        <translation>Minimum UE</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Rest %1 before this day, %2 required</source>
+        <translation>Repos de %1 avant ce jour, %2 requis</translation>
+    </message>
+    <message>
+        <source>Break %1 on %2 of work, %3 required</source>
+        <translation>Pause de %1 pour %2 de travail, %3 requise</translation>
+    </message>
+    <message>
+        <source>Work %1 on this day, %2 at most</source>
+        <translation>Travail de %1 ce jour, %2 au plus</translation>
+    </message>
+    <message>
+        <source>Longest rest %1 in the week to this day, %2 required</source>
+        <translation>Plus long repos de %1 dans la semaine jusqu&apos;à ce jour, %2 requis</translation>
+    </message>
+    <message>
+        <source>Work %1 in the week to this day, %2 at most</source>
+        <translation>Travail de %1 dans la semaine jusqu&apos;à ce jour, %2 au plus</translation>
+    </message>
+    <message>
+        <source>Work %1 a week on average over the %2 weeks to this day, %3 at most</source>
+        <translation>Travail de %1 par semaine en moyenne sur les %2 semaines jusqu&apos;à ce jour, %3 au plus</translation>
     </message>
 </context>
 </TS>

@@ -39,10 +39,15 @@ constexpr Subcommand Subcommands[] = {
         RunMerge },
     { u"holidays", QT_TRANSLATE_NOOP("Cli", "List the public holidays of a holiday calendar for a period"),
         RunHolidays },
+    { u"check",
+        QT_TRANSLATE_NOOP("Cli", "Check a period against the working-time rules, one line per breach"),
+        RunCheck },
 };
 
 // Lines for standard error that Run writes after a command's output.
 QStringList notes;
+// The command found what it checks for.
+bool found = false;
 
 bool isHelp(QStringView argument)
 {
@@ -210,6 +215,11 @@ void Note(const QString &text)
     notes.append(text);
 }
 
+void FoundWhatWasChecked()
+{
+    found = true;
+}
+
 bool IsCommandLine(const QString &firstArgument)
 {
     return isHelp(firstArgument) || isVersion(firstArgument) || isComplete(firstArgument)
@@ -250,6 +260,7 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     const Subcommand *const subcommand = SubcommandNamed(arguments.value(0));
     const QString command = subcommand ? arguments.value(0) : QString();
     notes.clear();
+    found = false;
     QByteArray output;
     int status = ExitSuccess;
     QString message;
@@ -281,7 +292,9 @@ int Run(const QStringList &arguments, QIODevice &out, QIODevice &err)
             }
         }
     }
-    if (status != ExitSuccess)
+    if (status == ExitSuccess && found)
+        status = ExitFound;
+    if (status != ExitSuccess && status != ExitFound)
         err.write(errorLine(command, message));
     else
         for (const QString &note : std::as_const(notes))

@@ -13,6 +13,7 @@ namespace Cli {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitDataError = 1; // a file that cannot be read or written, data that cannot be used
 inline constexpr int ExitUsage = 2; // a command line that cannot be carried out as written
+inline constexpr int ExitFound = 3; // done, and a check found something: hourframe check's breaches
 
 // True when the first argument of the program is for the command line: a
 // subcommand name, the program's --help or --version, or a mistake that Run

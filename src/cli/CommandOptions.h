@@ -156,6 +156,10 @@ QByteArray ReadStandardInput();
 // took; Run writes it, after the command's name, once the command succeeded.
 void Note(const QString &text);
 
+// The command found what it looks for (a check, a breach): Run ends with
+// ExitFound once the output is written, so that scripts can tell.
+void FoundWhatWasChecked();
+
 // A date as the date fields read it (the regional order, month names, two-digit
 // years), or in ISO form yyyy-MM-dd, as a day number. Anything else is a
 // UsageError naming the option.

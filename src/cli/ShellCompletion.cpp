@@ -61,6 +61,9 @@ QStringList valuesOf(const Option &option, const QString &current)
             name += u'=';
         return names;
     }
+    // A value from a fixed list, such as --rules eu|de|fr.
+    if (option.valueName.contains(u'|'))
+        return option.valueName.split(u'|');
     if (option.valueName == u"OUT")
         return { AnyFiles };
     if (option.valueName == u"FILE")

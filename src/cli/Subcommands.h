@@ -22,6 +22,7 @@ QByteArray RunBalance(const QStringList &arguments);
 QByteArray RunToday(const QStringList &arguments);
 QByteArray RunHolidays(const QStringList &arguments);
 QByteArray RunMerge(const QStringList &arguments);
+QByteArray RunCheck(const QStringList &arguments);
 
 struct Subcommand {
     QStringView name;

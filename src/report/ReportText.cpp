@@ -85,6 +85,7 @@ public:
         for (size_t i = 0; i < m_records.size(); ++i)
             WriteDay(m_period.StartDate + static_cast<int>(i), m_records[i]);
         WriteTotals();
+        WriteBreaches();
         WriteBalance();
         WriteAverages();
     }
@@ -210,12 +211,7 @@ private:
         if (included) {
             const qint64 hours = DayHours(values);
             Count(values, hours);
-            const std::size_t start = line.size();
-            m_date.AppendTo(line, day);
-            AppendText(line, blanks(m_dateWidth - qsizetype(line.size() - start) + 3));
-            const QString &dayName = m_regional.shortDayNames.value(weekday - 1);
-            AppendText(line, dayName);
-            AppendText(line, blanks(m_dayNameWidth - columns(dayName) + 3));
+            AppendDateAndDay(line, day);
             AppendValue(line, values.Arrive, -1);
             AppendText(line, blanks(5));
             AppendValue(line, values.Depart, -1);
@@ -270,6 +266,18 @@ private:
             --end;
         if (end > 0)
             m_write(QStringView(line.data(), qsizetype(end)));
+    }
+
+    // What a day's line begins with: the date and the short day name, each
+    // followed by the blanks up to the next column.
+    void AppendDateAndDay(std::u16string &line, int day) const
+    {
+        const std::size_t start = line.size();
+        m_date.AppendTo(line, day);
+        AppendText(line, blanks(m_dateWidth - qsizetype(line.size() - start) + 3));
+        const QString &dayName = m_regional.shortDayNames.value(DayNumber::dayOfWeek(day) - 1);
+        AppendText(line, dayName);
+        AppendText(line, blanks(m_dayNameWidth - columns(dayName) + 3));
     }
 
     // Days are asked for in date order.
@@ -338,6 +346,28 @@ private:
         if (m_holiday)
             AddLine(ValueLine(TotalHolidaysLabel, m_holidayTotal));
         AddLine(ValueLine(TotalHoursLabel, m_total));
+    }
+
+    // The breaches of the working-time rules in the period, one line each,
+    // dated as the day lines are. The weeks alone need none of it.
+    void WriteBreaches()
+    {
+        if (!m_settings.Rules.IsOn() || m_weekSink)
+            return;
+        const std::vector<TBreach> breaches = Breaches(
+            m_store, m_settings.Rules, m_period.StartDate, m_period.EndDate, m_settings.FirstDayOfWeek);
+        if (breaches.empty())
+            return;
+        AddLine({});
+        AddLine(translated(QT_TRANSLATE_NOOP("ReportText", "Breaches of the working-time rules (%1)"))
+                    .arg(RuleSetName(m_settings.Rules.Set)));
+        std::u16string line;
+        for (const TBreach &breach : breaches) {
+            line.clear();
+            AppendDateAndDay(line, breach.Date);
+            AppendText(line, BreachText(breach));
+            m_write(QStringView(line.data(), qsizetype(line.size())));
+        }
     }
 
     // The balance as the period finds it and as it leaves it; as of today
@@ -481,6 +511,7 @@ TReportSettings ReportSettingsOf(const TData &data)
     s.ReportShowBalance = data.ReportShowBalance();
     s.Balance = BalanceSettingsOf(data);
     s.Vacation = VacationSettingsOf(data);
+    s.Rules = WorkingTimeRulesOf(data);
     return s;
 }
 

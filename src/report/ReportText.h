@@ -3,6 +3,7 @@
 #include "core/Balance.h"
 #include "core/Targets.h"
 #include "core/Vacation.h"
+#include "core/WorkingTimeRules.h"
 #include "period/Period.h"
 
 #include <QStringList>
@@ -34,6 +35,7 @@ struct TReportSettings {
     bool ReportShowBalance = false;
     TBalanceSettings Balance;
     TVacationSettings Vacation;
+    TWorkingTimeRules Rules; // Off: no list of breaches
 };
 
 // The values the settings object holds now.
@@ -41,7 +43,8 @@ TReportSettings ReportSettingsOf(const TData &data);
 
 // The report of a period as fixed-width text lines: the title with the
 // document's name, the period, the heading, one line per listed day with a
-// subtotal at each week's end, then totals, the running balance before and
+// subtotal at each week's end, then totals, the breaches of the working-time
+// rules in the period (when a rule set is chosen and there are some), the running balance before and
 // after the period with the vacation of the period's last year (when there is
 // an allowance), and averages as the settings ask. A public holiday's name stands in the comment column
 // of a day without a comment of its own.

@@ -294,6 +294,37 @@ TVacationSettings VacationSettingsOf(const TData &data)
     return { data.VacationDaysPerYear(), data.VacationCarriedOver() };
 }
 
+const std::array<TRuleValue, 10> &RuleValues()
+{
+    using R = TWorkingTimeRules;
+    static const std::array<TRuleValue, 10> values { {
+        { TSetting::RuleDailyRest, &R::DailyRest },
+        { TSetting::RuleBreakAfter, &R::BreakAfter },
+        { TSetting::RuleBreak, &R::Break },
+        { TSetting::RuleLongBreakAfter, &R::LongBreakAfter },
+        { TSetting::RuleLongBreak, &R::LongBreak },
+        { TSetting::RuleDailyMaximum, &R::DailyMaximum },
+        { TSetting::RuleWeeklyMaximum, &R::WeeklyMaximum },
+        { TSetting::RuleAverageWeeklyMaximum, &R::AverageWeeklyMaximum },
+        { TSetting::RuleAverageWeeks, &R::AverageWeeks },
+        { TSetting::RuleWeeklyRest, &R::WeeklyRest },
+    } };
+    return values;
+}
+
+TWorkingTimeRules WorkingTimeRulesOf(const TData &data)
+{
+    TWorkingTimeRules rules = TWorkingTimeRules::Of(TRuleSetId(data.WorkingTimeRules()));
+    if (!rules.IsOn())
+        return rules;
+    for (const TRuleValue &value : RuleValues()) {
+        const int changed = std::get<int>(data.Value(value.setting));
+        if (changed != FromRuleSet)
+            rules.*value.member = changed;
+    }
+    return rules;
+}
+
 TBalanceSettings BalanceSettingsOf(const TData &data)
 {
     TBalanceSettings settings;

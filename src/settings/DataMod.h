@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WorkingTimeRules.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -95,13 +97,28 @@ struct TVacationSettings;
     FLAG(NotifyLeaveTime,               false)                                        \
     TEXT(HolidayCalendar,               "")                                           \
     NUMBER(VacationDaysPerYear,         Integer, 0,               0, 366)             \
-    NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)
+    NUMBER(VacationCarriedOver,         Integer, 0,            -366, 366)             \
+    NUMBER(WorkingTimeRules,            Integer, 0,               0, 3)               \
+    NUMBER(RuleDailyRest,               Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleBreakAfter,              Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleBreak,                   Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleLongBreakAfter,          Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleLongBreak,               Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleDailyMaximum,            Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleWeeklyMaximum,           Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleAverageWeeklyMaximum,    Minutes, FromRuleSet,    -1, 10080)           \
+    NUMBER(RuleAverageWeeks,            Integer, FromRuleSet,    -1, 52)              \
+    NUMBER(RuleWeeklyRest,              Minutes, FromRuleSet,    -1, 10080)
 // clang-format on
 
 // The default of WeeklyTarget: the sum of the seven day targets as just read.
 // FirstDayOfWeek's default of 1 (Sunday) gives way to the regional first day
 // of the week (Regional::firstDayOfWeek) when the value is read.
 inline constexpr int SumOfDayTargets = -1;
+// The default of each value of the working-time rules: the value of the
+// rule set that WorkingTimeRules chooses (0 Off, 1 EU minimum, 2 Germany,
+// 3 France). A value stored as anything else has been changed by the user.
+inline constexpr int FromRuleSet = -1;
 
 #define HOURFRAME_SETTING_ENUMERATOR(name, ...) name,
 enum class TSetting {
@@ -288,6 +305,14 @@ TBalanceSettings BalanceSettingsOf(const TData &data);
 // when it is used, else 0.
 int DefaultLunchOf(const TData &data);
 TVacationSettings VacationSettingsOf(const TData &data);
+// The working-time rules of the chosen set, with the values the user changed.
+TWorkingTimeRules WorkingTimeRulesOf(const TData &data);
+// Each value of the working-time rules and its setting.
+struct TRuleValue {
+    TSetting setting;
+    int TWorkingTimeRules::*member;
+};
+const std::array<TRuleValue, 10> &RuleValues();
 
 // The manual's first page for the window program's file: in the data folder
 // of the installed tree, or of the build tree laid out alike; empty when it

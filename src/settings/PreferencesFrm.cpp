@@ -54,14 +54,16 @@ std::optional<int> IntegerOf(const QString &text)
     }
 }
 
+} // namespace
+
 // An empty time field stands for no time at all, which is 0 minutes both in
 // the weekly sum and in the stored settings (which have no empty form).
-int MinutesOf(const TTimeEdit *field)
+int TPreferencesForm::MinutesOf(const TTimeEdit *field)
 {
     return field->Value() < 0 ? 0 : field->Value();
 }
 
-TTimeEdit *NewIntervalField(const QString &name, QWidget *parent)
+TTimeEdit *TPreferencesForm::NewIntervalField(const QString &name, QWidget *parent)
 {
     auto *field = new TTimeEdit(parent);
     field->setObjectName(name);
@@ -73,8 +75,7 @@ TTimeEdit *NewIntervalField(const QString &name, QWidget *parent)
     return field;
 }
 
-// A page of the dialog: one framed group that fills it.
-QGroupBox *NewPage(QTabWidget *pages, const QString &pageName, const QString &tabCaption,
+QGroupBox *TPreferencesForm::NewPage(QTabWidget *pages, const QString &pageName, const QString &tabCaption,
     const QString &groupName, const QString &groupCaption)
 {
     auto *page = new QWidget;
@@ -87,8 +88,6 @@ QGroupBox *NewPage(QTabWidget *pages, const QString &pageName, const QString &ta
     return group;
 }
 
-} // namespace
-
 TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
     : QDialog(parent)
     , m_data(data)
@@ -99,11 +98,15 @@ TPreferencesForm::TPreferencesForm(TData &data, QWidget *parent)
         | Qt::WindowCloseButtonHint);
     pcPreferences = new QTabWidget(this);
     pcPreferences->setObjectName(u"pcPreferences"_s);
+    // The dialog is as wide as all its tabs, in every language, rather than
+    // hiding some of them behind scroll buttons.
+    pcPreferences->setUsesScrollButtons(false);
     CreateOptionsPage();
     CreateTargetsPage();
     CreateHolidaysPage();
     CreatePrinterPage();
     CreateBalancePage();
+    CreateRulesPage();
     CreateButtons();
 
     QWidget *previous = pcPreferences;
@@ -629,6 +632,9 @@ bool TPreferencesForm::InputIsValid() const
         if (!days || *days < SettingInfo(setting).minimum || *days > SettingInfo(setting).maximum)
             return false;
     }
+
+    if (!RulesAreValid())
+        return false;
 
     const std::optional<int> roundTo = IntegerOf(edRoundTimesTo->text());
     return roundTo && *roundTo > 0;

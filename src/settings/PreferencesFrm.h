@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class TDateEdit;
 class QLineEdit;
@@ -44,6 +45,15 @@ private:
     void CreateHolidaysPage();
     void CreatePrinterPage();
     void CreateBalancePage();
+    // The working-time rules (PreferencesRules.cpp).
+    void CreateRulesPage();
+    void CreateRuleFields(QWidget *page);
+    void LayOutRulesPage(QWidget *page);
+    // Shows a value of the rules, by its place in RuleValues().
+    void ShowRuleValue(std::size_t value, int shown);
+    // Shows the values of the chosen rule set.
+    void cbWorkingTimeRulesChange();
+    bool RulesAreValid() const;
     void CreateButtons();
     void Bind(QWidget *control, std::function<void()> show, std::function<void()> store);
     // A check box named after its setting, "ck" and the setting's name.
@@ -52,6 +62,11 @@ private:
     // A field for a decimal number.
     QLineEdit *AddNumberField(const QString &name, TSetting setting, int digits, QWidget *page);
     void FormShow();
+    static int MinutesOf(const TTimeEdit *field);
+    static TTimeEdit *NewIntervalField(const QString &name, QWidget *parent);
+    // A page of the dialog: one framed group that fills it.
+    static QGroupBox *NewPage(QTabWidget *pages, const QString &pageName, const QString &tabCaption,
+        const QString &groupName, const QString &groupCaption);
 
     void ckRoundTimesClick();
     void ckDeviationClick();
@@ -87,6 +102,12 @@ private:
     QLineEdit *edVacationCarriedOver;
     QPushButton *btOk;
     QPushButton *btCancel;
+
+    QComboBox *cbWorkingTimeRules;
+    // The fields of the rule values, in the order of RuleValues(); the
+    // number of weeks is a number field, the others are time fields.
+    QList<QLineEdit *> m_ruleFields;
+    QList<QLabel *> m_breakWords; // "for more than" or "from" the work
 
     QList<TTimeEdit *> m_dayTargets; // Monday to Sunday
     TTargetHistoryList *m_targetHistory;

@@ -148,7 +148,7 @@ TWeekGrid::TWeekGrid(QWidget *parent)
     m_fieldWidth = std::max(FieldWidth, StyledFieldWidth(FieldHeight));
     int widestDay = 0;
     for (int weekday = 1; weekday <= 7; ++weekday)
-        widestDay = std::max(widestDay, metrics.horizontalAdvance(DayCaption(weekday)));
+        widestDay = std::max(widestDay, metrics.horizontalAdvance(MarkedCaption(DayCaption(weekday))));
     m_headingWidth = std::max({ HeadingWidth, widestDay + 2, m_fieldWidth - (FieldWidth - HeadingWidth) });
     m_columnPitch = std::max(m_fieldWidth, m_headingWidth) + ColumnPitch - FieldWidth;
     setFixedWidth(ColumnLeft(6) + m_headingWidth + Margin);
@@ -400,7 +400,8 @@ void TWeekGrid::ArrangeColumns(int firstDayOfWeek)
     for (int column = 0; column < 7; ++column) {
         const int weekday = ((firstDayOfWeek - 1 + column) % 7 + 7) % 7 + 1;
         QLabel *heading = m_headings[column];
-        heading->setText(DayCaption(weekday));
+        m_headingTexts[column].caption = DayCaption(weekday);
+        UpdateHeading(std::size_t(column));
         const int left = heading->x();
         const Day &day = m_days[weekday];
         for (QWidget *field :
@@ -455,20 +456,6 @@ void TWeekGrid::ShowComment(QAbstractButton *button, const QString &comment, int
     button->setText(hint.isEmpty()
             ? QStringLiteral("...")
             : tr("C", "the caption of a day's comment button when the day has a comment"));
-}
-
-void TWeekGrid::ShowWeekDates(int weekStart, const std::array<QString, 7> &holidays)
-{
-    for (std::size_t column = 0; column < 7; ++column) {
-        QLabel *heading = m_headings[column];
-        const QString &holiday = holidays[column];
-        const QString date = ShortDateText(weekStart + int(column));
-        heading->setToolTip(holiday.isEmpty() ? date : date + u'\n' + holiday);
-        heading->setAccessibleDescription(holiday);
-        heading->setAutoFillBackground(!holiday.isEmpty());
-        heading->setBackgroundRole(holiday.isEmpty() ? QPalette::Window : QPalette::Highlight);
-        heading->setForegroundRole(holiday.isEmpty() ? QPalette::WindowText : QPalette::HighlightedText);
-    }
 }
 
 void TWeekGrid::SetRoundTo(int roundTo)

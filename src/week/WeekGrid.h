@@ -88,6 +88,13 @@ protected:
     // holiday's name (by column, from the left) has the name in its hint too,
     // and a heading in the palette's highlight colours.
     void ShowWeekDates(int weekStart, const std::array<QString, 7> &holidays = {});
+    // The breaches of the working-time rules of each column, from the left,
+    // one a line. A heading with any is marked by a sign after the day's name
+    // and a frame, not by colour alone, and names them in its tool tip and
+    // accessible description.
+    void ShowBreaches(const std::array<QString, 7> &breaches);
+    // A day's name as a marked heading shows it.
+    static QString MarkedCaption(const QString &caption);
     void SetRoundTo(int roundTo);
     bool IsBalanceRowShown() const { return m_showBalance; }
     bool IsLeaveAtRowShown() const { return m_showLeaveAt; }
@@ -132,7 +139,17 @@ private:
     bool FilterFieldEvent(TTimeEdit *field, int weekday, int row, QEvent *event);
 
     std::array<Day, 8> m_days; // indexed by weekday 1..7
+    // What a heading shows and tells, by column from the left.
+    struct HeadingTexts {
+        QString caption;
+        QString date;
+        QString holiday;
+        QString breaches;
+    };
+    void UpdateHeading(std::size_t column);
+
     std::array<QLabel *, 7> m_headings {};
+    std::array<HeadingTexts, 7> m_headingTexts;
     std::array<QLabel *, 7> m_rowLabels {}; // indexed by Row 1..6
     std::vector<QWidget *> m_tabOrder;
 

@@ -10,6 +10,7 @@
 #include "core/Targets.h"
 #include "core/TimeRecorder.h"
 #include "core/TimeText.h"
+#include "core/WorkingTimeRules.h"
 #include "settings/DataMod.h"
 #include "ui/Presenter.h"
 #include "ui/TimeEdit.h"
@@ -202,7 +203,24 @@ void TWeekSheet::Recalculate(int firstWeekday, int lastWeekday)
     for (int weekday = 1; weekday <= 7; ++weekday)
         ShowDayFigures(weekday, week.days[weekday - 1].hours, week.days[weekday - 1].deviation);
     ShowWeekFigures(week.weeklyHours, week.hoursShort, week.shortfall);
+    UpdateBreaches();
     UpdateBalance();
+}
+
+// Only the shown week is checked, with the days around it that its rules
+// read, whatever the file holds; another week is checked once it is shown.
+void TWeekSheet::UpdateBreaches()
+{
+    std::array<QString, 7> texts;
+    const TWorkingTimeRules rules = WorkingTimeRulesOf(m_data);
+    if (rules.IsOn()) {
+        for (const TBreach &breach :
+            Breaches(m_recorder, rules, m_weekStart, m_weekStart + 6, m_data.FirstDayOfWeek())) {
+            QString &text = texts[std::size_t(breach.Date - m_weekStart)];
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + BreachText(breach);
+        }
+    }
+    ShowBreaches(texts);
 }
 
 void TWeekSheet::UpdateBalance()

@@ -89,6 +89,8 @@ private:
     int TargetDate(int weekday) const;
     void ArrangeView();
     void UpdateBalance();
+    // Marks the headings of the days that break a working-time rule.
+    void UpdateBreaches();
     // The list of the week box opens on the entry of the shown week, if it has one.
     void SelectWeekInList();
     // The public holidays' names of the week's days, from the left.

@@ -348,6 +348,23 @@ private Q_SLOTS:
             << QByteArray()
             << QByteArray("hourframe week: Cannot read the holiday calendar gone.ics: there is "
                           "no such file (going on without public holidays)\n");
+        // Monday 8:30 to 17:00 without a lunch; Wednesday is not over.
+        QTest::newRow("check, a breach")
+            << QStringList { u"check"_s, u"week.hf"_s, u"--rules"_s, u"de"_s } << 3
+            << QByteArray("30/11/2026  Break 0:00 on 8:30 of work, 0:30 required\n") << QByteArray();
+        QTest::newRow("check, a value changed for the run") << QStringList { u"check"_s, u"week.hf"_s,
+            u"--rules"_s, u"de"_s, u"--set"_s, u"RuleBreakAfter=9:00"_s }
+                                                            << 0 << QByteArray() << QByteArray();
+        QTest::newRow("check of standard input")
+            << QStringList { u"check"_s, u"-"_s, u"--rules"_s, u"de"_s } << 3
+            << QByteArray("30/11/2026  Break 0:00 on 8:30 of work, 0:30 required\n") << QByteArray();
+        QTest::newRow("check with the rules off")
+            << QStringList { u"check"_s, u"week.hf"_s } << 2 << QByteArray()
+            << QByteArray("hourframe check: no working-time rules are chosen: choose a set in Preferences or "
+                          "with --rules\n");
+        QTest::newRow("check with no such rules")
+            << QStringList { u"check"_s, u"week.hf"_s, u"--rules"_s, u"uk"_s } << 2 << QByteArray()
+            << QByteArray("hourframe check: --rules: 'uk' is none of eu, de, fr\n");
         QTest::newRow("standard input")
             << QStringList { u"balance"_s, u"-"_s } << 0 << QByteArray("-6:30\n") << QByteArray();
         // The window program draws it from a file of its own.
@@ -386,7 +403,7 @@ private Q_SLOTS:
         const Result result = run(arguments);
         QCOMPARE(result.err, err);
         QCOMPARE(result.status, status);
-        if (!out.isEmpty())
+        if (!out.isEmpty() || status != 0)
             QCOMPARE(result.out, out);
     }
 
@@ -1101,6 +1118,13 @@ private Q_SLOTS:
             << u"[d['openingText'], [(w['weekBeginningText'], w['worked'], w['differenceText']) for w in "
                "d['weeks']]]"_s
             << u"['0:00', [('29/11/2026', 990, '+1:30')]]"_s;
+        // Monday 8:30 to 17:00 and a night shift from Tuesday 22:00, both without a lunch.
+        QTest::newRow("check") << QStringList { u"check"_s, u"--rules"_s, u"de"_s }
+                               << u"[d['rules'], d['from'], d['to'], [(b['date'], b['rule'], b['actual'], "
+                                  "b['limitText'], b['text']) for b in d['breaches']]]"_s
+                               << u"['de', '2026-11-30', '2026-12-05', [('2026-11-30', 'break', 0, '0:30', "
+                                  "'Break 0:00 on 8:30 of work, 0:30 required'), ('2026-12-01', 'break', 0, "
+                                  "'0:30', 'Break 0:00 on 8:00 of work, 0:30 required')]]"_s;
     }
 
     void json()
@@ -1110,7 +1134,8 @@ private Q_SLOTS:
         QFETCH(QString, value);
         writeFile(path(u"week.hf"_s), "30/11/2026,8:30,17:\r\n1/12/2026,22:,6:\r\n");
         const Result result = run(arguments + QStringList { u"week.hf"_s, u"--json"_s });
-        QCOMPARE(result.status, 0);
+        // check ends with 3 when it found a breach, as here.
+        QCOMPARE(result.status, arguments.first() == u"check" ? 3 : 0);
         QProcess python;
         python.start(u"python3"_s,
             { u"-c"_s, u"import json, sys\nd = json.load(sys.stdin)\nprint(repr("_s + read + u"))"_s });

@@ -38,12 +38,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("opening");
         QTest::addColumn<QString>("broughtForward"); // empty: the balance is not shown
         QTest::addColumn<QString>("carriedForward");
-        QTest::newRow("no balance") << QDate(2026, 12, 7) << QDate() << 0 << QString() << QString();
+        // The German rules with the daily rest changed to 16:00; empty: the rules are off.
+        QTest::addColumn<QString>("breaches");
+        QTest::newRow("no balance") << QDate(2026, 12, 7) << QDate() << 0 << QString() << QString()
+                                    << QString();
         // From Monday: +0:30, +0:15, -7:30 (Wednesday), +0:30, Friday's holiday even.
-        QTest::newRow("whole week") << QDate(2026, 12, 7) << QDate() << 60 << u"+1:00"_s << u"-5:15"_s;
+        QTest::newRow("whole week") << QDate(2026, 12, 7) << QDate() << 60 << u"+1:00"_s << u"-5:15"_s
+                                    << QString();
         // Tuesday +0:15; Wednesday, today, is not closed and the rest of the week is not owed yet.
         QTest::newRow("start in the period, today in it")
-            << QDate(2026, 12, 2) << QDate(2026, 12, 1) << 0 << u"0:00"_s << u"+0:15"_s;
+            << QDate(2026, 12, 2) << QDate(2026, 12, 1) << 0 << u"0:00"_s << u"+0:15"_s << QString();
+        // Monday 17:00 to Tuesday 08:45; the other rests and every other rule are kept.
+        QTest::newRow("one breach, then the balance")
+            << QDate(2026, 12, 7) << QDate() << 60 << u"+1:00"_s << u"-5:15"_s
+            << u"Breaches of the working-time rules (Germany)\n"
+               "01/12/2026   Tue   Rest 15:45 before this day, 16:00 required"_s;
     }
 
     void workedExample()
@@ -53,6 +62,7 @@ private Q_SLOTS:
         QFETCH(int, opening);
         QFETCH(QString, broughtForward);
         QFETCH(QString, carriedForward);
+        QFETCH(QString, breaches);
         const Clock::Fixed clock(QDateTime(today, QTime(12, 0)));
         const QString path = QStringLiteral(HOURFRAME_TEST_DATA "/report-example.hf");
         TTimeRecorder store;
@@ -63,10 +73,16 @@ private Q_SLOTS:
         settings.ReportShowBalance = !broughtForward.isEmpty();
         settings.Balance.StartDate = start.isNull() ? 0 : DayNumber::fromDate(start);
         settings.Balance.Opening = opening;
+        if (!breaches.isEmpty()) {
+            settings.Rules = TWorkingTimeRules::Of(TRuleSetId::Germany);
+            settings.Rules.DailyRest = 16 * 60;
+        }
         QString expected = ReportExampleAfterTitle();
+        if (!breaches.isEmpty())
+            expected.replace(u"30:45\n\nAverage"_s, u"30:45\n\n"_s + breaches + u"\n\nAverage"_s);
         if (settings.ReportShowBalance)
-            expected.replace(u"30:45\n\nAverage"_s,
-                u"30:45\n\nBalance brought forward   "_s + broughtForward + u"\nBalance carried forward   "_s
+            expected.replace(u"\n\nAverage"_s,
+                u"\n\nBalance brought forward   "_s + broughtForward + u"\nBalance carried forward   "_s
                     + carriedForward + u"\n\nAverage"_s);
         const QStringList lines = ReportLines(store, { day(2026, 11, 30), day(2026, 12, 6) }, settings);
         QCOMPARE(lines.join(u'\n'), u"Hourframe ["_s + path + u"]\n"_s + expected);

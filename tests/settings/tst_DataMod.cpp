@@ -126,6 +126,17 @@ const std::vector<Setting> &settings()
         TEXT(HolidayCalendar, QString()),
         NUMBER(VacationDaysPerYear, 0, 25),
         NUMBER(VacationCarriedOver, 0, -3),
+        NUMBER(WorkingTimeRules, 0, 2),
+        NUMBER(RuleDailyRest, -1, 600),
+        NUMBER(RuleBreakAfter, -1, 0),
+        NUMBER(RuleBreak, -1, 15),
+        NUMBER(RuleLongBreakAfter, -1, 480),
+        NUMBER(RuleLongBreak, -1, 60),
+        NUMBER(RuleDailyMaximum, -1, 720),
+        NUMBER(RuleWeeklyMaximum, -1, 3000),
+        NUMBER(RuleAverageWeeklyMaximum, -1, 2400),
+        NUMBER(RuleAverageWeeks, -1, 52),
+        NUMBER(RuleWeeklyRest, -1, 1440),
     };
     return all;
 }

@@ -413,6 +413,57 @@ private Q_SLOTS:
         QVERIFY(ok(form)->isEnabled());
     }
 
+    // A set chosen with the keyboard shows its values; OK stores a value only
+    // where it differs from the set's own.
+    void workingTimeRules_data()
+    {
+        QTest::addColumn<int>("set"); // the item chosen: 0 Off to 3 France
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text"); // typed into the control; empty: as the set shows it
+        QTest::addColumn<QString>("shown"); // what the control shows before
+        QTest::addColumn<bool>("okEnabled");
+        QTest::addColumn<int>("stored"); // -1: the set's own value
+        QTest::newRow("Germany as it is")
+            << 2 << u"teRuleDailyRest"_s << QString() << u"11:00"_s << true << -1;
+        QTest::newRow("Germany, the rest changed")
+            << 2 << u"teRuleDailyRest"_s << u"10:00"_s << u"11:00"_s << true << 600;
+        QTest::newRow("France's break") << 3 << u"teRuleBreak"_s << QString() << u"00:20"_s << true << -1;
+        QTest::newRow("a rule left out") << 1 << u"teRuleWeeklyRest"_s << u"0"_s << u"35:00"_s << true << 0;
+        QTest::newRow("a week and a minute")
+            << 2 << u"teRuleDailyMaximum"_s << u"168:01"_s << u"10:00"_s << false << 0;
+        QTest::newRow("a year of weeks") << 2 << u"edRuleAverageWeeks"_s << u"52"_s << u"24"_s << true << 52;
+        QTest::newRow("53 weeks") << 2 << u"edRuleAverageWeeks"_s << u"53"_s << u"24"_s << false << 0;
+    }
+
+    void workingTimeRules()
+    {
+        QFETCH(int, set);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(bool, okEnabled);
+        QFETCH(int, stored);
+        TPreferencesForm form(data());
+        form.show();
+        auto *rules = child<QComboBox>(form, u"cbWorkingTimeRules"_s);
+        QLineEdit *edit = field(form, control);
+        QVERIFY(!edit->isEnabled());
+        rules->setFocus();
+        for (int i = 0; i < set; ++i)
+            QTest::keyClick(rules, Qt::Key_Down);
+        QCOMPARE(edit->text(), shown);
+        QVERIFY(edit->isEnabled());
+        if (!text.isEmpty())
+            retype(edit, text);
+        QCOMPARE(ok(form)->isEnabled(), okEnabled);
+        if (!okEnabled)
+            return;
+        QTest::mouseClick(ok(form), Qt::LeftButton);
+        const std::unique_ptr<TData> next = reread();
+        QCOMPARE(next->WorkingTimeRules(), set);
+        QCOMPARE(numberOf(*next, control.sliced(2)), stored);
+    }
+
     void sizeBoxTakesDigitsAndBackspaceOnly()
     {
         TPreferencesForm form(data());
@@ -590,7 +641,11 @@ private Q_SLOTS:
             u"ckUseDefaultLunchTime"_s, u"teDefaultLunchTime"_s, u"lvTargetHistory"_s, u"btDeleteTargets"_s,
             u"edHolidayCalendar"_s, u"btBrowseHolidayCalendar"_s, u"cbFontName"_s, u"edFontSize"_s,
             u"edBalanceStartDate"_s, u"ckBalanceFromFirstDay"_s, u"teBalanceOpening"_s,
-            u"edVacationDaysPerYear"_s, u"edVacationCarriedOver"_s, u"btOk"_s, u"btCancel"_s };
+            u"edVacationDaysPerYear"_s, u"edVacationCarriedOver"_s, u"cbWorkingTimeRules"_s,
+            u"teRuleDailyRest"_s, u"teRuleBreak"_s, u"teRuleBreakAfter"_s, u"teRuleLongBreak"_s,
+            u"teRuleLongBreakAfter"_s, u"teRuleDailyMaximum"_s, u"teRuleWeeklyMaximum"_s,
+            u"teRuleAverageWeeklyMaximum"_s, u"edRuleAverageWeeks"_s, u"teRuleWeeklyRest"_s, u"btOk"_s,
+            u"btCancel"_s };
         TPreferencesForm form(data());
         QStringList walked;
         QWidget *w = child<QWidget>(form, expected.first());

@@ -6,7 +6,8 @@ atspi_dump.py APPLICATION NAME...
 Waits for APPLICATION on the accessibility bus, prints one line per object of
 its windows (role, name, description, indented by depth) and fails unless
 every NAME is the name or the label of an object that takes text or shows
-a value.
+a value. A NAME written as "NAME|DESCRIPTION" must be an object's name with
+that description.
 """
 import sys
 import time
@@ -40,6 +41,7 @@ def labels_of(node):
 def walk(node, depth, lines, named):
     role = node.getRoleName()
     labels = labels_of(node)
+    named.add('%s|%s' % (node.name, node.description))
     lines.append('%s%s: "%s"%s%s' % ('  ' * depth, role, node.name,
                                      ' (%s)' % node.description if node.description else '',
                                      ' labelled by "%s"' % '", "'.join(labels) if labels else ''))

@@ -299,6 +299,46 @@ private Q_SLOTS:
         QCOMPARE(m_env->presenter.questions.size(), 0);
     }
 
+    // Monday 14:00 to 23:30 with half an hour of lunch, then Tuesday from the
+    // arrival typed: a day that breaks a rule is marked, and unmarked again
+    // by the keystroke that mends it.
+    void breachesMarkTheirDay_data()
+    {
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<QString>("arrive");
+        QTest::addColumn<QString>("breach"); // Tuesday's, empty for none
+        QTest::newRow("rest 9:30") << 2 << u"9"_s << u"Rest 9:30 before this day, 11:00 required"_s;
+        QTest::newRow("rest 9:30, mended") << 2 << u"9\b\b1030"_s << QString();
+        QTest::newRow("a value changed") << 5 << u"1030"_s << u"Rest 11:00 before this day, 12:00 required"_s;
+        QTest::newRow("rules off") << 0 << u"9"_s << QString();
+    }
+
+    void breachesMarkTheirDay()
+    {
+        QFETCH(int, rules);
+        QFETCH(QString, arrive);
+        QFETCH(QString, breach);
+        data().SetFirstDayOfWeek(Monday);
+        data().SetWorkingTimeRules(rules == 5 ? 2 : rules);
+        if (rules == 5)
+            data().SetRuleDailyRest(12 * 60);
+        QVERIFY(start());
+        type(field(Monday, TWeekSheet::rwArrive), u"14"_s);
+        type(field(Monday, TWeekSheet::rwDepart), u"2330"_s);
+        type(field(Monday, TWeekSheet::rwLunch), u"30"_s);
+        type(field(Tuesday, TWeekSheet::rwDepart), u"12"_s);
+        type(field(Tuesday, TWeekSheet::rwArrive), arrive);
+        const auto heading
+            = [&](int column) { return sheet().findChild<QLabel *>(u"laDay%1"_s.arg(column)); };
+        QLabel *tuesday = heading(2);
+        QCOMPARE(tuesday->text(), breach.isEmpty() ? u"Tue"_s : u"Tue!"_s);
+        QCOMPARE(tuesday->toolTip(), breach.isEmpty() ? u"08/12/2026"_s : u"08/12/2026\n"_s + breach);
+        QCOMPARE(tuesday->accessibleDescription(), breach);
+        QCOMPARE(tuesday->frameShape(), breach.isEmpty() ? QFrame::NoFrame : QFrame::Box);
+        QCOMPARE(heading(1)->text(), u"Mon"_s);
+        QCOMPARE(heading(1)->frameShape(), QFrame::NoFrame);
+    }
+
     void weekStartsOnFirstDayOfWeek_data()
     {
         QTest::addColumn<int>("firstDayOfWeek");
