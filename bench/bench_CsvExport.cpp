@@ -108,7 +108,10 @@ void floorExport(const TTimeRecorder &store, int first, int last, const char *pa
             appendClock(out, deviation > 0 ? deviation : -deviation);
         }
         out += ',';
-        if (r->Comment.contains(u',')) {
+        const QString &c = r->Comment;
+        if (!c.isEmpty()
+            && (c.front() <= u' ' || c.back() <= u' ' || c.contains(u',') || c.contains(u'"')
+                || c.contains(u'\r') || c.contains(u'\n'))) {
             out += '"';
             out += QString(r->Comment).replace(u'"', QStringLiteral("\"\"")).toStdString();
             out += '"';
